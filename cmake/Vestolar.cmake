@@ -1,0 +1,44 @@
+# Helpers shared by every folder of the project.
+
+set(VESTOLAR_ROOT ${CMAKE_SOURCE_DIR})
+
+if(VESTOLAR_NATIVE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+else()
+  # Static runtime: the program and its tests run without MinGW DLLs beside them.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0700)
+endif()
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+# vestolar_library(<name> [PORTABLE] SOURCES ... [LIBS ...])
+# A PORTABLE library builds in both trees; any other only in the win tree.
+function(vestolar_library name)
+  cmake_parse_arguments(ARG "PORTABLE" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_PORTABLE AND NOT VESTOLAR_WIN)
+    return()
+  endif()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${VESTOLAR_ROOT} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_LIBS)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()
+
+# vestolar_test(<name> [PORTABLE] SOURCES ... [LIBS ...])
+# One ctest test per executable: starting a process under Wine costs about
+# half a second, so the cases of a class share one process.
+function(vestolar_test name)
+  cmake_parse_arguments(ARG "PORTABLE" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_PORTABLE AND NOT VESTOLAR_WIN)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} gtest_main)
+  target_include_directories(${name} PRIVATE ${VESTOLAR_ROOT} ${VESTOLAR_ROOT}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    ENVIRONMENT "VESTOLAR_TEST_DATA=${VESTOLAR_ROOT}/tests/data")
+endfunction()
