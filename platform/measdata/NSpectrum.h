@@ -99,6 +99,9 @@ private:
     template <class Combine>
     NSpectrum CombineBands(const NSpectrum& other, Combine combine) const;
     NSpectrum ApplyCorrection(const NSpectrum& correction, double dSign) const;
+    void StoreBands(CArchive& ar);
+    void LoadBands(CArchive& ar);
+    static void ExchangeBand(CArchive& ar, CBand& band);
 
     std::array<CBand, kBandCount> m_aBands;
     // Running sums per band while the spectrum accumulates; empty otherwise.
