@@ -20,7 +20,7 @@ const double kShapeExcess = -0.24999;  // alpha_p at least 0.25 above the shifte
 bool HasOctaves(const CBandArray& values)
 {
     for (int nBand : kOctaveBands)
-        if (IsMissing(values[nBand]))
+        if (IsMissingValue(values[nBand]))
             return false;
     return true;
 }
@@ -77,7 +77,7 @@ CAbsorptionRating RateAbsorptionCurve(const CBandArray& alphaS, const CBandArray
     }
     rating.m_nStatus = kCalcDone;
     rating.m_dRating = ref[27] - dShift;
-    rating.m_dDevSum = Round(dSum, 2);
+    rating.m_dDevSum = RoundValue(dSum, 2);
     rating.m_deviation = deviation;
     rating.m_sShape = ShapeIndicators(deviation);
     return rating;

@@ -13,7 +13,7 @@ const double kImpactTermOffset = 15.0;   // CI = Ln,sum - 15 dB - Ln,w
 
 bool CanFormTerm(const CBandArray& values, int nFirstBand, int nLastBand, double dRating)
 {
-    return !IsMissing(dRating) && values.HasBands(nFirstBand, nLastBand);
+    return !IsMissingValue(dRating) && values.HasBands(nFirstBand, nLastBand);
 }
 
 // energetic sum of the band levels: 10 lg(sum 10^((L + W) / 10)), dB;

@@ -6,7 +6,7 @@
 bool CBandArray::HasBands(int nFirstBand, int nLastBand) const
 {
     for (int nBand = nFirstBand; nBand <= nLastBand; ++nBand)
-        if (IsMissing((*this)[nBand]))
+        if (IsMissingValue((*this)[nBand]))
             return false;
     return true;
 }

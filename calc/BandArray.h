@@ -1,22 +1,13 @@
 #pragma once
 // Classes in this file: CBandArray, one value per one-third-octave band
-// number, and the engine's single test for a missing band value.
+// number, on which the rating arithmetic works. A band is missing by the
+// measurement-data library's one test, IsMissingValue.
+
+#include "MeasValue.h"
+#include "NSpectrum.h"
 
 #include <array>
 #include <cassert>
-#include <cmath>
-
-constexpr int kBandCount = 44;            // band numbers 0 (1 Hz) to 43 (20 kHz)
-constexpr double kMissingValue = -999.0;  // a missing band value or result
-constexpr double kMissingBelow = -499.5;  // every value below this is missing
-
-// A value counts as missing below -499.5 (-499.5 itself is a value). A
-// non-finite value counts as missing too, so that a NaN or an infinity never
-// enters a sum, a rating search or a rounding.
-inline bool IsMissing(double dValue)
-{
-    return !std::isfinite(dValue) || dValue < kMissingBelow;
-}
 
 struct CBandArray {
     std::array<double, kBandCount> m_adValue;

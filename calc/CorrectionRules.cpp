@@ -60,7 +60,7 @@ bool CCorrectionRule::Computes(double dDiff) const
 CBandCorrection BackgroundBandCorrection(double dLevel, double dNoise,
                                          const CCorrectionRule& rule)
 {
-    if (IsMissing(dLevel) || IsMissing(dNoise))
+    if (IsMissingValue(dLevel) || IsMissingValue(dNoise))
         return CBandCorrection();
     const double dDiff = dLevel - dNoise;
     if (dDiff <= rule.m_dLimitUpTo)
@@ -68,9 +68,9 @@ CBandCorrection BackgroundBandCorrection(double dLevel, double dNoise,
     if (!rule.Computes(dDiff))
         return Marked(kNoCorrection, 0);
     const double dCorrected = EnergeticDifference(dLevel, dNoise);
-    if (IsMissing(dCorrected))
+    if (IsMissingValue(dCorrected))
         return Marked(rule.m_dLimitValue, kStatusLimited);
-    const double dLevelUsed = rule.m_bRoundLevel ? Round(dCorrected, 1) : dCorrected;
+    const double dLevelUsed = rule.m_bRoundLevel ? RoundValue(dCorrected, 1) : dCorrected;
     return Marked(dLevelUsed - dLevel, kStatusCorrected);
 }
 
@@ -82,7 +82,7 @@ CBandCorrection AirborneNoiseBandCorrection(double dImpactLevel, double dSourceN
                                             double dAirborneSource, double dAirborneReceive,
                                             const CCorrectionRule& rule)
 {
-    if (IsMissing(dSourceNoise) || IsMissing(dAirborneSource) || IsMissing(dAirborneReceive))
+    if (IsMissingValue(dSourceNoise) || IsMissingValue(dAirborneSource) || IsMissingValue(dAirborneReceive))
         return CBandCorrection();
     const double dAirbornePart = dSourceNoise - dAirborneSource + dAirborneReceive;
     CBandCorrection correction = BackgroundBandCorrection(dImpactLevel, dAirbornePart, rule);
@@ -98,7 +98,7 @@ CBandCorrection AirborneNoiseBandCorrection(double dImpactLevel, double dSourceN
 CBandCorrection FlankingBandCorrection(double dReduction, double dFlankingReduction,
                                        double dUpperBound)
 {
-    if (IsMissing(dReduction) || IsMissing(dFlankingReduction))
+    if (IsMissingValue(dReduction) || IsMissingValue(dFlankingReduction))
         return CBandCorrection();
     const double dDiff = dFlankingReduction - dReduction;
     if (dDiff < kFlankingLimitBelow)
@@ -106,5 +106,5 @@ CBandCorrection FlankingBandCorrection(double dReduction, double dFlankingReduct
     if (dDiff >= dUpperBound - kTolerance)
         return Marked(kNoCorrection, 0);
     const double dCorrected = -EnergeticDifference(-dReduction, -dFlankingReduction);
-    return Marked(Round(dCorrected, 1) - dReduction, kStatusCorrected);
+    return Marked(RoundValue(dCorrected, 1) - dReduction, kStatusCorrected);
 }

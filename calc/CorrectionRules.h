@@ -1,7 +1,8 @@
 #pragma once
 // Classes in this file: CBandCorrection (the correction of one band with its
-// status mark) and CCorrectionRule (the bounds and limit value of a
-// background-noise rule), with the per-band rules.
+// status mark), CCorrectionRule (the bounds and limit value of a
+// background-noise rule) and CAirborneNoiseRules (the three rules of one
+// airborne-noise variant), with the per-band rules.
 
 #include "BandArray.h"
 
@@ -23,6 +24,15 @@ struct CCorrectionRule {
     bool Computes(double dDiff) const;
     static CCorrectionRule FromBounds(double dLow, double dHigh, double dLimitValue,
                                       bool bRoundLevel);
+};
+
+// The rules of an airborne-noise variant: the background rule of the
+// receiving level (spectrum 4), the rule of the airborne receiving level
+// (spectrum 6) and the rule of the impact level (spectrum 7).
+struct CAirborneNoiseRules {
+    CCorrectionRule m_background;
+    CCorrectionRule m_airborneReceiving;
+    CCorrectionRule m_impact;
 };
 
 CBandCorrection BackgroundBandCorrection(double dLevel, double dNoise,

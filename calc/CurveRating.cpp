@@ -20,12 +20,12 @@ CCurveRating Rated(CCurveRating rating, const CRatingCurve& curve,
                    const CCurvePosition& position, bool bExactRating)
 {
     rating.m_nStatus = kCalcDone;
-    rating.m_dRating = Round(curve.RatingAt(position.m_dShift), bExactRating ? 1 : 0);
-    rating.m_dDevSum = Round(position.m_dev.m_dSum, 1);
-    rating.m_dMaxDev = Round(position.m_dev.m_dMaxDev, 1);
+    rating.m_dRating = RoundValue(curve.RatingAt(position.m_dShift), bExactRating ? 1 : 0);
+    rating.m_dDevSum = RoundValue(position.m_dev.m_dSum, 1);
+    rating.m_dMaxDev = RoundValue(position.m_dev.m_dMaxDev, 1);
     rating.m_nMaxDevBand = position.m_dev.m_nMaxDevBand;
     for (int nBand = curve.m_nFirstBand; nBand <= curve.m_nLastBand; ++nBand)
-        rating.m_deviation[nBand] = Round(position.m_dev.m_deviation[nBand], 1);
+        rating.m_deviation[nBand] = RoundValue(position.m_dev.m_deviation[nBand], 1);
     return rating;
 }
 
@@ -165,7 +165,7 @@ CCurveRating RateIso717(const CRatingCurve& curve, const CBandArray& meas,
     position.m_dev = SumDeviations(curve, meas, 0.0, nMaxDevBandBefore);
     if (!SearchDeviationLimit(curve, meas, dLimit, 1.0, position))
         return rating;
-    const double dRatingWhole = Round(curve.CurveAt500(position.m_dShift), 0);
+    const double dRatingWhole = RoundValue(curve.CurveAt500(position.m_dShift), 0);
     if (!SearchDeviationLimit(curve, meas, dLimit, bExactRating ? 0.1 : 1.0, position))
         return rating;
     rating = Rated(rating, curve, position, bExactRating);

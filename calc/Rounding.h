@@ -1,5 +1,7 @@
 #pragma once
-// The engine's rounding rule and the term rounding built on it.
+// The term rounding of the adaptation terms, built on the program's one
+// rounding function, RoundValue of the measurement-data library.
 
-double Round(double dValue, int nDecimals);
+#include "MeasValue.h"
+
 double RoundTerm(double dValue, double dRating);

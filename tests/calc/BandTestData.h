@@ -18,7 +18,7 @@ inline CBandArray BandsFrom(int nFirstBand, std::initializer_list<double> values
 inline CBandArray Offset(CBandArray bands, double dOffset)
 {
     for (double& dValue : bands.m_adValue)
-        if (!IsMissing(dValue))
+        if (!IsMissingValue(dValue))
             dValue += dOffset;
     return bands;
 }
