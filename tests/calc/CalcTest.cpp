@@ -186,6 +186,7 @@ TEST(Calc, FormsTheWaterhouseTerm)
         /* 1 */ {30, 50.0, 80.0, 0.3},
         /* 2 */ {20, 50.0, 0.0, 0.0},
         /* 3 */ {20, 50.0, -1000.0, 0.0}, // argument below 0
+        /* 4 */ {20, 0.0, 80.0, kMissingValue},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(testing::Message() << "row " << i);

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
+#include <random>
 
 namespace {
 
@@ -223,5 +223,33 @@ TEST(CurveRating, ReferenceFloorsRateTheirStatedLevels)
         const CCurveRating rating = RateIso717(ImpactRatingCurve(), row.floor,
                                                kLimitAfterReset, false, 20);
         EXPECT_DOUBLE_EQ(row.dRating, rating.m_dRating);
+    }
+}
+
+TEST(CurveRating, RatingMovesWithTheSpectrum)
+{
+    // A spectrum raised by whole decibels rates that much higher, as
+    // insulation and as an impact level. The exact rating refines the
+    // whole-dB one by less than 1 dB: upwards for insulation, downwards for
+    // an impact level, where the lower curve position is the better one.
+    std::mt19937 generator(4711);
+    std::uniform_real_distribution<double> scatter(-8.0, 8.0);
+    for (int nSpectrum = 0; nSpectrum < 50; ++nSpectrum) {
+        SCOPED_TRACE(nSpectrum);
+        CBandArray meas;
+        for (int nBand = 20; nBand <= 35; ++nBand)
+            meas[nBand] = 40.0 + 1.5 * (nBand - 20) + scatter(generator);
+        for (const CRatingCurve& curve : {AirborneRatingCurve(), ImpactRatingCurve()}) {
+            const CCurveRating base = RateIso717(curve, meas, kLimitAfterReset, false, 20);
+            const CCurveRating raised = RateIso717(curve, Offset(meas, 7.0), kLimitAfterReset,
+                                                   false, 20);
+            EXPECT_DOUBLE_EQ(base.m_dRating + 7.0, raised.m_dRating);
+            const CCurveRating exact = RateIso717(curve, meas, kLimitAfterReset, true, 20);
+            EXPECT_EQ(base.m_dRating, exact.m_dRatingWhole);
+            const double dRefinement = curve.m_dSide * (exact.m_dRating - base.m_dRating);
+            EXPECT_GE(dRefinement, -1e-9);
+            EXPECT_LT(dRefinement, 1.0 - 1e-9);
+            EXPECT_LE(exact.m_dDevSum, kLimitAfterReset);
+        }
     }
 }
