@@ -3,6 +3,7 @@
 // and the fixture writer writes it; docs/formats/instrument-files.md.
 
 #include "CFaultPlan.h"
+#include "CFileBandRange.h"
 
 #include <array>
 #include <cstdint>
@@ -60,8 +61,7 @@ struct CInstrumentData
         std::optional<float> m_fRoomVolume;
         std::vector<CAObjectData> m_aObjects;
 
-        // Octave bands are every third band number.
-        int BandStep() const { return m_nBandwidth == 1 ? 3 : 1; }
+        int BandStep() const { return CFileBandRange::Step(m_nBandwidth); }
         long BandCount() const { return m_lUpperFrq - m_lLowerFrq + 1; }
         const CAObjectData* FindObject(int nId) const;
     };

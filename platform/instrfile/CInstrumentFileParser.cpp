@@ -6,6 +6,7 @@
 
 #include "CInstrumentFileParser.h"
 
+#include "CFileBandRange.h"
 #include "CStatementReader.h"
 #include "FvxCodes.h"
 
@@ -14,7 +15,6 @@
 namespace
 {
 
-const int kHighestBand = 43;
 const int kHighestChannel = 32;
 // A correction table entry is the band number plus this offset.
 const int kCorrectionOffset = 10;
@@ -58,18 +58,6 @@ CInstrumentData::Duration ReadDuration(const CStatement& statement)
     for (size_t i = 0; i < duration.size(); ++i)
         duration[i] = int(statement.Integer(i, 0, SHRT_MAX));
     return duration;
-}
-
-CInstrumentData::DateTime ReadDateTime(const CStatement& statement)
-{
-    // year, month, day, hour, minute, second
-    static const int kLowest[] = {1, 1, 1, 0, 0, 0};
-    static const int kHighest[] = {2999, 12, 31, 23, 59, 59};
-    statement.ExpectFields(6);
-    CInstrumentData::DateTime dateTime{};
-    for (size_t i = 0; i < dateTime.size(); ++i)
-        dateTime[i] = int(statement.Integer(i, kLowest[i], kHighest[i]));
-    return dateTime;
 }
 
 float ReadFloat(const CStatement& statement)
@@ -176,7 +164,7 @@ void CInstrumentFileParser::ChannelStatement(const CStatement& statement)
     else if (sKeyword == "Duration")
         channel.m_duration = ReadDuration(statement);
     else if (sKeyword == "TrigTime")
-        channel.m_trigTime = ReadDateTime(statement);
+        channel.m_trigTime = statement.DateTime(1, 2999);
     else if (sKeyword == "CorrectionTable")
         channel.m_aCorrectionTable = statement.FloatList(0);
     else
@@ -344,12 +332,8 @@ void CInstrumentFileParser::CheckChannelProperties()
             throw int(kFvxSyntax);
     }
     const CInstrumentData::CChannelData& channel = *m_pChannel;
-    if (channel.m_lLowerFrq < 0 || channel.m_lUpperFrq < channel.m_lLowerFrq ||
-        channel.m_lUpperFrq > kHighestBand)
-        throw int(kFvxBandOutOfRange);
+    CFileBandRange::Check(channel.m_lLowerFrq, channel.m_lUpperFrq, channel.m_nBandwidth);
     long lUpperBand = channel.m_lUpperFrq * channel.BandStep();
-    if (lUpperBand > kHighestBand)
-        throw int(kFvxBandOutOfRange);
     if (channel.m_aCorrectionTable &&
         long(channel.m_aCorrectionTable->size()) <= lUpperBand + kCorrectionOffset)
         throw int(kFvxTableTooShort);

@@ -110,6 +110,17 @@ const std::string& CStatement::Text() const
     return m_sText;
 }
 
+std::array<int, 6> CStatement::DateTime(int nLowestYear, int nHighestYear) const
+{
+    const int kLowest[] = {nLowestYear, 1, 1, 0, 0, 0};
+    const int kHighest[] = {nHighestYear, 12, 31, 23, 59, 59};
+    ExpectFields(6);
+    std::array<int, 6> dateTime{};
+    for (size_t i = 0; i < dateTime.size(); ++i)
+        dateTime[i] = int(Integer(i, kLowest[i], kHighest[i]));
+    return dateTime;
+}
+
 size_t CStatement::ListCount(size_t nField) const
 {
     long long nCount = Integer(nField, 0, std::numeric_limits<int>::max());

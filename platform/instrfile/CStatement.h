@@ -1,6 +1,7 @@
 #pragma once
 // One statement of a line-based instrument text file: a keyword and its fields.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     float Float(size_t nField) const;
     double Double(size_t nField) const;
     const std::string& Text() const;
+    // Six fields from nField on: year (nLowestYear..nHighestYear), month, day,
+    // hour, minute, second, each within its calendar range.
+    std::array<int, 6> DateTime(int nLowestYear, int nHighestYear) const;
 
     // A counted list: field nField holds the count, the values follow and end the line.
     std::vector<float> FloatList(size_t nField) const;
