@@ -33,3 +33,12 @@
 #define AFX_IDP_ARCH_BADINDEX 0xF1A5
 #define AFX_IDP_ARCH_BADCLASS 0xF1A6
 #define AFX_IDP_ARCH_BADSCHEMA 0xF1A7
+
+// Instrument-file readers
+#define IDS_FILTER_THIRD_OCTAVE 241
+#define IDS_PRIMARY_NOT_AVAILABLE 274
+#define IDS_SECONDARY_NOT_AVAILABLE 275
+// 61446 and 61447 would fall on the framework's own ids (AFX_IDS_UNNAMED_FILE
+// is 0xF006), so the noise texts live in the program's range.
+#define IDS_NOISE_PINK 1446
+#define IDS_NOISE_TRAFFIC 1447
