@@ -7,6 +7,7 @@
 #include "tools/fixtures/CFixtureFolder.h"
 
 #include "CPrivateProfile.h"
+#include "NSpectrum.h"
 
 #include <gtest/gtest.h>
 
@@ -213,6 +214,29 @@ TEST(CKel270Converter, ConvertsABuildingAcousticsFileIntoAnIniProject)
         SCOPED_TRACE(std::string(row.szSection) + " / " + row.szKey);
         EXPECT_EQ(IniValue(ini, row.szSection, row.szKey), row.szExpected);
     }
+}
+
+TEST(CKel270Converter, ItsProjectSpectraReadBackThroughTheMeasurementLibrary)
+{
+    CFixtureFolder folder;
+    CConverterData data = CConverterFileWriter::BuildingAcousticsFile();
+    data.m_nBandwidth = 1;
+    data.m_nLowerFreq = 6;
+    data.m_nUpperFreq = 7;
+    for (CConverterData::CChannelData& channel : data.m_aChannels)
+        channel.m_aLfeq = std::vector<double>{40.0, 41.0};
+    data.m_aTables = {{"Reverb", std::nullopt, {{0, std::nullopt, {0.52, 1.25}}}}};
+    CKel270Converter converter(Written(folder, data).c_str());
+    std::string sProject = folder.PathOf("kelX70.prj");
+    ASSERT_EQ(converter.ConvertFile(sProject.c_str()), CKel270Converter::kConverted);
+
+    NSpectrum spectrum;
+    EXPECT_EQ(spectrum.Retrieve("SPECTRUM REVERB 1", sProject.c_str()), 2);
+    EXPECT_EQ(spectrum.GetSpecLine(18), 0.52);
+    EXPECT_EQ(spectrum.GetSpecLine(21), 1.25);
+    EXPECT_EQ(spectrum.GetMeasStatus(21), 1);
+    EXPECT_EQ(spectrum.GetType(), 1);
+    EXPECT_EQ(spectrum.GetTitle(), "Position 1");
 }
 
 TEST(CKel270Converter, ConversionResultsSayWhyNothingWasWritten)
