@@ -93,6 +93,14 @@ int CKel270Converter::Opened(const char* szOperation)
     return m_data->m_faults.Call(szOperation);
 }
 
+int CKel270Converter::OpenedValue(const char* szOperation, int nValue, int& nOut)
+{
+    if (int nResult = Opened(szOperation))
+        return nResult;
+    nOut = nValue;
+    return kFvxOk;
+}
+
 const CConverterData::CChannelData& CKel270Converter::Channel() const
 {
     return m_data->m_aChannels[size_t(m_nChannel - 1)];
@@ -100,10 +108,7 @@ const CConverterData::CChannelData& CKel270Converter::Channel() const
 
 int CKel270Converter::GetChannelsCount(int& nChannels)
 {
-    if (int nResult = Opened("GetChannelsCount"))
-        return nResult;
-    nChannels = int(m_data->m_aChannels.size());
-    return kFvxOk;
+    return OpenedValue("GetChannelsCount", m_data ? int(m_data->m_aChannels.size()) : 0, nChannels);
 }
 
 int CKel270Converter::SetChannel(int nChannel)
@@ -118,26 +123,17 @@ int CKel270Converter::SetChannel(int nChannel)
 
 int CKel270Converter::GetBandwidth(int& nBandwidth)
 {
-    if (int nResult = Opened("GetBandwidth"))
-        return nResult;
-    nBandwidth = m_data->m_nBandwidth;
-    return kFvxOk;
+    return OpenedValue("GetBandwidth", m_data ? m_data->m_nBandwidth : 0, nBandwidth);
 }
 
 int CKel270Converter::GetLowerFreq(int& nIndex)
 {
-    if (int nResult = Opened("GetLowerFreq"))
-        return nResult;
-    nIndex = m_data->m_nLowerFreq;
-    return kFvxOk;
+    return OpenedValue("GetLowerFreq", m_data ? m_data->m_nLowerFreq : 0, nIndex);
 }
 
 int CKel270Converter::GetUpperFreq(int& nIndex)
 {
-    if (int nResult = Opened("GetUpperFreq"))
-        return nResult;
-    nIndex = m_data->m_nUpperFreq;
-    return kFvxOk;
+    return OpenedValue("GetUpperFreq", m_data ? m_data->m_nUpperFreq : 0, nIndex);
 }
 
 int CKel270Converter::IsFunctionMeasured(int nFunction)

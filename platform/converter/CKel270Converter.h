@@ -55,6 +55,7 @@ public:
 private:
     bool IsKind(CConverterData::Kind kind) const;
     int Opened(const char* szOperation);
+    int OpenedValue(const char* szOperation, int nValue, int& nOut);
     const CConverterData::CChannelData& Channel() const;
 
     CString m_sPath;

@@ -129,34 +129,31 @@ size_t CStatement::ListCount(size_t nField) const
     return size_t(nCount);
 }
 
+template <typename T, typename ReadField>
+std::vector<T> CStatement::List(size_t nField, ReadField readField) const
+{
+    std::vector<T> aValues(ListCount(nField));
+    for (size_t i = 0; i < aValues.size(); ++i)
+        aValues[i] = readField(nField + 1 + i);
+    return aValues;
+}
+
 std::vector<float> CStatement::FloatList(size_t nField) const
 {
-    std::vector<float> aValues(ListCount(nField));
-    for (size_t i = 0; i < aValues.size(); ++i)
-        aValues[i] = Float(nField + 1 + i);
-    return aValues;
+    return List<float>(nField, [this](size_t i) { return Float(i); });
 }
 
 std::vector<double> CStatement::DoubleList(size_t nField) const
 {
-    std::vector<double> aValues(ListCount(nField));
-    for (size_t i = 0; i < aValues.size(); ++i)
-        aValues[i] = Double(nField + 1 + i);
-    return aValues;
+    return List<double>(nField, [this](size_t i) { return Double(i); });
 }
 
 std::vector<int> CStatement::IntegerList(size_t nField, int nMin, int nMax) const
 {
-    std::vector<int> aValues(ListCount(nField));
-    for (size_t i = 0; i < aValues.size(); ++i)
-        aValues[i] = int(Integer(nField + 1 + i, nMin, nMax));
-    return aValues;
+    return List<int>(nField, [=](size_t i) { return int(Integer(i, nMin, nMax)); });
 }
 
 std::vector<int32_t> CStatement::StatusWordList(size_t nField) const
 {
-    std::vector<int32_t> aWords(ListCount(nField));
-    for (size_t i = 0; i < aWords.size(); ++i)
-        aWords[i] = StatusWord(nField + 1 + i);
-    return aWords;
+    return List<int32_t>(nField, [this](size_t i) { return StatusWord(i); });
 }

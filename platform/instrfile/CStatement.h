@@ -37,6 +37,8 @@ public:
 
 private:
     size_t ListCount(size_t nField) const;
+    template <typename T, typename ReadField>
+    std::vector<T> List(size_t nField, ReadField readField) const;
 
     int m_nLine;
     std::string m_sKeyword;

@@ -78,14 +78,23 @@ int FileInterface_T::GetMeasA_Objs(CArray<CA_Obj, CA_Obj&>* pObjects)
 }
 
 template <typename T, typename Out>
-int FileInterface_T::ChannelValue(const char* szOperation,
-                                  const std::optional<T> CInstrumentData::CChannelData::*pMember,
-                                  Out& value)
+int FileInterface_T::ChannelField(const char* szOperation, T CInstrumentData::CChannelData::*pMember, Out& value)
 {
     const CInstrumentData::CChannelData* pChannel = nullptr;
     if (int nResult = Channel(szOperation, pChannel))
         return nResult;
-    const std::optional<T>& given = pChannel->*pMember;
+    value = Out(pChannel->*pMember);
+    return kFvxOk;
+}
+
+// A property the file may leave out: kFvxNotPresent when it does.
+template <typename T, typename Out>
+int FileInterface_T::ChannelValue(const char* szOperation,
+                                  std::optional<T> CInstrumentData::CChannelData::*pMember, Out& value)
+{
+    std::optional<T> given;
+    if (int nResult = ChannelField(szOperation, pMember, given))
+        return nResult;
     if (!given)
         return kFvxNotPresent;
     value = Out(*given);
@@ -94,38 +103,22 @@ int FileInterface_T::ChannelValue(const char* szOperation,
 
 int FileInterface_T::GetMeasBandwidth(char& cBandwidth)
 {
-    const CInstrumentData::CChannelData* pChannel = nullptr;
-    if (int nResult = Channel("GetMeasBandwidth", pChannel))
-        return nResult;
-    cBandwidth = char(pChannel->m_nBandwidth);
-    return kFvxOk;
+    return ChannelField("GetMeasBandwidth", &CInstrumentData::CChannelData::m_nBandwidth, cBandwidth);
 }
 
 int FileInterface_T::GetMeasMode(int& nMode)
 {
-    const CInstrumentData::CChannelData* pChannel = nullptr;
-    if (int nResult = Channel("GetMeasMode", pChannel))
-        return nResult;
-    nMode = pChannel->m_nMode;
-    return kFvxOk;
+    return ChannelField("GetMeasMode", &CInstrumentData::CChannelData::m_nMode, nMode);
 }
 
 int FileInterface_T::GetMeasLowerFrq(long& lIndex)
 {
-    const CInstrumentData::CChannelData* pChannel = nullptr;
-    if (int nResult = Channel("GetMeasLowerFrq", pChannel))
-        return nResult;
-    lIndex = pChannel->m_lLowerFrq;
-    return kFvxOk;
+    return ChannelField("GetMeasLowerFrq", &CInstrumentData::CChannelData::m_lLowerFrq, lIndex);
 }
 
 int FileInterface_T::GetMeasUpperFrq(long& lIndex)
 {
-    const CInstrumentData::CChannelData* pChannel = nullptr;
-    if (int nResult = Channel("GetMeasUpperFrq", pChannel))
-        return nResult;
-    lIndex = pChannel->m_lUpperFrq;
-    return kFvxOk;
+    return ChannelField("GetMeasUpperFrq", &CInstrumentData::CChannelData::m_lUpperFrq, lIndex);
 }
 
 int FileInterface_T::GetMeasMIM(int& nMim)

@@ -95,7 +95,9 @@ private:
     int Channel(const char* szOperation, const CInstrumentData::CChannelData*& pChannel);
     int Object(const char* szOperation, const CInstrumentData::CAObjectData*& pObject);
     template <typename T, typename Out>
-    int ChannelValue(const char* szOperation, const std::optional<T> CInstrumentData::CChannelData::*pMember,
+    int ChannelField(const char* szOperation, T CInstrumentData::CChannelData::*pMember, Out& value);
+    template <typename T, typename Out>
+    int ChannelValue(const char* szOperation, std::optional<T> CInstrumentData::CChannelData::*pMember,
                      Out& value);
     int CheckLoad(const char* szOperation, long lPeriod, long lCount);
     template <typename Source, typename Target>

@@ -53,6 +53,17 @@ private:
     std::unique_ptr<FileInterface_T> m_pFile;
 };
 
+// Channel 1, A-object 0, the level function, lCount bands from lFirstFrq on.
+void SelectLevelBands(FileInterface_T& file, long lFirstFrq, long lCount)
+{
+    CFunction level(2, 0, 2);
+    ASSERT_EQ(file.SetChannel(1), kFvxOk);
+    ASSERT_EQ(file.SetA_Obj(0, 0, true), kFvxOk);
+    ASSERT_EQ(file.SetFunction(level), kFvxOk);
+    file.SetFirstFrq(lFirstFrq);
+    ASSERT_EQ(file.Set_nFrqs(lCount), kFvxOk);
+}
+
 int OpenResult(const std::string& sPath)
 {
     try
@@ -113,12 +124,7 @@ TEST(FileInterface_T, LoadsTheSelectedBandsOfAPeriodAndNeverMoreThanTheBuffer)
 {
     FileInterfaceFixture fixture(TwoChannelFile());
     FileInterface_T& file = fixture.File();
-    CFunction level(2, 0, 2);
-    ASSERT_EQ(file.SetChannel(1), kFvxOk);
-    ASSERT_EQ(file.SetA_Obj(0, 0, true), kFvxOk);
-    ASSERT_EQ(file.SetFunction(level), kFvxOk);
-    file.SetFirstFrq(20);
-    ASSERT_EQ(file.Set_nFrqs(3), kFvxOk);
+    ASSERT_NO_FATAL_FAILURE(SelectLevelBands(file, 20, 3));
 
     float afValues[6] = {-1, -1, -1, -1, -1, -1};
     int anWords[6] = {-1, -1, -1, -1, -1, -1};
@@ -156,12 +162,7 @@ TEST(FileInterface_T, KeepsEachChannelsSelectionWhileAnotherChannelIsSelected)
 {
     FileInterfaceFixture fixture(TwoChannelFile());
     FileInterface_T& file = fixture.File();
-    CFunction level(2, 0, 2);
-    ASSERT_EQ(file.SetChannel(1), kFvxOk);
-    ASSERT_EQ(file.SetA_Obj(0, 0, true), kFvxOk);
-    ASSERT_EQ(file.SetFunction(level), kFvxOk);
-    file.SetFirstFrq(17);
-    ASSERT_EQ(file.Set_nFrqs(1), kFvxOk);
+    ASSERT_NO_FATAL_FAILURE(SelectLevelBands(file, 17, 1));
 
     float fValue = 0;
     ASSERT_EQ(file.SetChannel(2), kFvxOk);
