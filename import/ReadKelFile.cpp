@@ -78,8 +78,12 @@ CReadKelFile::CReadKelFile(CImportHost* pHost) : m_pHost(pHost)
 {
 }
 
+// A reader holds one open file at a time: opening either kind closes both,
+// so no read reaches a file opened before.
 void CReadKelFile::Reset(const CString& sPath)
 {
+    m_pFileInterface.reset();
+    m_pConverter.reset();
     m_sFileName = sPath;
     m_nChannelUse = -1;
     m_nInstrument = -1;
@@ -91,7 +95,6 @@ void CReadKelFile::Reset(const CString& sPath)
 int CReadKelFile::OpenFile(CString sPath)
 {
     Reset(sPath);
-    m_pFileInterface.reset();
     try
     {
         m_pFileInterface = std::make_unique<FileInterface_T>(static_cast<LPCTSTR>(sPath), nullptr, false);
@@ -195,7 +198,6 @@ int CReadKelFile::ReadSpectrum(NBuildData& record, int nChannel, CReportInfo inf
 int CReadKelFile::OpenConverterFile(CString sPath)
 {
     Reset(sPath);
-    m_pConverter.reset();
     auto pConverter = std::make_unique<Kel270Converter::CKel270Converter>(sPath);
     if (int nResult = pConverter->Open())
         return nResult;
