@@ -1055,6 +1055,8 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     AFX_WIN_STATE& state = AfxGetWinState();
     const BOOL bSameTool = nHit == state.nLastHit && state.hWndLastHit == m_hWnd &&
                            info.hwnd == state.lastInfo.hwnd && info.uId == state.lastInfo.uId;
+    const BOOL bNoButton = (info.uFlags & TTF_NOTBUTTON) != 0;
+    info.uFlags &= ~(TTF_NOTBUTTON | TTF_ALWAYSTIP);
     if (!bSameTool) {
         if (state.nLastHit != -1)
             ::SendMessage(hWndTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&state.lastInfo));
@@ -1064,7 +1066,9 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         state.hWndLastHit = nHit != -1 ? m_hWnd : nullptr;
         state.lastInfo = info;
     }
-    if (nHit != -1) {
+    if (nHit != -1 && !bNoButton && pMsg->message != WM_MOUSEMOVE) {
+        CancelToolTips();  // a click on a button hides its tip
+    } else if (nHit != -1) {
         MSG relayed = *pMsg;
         ::SendMessage(hWndTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
