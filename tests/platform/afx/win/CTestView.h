@@ -21,9 +21,9 @@ public:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
-    static const COLORREF kScreenColour = RGB(0, 128, 0);
-    static const COLORREF kFirstPageColour = RGB(0, 0, 255);
-    static const COLORREF kOtherPageColour = RGB(255, 0, 0);
+    static constexpr COLORREF kScreenColour = RGB(0, 128, 0);
+    static constexpr COLORREF kFirstPageColour = RGB(0, 0, 255);
+    static constexpr COLORREF kOtherPageColour = RGB(255, 0, 0);
 
     int m_nInitialUpdates = 0;
     int m_nUpdates = 0;

@@ -2,15 +2,6 @@
 
 #include "TestEvents.h"
 
-namespace {
-
-// Every test executable of the group runs in a virtual desktop of its own:
-// windows hide at once and focus does not depend on a window manager. This
-// runs before main, before the first window.
-const BOOL s_bVirtualDesktop = AfxUseVirtualDesktop();
-
-}  // namespace
-
 std::vector<std::string>& TestEvents()
 {
     static std::vector<std::string> events;
