@@ -1,6 +1,6 @@
 // The program's entry point: the application object, a static object of the
-// program, is found and run. In a file of its own so that test executables,
-// which have their own main, do not pull it in.
+// program, is found and run. Programs link it as the object library
+// afxwin_main; test executables have their own main.
 #include "CWinApp.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
