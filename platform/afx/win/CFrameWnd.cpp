@@ -65,19 +65,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
                           CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
-    CString sTitle;
-    sTitle.LoadString(nIDResource);
-    int nNewline = sTitle.Find('\n');
-    if (nNewline >= 0)
-        sTitle = sTitle.Left(nNewline);
-
-    HICON hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
+    CString sTitle = LoadFrameTitle(nIDResource);
     LPCTSTR lpszMenu = ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource), RT_MENU)
                            ? MAKEINTRESOURCE(nIDResource)
                            : nullptr;
-    if (!Create(lpszClass, sTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext))
+    if (!Create(FrameClassWithIcon(nIDResource), sTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu,
+                0, pContext))
         return FALSE;
     m_strTitle = sTitle;
     m_hMenuDefault = ::GetMenu(m_hWnd);
@@ -85,6 +78,19 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (pContext == nullptr)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     return TRUE;
+}
+
+CString CFrameWnd::LoadFrameTitle(UINT nIDResource)
+{
+    CString sTitle;
+    sTitle.LoadString(nIDResource);
+    int nNewline = sTitle.Find('\n');
+    return nNewline >= 0 ? sTitle.Left(nNewline) : sTitle;
+}
+
+LPCTSTR CFrameWnd::FrameClassWithIcon(UINT nIDResource)
+{
+    return AfxDefaultWndClass(COLOR_WINDOW, ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource)));
 }
 
 BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
@@ -97,8 +103,7 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxDefaultWndClass(COLOR_WINDOW);
     return TRUE;
 }
 

@@ -88,6 +88,8 @@ protected:
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
     int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    static CString LoadFrameTitle(UINT nIDResource);
+    static LPCTSTR FrameClassWithIcon(UINT nIDResource);
     BOOL IsMainWindow() const;
 
     CString m_strTitle;  // the frame's own title, from the resource string

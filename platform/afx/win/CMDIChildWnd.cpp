@@ -20,8 +20,7 @@ END_MESSAGE_MAP()
 BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxDefaultWndClass(COLOR_WINDOW);
     cs.style |= WS_CHILD;
     return TRUE;
 }
@@ -81,14 +80,6 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
                              CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
-    CString sTitle;
-    sTitle.LoadString(nIDResource);
-    int nNewline = sTitle.Find('\n');
-    if (nNewline >= 0)
-        sTitle = sTitle.Left(nNewline);
-    HICON hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDResource));
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
     if (pContext != nullptr && pContext->m_pNewDocTemplate != nullptr &&
         pContext->m_pNewDocTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))) {
         auto* pTemplate = static_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate);
@@ -98,7 +89,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     auto* pMDIFrame = (pParentWnd != nullptr && pParentWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
                           ? static_cast<CMDIFrameWnd*>(pParentWnd)
                           : nullptr;
-    return Create(lpszClass, sTitle, dwDefaultStyle | WS_CHILD, rectDefault, pMDIFrame, pContext);
+    return Create(FrameClassWithIcon(nIDResource), LoadFrameTitle(nIDResource), dwDefaultStyle | WS_CHILD,
+                  rectDefault, pMDIFrame, pContext);
 }
 
 int CMDIChildWnd::OnCreate(LPCREATESTRUCT lpcs)

@@ -31,8 +31,7 @@ END_MESSAGE_MAP()
 BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
+        cs.lpszClass = AfxDefaultWndClass(COLOR_APPWORKSPACE);
     cs.style |= WS_CLIPCHILDREN;
     return TRUE;
 }

@@ -32,8 +32,7 @@ CView::~CView()
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxDefaultWndClass(COLOR_WINDOW);
     cs.style |= WS_CLIPSIBLINGS;
     return TRUE;
 }

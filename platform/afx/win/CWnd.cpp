@@ -450,7 +450,7 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
+        cs.lpszClass = AfxDefaultWndClass(-1);
     return TRUE;
 }
 
@@ -486,6 +486,12 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return nullptr;
     return registered.insert(szName).first->c_str();
+}
+
+LPCTSTR AfxDefaultWndClass(int nBackground, HICON hIcon)
+{
+    HBRUSH hbrBackground = nBackground >= 0 ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(nBackground + 1)) : nullptr;
+    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), hbrBackground, hIcon);
 }
 
 // --- styles and relatives --------------------------------------------------

@@ -351,3 +351,6 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 // returns its name.
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                             HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+// The class of the framework's own windows: double clicks, the arrow cursor,
+// the system colour nBackground (-1 for no background), an icon if given.
+LPCTSTR AfxDefaultWndClass(int nBackground, HICON hIcon = nullptr);

@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CTestChildFrame, CMDIChildWnd)
 END_MESSAGE_MAP()
 
 BOOL CTestChildFrame::s_bOwnCaption = FALSE;
+BOOL CTestChildFrame::s_bMaximized = FALSE;
 
 BOOL CTestChildFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -18,6 +19,8 @@ BOOL CTestChildFrame::PreCreateWindow(CREATESTRUCT& cs)
     cs.style |= WS_VISIBLE;
     if (s_bOwnCaption)
         cs.style &= ~FWS_ADDTOTITLE;
+    if (s_bMaximized)
+        cs.style |= WS_MAXIMIZE;
     return TRUE;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Classes in this file: CTestChildFrame, the visible child frame of the test
-// application. With m_bOwnCaption (set before creation) it clears
-// FWS_ADDTOTITLE, as the program's child frames do.
+// application. With s_bOwnCaption (set before creation) it clears
+// FWS_ADDTOTITLE, as the program's child frames do; with s_bMaximized it
+// asks to open maximised.
 
 #include "afxwin.h"
 
@@ -11,6 +12,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     static BOOL s_bOwnCaption;
+    static BOOL s_bMaximized;
 
 protected:
     CTestChildFrame() = default;

@@ -51,6 +51,17 @@ BEGIN_MESSAGE_MAP(CTestBar, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
+// Remembers what the update decided (-1: nothing).
+class CEnableRecorder : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        CCmdUI::Enable(bOn);
+    }
+    BOOL m_bEnabled = -1;
+};
+
 }  // namespace
 
 using CommandRouting = CTestApplicationTest;
@@ -114,6 +125,30 @@ TEST_F(CommandRouting, AnUpdateHandlerMayCheckTheItemOnTheMenuBarsMenuItself)
 
     MainFrame().SendMessage(WM_COMMAND, ID_TEST_TOGGLE);
     EXPECT_FALSE(MenuStateAfterUpdate(MainFrame(), ID_TEST_TOGGLE) & MF_CHECKED);
+}
+
+TEST_F(CommandRouting, PasteIsEnabledWhileTheClipboardHoldsAPicture)
+{
+    CTestView* pView = ShowTableView(NewDocument());
+    ASSERT_TRUE(pView->OpenClipboard());
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    CEnableRecorder empty;
+    empty.m_nID = ID_EDIT_PASTE;
+    empty.DoUpdate(&MainFrame(), TRUE);
+
+    ASSERT_TRUE(pView->OpenClipboard());
+    CClientDC screen(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 4, 4);
+    ::SetClipboardData(CF_BITMAP, bitmap.Detach());
+    ::CloseClipboard();
+    CEnableRecorder picture;
+    picture.m_nID = ID_EDIT_PASTE;
+    picture.DoUpdate(&MainFrame(), TRUE);
+
+    EXPECT_EQ(empty.m_bEnabled, FALSE);
+    EXPECT_EQ(picture.m_bEnabled, TRUE);
 }
 
 TEST_F(CommandRouting, TheMainFramesAcceleratorsTurnKeysIntoCommands)

@@ -175,6 +175,33 @@ TEST_F(DocView, AFrameOfAnotherTemplateShowsTheDocumentWithoutOwningIt)
     EXPECT_EQ(MainFrame().MDIGetActive(), FrameOf(pTable));
 }
 
+TEST_F(DocView, AFrameAskedMaximisedOpensMaximisedAndSoDoFramesAfterIt)
+{
+    CTestDoc* pDoc = NewDocument();
+    CTestChildFrame::s_bMaximized = TRUE;
+    CFrameWnd* pFirst = FrameOf(ShowTableView(pDoc));
+    CTestChildFrame::s_bMaximized = FALSE;
+    CFrameWnd* pSecond = FrameOf(ShowTableView(pDoc));
+    PumpMessages();
+
+    EXPECT_TRUE(pSecond->IsZoomed());
+    EXPECT_EQ(MainFrame().MDIGetActive(), pSecond);
+    pFirst->ActivateFrame();
+    EXPECT_TRUE(pFirst->IsZoomed());
+}
+
+TEST_F(DocView, EachOpenDocumentHoldsOneApplicationLock)
+{
+    const LONG nBefore = AfxOleGetLockCount();
+    CTestDoc* pFirst = NewDocument();
+    NewDocument();
+    EXPECT_EQ(AfxOleGetLockCount(), nBefore + 2);
+    EXPECT_TRUE(pFirst->IsAutomationEnabled());
+
+    App().CloseAllDocuments(FALSE);
+    EXPECT_EQ(AfxOleGetLockCount(), nBefore);
+}
+
 TEST_F(DocView, TheMainFrameShowsTheMenuOfTheActiveFramesTemplate)
 {
     HMENU hDefault = ::GetMenu(MainFrame().m_hWnd);

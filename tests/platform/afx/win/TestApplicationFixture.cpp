@@ -7,6 +7,7 @@ void CTestApplicationTest::SetUp()
 {
     TestEvents().clear();
     CTestChildFrame::s_bOwnCaption = FALSE;
+    CTestChildFrame::s_bMaximized = FALSE;
     m_pApp = std::make_unique<CTestApp>();
     static char szNoArguments[] = "";
     ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
