@@ -118,9 +118,15 @@ void CWnd::PreSubclassWindow()
 
 namespace {
 
+// No exception leaves a window procedure: the framework's own exceptions
+// say what went wrong, any other is an internal error.
+void ReportException(const CException& e)
+{
+    AfxMessageBox(e.GetErrorText(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void ReportUnexpectedException()
 {
-    ::MessageBeep(MB_ICONHAND);
     AfxMessageBox(AFX_IDP_INTERNAL_FAILURE, MB_OK | MB_ICONSTOP);
 }
 
@@ -139,6 +145,9 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     LRESULT lResult = 0;
     try {
         lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (const CException& e) {
+        ReportException(e);
+        lResult = nMsg == WM_CREATE ? -1 : 0;
     } catch (...) {
         ReportUnexpectedException();
         lResult = nMsg == WM_CREATE ? -1 : 0;
@@ -342,6 +351,15 @@ BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (m_bToolTips)
         FilterToolTipMessage(pMsg);
+    return FALSE;
+}
+
+BOOL AfxIsDescendant(HWND hWndParent, HWND hWndChild)
+{
+    for (HWND hWnd = hWndChild; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        if (hWnd == hWndParent)
+            return TRUE;
+    }
     return FALSE;
 }
 

@@ -344,6 +344,9 @@ private:
     BOOL m_bToolTips = FALSE;
 };
 
+// TRUE when hWndChild is hWndParent or lies inside it (parents and owners).
+BOOL AfxIsDescendant(HWND hWndParent, HWND hWndChild);
+
 // Runs one message through pWnd's WindowProc; no C++ exception leaves it.
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 

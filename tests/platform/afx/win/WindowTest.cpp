@@ -70,6 +70,7 @@ protected:
     afx_msg void OnLButtonDown(UINT, CPoint point) { m_point = point; }
     afx_msg LRESULT OnApp(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam + lParam); }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam * 2); }
+    afx_msg LRESULT OnThrow(WPARAM, LPARAM) { AfxThrowFileException(CFileException::fileNotFound, -1, "C:\\nowhere.vsp"); }
     afx_msg void OnRange(UINT nID) { m_nRangeID = nID; }
     afx_msg void OnChildClicked() { m_log.push_back("parent clicked"); }
     afx_msg void OnChildNotify(NMHDR*, LRESULT* pResult)
@@ -96,6 +97,7 @@ BEGIN_MESSAGE_MAP(CRecordingWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_TIMER()
     ON_MESSAGE(WM_APP, OnApp)
+    ON_MESSAGE(WM_APP + 1, OnThrow)
     ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
     ON_COMMAND_RANGE(kFirstRangeID, kLastRangeID - 1, OnRange)
     ON_BN_CLICKED(kChildID, OnChildClicked)
@@ -186,6 +188,16 @@ TEST_F(CWndTest, MessageHandlersReturnTheirResultToTheSender)
 {
     EXPECT_EQ(m_wnd.SendMessage(WM_APP, 40, 2), 42);
     EXPECT_EQ(m_wnd.SendMessage(WM_TEST_REGISTERED, 21), 42);
+}
+
+TEST_F(CWndTest, AnExceptionStopsAtTheWindowProcedureWithItsMessage)
+{
+    CMessageBoxRecorder boxes;
+
+    EXPECT_EQ(m_wnd.SendMessage(WM_APP + 1), 0);
+
+    ASSERT_EQ(boxes.m_boxes.size(), 1u);
+    EXPECT_EQ(boxes.m_boxes[0].sText, "C:\\nowhere.vsp was not found.");
 }
 
 TEST_F(CWndTest, ACommandRangeHandlerLearnsTheCommand)
