@@ -3,10 +3,11 @@
 #include "AfxStringTable.h"
 #include "CString.h"
 
-// An unknown id empties the string and returns FALSE, as the Win32 build does.
+// An unknown id or an empty text gives an empty string and FALSE, as
+// LoadStringA does in the win build.
 BOOL CString::LoadString(UINT nID)
 {
     LPCSTR lpszText = AfxFindStringResource(nID);
     *this = lpszText;
-    return lpszText != nullptr;
+    return !IsEmpty();
 }

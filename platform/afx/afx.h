@@ -5,6 +5,11 @@
 #include "CObject.h"
 #include "CString.h"
 #include "AfxFormatString.h"
+#include "CTimeSpan.h"
+#include "CTime.h"
+#include "CSize.h"
+#include "CPoint.h"
+#include "CRect.h"
 #ifdef _WIN32
 #include "AfxResourceHandle.h"
 #else
