@@ -111,15 +111,7 @@ int CGRMem::AppendCol()
 
 int CGRMem::InsertCol(int nCol)
 {
-    if (m_rows.empty())
-        return 1;
-    for (Row& row : m_rows) {
-        int nAt = nCol - row.nFirstCol;
-        if (nAt >= 0 && nAt < static_cast<int>(row.cells.size()))
-            row.cells.emplace(row.cells.begin() + nAt);
-    }
-    AdjustCtrlColumns(nCol, 1);
-    return 0;
+    return ShiftColumns(nCol, 1);
 }
 
 int CGRMem::DeleteRow(int nRow)
@@ -131,14 +123,26 @@ int CGRMem::DeleteRow(int nRow)
 
 int CGRMem::DeleteCol(int nCol)
 {
+    return ShiftColumns(nCol, -1);
+}
+
+// Inserts an empty cell before column nCol (nDelta 1) or removes column
+// nCol (nDelta -1) in every row that reaches it; shorter rows stay as they
+// are.
+int CGRMem::ShiftColumns(int nCol, int nDelta)
+{
     if (m_rows.empty())
         return 1;
     for (Row& row : m_rows) {
         int nAt = nCol - row.nFirstCol;
-        if (nAt >= 0 && nAt < static_cast<int>(row.cells.size()))
+        if (nAt < 0 || nAt >= static_cast<int>(row.cells.size()))
+            continue;
+        if (nDelta > 0)
+            row.cells.emplace(row.cells.begin() + nAt);
+        else
             row.cells.erase(row.cells.begin() + nAt);
     }
-    AdjustCtrlColumns(nCol, -1);
+    AdjustCtrlColumns(nCol, nDelta);
     return 0;
 }
 

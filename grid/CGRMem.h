@@ -51,6 +51,7 @@ private:
     Row& MakeRow(int nRow);
     StoredCell& MakeSlot(Row& row, int nCol);
     int LastStoredCol() const;
+    int ShiftColumns(int nCol, int nDelta);
     void AdjustCtrlColumns(int nFromCol, int nDelta);
     bool CellMatches(int nCol, int nRow, const std::string& sFind, long lFlags);
     void StepFindPosition(int& nCol, int& nRow, long lFlags, int& nRowSteps) const;

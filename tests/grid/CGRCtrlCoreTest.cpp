@@ -102,7 +102,7 @@ TEST(CGRCtrlCore, DataSourcesTakeSlotsOneTo63)
 
 TEST(CGRCtrlCore, SheetCountsOutsideOneTo1024AreRefused)
 {
-    CSheetSetupGrid grid;
+    CGRCtrlCore grid;
     EXPECT_EQ(grid.SetNumberSheets(0), 1);
     EXPECT_EQ(grid.SetNumberSheets(1025), 1);
     EXPECT_EQ(grid.GetNumberSheets(), 1);
