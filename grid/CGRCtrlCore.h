@@ -145,6 +145,15 @@ public:
     enum MoveCode { kMoveBack = 0, kMoveForward = 1, kMovePageBack = 2, kMovePageForward = 3,
                     kMoveFirst = 4, kMoveLast = 5 };
 
+// In-cell editing
+    int EditCell(int nCol, int nRow, UINT nKey);
+    int StartEdit();
+    int StartEditWithKey(UINT nKey);
+    int FinishEdit(LPCTSTR lpszText, BOOL bCancelled, BOOL bContinue, int nNewCol, int nNewRow);
+    int IsEditing() const;
+    int GetEditCol() const;
+    int GetEditRow() const;
+
 // Hit testing, in cell-area coordinates
     int GetCellFromPoint(int x, int y, int& nCol, int& nRow, CRect* pRect = nullptr);
     int GetCellRect(int nCol, int nRow, CRect* pRect);
@@ -255,6 +264,10 @@ protected:
     virtual BOOL IsControlVisible() const;
     // 0 shown, 1 nothing to show, 3 the menu failed to show.
     virtual int ShowPopupMenu(const CPoint& ptScreen);
+    virtual CWnd* GetEditControl(BOOL bMasked);
+    virtual void ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey);
+    virtual void HideEditControl();
+    virtual void RepaintAfterEdit(int nCol, int nRow);
 
     CGRPtrList& GetFontList();
     CGRPtrList& GetBitmapList();
@@ -287,6 +300,8 @@ private:
     int SetHeadingTotal(bool bRows, int nTotal);
     void SetCellTypesSize(bool bRows, int nIndex, int* pnSize);
     int EdgeOf(bool bRows, int nIndex, bool bFar) const;
+    void StoreEditedText(LPCTSTR lpszText);
+    void NextEditCell(int& nCol, int& nRow);
 
     CGRCellType m_normalType;
     CGRDropListType m_dropListType;
@@ -306,4 +321,9 @@ private:
     int m_nPaintMode = 1;
     CGRGridInfo* m_pGridInfo = nullptr;
     int m_bTabSizing = 0;
+    int m_bEditing = 0;
+    int m_nEditCol = -1;
+    int m_nEditRow = -1;
+    CWnd* m_pActiveEdit = nullptr;
+    CGRCell m_editCell;
 };

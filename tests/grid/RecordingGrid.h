@@ -40,12 +40,37 @@ public:
     bool m_bRefuseMenu = false;
     int m_nRowsToAddAtBottom = 0;
     int m_nShowMenuResult = 0;
+    bool m_bRefuseEditStart = false;
+    bool m_bRefuseEditFinish = false;
+    bool m_bRefuseEditContinue = false;
     UINT m_nLastMenuCommand = 0;
     int m_nMenuCommandCol = 0, m_nMenuCommandRow = 0, m_nMenuCommandSection = 0;
 
 protected:
     CSize GetControlClientSize() const override { return m_client; }
     int ShowPopupMenu(const CPoint&) override { return m_nShowMenuResult; }
+    void ShowEditControl(CWnd*, int nCol, int nRow, const CRect&, CGRCell& cell, UINT nKey) override
+    {
+        LPCTSTR lpszText = cell.GetText();
+        m_log.push_back("Show(" + std::to_string(nCol) + "," + std::to_string(nRow) + ","
+                        + std::to_string(nKey) + ",\"" + (lpszText ? lpszText : "") + "\")");
+    }
+    void HideEditControl() override { m_log.push_back("Hide"); }
+    int OnEditStart(int nCol, int nRow, CWnd**) override
+    {
+        Record("EditStart", nCol, nRow);
+        return m_bRefuseEditStart ? 0 : 1;
+    }
+    int OnEditFinish(int nCol, int nRow, CWnd*, LPCTSTR, BOOL bCancelled) override
+    {
+        Record(bCancelled ? "EditCancel" : "EditFinish", nCol, nRow);
+        return m_bRefuseEditFinish ? 0 : 1;
+    }
+    int OnEditContinue(int nCol, int nRow, int* pnNewCol, int* pnNewRow) override
+    {
+        Record("EditContinue", *pnNewCol, *pnNewRow);
+        return m_bRefuseEditContinue ? 0 : 1;
+    }
 
     int OnCanMove(int nOldCol, int nOldRow, int nNewCol, int nNewRow) override
     {
