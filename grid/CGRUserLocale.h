@@ -20,7 +20,7 @@ public:
     virtual CGRNumberLocale GetNumberLocale() const = 0;
     // A plain number text ("-1234.5") in the locale's form, with nDigits
     // decimals and thousands grouped by three; FALSE when it cannot.
-    virtual BOOL FormatNumber(LPCTSTR lpszNumber, int nDigits, CString& sResult) const;
+    BOOL FormatNumber(LPCTSTR lpszNumber, int nDigits, CString& sResult) const;
     // Date and time as an OLE date value; FALSE when the text is no date.
     virtual BOOL ParseDate(LPCTSTR lpszText, double& dDate) const;
     // Currency in ten-thousandths of a unit; FALSE when the text is no amount.

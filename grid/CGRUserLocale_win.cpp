@@ -1,10 +1,10 @@
-// The user's locale of the window system: number settings, number formatting
-// and the OLE date and currency parsers.
+// The user's locale of the window system: its number settings and the OLE
+// date and currency parsers. Numbers are formatted by CGRNumberFormat with
+// these settings; it gives what GetNumberFormatA gives, except that a zero
+// keeps its digit without a leading zero and carries no minus sign.
 #include "CGRUserLocale.h"
 
 #include <oleauto.h>
-
-#include <string>
 
 namespace {
 
@@ -46,25 +46,6 @@ public:
         locale.m_nNegativeOrder = ReadLocaleNumber(LOCALE_INEGNUMBER);
         locale.m_sCurrency = ReadLocaleText(LOCALE_SCURRENCY, 6);
         return locale;
-    }
-
-    BOOL FormatNumber(LPCTSTR lpszNumber, int nDigits, CString& sResult) const override
-    {
-        CGRNumberLocale locale = GetNumberLocale();
-        std::string sDecimal(static_cast<LPCTSTR>(locale.m_sDecimal));
-        std::string sThousand(static_cast<LPCTSTR>(locale.m_sThousand));
-        NUMBERFMTA format = {};
-        format.NumDigits = nDigits;
-        format.LeadingZero = locale.m_nLeadingZero;
-        format.Grouping = 3;
-        format.lpDecimalSep = &sDecimal[0];
-        format.lpThousandSep = &sThousand[0];
-        format.NegativeOrder = locale.m_nNegativeOrder;
-        char buffer[256];
-        if (!::GetNumberFormatA(LOCALE_USER_DEFAULT, 0, lpszNumber, &format, buffer, sizeof(buffer)))
-            return FALSE;
-        sResult = buffer;
-        return TRUE;
     }
 
     BOOL ParseDate(LPCTSTR lpszText, double& dDate) const override
