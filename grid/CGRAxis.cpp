@@ -158,3 +158,18 @@ int CGRAxis::FirstToShow(int nIndex) const
     }
     return std::min(nFirst, std::max(MaxFirst(), First()));
 }
+
+bool CGRAxis::ScrollShift(int nOldFirst, int& nShift) const
+{
+    nShift = 0;
+    if (nOldFirst < 0)
+        return false;
+    int nSum = 0;
+    for (int nIndex = std::min(nOldFirst, First()); nIndex < std::max(nOldFirst, First()); ++nIndex) {
+        nSum += Size(nIndex);
+        if (nSum > Extent())
+            return false;
+    }
+    nShift = First() > nOldFirst ? nSum : -nSum;
+    return true;
+}

@@ -35,6 +35,10 @@ public:
     int PageBackward(int nFrom) const;
     // The first scrolling index that brings nIndex into view.
     int FirstToShow(int nIndex) const;
+    // The pixels the picture moves by since the first scrolling index was
+    // nOldFirst (positive when it grew); false when the move passes the
+    // extent, or no old index is known, and everything is to be drawn anew.
+    bool ScrollShift(int nOldFirst, int& nShift) const;
 
 private:
     CGRAxis(const CGRGridInfo& info, bool bRows);

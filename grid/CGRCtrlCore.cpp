@@ -1172,6 +1172,56 @@ int CGRCtrlCore::MoveFirstInView(bool bRows, int nCode)
     }
 }
 
+// The cell area's keys: arrows step over joined ranges, Page Up and Page
+// Down move by a page of rows, Home and End go to the first and last column
+// (with Ctrl: row). Any other key moves nothing and gives 0.
+int CGRCtrlCore::MoveByKey(UINT nVirtualKey, BOOL bCtrlDown)
+{
+    m_pGridInfo->m_nMoveReason = 0;
+    switch (nVirtualKey) {
+    case VK_LEFT: return StepByKey(false, -1);
+    case VK_RIGHT: return StepByKey(false, 1);
+    case VK_UP: return StepByKey(true, -1);
+    case VK_DOWN: return StepByKey(true, 1);
+    case VK_PRIOR: return MoveCurrentRow(kMovePageBack);
+    case VK_NEXT: return MoveCurrentRow(kMovePageForward);
+    case VK_HOME: return bCtrlDown ? MoveCurrentRow(kMoveFirst) : MoveCurrentCol(kMoveFirst);
+    case VK_END: return bCtrlDown ? MoveCurrentRow(kMoveLast) : MoveCurrentCol(kMoveLast);
+    default: return kGridDone;
+    }
+}
+
+// One step left or right (up or down). Forward from a joined cell the step
+// passes its whole span; a step that lands in a joined range goes to its
+// first cell, kept at the target's distance from the current cell.
+int CGRCtrlCore::StepByKey(bool bRows, int nDirection)
+{
+    const CGRGridInfo& info = *m_pGridInfo;
+    int nCurrentCol = info.m_nCurrentCol, nCurrentRow = info.m_nCurrentRow;
+    int nStep = 1;
+    int nSpanEndCol = nCurrentCol, nSpanEndRow = nCurrentRow;
+    int nStartCol = nCurrentCol, nStartRow = nCurrentRow;
+    if (nDirection > 0 && GetJoinRange(nStartCol, nStartRow, nSpanEndCol, nSpanEndRow) == kGridDone)
+        nStep = (bRows ? nSpanEndRow - nStartRow : nSpanEndCol - nStartCol) + 1;
+    int nNewCol = bRows ? nCurrentCol : nCurrentCol + nDirection * nStep;
+    int nNewRow = bRows ? nCurrentRow + nDirection * nStep : nCurrentRow;
+    bool bInGrid = InRange(nNewCol, 0, GetColCount() - 1) && InRange(nNewRow, 0, GetRowCount() - 1);
+    int nJoinCol = nNewCol, nJoinRow = nNewRow;
+    if (bInGrid && GetJoinStartCell(nJoinCol, nJoinRow) == kGridDone)
+        return GotoCell(nJoinCol + info.m_nTargetCol - nCurrentCol, nJoinRow + info.m_nTargetRow - nCurrentRow);
+    int nTarget = bRows ? info.m_nTargetRow : info.m_nTargetCol;
+    return bRows ? GotoRow(nTarget + nDirection * nStep) : GotoCol(nTarget + nDirection * nStep);
+}
+
+// One notch of the wheel (120) scrolls three rows; less than a notch none.
+int CGRCtrlCore::ScrollByWheel(int nDelta)
+{
+    const int kDeltaPerNotch = 120;
+    const int kRowsPerNotch = 3;
+    m_pGridInfo->m_nMoveReason = 4;
+    return SetTopRow(GetTopRow() - kRowsPerNotch * (nDelta / kDeltaPerNotch));
+}
+
 int CGRCtrlCore::GetCurrentCol() const { return m_pGridInfo->m_nCurrentCol; }
 int CGRCtrlCore::GetCurrentRow() const { return m_pGridInfo->m_nCurrentRow; }
 int CGRCtrlCore::GetLeftCol() const { return m_pGridInfo->m_nLeftCol; }

@@ -134,6 +134,8 @@ public:
     int SetLeftCol(int nCol);
     int MoveTopRow(int nCode);
     int MoveLeftCol(int nCode);
+    int MoveByKey(UINT nVirtualKey, BOOL bCtrlDown);
+    int ScrollByWheel(int nDelta);
     int GetCurrentCol() const;
     int GetCurrentRow() const;
     int GetLeftCol() const;
@@ -294,6 +296,7 @@ private:
     int ScrollTo(bool bRows, int nIndex);
     int MoveFirstInView(bool bRows, int nCode);
     int AdjustIntoJoin(bool bRows, int nFixed, int nTarget, int nCurrent);
+    int StepByKey(bool bRows, int nDirection);
     int HeadingOffset(bool bRows, int nIndex) const;
     int HeadingSize(bool bRows, int nIndex) const;
     int SetHeadingSize(bool bRows, int nIndex, int nSize);

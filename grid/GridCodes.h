@@ -87,3 +87,15 @@ enum CellThemeStyle {
     kThemeSideHeadingCol = 64,
     kThemeHeadingDefault = 128,
 };
+
+// The keys the cell area moves the current cell with.
+#ifndef VK_LEFT
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#endif

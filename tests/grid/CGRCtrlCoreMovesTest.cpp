@@ -234,6 +234,45 @@ TEST_F(CGRCtrlCoreMoves, MovesStepOverJoinedRanges)
     EXPECT_EQ(Cell(m_grid), "0,3");
 }
 
+TEST_F(CGRCtrlCoreMoves, KeysMoveTheCurrentCellAndStepOverJoinedCells)
+{
+    m_grid.JoinCells(3, 2, 5, 2);
+    m_grid.GotoCell(2, 2);
+    struct Row {
+        UINT nKey;
+        BOOL bCtrl;
+        const char* lpszCell;
+    };
+    const Row rows[] = {
+        {VK_RIGHT, FALSE, "3,2"}, {VK_RIGHT, FALSE, "6,2"}, {VK_LEFT, FALSE, "3,2"}, {VK_LEFT, FALSE, "2,2"},
+        {VK_DOWN, FALSE, "2,3"}, {VK_UP, FALSE, "2,2"}, {VK_NEXT, FALSE, "2,7"}, {VK_PRIOR, FALSE, "2,2"},
+        {VK_END, FALSE, "9,2"}, {VK_HOME, FALSE, "0,2"}, {VK_END, TRUE, "0,19"}, {VK_HOME, TRUE, "0,0"},
+        {'A', FALSE, "0,0"}, {VK_LEFT, FALSE, "0,0"}, {VK_UP, FALSE, "0,0"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.nKey) + (row.bCtrl ? " with Ctrl" : ""));
+        m_grid.MoveByKey(row.nKey, row.bCtrl);
+        EXPECT_EQ(Cell(m_grid), row.lpszCell);
+    }
+}
+
+TEST_F(CGRCtrlCoreMoves, WheelNotchScrollsThreeRows)
+{
+    m_grid.SetTopRow(6);
+    struct Row {
+        int nDelta;
+        int nResult;
+        int nTopRow;
+    };
+    const Row rows[] = {{119, 1, 6}, {120, 0, 3}, {-240, 0, 9}, {-119, 1, 9}, {360, 0, 0}, {120, 1, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nDelta);
+        EXPECT_EQ(m_grid.ScrollByWheel(row.nDelta), row.nResult);
+        EXPECT_EQ(m_grid.GetTopRow(), row.nTopRow);
+    }
+    EXPECT_EQ(Cell(m_grid), "0,0");
+}
+
 TEST_F(CGRCtrlCoreMoves, FindsTheCellUnderAPoint)
 {
     struct Row {
