@@ -85,23 +85,27 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
     }
 }
 
-// The frames of the document's views, each once, in view order.
-void CDocument::CollectFrames(CList<CFrameWnd*, CFrameWnd*>& frames) const
+// The frames of the document's views, each once, in view order; with
+// bVisibleOnly only those of views on screen.
+void CDocument::CollectFrames(CList<CFrameWnd*, CFrameWnd*>& frames, BOOL bVisibleOnly) const
 {
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CFrameWnd* pFrame = GetNextView(pos)->GetParentFrame();
+        CView* pView = GetNextView(pos);
+        if (bVisibleOnly && !pView->IsWindowVisible())
+            continue;
+        CFrameWnd* pFrame = pView->GetParentFrame();
         if (pFrame != nullptr && frames.Find(pFrame) == nullptr)
             frames.AddTail(pFrame);
     }
 }
 
-// Numbers the frames of a document (":1", ":2") when it has more than one,
-// and brings their captions up to date.
+// Numbers the visible frames of a document (":1", ":2") when it has more
+// than one, and brings their captions up to date.
 void CDocument::UpdateFrameCounts()
 {
     CList<CFrameWnd*, CFrameWnd*> frames;
-    CollectFrames(frames);
+    CollectFrames(frames, TRUE);
     const BOOL bNumbered = frames.GetCount() > 1;
     int nWindow = 1;
     POSITION pos = frames.GetHeadPosition();
@@ -219,7 +223,7 @@ void CDocument::OnCloseDocument()
     const BOOL bAutoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE;  // the last view going must not close us again
     CList<CFrameWnd*, CFrameWnd*> frames;
-    CollectFrames(frames);
+    CollectFrames(frames, FALSE);
     POSITION pos = frames.GetHeadPosition();
     while (pos != nullptr) {
         CFrameWnd* pFrame = frames.GetNext(pos);

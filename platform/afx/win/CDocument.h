@@ -70,7 +70,7 @@ protected:
     friend class CDocTemplate;
 
 private:
-    void CollectFrames(CList<CFrameWnd*, CFrameWnd*>& frames) const;
+    void CollectFrames(CList<CFrameWnd*, CFrameWnd*>& frames, BOOL bVisibleOnly) const;
 
     DECLARE_MESSAGE_MAP()
 };

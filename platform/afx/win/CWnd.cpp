@@ -164,10 +164,21 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
+// The window is gone: the object lets go of it. The main window's end is
+// the end of the message loop.
 void CWnd::DetachAfterNcDestroy()
 {
     if (m_hWnd == nullptr)
         return;
+    AFX_WIN_STATE& state = AfxGetWinState();
+    if (state.hWndLastHit == m_hWnd) {
+        state.hWndLastHit = nullptr;
+        state.nLastHit = -1;
+    }
+    if (state.pApp != nullptr && state.pApp->m_pMainWnd == this) {
+        ::PostQuitMessage(0);
+        state.pApp->m_pMainWnd = nullptr;
+    }
     if (GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AfxWndProc) &&
         m_pfnSuper != nullptr) {
         ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
@@ -976,6 +987,108 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHandler)
         state.m_nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
         state.DoUpdate(pTarget, bDisableIfNoHandler && IsCommandButton(hWndChild));
     }
+}
+
+// --- tool tips ------------------------------------------------------------
+
+namespace {
+
+// One tool tip for all windows of the thread, made when first needed.
+HWND ToolTipWindow()
+{
+    AFX_WIN_STATE& state = AfxGetWinState();
+    if (state.hWndToolTip == nullptr || !::IsWindow(state.hWndToolTip)) {
+        state.hWndToolTip = ::CreateWindowEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, nullptr,
+                                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                             nullptr, AfxGetInstanceHandle(), nullptr);
+        state.nLastHit = -1;
+        state.hWndLastHit = nullptr;
+    }
+    return state.hWndToolTip;
+}
+
+BOOL IsClientMouseMessage(UINT message)
+{
+    return message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK);
+}
+
+}  // namespace
+
+BOOL CWnd::EnableToolTips(BOOL bEnable)
+{
+    m_bToolTips = bEnable;
+    if (bEnable)
+        return ToolTipWindow() != nullptr;
+    AFX_WIN_STATE& state = AfxGetWinState();
+    if (state.hWndLastHit == m_hWnd) {
+        ::SendMessage(state.hWndToolTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&state.lastInfo));
+        state.hWndLastHit = nullptr;
+        state.nLastHit = -1;
+    }
+    return TRUE;
+}
+
+void CWnd::CancelToolTips(BOOL)
+{
+    HWND hWndTip = AfxGetWinState().hWndToolTip;
+    if (hWndTip != nullptr)
+        ::SendMessage(hWndTip, TTM_POP, 0, 0);
+}
+
+// For each mouse message over the window: the tool under the pointer
+// (OnToolHitTest) replaces the last one in the shared tool tip, which then
+// sees the message to time its tip.
+void CWnd::FilterToolTipMessage(MSG* pMsg)
+{
+    if (!IsClientMouseMessage(pMsg->message))
+        return;
+    HWND hWndTip = ToolTipWindow();
+    if (hWndTip == nullptr)
+        return;
+    POINT point = {GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam)};
+    ::MapWindowPoints(pMsg->hwnd, m_hWnd, &point, 1);
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    INT_PTR nHit = OnToolHitTest(CPoint(point), &info);
+
+    AFX_WIN_STATE& state = AfxGetWinState();
+    const BOOL bSameTool = nHit == state.nLastHit && state.hWndLastHit == m_hWnd &&
+                           info.hwnd == state.lastInfo.hwnd && info.uId == state.lastInfo.uId;
+    const BOOL bNoButton = (info.uFlags & TTF_NOTBUTTON) != 0;
+    info.uFlags &= ~(TTF_NOTBUTTON | TTF_ALWAYSTIP);
+    if (!bSameTool) {
+        if (state.nLastHit != -1)
+            ::SendMessage(hWndTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&state.lastInfo));
+        if (nHit != -1)
+            ::SendMessage(hWndTip, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&info));
+        state.nLastHit = nHit;
+        state.hWndLastHit = nHit != -1 ? m_hWnd : nullptr;
+        state.lastInfo = info;
+    }
+    if (nHit != -1 && !bNoButton && pMsg->message != WM_MOUSEMOVE) {
+        CancelToolTips();  // a click on a button hides its tip
+    } else if (nHit != -1) {
+        MSG relayed = *pMsg;
+        ::SendMessage(hWndTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+}
+
+// A child control with an id under the point is the tool; its tip text
+// comes from TTN_NEEDTEXT (the command's string after the newline).
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE);
+    if (hWndChild == nullptr || hWndChild == m_hWnd)
+        return -1;
+    int nID = ::GetDlgCtrlID(hWndChild);
+    if (nID == 0 || nID == -1)
+        return -1;
+    pTI->hwnd = m_hWnd;
+    pTI->uId = reinterpret_cast<UINT_PTR>(hWndChild);
+    pTI->uFlags |= TTF_IDISHWND;
+    pTI->lpszText = LPSTR_TEXTCALLBACK;
+    return nID;
 }
 
 // --- help -----------------------------------------------------------------

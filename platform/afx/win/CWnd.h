@@ -19,9 +19,11 @@ class CScrollBar;
 class CFrameWnd;
 struct CCreateContext;
 
-// Private flag of a tool: the tool is not a button, so clicking it does not
-// hide the tip.
+// The framework's own flags of a tool (not passed to the tool tip control):
+// the tool is no button, so pressing a mouse button on it keeps the tip; the
+// tip shows even while the window's application is inactive.
 #define TTF_NOTBUTTON 0x80000000L
+#define TTF_ALWAYSTIP 0x40000000L
 
 
 // What WM_SIZEPARENT carries to each bar: the bar takes its strip of rect.

@@ -9,6 +9,7 @@
 #include "AfxHandleMap.h"
 #include "AfxMessageBox.h"
 #include "AfxOleLock.h"
+#include "AfxVirtualDesktop.h"
 #include "CCmdTarget.h"
 #include "CCmdUI.h"
 #include "CGdiObject.h"
