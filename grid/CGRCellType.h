@@ -3,10 +3,13 @@
 // the grid's default type ("Normal Cell Type (default)"). A type takes the
 // mouse and key events aimed at its cells; an event operation returns
 // non-zero when the type handled the event, 0 to let the control go on.
-// Drawing, printing and measuring belong to the window side of the grid.
+// Drawing and measuring take a device context: they draw in the win tree
+// (CGRCellType_win.cpp); without a window system nothing is drawn.
 
 #include "afx.h"
 
+class CBitmap;
+class CDC;
 class CGRCell;
 class CGRCtrlCore;
 
@@ -23,6 +26,18 @@ public:
 // Identity
     virtual LPCTSTR GetName();
     virtual const CGRTypeId& GetTypeId();
+
+// Drawing
+    virtual int DrawBitmap(CDC* pDC, CBitmap* pBitmap, CRect* pRect, COLORREF crBack);
+    virtual void DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell* pCell);
+    virtual void DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nRow, CGRCell* pCell,
+                          int nSelected, int nCurrent);
+    virtual void DrawBackground(CDC* pDC, CRect* pRect, COLORREF crBack, int nRow, int nCol, CGRCell* pCell,
+                                int nCurrent, int nSelected);
+    virtual void OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
+                        int nCurrent);
+    virtual int DrawFocus(CDC* pDC, CRect* pRect, int nCol, int nRow);
+    virtual void GetBestSize(CDC* pDC, CSize* pSize, CGRCell* pCell);
 
 // Events
     virtual int GetEditArea(CRect* pRect);

@@ -1599,6 +1599,7 @@ void CGRCtrlCore::OnSheetCreated(CGRGridInfo*) {}
 BOOL CGRCtrlCore::IsControlVisible() const { return FALSE; }
 int CGRCtrlCore::ShowPopupMenu(const CPoint&) { return kGridOutOfRange; }
 CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
+CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
 void CGRCtrlCore::HideEditControl() {}
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 class CFont;
+class CPen;
 class CGRAxis;
 class CGRDataSource;
 class CWnd;
@@ -271,6 +272,12 @@ protected:
     virtual void HideEditControl();
     virtual void RepaintAfterEdit(int nCol, int nRow);
 
+public:
+    // The pens the cell types draw borders with; null without a window.
+    enum GridPen { kDefaultBorderPen, kHighlightPen, kShadowPen };
+    virtual CPen* GetGridPen(GridPen nWhich);
+
+protected:
     CGRPtrList& GetFontList();
     CGRPtrList& GetBitmapList();
 
