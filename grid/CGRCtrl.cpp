@@ -1,0 +1,209 @@
+#include "CGRCtrl.h"
+
+#include "CGRSysColors.h"
+
+namespace {
+const COLORREF kDefaultBorderColor = RGB(220, 220, 220);
+const UINT kGridDlgCode = DLGC_WANTARROWS | DLGC_WANTTAB;
+}
+
+BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
+    ON_WM_SIZE()
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_GETDLGCODE()
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
+END_MESSAGE_MAP()
+
+CGRCtrl::CGRCtrl() : m_cellArea(this)
+{
+    CreatePens();
+    for (int nSheet = 0; nSheet < GetNumberSheets(); ++nSheet) {
+        SetSheetNumber(nSheet, 0);
+        OnSheetCreated(GetGridInfo());
+    }
+    SetSheetNumber(0, 0);
+}
+
+CGRCtrl::~CGRCtrl() = default;
+
+void CGRCtrl::CreatePens()
+{
+    m_highlightPen.DeleteObject();
+    m_shadowPen.DeleteObject();
+    m_highlightPen.CreatePen(PS_SOLID, 1, GRSysColor(COLOR_BTNHIGHLIGHT));
+    m_shadowPen.CreatePen(PS_SOLID, 1, GRSysColor(COLOR_BTNSHADOW));
+    if (!m_defaultBorderPen.GetSafeHandle())
+        m_defaultBorderPen.CreatePen(PS_SOLID, 1, kDefaultBorderColor);
+}
+
+// A new sheet's scroll bars take the system's sizes.
+void CGRCtrl::OnSheetCreated(CGRGridInfo* pInfo)
+{
+    pInfo->m_nVScrollWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    pInfo->m_nHScrollHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+}
+
+// Creates the window; once it exists the program grid sets its sheet up.
+BOOL CGRCtrl::CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (!CreateEx(0, nullptr, "", dwStyle | WS_CHILD | WS_CLIPCHILDREN, rect, pParentWnd, nID))
+        return FALSE;
+    CompleteCreation(TRUE);
+    return TRUE;
+}
+
+int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CRect empty(0, 0, 0, 0);
+    if (!m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID))
+        return -1;
+    return 0;
+}
+
+CGRGrid* CGRCtrl::GetCellArea()
+{
+    return &m_cellArea;
+}
+
+CSize CGRCtrl::GetControlClientSize() const
+{
+    if (!GetSafeHwnd())
+        return CSize(0, 0);
+    CRect client;
+    GetClientRect(&client);
+    return client.Size();
+}
+
+void CGRCtrl::PlaceComponents(BOOL bScrollBarAndTabsOnly)
+{
+    if (bScrollBarAndTabsOnly || !m_cellArea.GetSafeHwnd())
+        return;
+    m_cellArea.MoveWindow(&GetGridInfo()->m_componentRects[CGRGridInfo::kCellArea], FALSE);
+}
+
+void CGRCtrl::RepaintAfterMove()
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.Moved();
+}
+
+BOOL CGRCtrl::IsControlVisible() const
+{
+    return GetSafeHwnd() && IsWindowVisible();
+}
+
+int CGRCtrl::RedrawAll()
+{
+    if (GetPaintMode() == 1 && m_cellArea.GetSafeHwnd())
+        m_cellArea.Invalidate(FALSE);
+    return kGridDone;
+}
+
+int CGRCtrl::RedrawCell(int nCol, int nRow)
+{
+    if (m_cellArea.GetSafeHwnd() && nCol >= 0 && nRow >= 0)
+        m_cellArea.RedrawCell(nCol, nRow);
+    return kGridDone;
+}
+
+int CGRCtrl::RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow)
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.RedrawRange(nStartCol, nStartRow, nEndCol, nEndRow);
+    return kGridDone;
+}
+
+void CGRCtrl::OnScreenDCSetup(CDC*, CDC*, int)
+{
+}
+
+// The current cell's type may mark the focus itself; otherwise the
+// rectangle less its right and bottom pixel gets the focus frame.
+void CGRCtrl::OnDrawFocusRect(CDC* pDC, CRect* pRect)
+{
+    int nCol = GetCurrentCol(), nRow = GetCurrentRow();
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    if (GetCellType(cell.GetCellType())->DrawFocus(pDC, pRect, nCol, nRow))
+        return;
+    CRect rect = *pRect;
+    rect.right -= 1;
+    rect.bottom -= 1;
+    pDC->DrawFocusRect(&rect);
+}
+
+CPen* CGRCtrl::GetGridPen(GridPen nWhich)
+{
+    switch (nWhich) {
+    case kHighlightPen: return &m_highlightPen;
+    case kShadowPen: return &m_shadowPen;
+    default: return &m_defaultBorderPen;
+    }
+}
+
+// Items of the grid's popup menu (ids from 1000) go to OnMenuCommand with
+// the cell the menu was opened for.
+BOOL CGRCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (DispatchMenuCommand(LOWORD(wParam)))
+        return TRUE;
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void CGRCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    Invalidate(FALSE);
+    SetPaintMode(0);
+    AdjustComponentSizes();
+    SetPaintMode(1);
+    RedrawAll();
+}
+
+// The square between the two scroll bars is the control's own to fill.
+void CGRCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    const CGRGridInfo& info = *GetGridInfo();
+    if (!info.m_bUpdateEnabled)
+        return;
+    CSize client = GetControlClientSize();
+    const CRect& vscroll = info.m_componentRects[CGRGridInfo::kVScrollBar];
+    const CRect& hscroll = info.m_componentRects[CGRGridInfo::kHScrollBar];
+    CRect corner(client.cx - vscroll.Width(), client.cy - hscroll.Height(), client.cx, client.cy);
+    dc.FillSolidRect(&corner, GRSysColor(COLOR_BTNFACE));
+}
+
+void CGRCtrl::OnSetFocus(CWnd*)
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.SetFocus();
+}
+
+BOOL CGRCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+UINT CGRCtrl::OnGetDlgCode()
+{
+    return kGridDlgCode;
+}
+
+void CGRCtrl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    GetGridInfo()->m_headingDefault.SetBackColor(GRSysColor(COLOR_BTNFACE));
+    CreatePens();
+}
+
+LRESULT CGRCtrl::OnSetCellTypeOption(WPARAM wParam, LPARAM lParam)
+{
+    return SetCellTypeOption(static_cast<int>(wParam), static_cast<long>(lParam));
+}

@@ -1,0 +1,177 @@
+// CGRCtrl and its cell area on a real window under Xvfb: cell colours,
+// default borders, 3D frames and the empty area read back as pixels after
+// WM_PRINT into a memory bitmap; keys, clicks and the wheel sent as real
+// messages; the cells a move repaints, counted.
+//
+// Not tested here yet: text through recorded calls, scrolling by ScrollDC.
+#include "grid/CGRCtrl.h"
+
+#include "GridTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const COLORREF kGreen = RGB(0, 128, 0);
+const COLORREF kDefaultBorder = RGB(220, 220, 220);
+
+// 50 x 50 cells of 75 x 20 with a few coloured, framed and joined ones.
+class CFiftyGrid : public CGRCtrl {
+public:
+    void OnSetup() override
+    {
+        SetColCount(50, 0);
+        SetRowCount(50, 0);
+        SetCellBackColor(1, 1, kGreen);
+        SetCellBorder(2, 2, kBorderSunken);
+        SetCellBackColor(2, 2, RGB(255, 255, 0));
+        SetCellText(3, 1, "text");
+        SetCellAlignment(3, 1, kAlignRight | kAlignVCenter);
+        JoinCells(4, 4, 5, 5);
+        SetCellBackColor(4, 4, RGB(0, 0, 255));
+    }
+};
+
+class CGRCtrlWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "Grid test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      CRect(0, 0, 460, 360), nullptr, 0));
+        ASSERT_TRUE(m_grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 400, 300), &m_parent, 100));
+        m_grid.GetCellArea()->UpdateWindow();
+    }
+    void TearDown() override { m_parent.DestroyWindow(); }
+
+    // The whole cell area drawn into a 32-bit bitmap; the pixel at (x, y).
+    COLORREF PixelAfterPrint(int x, int y)
+    {
+        CGRGrid* pArea = m_grid.GetCellArea();
+        CRect client;
+        pArea->GetClientRect(&client);
+        HDC hScreen = ::GetDC(nullptr);
+        HDC hMemory = ::CreateCompatibleDC(hScreen);
+        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, client.Width(), client.Height());
+        HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+        ::SendMessage(pArea->GetSafeHwnd(), WM_PRINT, reinterpret_cast<WPARAM>(hMemory), PRF_CLIENT);
+        COLORREF crPixel = ::GetPixel(hMemory, x, y);
+        ::SelectObject(hMemory, hOld);
+        ::DeleteObject(hBitmap);
+        ::DeleteDC(hMemory);
+        ::ReleaseDC(nullptr, hScreen);
+        return crPixel;
+    }
+
+    std::string Cell() const
+    {
+        return std::to_string(m_grid.GetCurrentCol()) + "," + std::to_string(m_grid.GetCurrentRow());
+    }
+
+    CWnd m_parent;
+    CFiftyGrid m_grid;
+};
+
+LPARAM PointParam(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+}
+
+TEST_F(CGRCtrlWindow, CellAreaFillsTheControlLessTheScrollBars)
+{
+    const CGRGridInfo& info = *m_grid.GetGridInfo();
+    int nVScroll = ::GetSystemMetrics(SM_CXVSCROLL);
+    int nHScroll = ::GetSystemMetrics(SM_CYHSCROLL);
+    EXPECT_EQ(info.m_nAreaWidth, 400 - 40 - nVScroll);
+    EXPECT_EQ(info.m_nAreaHeight, 300 - 20 - nHScroll);
+    CRect area;
+    m_grid.GetCellArea()->GetClientRect(&area);
+    EXPECT_EQ(area.Width(), info.m_nAreaWidth);
+    EXPECT_EQ(Cell(), "0,0");
+}
+
+TEST_F(CGRCtrlWindow, PaintsBackgroundsBordersAndFrames)
+{
+    struct Row {
+        const char* lpszPlace;
+        int x, y;
+        COLORREF crExpected;
+    };
+    const Row rows[] = {
+        {"inside cell (1,1)", 100, 30, kGreen},
+        {"right border of (1,1)", 149, 30, kDefaultBorder},
+        {"bottom border of (1,1)", 100, 39, kDefaultBorder},
+        {"plain cell (0,3)", 30, 70, RGB(255, 255, 255)},
+        {"sunken frame left of (2,2)", 150, 50, RGB(128, 128, 128)},
+        {"sunken frame right of (2,2)", 224, 50, RGB(255, 255, 255)},
+        {"inside (2,2)", 190, 50, RGB(255, 255, 0)},
+        {"joined (4,4)-(5,5), lower left part", 320, 105, RGB(0, 0, 255)},
+    };
+    COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszPlace);
+        COLORREF crExpected = row.crExpected == RGB(255, 255, 255) ? crWindow : row.crExpected;
+        if (std::string(row.lpszPlace).find("sunken") != std::string::npos)
+            crExpected = ::GetSysColor(row.crExpected == RGB(128, 128, 128) ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+        EXPECT_EQ(PixelAfterPrint(row.x, row.y), crExpected);
+    }
+}
+
+TEST_F(CGRCtrlWindow, AreaBeyondTheLastColumnTakesTheWindowColour)
+{
+    m_grid.SetColCount(2, 1);
+    EXPECT_EQ(PixelAfterPrint(200, 10), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelAfterPrint(149, 10), kDefaultBorder);
+}
+
+TEST_F(CGRCtrlWindow, KeysMoveTheCurrentCell)
+{
+    HWND hArea = m_grid.GetCellArea()->GetSafeHwnd();
+    struct Row {
+        UINT nKey;
+        const char* lpszCell;
+    };
+    const Row rows[] = {{VK_RIGHT, "1,0"}, {VK_DOWN, "1,1"}, {VK_END, "49,1"}, {VK_HOME, "0,1"},
+                        {VK_NEXT, "0,14"}, {VK_PRIOR, "0,1"}, {VK_UP, "0,0"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nKey);
+        ::SendMessage(hArea, WM_KEYDOWN, row.nKey, 0);
+        EXPECT_EQ(Cell(), row.lpszCell);
+    }
+}
+
+TEST_F(CGRCtrlWindow, ClickMovesToTheCellAndTheWheelScrolls)
+{
+    HWND hArea = m_grid.GetCellArea()->GetSafeHwnd();
+    ::SendMessage(hArea, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(2 * 75 + 30, 3 * 20 + 5));
+    ::SendMessage(hArea, WM_LBUTTONUP, 0, PointParam(2 * 75 + 30, 3 * 20 + 5));
+    EXPECT_EQ(Cell(), "2,3");
+    ::SendMessage(hArea, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    EXPECT_EQ(m_grid.GetTopRow(), 3);
+    ::SendMessage(hArea, WM_MOUSEWHEEL, MAKEWPARAM(0, 119), 0);
+    EXPECT_EQ(m_grid.GetTopRow(), 3);
+}
+
+TEST_F(CGRCtrlWindow, MoveInsideTheViewRepaintsOnlyTheCellsItChanged)
+{
+    CGRGrid* pArea = m_grid.GetCellArea();
+    pArea->UpdateWindow();
+    pArea->ResetCellsDrawn();
+    EXPECT_EQ(m_grid.GotoCell(1, 0), 0);
+    EXPECT_EQ(pArea->GetCellsDrawn(), 2);
+    pArea->ResetCellsDrawn();
+    m_grid.RedrawCell(3, 3);  // with the current cell, which carries the focus frame
+    EXPECT_EQ(pArea->GetCellsDrawn(), 2);
+    pArea->ResetCellsDrawn();
+    m_grid.GotoCell(1, 20);   // scrolls: everything in view is drawn anew
+    EXPECT_GT(pArea->GetCellsDrawn(), 40);
+}
+
+TEST_F(CGRCtrlWindow, CellTypeOptionMessageAnswersOneForAFreeIndex)
+{
+    EXPECT_EQ(::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::kSetCellTypeOptionMessage, 2, 5), 0);
+    EXPECT_EQ(::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::kSetCellTypeOptionMessage, 9, 5), 1);
+}
