@@ -37,6 +37,7 @@ public:
     virtual void OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
                         int nCurrent);
     virtual int DrawFocus(CDC* pDC, CRect* pRect, int nCol, int nRow);
+    virtual int GetOverlapOffset(CDC* pDC, int nCol, int nRow, int* pnSourceCol, CGRCell* pSourceCell);
     virtual void GetBestSize(CDC* pDC, CSize* pSize, CGRCell* pCell);
 
 // Events

@@ -13,6 +13,7 @@ void CGRCellType::DrawText(CDC*, CRect*, int, int, int, CGRCell*, int, int) {}
 void CGRCellType::DrawBackground(CDC*, CRect*, COLORREF, int, int, CGRCell*, int, int) {}
 void CGRCellType::OnDraw(CDC*, CRect*, int, int, CGRCell*, int, int) {}
 int CGRCellType::DrawFocus(CDC*, CRect*, int, int) { return 0; }
+int CGRCellType::GetOverlapOffset(CDC*, int, int, int*, CGRCell*) { return 0; }
 
 void CGRCellType::GetBestSize(CDC*, CSize* pSize, CGRCell*)
 {

@@ -5,6 +5,7 @@
 
 #include "CGRCell.h"
 #include "CGRCtrlCore.h"
+#include "CGRDataSource.h"
 #include "CGRGridInfo.h"
 
 namespace {
@@ -207,13 +208,62 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     }
 }
 
-// Border first; the text and its background go inside it.
+// Border first; the text and its background go inside it. With cell
+// overlap on, an empty cell shows the part of a left neighbour's text that
+// runs into it, and the cell to the right of a text is drawn in the same
+// pass, since the text may reach it.
 void CGRCellType::OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
                          int nCurrent)
 {
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
     CRect inner;
+    if (pInfo && pInfo->m_nCellOverlap && CanOverlap(pCell)) {
+        if (!pCell->IsPropertySet(kPropText)) {
+            int nSourceCol = 0;
+            CGRCell source;
+            int nOffset = GetOverlapOffset(pDC, nCol, nRow, &nSourceCol, &source);
+            if (nOffset != 0) {
+                DrawBorder(pDC, pRect, &inner, pCell);
+                DrawText(pDC, &inner, nOffset, nCol, nRow, &source, nSelected, nCurrent);
+                m_pCtrl->AddToRedrawList(nCol + 1, nRow);
+                return;
+            }
+        } else {
+            m_pCtrl->AddToRedrawList(nCol + 1, nRow);
+        }
+    }
     DrawBorder(pDC, pRect, &inner, pCell);
     DrawText(pDC, &inner, 0, nCol, nRow, pCell, nSelected, nCurrent);
+}
+
+// How far left of this cell the text of the nearest written cell to the
+// left starts, when that text is wider than its column and reaches this
+// cell: minus the widths of the columns in between. 0 when nothing runs in.
+int CGRCellType::GetOverlapOffset(CDC* pDC, int nCol, int nRow, int* pnSourceCol, CGRCell* pSourceCell)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    if (!pInfo || !pInfo->m_nCellOverlap)
+        return 0;
+    int nSourceCol = nCol;
+    if (pInfo->m_pDefDataSource->GetPrevNonBlankCol(&nSourceCol, nRow) != 0)
+        return 0;
+    m_pCtrl->GetCellIndirect(nSourceCol, nRow, pSourceCell);
+    int nSourceWidth = pInfo->GetColWidth(nSourceCol);
+    CSize best(nSourceWidth, pInfo->GetRowHeight(nRow));
+    CGRCellType* pSourceType = m_pCtrl->GetCellType(pSourceCell->GetCellType());
+    pSourceType->GetBestSize(pDC, &best, pSourceCell);
+    if (best.cx <= nSourceWidth || !pSourceType->CanOverlap(pSourceCell))
+        return 0;
+    int nSum = 0;
+    int nReached = nSourceCol;
+    while (nReached < nCol && nSum <= best.cx)
+        nSum += pInfo->GetColWidth(nReached++);
+    if (nReached < nCol || nSum > best.cx)
+        return 0;
+    *pnSourceCol = nSourceCol;
+    if (!pDC->IsPrinting())
+        m_dPrintScale = 1.0;
+    return -static_cast<int>(nSum * m_dPrintScale);
 }
 
 int CGRCellType::DrawFocus(CDC*, CRect*, int, int)

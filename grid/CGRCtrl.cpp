@@ -147,6 +147,11 @@ CPen* CGRCtrl::GetGridPen(GridPen nWhich)
     }
 }
 
+void CGRCtrl::AddToRedrawList(int nCol, int nRow)
+{
+    m_cellArea.AddToRedrawList(nCol, nRow);
+}
+
 // Items of the grid's popup menu (ids from 1000) go to OnMenuCommand with
 // the cell the menu was opened for.
 BOOL CGRCtrl::OnCommand(WPARAM wParam, LPARAM lParam)

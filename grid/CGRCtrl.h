@@ -40,6 +40,7 @@ public:
     virtual void OnDrawFocusRect(CDC* pDC, CRect* pRect);
 
     CPen* GetGridPen(GridPen nWhich) override;
+    void AddToRedrawList(int nCol, int nRow) override;
 
 protected:
     CSize GetControlClientSize() const override;

@@ -1600,6 +1600,7 @@ BOOL CGRCtrlCore::IsControlVisible() const { return FALSE; }
 int CGRCtrlCore::ShowPopupMenu(const CPoint&) { return kGridOutOfRange; }
 CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
 CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
+void CGRCtrlCore::AddToRedrawList(int, int) {}
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
 void CGRCtrlCore::HideEditControl() {}
 

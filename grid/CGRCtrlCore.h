@@ -276,6 +276,8 @@ public:
     // The pens the cell types draw borders with; null without a window.
     enum GridPen { kDefaultBorderPen, kHighlightPen, kShadowPen };
     virtual CPen* GetGridPen(GridPen nWhich);
+    // A cell the cell area's drawing pass is to draw as well.
+    virtual void AddToRedrawList(int nCol, int nRow);
 
 protected:
     CGRPtrList& GetFontList();

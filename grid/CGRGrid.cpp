@@ -44,6 +44,12 @@ void CGRGrid::RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow
     Moved();
 }
 
+// Adds to the pass under way (a text that runs on into the next cell).
+void CGRGrid::AddToRedrawList(int nCol, int nRow)
+{
+    m_redraw.AddCell(nCol, nRow);
+}
+
 void CGRGrid::SuppressFocusRectOnce()
 {
     m_bSkipFocus = 1;

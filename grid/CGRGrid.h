@@ -19,6 +19,7 @@ public:
     void RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow);
     void Moved();
     void SuppressFocusRectOnce();
+    void AddToRedrawList(int nCol, int nRow);
     void DrawCells(CDC* pDC);
     // Cells drawn since the count was last reset (one per joined range).
     int GetCellsDrawn() const;

@@ -30,6 +30,7 @@ public:
         SetCellText(3, 1, "text");
         SetCellAlignment(3, 1, kAlignRight | kAlignVCenter);
         JoinCells(4, 4, 5, 5);
+        SetCellText(0, 7, "A text that runs on over empty cells");
         SetCellBackColor(4, 4, RGB(0, 0, 255));
     }
 };
@@ -168,6 +169,33 @@ TEST_F(CGRCtrlWindow, MoveInsideTheViewRepaintsOnlyTheCellsItChanged)
     pArea->ResetCellsDrawn();
     m_grid.GotoCell(1, 20);   // scrolls: everything in view is drawn anew
     EXPECT_GT(pArea->GetCellsDrawn(), 40);
+}
+
+TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)
+{
+    CClientDC dc(m_grid.GetCellArea());
+    CGRCell source;
+    m_grid.GetCellIndirect(0, 7, &source);
+    CSize best(75, 20);
+    m_grid.GetCellType(0)->GetBestSize(&dc, &best, &source);
+    ASSERT_GT(best.cx, 150);  // wider than two columns
+    struct Row {
+        int nCol;
+        int nOffset;
+    };
+    const Row rows[] = {{1, -75}, {2, -150}, {0, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nCol);
+        int nSourceCol = -1;
+        CGRCell cell;
+        EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, row.nCol, 7, &nSourceCol, &cell), row.nOffset);
+    }
+    int nFarCol = best.cx / 75 + 2;  // beyond the text's end
+    int nSourceCol = -1;
+    CGRCell cell;
+    EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, nFarCol, 7, &nSourceCol, &cell), 0);
+    m_grid.EnableCellOverlap(0);
+    EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, 1, 7, &nSourceCol, &cell), 0);
 }
 
 TEST_F(CGRCtrlWindow, CellTypeOptionMessageAnswersOneForAFreeIndex)
