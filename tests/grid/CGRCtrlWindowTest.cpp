@@ -3,7 +3,9 @@
 // WM_PRINT into a memory bitmap; keys, clicks and the wheel sent as real
 // messages; the cells a move repaints, counted.
 //
-// Not tested here yet: text through recorded calls, scrolling by ScrollDC.
+// Text is checked through the calls recorded in an enhanced metafile.
+//
+// Not tested here yet: scrolling by ScrollDC (a scroll repaints all).
 #include "grid/CGRCtrl.h"
 
 #include "GridTestEnvironment.h"
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -74,6 +77,30 @@ protected:
     CFiftyGrid m_grid;
 };
 
+struct TextCall {
+    std::string sText;
+    POINTL ptReference;
+};
+
+int CALLBACK CollectTextCalls(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    auto* pCalls = reinterpret_cast<std::vector<TextCall>*>(lParam);
+    if (pRecord->iType == EMR_EXTTEXTOUTW) {
+        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
+        const auto* pChars = reinterpret_cast<const WCHAR*>(reinterpret_cast<const BYTE*>(pRecord)
+                                                            + pText->emrtext.offString);
+        std::string sText;
+        for (DWORD i = 0; i < pText->emrtext.nChars; ++i)
+            sText += static_cast<char>(pChars[i]);
+        pCalls->push_back({sText, pText->emrtext.ptlReference});
+    } else if (pRecord->iType == EMR_EXTTEXTOUTA) {
+        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
+        const char* pChars = reinterpret_cast<const char*>(pRecord) + pText->emrtext.offString;
+        pCalls->push_back({std::string(pChars, pText->emrtext.nChars), pText->emrtext.ptlReference});
+    }
+    return 1;
+}
+
 LPARAM PointParam(int x, int y)
 {
     return MAKELPARAM(x, y);
@@ -126,6 +153,29 @@ TEST_F(CGRCtrlWindow, AreaBeyondTheLastColumnTakesTheWindowColour)
     m_grid.SetColCount(2, 1);
     EXPECT_EQ(PixelAfterPrint(200, 10), ::GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(PixelAfterPrint(149, 10), kDefaultBorder);
+}
+
+TEST_F(CGRCtrlWindow, TextIsDrawnAtItsAlignment)
+{
+    HDC hMetafile = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hMetafile, nullptr);
+    ::SendMessage(m_grid.GetCellArea()->GetSafeHwnd(), WM_PRINT, reinterpret_cast<WPARAM>(hMetafile), PRF_CLIENT);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hMetafile, "text", 4, &extent);
+    HENHMETAFILE hRecorded = ::CloseEnhMetaFile(hMetafile);
+    std::vector<TextCall> calls;
+    ::EnumEnhMetaFile(nullptr, hRecorded, CollectTextCalls, &calls, nullptr);
+    ::DeleteEnhMetaFile(hRecorded);
+
+    const TextCall* pRightAligned = nullptr;
+    for (const TextCall& call : calls)
+        if (call.sText == "text")
+            pRightAligned = &call;
+    ASSERT_NE(pRightAligned, nullptr);
+    // Cell (3,1) spans x 225..300; its right border leaves 299, the margin 4.
+    EXPECT_EQ(pRightAligned->ptReference.x, 299 - 4 - extent.cx);
+    // Rows 20..40 less the bottom border: centred in 19 pixels.
+    EXPECT_EQ(pRightAligned->ptReference.y, 20 + (19 - extent.cy) / 2);
 }
 
 TEST_F(CGRCtrlWindow, KeysMoveTheCurrentCell)
