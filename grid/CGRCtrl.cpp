@@ -2,6 +2,9 @@
 
 #include "CGRSysColors.h"
 
+#include <cstddef>
+#include <cstring>
+
 namespace {
 const COLORREF kDefaultBorderColor = RGB(220, 220, 220);
 const UINT kGridDlgCode = DLGC_WANTARROWS | DLGC_WANTTAB;
@@ -28,7 +31,13 @@ CGRCtrl::CGRCtrl() : m_cellArea(this)
     SetSheetNumber(0, 0);
 }
 
-CGRCtrl::~CGRCtrl() = default;
+CGRCtrl::~CGRCtrl()
+{
+    CGRPtrList& fonts = GetFontList();
+    for (int nIndex = 0; nIndex < fonts.GetCapacity(); ++nIndex)
+        delete static_cast<CFont*>(fonts.GetPointer(nIndex));
+    fonts.EmptyList();
+}
 
 void CGRCtrl::CreatePens()
 {
@@ -64,6 +73,76 @@ int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID))
         return -1;
     return 0;
+}
+
+// A face name of 32 characters or more does not fit a LOGFONT: the font then
+// takes the system's choice of face.
+int CGRCtrl::AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight)
+{
+    return AddFontEx(nHeight, 0, 0, 0, nWeight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, lpszFaceName);
+}
+
+int CGRCtrl::AddFontEx(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFaceName)
+{
+    LOGFONT logFont = {};
+    logFont.lfHeight = nHeight;
+    logFont.lfWidth = nWidth;
+    logFont.lfEscapement = nEscapement;
+    logFont.lfOrientation = nOrientation;
+    logFont.lfWeight = nWeight;
+    logFont.lfItalic = bItalic;
+    logFont.lfUnderline = bUnderline;
+    logFont.lfStrikeOut = bStrikeOut;
+    logFont.lfCharSet = nCharSet;
+    logFont.lfOutPrecision = nOutPrecision;
+    logFont.lfClipPrecision = nClipPrecision;
+    logFont.lfQuality = nQuality;
+    logFont.lfPitchAndFamily = nPitchAndFamily;
+    if (lpszFaceName && strlen(lpszFaceName) < LF_FACESIZE)
+        strcpy(logFont.lfFaceName, lpszFaceName);
+    return AddFontIndirect(logFont);
+}
+
+// A font equal in every field to one registered before counts one more use
+// of that entry; any other is created and added.
+int CGRCtrl::AddFontIndirect(LOGFONT logFont)
+{
+    int nExisting = FindFont(logFont);
+    CGRPtrList& fonts = GetFontList();
+    if (nExisting != kGridNoIndex) {
+        fonts.SetParam(nExisting, fonts.GetParam(nExisting) + 1);
+        return nExisting;
+    }
+    CFont* pFont = new CFont;
+    if (!pFont->CreateFontIndirect(&logFont)) {
+        delete pFont;
+        return kGridNoIndex;
+    }
+    int nIndex = fonts.AddPointer(pFont, 1, nullptr);
+    if (nIndex == kGridNoIndex)
+        delete pFont;
+    return nIndex;
+}
+
+int CGRCtrl::FindFont(const LOGFONT& logFont)
+{
+    CGRPtrList& fonts = GetFontList();
+    for (int nIndex = 0; nIndex < fonts.GetCapacity(); ++nIndex) {
+        CFont* pFont = static_cast<CFont*>(fonts.GetPointer(nIndex));
+        LOGFONT existing = {};
+        if (pFont && pFont->GetLogFont(&existing) && memcmp(&existing, &logFont, offsetof(LOGFONT, lfFaceName)) == 0
+            && strcmp(existing.lfFaceName, logFont.lfFaceName) == 0)
+            return nIndex;
+    }
+    return kGridNoIndex;
+}
+
+int CGRCtrl::GetFontUseCount(int nIndex)
+{
+    return static_cast<int>(GetFontList().GetParam(nIndex));
 }
 
 CGRGrid* CGRCtrl::GetCellArea()

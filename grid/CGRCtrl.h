@@ -18,6 +18,14 @@ public:
     BOOL CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     CGRGrid* GetCellArea();
 
+// Fonts: the control owns them; an equal font is registered once
+    int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
+    int AddFontEx(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                  BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                  BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFaceName);
+    int AddFontIndirect(LOGFONT logFont);
+    int GetFontUseCount(int nIndex);
+
     static constexpr UINT kCellAreaID = 1;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
@@ -66,6 +74,7 @@ protected:
 
 private:
     void CreatePens();
+    int FindFont(const LOGFONT& logFont);
 
     CGRGrid m_cellArea;
     CPen m_highlightPen;

@@ -248,6 +248,27 @@ TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)
     EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, 1, 7, &nSourceCol, &cell), 0);
 }
 
+TEST_F(CGRCtrlWindow, EqualFontsAreRegisteredOnce)
+{
+    int nArial = m_grid.AddFont("Arial", 15, 400);
+    ASSERT_GE(nArial, 0);
+    EXPECT_EQ(m_grid.AddFont("Arial", 15, 400), nArial);
+    EXPECT_EQ(m_grid.GetFontUseCount(nArial), 2);
+    int nBold = m_grid.AddFont("Arial", 15, 600);
+    EXPECT_EQ(nBold, nArial + 1);
+    EXPECT_NE(m_grid.GetFont(nBold), m_grid.GetFont(nArial));
+    int nLongFace = m_grid.AddFont("A face name of thirty-two characters", 15, 400);
+    LOGFONT logFont = {};
+    m_grid.GetFont(nLongFace)->GetLogFont(&logFont);
+    EXPECT_STREQ(logFont.lfFaceName, "");
+    EXPECT_EQ(m_grid.SetDefFontIndex(nBold), 0);
+    EXPECT_EQ(m_grid.SetDefFontIndex(99), 1);
+    m_grid.SetCellFontIndex(0, 0, nBold);
+    CGRCell cell;
+    m_grid.GetCellIndirect(0, 0, &cell);
+    EXPECT_EQ(cell.GetFont(), m_grid.GetFont(nBold));
+}
+
 TEST_F(CGRCtrlWindow, CellTypeOptionMessageAnswersOneForAFreeIndex)
 {
     EXPECT_EQ(::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::kSetCellTypeOptionMessage, 2, 5), 0);
