@@ -8,11 +8,10 @@
 #include "MeasValue.h"
 
 #include "afx.h"
+#include "SerializeElements.h"
 
 #include <array>
 #include <vector>
-
-class CArchive;
 
 constexpr int kBandCount = 44;
 
@@ -99,6 +98,9 @@ private:
     template <class Combine>
     NSpectrum CombineBands(const NSpectrum& other, Combine combine) const;
     NSpectrum ApplyCorrection(const NSpectrum& correction, double dSign) const;
+    void StoreBands(CArchive& ar);
+    void LoadBands(CArchive& ar);
+    static void ExchangeBand(CArchive& ar, CBand& band);
 
     std::array<CBand, kBandCount> m_aBands;
     // Running sums per band while the spectrum accumulates; empty otherwise.
@@ -107,3 +109,6 @@ private:
     int m_nType = kTypeLevel;
     int m_nStatus = kIncluded;
 };
+
+template <>
+void SerializeElements<NSpectrum>(CArchive& ar, NSpectrum* pElements, int nCount);
