@@ -19,7 +19,8 @@ inline CBandArray TestBands(std::initializer_list<double> values)
     return BandsFrom(kFirstTestBand, values);
 }
 
-// L1 70.0/72.0/75.0 dB, L2 40.0/43.5/41.2 dB, T 0.5/0.8/1.25 s; V 50 m³,
+// L1 70.0/72.0/75.0 dB, L2 40.0/43.5/41.2 dB, T 0.5/0.8/1.25 s (a list of
+// reverberation times, averaged arithmetically); V 50 m³,
 // S 10 m²; the band range 20 to 22.
 inline void SetUpFieldProject(CCalcTestProject& project)
 {
@@ -28,6 +29,7 @@ inline void SetUpFieldProject(CCalcTestProject& project)
     project.SetSummaryLevel(122, TestBands({70.0, 72.0, 75.0}));
     project.SetSummaryLevel(123, TestBands({40.0, 43.5, 41.2}));
     project.SetSummaryLevel(124, TestBands({0.5, 0.8, 1.25}));
+    project.GetMeasurementList(124)->GetHead().m_Spectrum.SetType(NSpectrum::kTypeReverberation);
     project.m_ReportInfo.m_dVolume = 50.0;
     project.m_ReportInfo.m_dArea = 10.0;
 }
@@ -39,6 +41,8 @@ inline void AddRecord(CCalcTestProject& project, int nTableId, int nSet, const C
     NBuildData record;
     record.m_nSetNumber = nSet;
     InsertPresentBands(record.m_Spectrum, level);
+    if (nTableId == 124 || nTableId == 126)
+        record.m_Spectrum.SetType(NSpectrum::kTypeReverberation);
     InsertPresentBands(record.m_CorrSpectrum, correction);
     project.GetMeasurementList(nTableId)->AddTail(record);
 }
