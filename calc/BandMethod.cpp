@@ -68,6 +68,15 @@ int ResetWith(CCalc& calc, int nCode)
     return nCode;
 }
 
+// Reference reverberation time of a standardised result, s: 0.5 s, or the
+// project's own value under the BB93 option (-999.0 when it is not given).
+double ProjectReferenceTime(const CReportInfo& info)
+{
+    if (!info.m_bBB93)
+        return 0.5;
+    return IsProjectValueMissing(info.m_dBB93ReverbTime) ? kMissingValue : info.m_dBB93ReverbTime;
+}
+
 // Reference reverberation time T0 of a receiving room of volume V, s:
 // 0.5 s up to 100 m³, 2.5 s from 2500 m³, sqrt(V / 400) between (meeting
 // both ends), rounded to 0.01 s.

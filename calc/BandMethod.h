@@ -32,6 +32,7 @@ bool IsReverbTimeMissing(double dTime, double dMissingBelow);
 const CReportInfo& ReportInfoOf(const CCalc& calc);
 int ResetWith(CCalc& calc, int nCode);
 double ReferenceTimeByVolume(double dVolume);
+double ProjectReferenceTime(const CReportInfo& info);
 double SmallPartitionArea(const CReportInfo& info);
 
 struct CMethodLevels {

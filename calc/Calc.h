@@ -144,6 +144,8 @@ public:
     int CalcStandImpactLevelVolT0();
     int CalcImpactCombined();
     int CalcImpactLevelLimited();
+    int CalcImpactLevelSets();
+    int CalcStandImpactLevelSets();
 
 // Sound intensity methods
     int CalcIntensityReduction();
@@ -153,6 +155,8 @@ public:
     int CalcLabSoundReduction();
     int CalcLabNormLevelDifference();
     int CalcLabImpactLevel();
+    int CalcLabSoundReductionSets();
+    int CalcLabNormLevelDifferenceSets();
 
 // ASTM methods
     int CalcAstmAirborne();
@@ -163,6 +167,13 @@ public:
 
 // Volume correction and final value
     int CalcVolumeCorrection();
+
+// Multi-set airborne methods
+    int CalcAppSoundReductionSets();
+    int CalcFacadeLoudspeakerSets();
+    int CalcFacadeTrafficSets();
+    int CalcLevelDifferenceSets();
+    int CalcAirborneSetsNoAreaTerm();
 
 // Summing the records of measurement sets and lists
     NSpectrum SumSetRecords(int nTableId, int nSet) const;

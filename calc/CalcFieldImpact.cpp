@@ -6,6 +6,7 @@
 #include "Calc.h"
 
 #include "BandMethod.h"
+#include "SetMethod.h"
 #include "SetRecords.h"
 #include "SpectrumBands.h"
 
@@ -128,12 +129,9 @@ int CCalc::CalcImpactLevelLimited()
 int CCalc::CalcImpactCombined()
 {
     const CReportInfo& info = ReportInfoOf(*this);
-    double dReferenceTime = kStandardReferenceTime;
-    if (info.m_bBB93) {
-        dReferenceTime = info.m_dBB93ReverbTime;
-        if (IsProjectValueMissing(dReferenceTime))
-            return ResetWith(*this, kCalcVolumeMissing);
-    }
+    const double dReferenceTime = ProjectReferenceTime(info);
+    if (IsMissingValue(dReferenceTime))
+        return ResetWith(*this, kCalcVolumeMissing);
     const CCalcSettings settings = GetSettings();
     const NSpectrum receiving = SumListRecords(MeasurementListOf(*this, kTableReceiving));
     const CBandArray reverb = BandsOf(SumListRecords(MeasurementListOf(*this, kTableReverb)));
@@ -158,4 +156,33 @@ int CCalc::CalcImpactCombined()
     m_aSpec[2] = MethodTerm(*this, false, AppliedCorrections(*this, settings.m_bBgnCorrection,
                                                              false));
     return kCalcDone;
+}
+
+// L'n over sets: per set L2c + Round(10 lg(0.16 V / (10 T)), 1), dB, the sets
+// averaged as levels.
+int CCalc::CalcImpactLevelSets()
+{
+    const CReportInfo& info = ReportInfoOf(*this);
+    if (IsProjectValueMissing(info.m_dVolume))
+        return ResetWith(*this, kCalcVolumeMissing);
+    const double dVolume = info.m_dVolume;
+    CSetMethod method;
+    method.m_bImpact = true;
+    method.m_term = [=](int, double dReverb) { return NormalisedTerm(0.16, dVolume, dReverb); };
+    method.m_shownTerm = method.m_term;
+    return method.Run(*this);
+}
+
+// L'nT over sets: per set L2c - Round(10 lg(T / T0), 1), dB; T0 = 0.5 s or
+// the project's value.
+int CCalc::CalcStandImpactLevelSets()
+{
+    const double dReferenceTime = ProjectReferenceTime(ReportInfoOf(*this));
+    if (IsMissingValue(dReferenceTime))
+        return ResetWith(*this, kCalcVolumeMissing);
+    CSetMethod method;
+    method.m_bImpact = true;
+    method.m_term = StandardisedImpactMethod(dReferenceTime).m_term;
+    method.m_shownTerm = method.m_term;
+    return method.Run(*this);
 }

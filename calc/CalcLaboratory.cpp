@@ -6,6 +6,7 @@
 #include "Calc.h"
 
 #include "BandMethod.h"
+#include "SetMethod.h"
 
 #include "model/ReportInfo.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 const double kAbsorptionFactor = 0.16;          // s/m: A = 0.16 V / T
 const double kCeilingAbsorptionFactor = 0.163;
+const double kLabBackgroundHigh = 15.0;   // dB
 
 // Background correction with the laboratory bounds when switched on; returns
 // the spectra the band loop adds to the receiving level.
@@ -101,4 +103,31 @@ int CCalc::CalcLabImpactLevel()
     WriteMethodResult(*this, method, SummaryLevels(*this), corrections);
     m_aSpec[2] = MethodTerm(*this, false, corrections);
     return kCalcDone;
+}
+
+// R over sets, with the laboratory background bounds and the flanking
+// correction of each set when it is switched on.
+int CCalc::CalcLabSoundReductionSets()
+{
+    const CReportInfo& info = ReportInfoOf(*this);
+    if (IsProjectValueMissing(info.m_dVolume))
+        return ResetWith(*this, kCalcVolumeMissing);
+    if (IsProjectValueMissing(info.m_dArea))
+        return ResetWith(*this, kCalcAreaMissing);
+    CSetMethod method = ReductionSets(info.m_dArea, info.m_dVolume, 0.0);
+    method.m_dBackgroundHigh = kLabBackgroundHigh;
+    method.m_bFlanking = GetSettings().m_bFtmCorrection;
+    return method.Run(*this);
+}
+
+// Dn over sets with k = 0.16 whatever the element.
+int CCalc::CalcLabNormLevelDifferenceSets()
+{
+    const CReportInfo& info = ReportInfoOf(*this);
+    if (IsProjectValueMissing(info.m_dVolume))
+        return ResetWith(*this, kCalcVolumeMissing);
+    CSetMethod method = NormalisedDifferenceSets(kAbsorptionFactor, info.m_dVolume);
+    method.m_dBackgroundHigh = kLabBackgroundHigh;
+    method.m_bFlanking = GetSettings().m_bFtmCorrection;
+    return method.Run(*this);
 }

@@ -20,7 +20,6 @@ namespace {
 const double kCos45 = std::cos(0.785398163375);   // pi / 4 to twelve digits
 const double kSmallRoomPerArea = 3.09999;          // V / S below it: R', else DnT
 const double kLimitValue = -1.3;                   // dB, background difference at most 6 dB
-const double kStandardReferenceTime = 0.5;         // s
 
 // L1 - L2c + Round(10 lg(f T), 1), dB, inputs below -200 dB missing.
 int WriteStandardised(CCalc& calc, double dFactor)
@@ -82,12 +81,9 @@ int CCalc::CalcAppSoundReductionLimited()
 int CCalc::CalcAirborneCombined()
 {
     const CReportInfo& info = ReportInfoOf(*this);
-    double dReferenceTime = kStandardReferenceTime;
-    if (info.m_bBB93) {
-        dReferenceTime = info.m_dBB93ReverbTime;
-        if (IsProjectValueMissing(dReferenceTime))
-            return ResetWith(*this, kCalcVolumeMissing);
-    }
+    const double dReferenceTime = ProjectReferenceTime(info);
+    if (IsMissingValue(dReferenceTime))
+        return ResetWith(*this, kCalcVolumeMissing);
     const CCalcSettings settings = GetSettings();
     NSpectrum difference;
     difference.SetStatus(NSpectrum::kIncluded);
