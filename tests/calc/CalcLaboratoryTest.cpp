@@ -137,3 +137,24 @@ TEST(CalcLaboratory, RefusesMissingProjectValuesAfterAReset)
         EXPECT_EQ(0, calc.m_aSpec[0].GetNumOfFreq());
     }
 }
+
+// The tapping machine's airborne noise reaches the receiving room at 28 dB,
+// 12 dB below the impact level of 40 dB: the laboratory rule corrects only
+// below 10 dB, its full variant at any difference above 6 dB (-0.3 dB).
+TEST(CalcLaboratory, ImpactLevelTakesTheChosenAirborneNoiseRule)
+{
+    for (bool bFullRule : {false, true}) {
+        SCOPED_TRACE(bFullRule ? "full rule" : "laboratory rule");
+        CCalcTestProject project;
+        SetUpFieldProject(project);
+        project.m_ReportInfo.m_bImpactAirborne = true;
+        project.m_Settings.m_bCorrectionZezur = bFullRule;
+        project.SetSummaryLevel(122, BandsFrom(20, {80.0}));
+        project.SetSummaryLevel(128, BandsFrom(20, {80.0}));
+        project.SetSummaryLevel(129, BandsFrom(20, {28.0}));
+        CCalc& calc = project.m_Calc;
+        EXPECT_EQ(kCalcDone, calc.CalcLabImpactLevel());
+        EXPECT_NEAR(bFullRule ? 41.7 : 42.0, calc.m_aSpec[0].GetSpecLine(20), 1e-9);
+        EXPECT_NEAR(2.0, calc.m_aSpec[2].GetSpecLine(20), 1e-9);
+    }
+}

@@ -134,6 +134,20 @@ TEST(CalcMultiSet, SummarisesTheBackgroundMarksOfTheSets)
     }
 }
 
+TEST(CalcMultiSet, SetWithoutAnyBackgroundIsNotCorrected)
+{
+    CCalcTestProject project;
+    SetUpSetProject(project);
+    project.m_Settings.m_bBgnCorrection = true;
+    AddAirborneSet(project, 1, 0.0);
+    AddRecord(project, 125, 2, Flat(kSourceLevel - 60.0));
+    CCalc& calc = project.m_Calc;
+    EXPECT_EQ(kCalcDone, calc.CalcAppSoundReductionSets());
+    ASSERT_EQ(1, project.m_CalcSets.GetSize());
+    EXPECT_EQ(0, calc.m_aSpec[4].GetNumOfFreq());
+    EXPECT_NEAR(BandOf(PartitionReduction(), 20), calc.m_aSpec[0].GetSpecLine(20), 1e-9);
+}
+
 TEST(CalcMultiSet, AppliesTheAreaAndDoorRulesOfTheSoundReductionIndex)
 {
     const struct {
