@@ -2,8 +2,8 @@
 // with several loudspeaker or tapping-machine positions, each position a set
 // "#A" to "#I": every set is evaluated and rated on its own, kept in the
 // document's per-set array when it has a rating, and the kept sets are
-// combined into the working result. With the low-frequency procedure the bands 50 to 80 Hz take in the highest
-// levels measured in the room corners.
+// combined into the working result. With the low-frequency procedure the
+// bands 50 to 80 Hz take in the highest levels measured in the room corners.
 
 #include "SetMethod.h"
 
@@ -50,9 +50,8 @@ double WithCornerLevel(double dLevel, double dCorner)
         return kMissingValue;
     if (IsMissingValue(dCorner))
         dCorner = dLevel;
-    return RoundValue(
-        10.0 * std::log10((2.0 * std::pow(10.0, dLevel / 10.0) + std::pow(10.0, dCorner / 10.0)) / 3.0),
-        1);
+    const double dPower = 2.0 * std::pow(10.0, dLevel / 10.0) + std::pow(10.0, dCorner / 10.0);
+    return RoundValue(10.0 * std::log10(dPower / 3.0), 1);
 }
 
 double AddWhereBoth(double dLevel, double dCorrection)
@@ -68,13 +67,18 @@ void CorrectSet(CCalc& calc, const CSetContext& context, const NSpectrum& receiv
 {
     if (context.m_settings.m_bBgnCorrection) {
         const NSpectrum background = Rounded(SetBackground(calc, nSet));
-        calc.m_aSpec[4] = Rounded(calc.BackgroundCorrection(
-            receiving, background, kBackgroundLow, context.m_method.m_dBackgroundHigh, kLimitValue));
+        calc.m_aSpec[4] = Rounded(calc.BackgroundCorrection(receiving, background, kBackgroundLow,
+                                                            context.m_method.m_dBackgroundHigh,
+                                                            kLimitValue));
         if (context.m_bAirborneNoise) {
-            const bool bZeroLimit = context.m_info.m_bISO && context.m_info.m_nYear >= kNoiseMarksYear;
-            calc.CorrectAirborneNoiseSets(receiving, Rounded(calc.SumSetRecords(kTableSource, nSet)),
-                                          background, bZeroLimit ? 9.9 : kBackgroundLow,
-                                          kFieldBackgroundHigh, bZeroLimit ? 0.0 : kLimitValue);
+            // From the 2014 ISO editions the rule corrects only above 9.9 dB and
+            // has no limit value.
+            const bool bIso2014 =
+                context.m_info.m_bISO && context.m_info.m_nYear >= kNoiseMarksYear;
+            const NSpectrum source = Rounded(calc.SumSetRecords(kTableSource, nSet));
+            calc.CorrectAirborneNoiseSets(receiving, source, background,
+                                          bIso2014 ? 9.9 : kBackgroundLow, kFieldBackgroundHigh,
+                                          bIso2014 ? 0.0 : kLimitValue);
         }
     }
     if (!context.m_info.m_bCorner)
@@ -155,7 +159,8 @@ void EvaluateSet(CCalc& calc, const CSetContext& context, int nSet)
     CorrectSet(calc, context, receiving, nSet);
     const CBandArray receivingBands = BandsOf(receiving);
     const CBandArray reverb = BandsOf(calc.SummaryLevel(kTableReverb));
-    for (int nBand = context.m_settings.FirstBand(); nBand <= context.m_settings.LastBand(); ++nBand)
+    const CCalcSettings& settings = context.m_settings;
+    for (int nBand = settings.FirstBand(); nBand <= settings.LastBand(); ++nBand)
         WriteSetBand(calc, context, nBand, source[nBand], receivingBands[nBand], reverb[nBand]);
     if (method.m_bFlanking) {
         calc.CorrectFlanking();
