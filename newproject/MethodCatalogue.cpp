@@ -32,6 +32,56 @@ void ToOenormTemplate(CString& sTemplate)
     sTemplate.Replace("_ISO", "_OEN");
 }
 
+void DeriveTexts(CMethodRow::EDerivation eDerivation, CString& sLeaf, CString& sTitle, CString& sGraphTitle,
+                 CString& sTemplate)
+{
+    switch (eDerivation)
+    {
+    case CMethodRow::kAsLoaded:
+        break;
+    case CMethodRow::kOenorm:
+        ToOenormText(sLeaf);
+        ToOenormText(sTitle);
+        ToOenormTemplate(sTemplate);
+        break;
+    case CMethodRow::kModifiedIntensity:
+        sLeaf = LoadText(IDS_MODIFIED_PREFIX) + sLeaf;
+        sGraphTitle = LoadText(IDS_MODIFIED_PREFIX) + sGraphTitle;
+        sTemplate.Replace("ISO", "Mod_ISO");
+        break;
+    }
+}
+
+// A descriptor with defaults, the row's flags and year, and its texts: loaded
+// from the string table, derived, and the leaf joined from its pieces.
+CReportInfo MakeReportInfo(const CMethodRow& row)
+{
+    CReportInfo info(true);
+    for (ReportFlag pFlag : row.m_aFlags)
+        if (pFlag != nullptr)
+            info.*pFlag = true;
+    info.m_nYear = row.m_nYear;
+
+    CString sLeaf = LoadText(row.m_nLeafId);
+    CString sTitle = LoadText(row.m_nTitleId);
+    CString sGraphTitle = LoadText(row.m_nGraphTitleId);
+    CString sTemplate = LoadText(row.m_nTemplateId);
+    DeriveTexts(row.m_eDerivation, sLeaf, sTitle, sGraphTitle, sTemplate);
+    if (row.m_nLeafPrefixId != 0)
+        sLeaf = LoadText(row.m_nLeafPrefixId) + row.m_szLeafSeparator + sLeaf;
+
+    info.m_sTitle = row.m_nTitleId != 0 ? sTitle : sLeaf;
+    info.m_sSubTitle = LoadText(row.m_nSubTitleId);
+    info.m_sIndexStr = row.m_szIndexStr;
+    info.m_sSubscript = row.m_szSubscript;
+    info.m_sGraphTitle = sGraphTitle;
+    info.m_sTreeTitle = sLeaf;
+    info.m_sTemplateFileName = sTemplate;
+    if (row.m_nOptions & CMethodRow::kNoRemarksLabel)
+        info.m_sRemarksLabel.Empty();
+    return info;
+}
+
 } // namespace
 
 CMethodCatalogue::CMethodCatalogue(int nVersion, const std::vector<CReportInfo>& aMruReportInfo)
@@ -93,50 +143,13 @@ void CMethodCatalogue::InsertRows(int nParent, const CRowTable& rows)
     }
 }
 
-// One catalogue entry: a descriptor with defaults, the row's flags and texts,
-// appended to the array, and its leaf below the given node.
+// One catalogue entry: the method's descriptor appended to the array and its
+// leaf below the given node.
 void CMethodCatalogue::InsertMethod(int nParent, const CMethodRow& row)
 {
-    CReportInfo info(true);
-    for (ReportFlag pFlag : row.m_aFlags)
-        if (pFlag != nullptr)
-            info.*pFlag = true;
-    info.m_nYear = row.m_nYear;
-
-    CString sLeaf = LoadText(row.m_nLeafId);
-    CString sTitle = LoadText(row.m_nTitleId);
-    CString sGraphTitle = LoadText(row.m_nGraphTitleId);
-    CString sTemplate = LoadText(row.m_nTemplateId);
-    switch (row.m_eDerivation)
-    {
-    case CMethodRow::kAsLoaded:
-        break;
-    case CMethodRow::kOenorm:
-        ToOenormText(sLeaf);
-        ToOenormText(sTitle);
-        ToOenormTemplate(sTemplate);
-        break;
-    case CMethodRow::kModifiedIntensity:
-        sLeaf = LoadText(IDS_MODIFIED_PREFIX) + sLeaf;
-        sGraphTitle = LoadText(IDS_MODIFIED_PREFIX) + sGraphTitle;
-        sTemplate.Replace("ISO", "Mod_ISO");
-        break;
-    }
-    if (row.m_nLeafPrefixId != 0)
-        sLeaf = LoadText(row.m_nLeafPrefixId) + row.m_szLeafSeparator + sLeaf;
-
-    info.m_sTitle = row.m_nTitleId != 0 ? sTitle : sLeaf;
-    info.m_sSubTitle = LoadText(row.m_nSubTitleId);
-    info.m_sIndexStr = row.m_szIndexStr;
-    info.m_sSubscript = row.m_szSubscript;
-    info.m_sGraphTitle = sGraphTitle;
-    info.m_sTreeTitle = sLeaf;
-    info.m_sTemplateFileName = sTemplate;
-    if (row.m_nOptions & CMethodRow::kNoRemarksLabel)
-        info.m_sRemarksLabel.Empty();
-
-    m_aReportInfo.push_back(info);
-    const int nLeaf = InsertItem(nParent, sLeaf, kMethod, static_cast<int>(m_aReportInfo.size()) - 1);
+    m_aReportInfo.push_back(MakeReportInfo(row));
+    const int nLeaf = InsertItem(nParent, m_aReportInfo.back().m_sTreeTitle, kMethod,
+                                 static_cast<int>(m_aReportInfo.size()) - 1);
     if ((row.m_nOptions & CMethodRow::kCaretWhenNoMru) && !m_bHasMru)
         m_nCaretItem = nLeaf;
 }
