@@ -14,7 +14,7 @@
 #define AFX_IDS_IDLEMESSAGE 57345
 
 // Framework: file and archive error messages ("%1" is the file or class).
-#define AFX_IDS_UNNAMED_FILE 0xF006
+#define AFX_IDS_UNNAMED_FILE 0xF00F
 #define AFX_IDP_FAILED_MEMORY_ALLOC 0xF104
 #define AFX_IDP_FILE_NONE 0xF180
 #define AFX_IDP_FILE_GENERIC 0xF181
@@ -355,3 +355,10 @@
 #define IDS_TPL_DIN52216                         9200
 #define IDS_TPL_DIN_EN_ISO3382                   9201
 // ---- end of the method catalogue ----
+
+// Instrument-file readers
+#define IDS_FILTER_THIRD_OCTAVE 241
+#define IDS_PRIMARY_NOT_AVAILABLE 274
+#define IDS_SECONDARY_NOT_AVAILABLE 275
+#define IDS_NOISE_PINK 61446
+#define IDS_NOISE_TRAFFIC 61447

@@ -8,11 +8,10 @@
 #include "MeasValue.h"
 
 #include "afx.h"
+#include "SerializeElements.h"
 
 #include <array>
 #include <vector>
-
-class CArchive;
 
 constexpr int kBandCount = 44;
 
@@ -110,3 +109,6 @@ private:
     int m_nType = kTypeLevel;
     int m_nStatus = kIncluded;
 };
+
+template <>
+void SerializeElements<NSpectrum>(CArchive& ar, NSpectrum* pElements, int nCount);

@@ -161,3 +161,9 @@ int NSpectrum::Retrieve(const CString& sSection, const CString& sFile)
     }
     return nRead;
 }
+
+template <>
+void SerializeElements<NSpectrum>(CArchive& ar, NSpectrum* pElements, int nCount)
+{
+    SerializeEach(ar, pElements, nCount);
+}
