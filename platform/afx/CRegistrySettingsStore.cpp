@@ -1,0 +1,130 @@
+#include "CRegistrySettingsStore.h"
+
+#include <cassert>
+#include <cstring>
+
+namespace {
+
+// An open registry key, closed when the scope ends.
+class CRegKeyScope {
+public:
+    CRegKeyScope() = default;
+    CRegKeyScope(const CRegKeyScope&) = delete;
+    CRegKeyScope& operator=(const CRegKeyScope&) = delete;
+    ~CRegKeyScope()
+    {
+        if (m_hKey != nullptr)
+            RegCloseKey(m_hKey);
+    }
+
+    bool Open(LPCTSTR lpszPath, REGSAM access)
+    {
+        return RegOpenKeyExA(HKEY_CURRENT_USER, lpszPath, 0, access, &m_hKey) == ERROR_SUCCESS;
+    }
+    bool Create(LPCTSTR lpszPath)
+    {
+        return RegCreateKeyExA(HKEY_CURRENT_USER, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                               &m_hKey, nullptr) == ERROR_SUCCESS;
+    }
+    HKEY Get() const { return m_hKey; }
+
+private:
+    HKEY m_hKey = nullptr;
+};
+
+}
+
+CRegistrySettingsStore::CRegistrySettingsStore(LPCTSTR lpszCompany, LPCTSTR lpszApplication)
+    : m_strBaseKey(CString("Software\\") + lpszCompany + "\\" + lpszApplication)
+{
+}
+
+UINT CRegistrySettingsStore::GetInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) const
+{
+    std::vector<BYTE> aData;
+    if (!QueryValue(lpszSection, lpszEntry, REG_DWORD, aData) || aData.size() != sizeof(DWORD))
+        return static_cast<UINT>(nDefault);
+    DWORD dwValue;
+    std::memcpy(&dwValue, aData.data(), sizeof(dwValue));
+    return dwValue;
+}
+
+// A stored text may lack its terminating zero; it ends at the first zero or
+// at the end of the data.
+CString CRegistrySettingsStore::GetString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) const
+{
+    std::vector<BYTE> aData;
+    if (!QueryValue(lpszSection, lpszEntry, REG_SZ, aData))
+        return CString(lpszDefault != nullptr ? lpszDefault : "");
+    const char* pText = reinterpret_cast<const char*>(aData.data());
+    return CString(pText, static_cast<int>(strnlen(pText, aData.size())));
+}
+
+BOOL CRegistrySettingsStore::GetBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, std::vector<BYTE>& rData) const
+{
+    return QueryValue(lpszSection, lpszEntry, REG_BINARY, rData);
+}
+
+BOOL CRegistrySettingsStore::WriteInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    const DWORD dwValue = static_cast<DWORD>(nValue);
+    return SetValue(lpszSection, lpszEntry, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
+}
+
+BOOL CRegistrySettingsStore::WriteString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    assert(lpszSection != nullptr);
+    if (lpszEntry == nullptr) {
+        const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, SectionKeyPath(lpszSection));
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    }
+    if (lpszValue == nullptr) {
+        CRegKeyScope key;
+        if (!key.Open(SectionKeyPath(lpszSection), KEY_SET_VALUE))
+            return TRUE;
+        const LSTATUS status = RegDeleteValueA(key.Get(), lpszEntry);
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    }
+    return SetValue(lpszSection, lpszEntry, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                    static_cast<DWORD>(std::strlen(lpszValue) + 1));
+}
+
+BOOL CRegistrySettingsStore::WriteBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, const BYTE* pData, UINT nBytes)
+{
+    return SetValue(lpszSection, lpszEntry, REG_BINARY, pData, nBytes);
+}
+
+CString CRegistrySettingsStore::SectionKeyPath(LPCTSTR lpszSection) const
+{
+    return m_strBaseKey + "\\" + lpszSection;
+}
+
+// Reads a value of the given type; false when it is missing or of another type.
+bool CRegistrySettingsStore::QueryValue(LPCTSTR lpszSection, LPCTSTR lpszEntry, DWORD dwType,
+                                        std::vector<BYTE>& rData) const
+{
+    assert(lpszSection != nullptr && lpszEntry != nullptr);
+    CRegKeyScope key;
+    if (!key.Open(SectionKeyPath(lpszSection), KEY_READ))
+        return false;
+    DWORD dwFoundType = 0;
+    DWORD nBytes = 0;
+    if (RegQueryValueExA(key.Get(), lpszEntry, nullptr, &dwFoundType, nullptr, &nBytes) != ERROR_SUCCESS ||
+        dwFoundType != dwType)
+        return false;
+    std::vector<BYTE> aData(nBytes);
+    if (RegQueryValueExA(key.Get(), lpszEntry, nullptr, nullptr, aData.data(), &nBytes) != ERROR_SUCCESS)
+        return false;
+    aData.resize(nBytes);
+    rData.swap(aData);
+    return true;
+}
+
+BOOL CRegistrySettingsStore::SetValue(LPCTSTR lpszSection, LPCTSTR lpszEntry, DWORD dwType, const BYTE* pData,
+                                      DWORD nBytes)
+{
+    assert(lpszSection != nullptr && lpszEntry != nullptr);
+    CRegKeyScope key;
+    return key.Create(SectionKeyPath(lpszSection)) &&
+           RegSetValueExA(key.Get(), lpszEntry, 0, dwType, pData, nBytes) == ERROR_SUCCESS;
+}
