@@ -4,6 +4,9 @@
 
 #define IDR_MAINFRAME 128
 
+// Project document: title of the summary record of a measurement list
+#define IDS_AVERAGE 133
+
 #define AFX_IDS_APP_TITLE 57344
 #define AFX_IDS_IDLEMESSAGE 57345
 
