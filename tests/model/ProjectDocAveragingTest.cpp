@@ -48,14 +48,6 @@ std::vector<int> AveragedTables(CProjectDoc& doc)
     return aTables;
 }
 
-CReportInfo KindWith(std::vector<bool CReportInfo::*> aFlags)
-{
-    CReportInfo info;
-    for (bool CReportInfo::*pFlag : aFlags)
-        info.*pFlag = true;
-    return info;
-}
-
 struct CRecalcCase {
     const char* m_lpszName;
     std::vector<bool CReportInfo::*> m_aFlags;

@@ -13,79 +13,22 @@ namespace {
 
 const int kNone = -1;
 
-CReportInfo FieldAirborne()
-{
-    CReportInfo info;
-    info.m_bField = info.m_bAirborne = true;
-    return info;
-}
+typedef std::vector<bool CReportInfo::*> CFlags;
 
-CReportInfo FieldImpact()
-{
-    CReportInfo info;
-    info.m_bField = info.m_bImpact = true;
-    return info;
-}
-
-CReportInfo FieldSingleLoudspeaker()
-{
-    CReportInfo info = FieldAirborne();
-    info.m_bSingleLoudspeaker = true;
-    return info;
-}
-
-CReportInfo ImpactAirborne()
-{
-    CReportInfo info;
-    info.m_bField = info.m_bImpactAirborne = true;
-    return info;
-}
-
-CReportInfo ImpactCorrected()
-{
-    CReportInfo info;
-    info.m_bLab = info.m_bImpactCorrected = true;
-    return info;
-}
-
-CReportInfo Intensity()
-{
-    CReportInfo info;
-    info.m_bLab = info.m_bAirborne = info.m_bIntensity = true;
-    return info;
-}
-
-CReportInfo CornerAirborne()
-{
-    CReportInfo info = FieldAirborne();
-    info.m_bCorner = true;
-    return info;
-}
-
-CReportInfo CornerImpact()
-{
-    CReportInfo info = FieldImpact();
-    info.m_bCorner = true;
-    return info;
-}
-
-CReportInfo LabAirborne()
-{
-    CReportInfo info;
-    info.m_bLab = info.m_bAirborne = true;
-    return info;
-}
-
-CReportInfo LabImpactReduction()
-{
-    CReportInfo info;
-    info.m_bLab = info.m_bImpact = info.m_bReduction = true;
-    return info;
-}
+const CFlags kFieldAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bAirborne};
+const CFlags kFieldImpact = {&CReportInfo::m_bField, &CReportInfo::m_bImpact};
+const CFlags kFieldSingleLoudspeaker = {&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bSingleLoudspeaker};
+const CFlags kImpactAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bImpactAirborne};
+const CFlags kImpactCorrected = {&CReportInfo::m_bLab, &CReportInfo::m_bImpactCorrected};
+const CFlags kIntensity = {&CReportInfo::m_bLab, &CReportInfo::m_bAirborne, &CReportInfo::m_bIntensity};
+const CFlags kCornerAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bCorner};
+const CFlags kCornerImpact = {&CReportInfo::m_bField, &CReportInfo::m_bImpact, &CReportInfo::m_bCorner};
+const CFlags kLabAirborne = {&CReportInfo::m_bLab, &CReportInfo::m_bAirborne};
+const CFlags kLabImpactReduction = {&CReportInfo::m_bLab, &CReportInfo::m_bImpact, &CReportInfo::m_bReduction};
 
 struct CFilingCase {
     const char* m_lpszKind;
-    CReportInfo (*m_pfnKind)();
+    const CFlags& m_flags;
     int m_nMode;
     int m_nRole;
     int m_nResult;
@@ -98,47 +41,47 @@ std::ostream& operator<<(std::ostream& os, const CFilingCase& c)
 }
 
 const CFilingCase kFilingCases[] = {
-    {"field airborne", FieldAirborne, 0, 0, 0, 122},
-    {"field airborne", FieldAirborne, 2, 1, 0, 123},
-    {"field airborne", FieldAirborne, 10, 1, 0, 123},
-    {"field airborne", FieldAirborne, 5, 2, 0, 125},
-    {"field airborne", FieldAirborne, 5, 10, -1, kNone},
-    {"field airborne", FieldAirborne, 3, 3, 0, 124},
-    {"field airborne", FieldAirborne, 1, 1, -1, kNone},
-    {"field airborne", FieldAirborne, 12, 1, -1, kNone},
-    {"field airborne, table without group", FieldAirborne, 4, 4, 0, kNone},
-    {"field impact", FieldImpact, 1, 1, 0, 123},
-    {"field impact", FieldImpact, 0, 0, -1, kNone},
-    {"field single loudspeaker", FieldSingleLoudspeaker, 0, -999, 0, 130},
-    {"impact airborne", ImpactAirborne, 0, 0, 0, 128},
-    {"impact airborne", ImpactAirborne, 2, 1, 0, 129},
-    {"impact airborne", ImpactAirborne, 1, 0, 0, 122},
-    {"impact airborne", ImpactAirborne, 1, 1, 0, 123},
-    {"impact airborne", ImpactAirborne, 1, 2, -1, kNone},
-    {"impact airborne", ImpactAirborne, 5, 7, 0, 125},
-    {"impact airborne", ImpactAirborne, 11, 3, 0, 124},
-    {"impact corrected, table without group", ImpactCorrected, 5, 2, 0, kNone},
-    {"intensity", Intensity, 0, 0, 0, 122},
-    {"intensity", Intensity, 12, 1, 0, 129},
-    {"intensity", Intensity, 12, 0, -1, kNone},
-    {"intensity", Intensity, 0, 1, 0, 123},
-    {"intensity", Intensity, 2, 1, -1, kNone},
-    {"intensity", Intensity, 10, 1, -1, kNone},
-    {"intensity", Intensity, 5, 99, 0, 125},
-    {"corner airborne", CornerAirborne, 0, 8, 0, 128},
-    {"corner airborne", CornerAirborne, 10, 9, 0, 129},
-    {"corner airborne", CornerAirborne, 5, 2, 0, 125},
-    {"corner airborne", CornerAirborne, 5, 10, 0, 132},
-    {"corner airborne", CornerAirborne, 4, 11, 0, 126},
-    {"corner airborne", CornerAirborne, 1, 1, -1, kNone},
-    {"corner impact", CornerImpact, 1, 9, 0, 129},
-    {"corner impact", CornerImpact, 1, 1, 0, 123},
-    {"corner impact", CornerImpact, 0, 0, -1, kNone},
-    {"lab airborne", LabAirborne, 0, -999, 0, 130},
-    {"lab airborne", LabAirborne, 0, -1, -1, kNone},
-    {"lab impact reduction", LabImpactReduction, 0, -999, 0, 130},
-    {"lab impact reduction", LabImpactReduction, 0, -1, 0, 131},
-    {"lab impact reduction", LabImpactReduction, 2, -999, -1, kNone},
+    {"field airborne", kFieldAirborne, 0, 0, 0, 122},
+    {"field airborne", kFieldAirborne, 2, 1, 0, 123},
+    {"field airborne", kFieldAirborne, 10, 1, 0, 123},
+    {"field airborne", kFieldAirborne, 5, 2, 0, 125},
+    {"field airborne", kFieldAirborne, 5, 10, -1, kNone},
+    {"field airborne", kFieldAirborne, 3, 3, 0, 124},
+    {"field airborne", kFieldAirborne, 1, 1, -1, kNone},
+    {"field airborne", kFieldAirborne, 12, 1, -1, kNone},
+    {"field airborne, table without group", kFieldAirborne, 4, 4, 0, kNone},
+    {"field impact", kFieldImpact, 1, 1, 0, 123},
+    {"field impact", kFieldImpact, 0, 0, -1, kNone},
+    {"field single loudspeaker", kFieldSingleLoudspeaker, 0, -999, 0, 130},
+    {"impact airborne", kImpactAirborne, 0, 0, 0, 128},
+    {"impact airborne", kImpactAirborne, 2, 1, 0, 129},
+    {"impact airborne", kImpactAirborne, 1, 0, 0, 122},
+    {"impact airborne", kImpactAirborne, 1, 1, 0, 123},
+    {"impact airborne", kImpactAirborne, 1, 2, -1, kNone},
+    {"impact airborne", kImpactAirborne, 5, 7, 0, 125},
+    {"impact airborne", kImpactAirborne, 11, 3, 0, 124},
+    {"impact corrected, table without group", kImpactCorrected, 5, 2, 0, kNone},
+    {"intensity", kIntensity, 0, 0, 0, 122},
+    {"intensity", kIntensity, 12, 1, 0, 129},
+    {"intensity", kIntensity, 12, 0, -1, kNone},
+    {"intensity", kIntensity, 0, 1, 0, 123},
+    {"intensity", kIntensity, 2, 1, -1, kNone},
+    {"intensity", kIntensity, 10, 1, -1, kNone},
+    {"intensity", kIntensity, 5, 99, 0, 125},
+    {"corner airborne", kCornerAirborne, 0, 8, 0, 128},
+    {"corner airborne", kCornerAirborne, 10, 9, 0, 129},
+    {"corner airborne", kCornerAirborne, 5, 2, 0, 125},
+    {"corner airborne", kCornerAirborne, 5, 10, 0, 132},
+    {"corner airborne", kCornerAirborne, 4, 11, 0, 126},
+    {"corner airborne", kCornerAirborne, 1, 1, -1, kNone},
+    {"corner impact", kCornerImpact, 1, 9, 0, 129},
+    {"corner impact", kCornerImpact, 1, 1, 0, 123},
+    {"corner impact", kCornerImpact, 0, 0, -1, kNone},
+    {"lab airborne", kLabAirborne, 0, -999, 0, 130},
+    {"lab airborne", kLabAirborne, 0, -1, -1, kNone},
+    {"lab impact reduction", kLabImpactReduction, 0, -999, 0, 130},
+    {"lab impact reduction", kLabImpactReduction, 0, -1, 0, 131},
+    {"lab impact reduction", kLabImpactReduction, 2, -999, -1, kNone},
 };
 
 // The tables whose lists grew since the counts were taken.
@@ -166,7 +109,7 @@ TEST(CProjectDocFiling, FilesEachRecordIntoTheTableOfItsModeRoleAndProjectKind)
         SCOPED_TRACE(testing::PrintToString(c));
         CRecordingHost host;
         CProjectDoc doc;
-        doc.m_ReportInfo = c.m_pfnKind();
+        doc.m_ReportInfo = KindWith(c.m_flags);
         const std::vector<int> aCountsBefore = CountsOf(doc);
 
         EXPECT_EQ(c.m_nResult, doc.AddMeasurement(MakeRecord(c.m_nMode, c.m_nRole), TRUE));
@@ -182,7 +125,7 @@ TEST(CProjectDocFiling, ReadsTheRoleOfChannelTwoWhenItIsActive)
 {
     CRecordingHost host;
     CProjectDoc doc;
-    doc.m_ReportInfo = FieldAirborne();
+    doc.m_ReportInfo = KindWith(kFieldAirborne);
     NBuildData rec = MakeRecord(0, kRoleSource);
     rec.m_MeasSetup.SetDescription(kRoleReceiving, 2);
     rec.m_MeasSetup.SetActivateChannel(2);
@@ -233,7 +176,7 @@ TEST(CProjectDocFiling, SkipsARecordOfTheSameTimeAndChannelAndStillReturnsZero)
         SCOPED_TRACE(c.m_lpszName);
         CRecordingHost host;
         CProjectDoc doc;
-        doc.m_ReportInfo = FieldAirborne();
+        doc.m_ReportInfo = KindWith(kFieldAirborne);
         NBuildData first = MakeRecord(0, kRoleSource);
         first.m_Time = CTime(c.m_nYear, 6, 1, 12, 0, 0);
         NBuildData second = first;
@@ -252,7 +195,7 @@ TEST(CProjectDocFiling, TakesRepeatedRecordsIntoTheFacilityTablesWithoutDuplicat
 {
     CRecordingHost host;
     CProjectDoc doc;
-    doc.m_ReportInfo = LabImpactReduction();
+    doc.m_ReportInfo = KindWith(kLabImpactReduction);
     NBuildData rec = MakeRecord(0, kRoleWithFacility);
     rec.m_Time = CTime(2021, 6, 1, 12, 0, 0);
 
@@ -283,7 +226,7 @@ TEST(CProjectDocFiling, CompletesTheSetNumberFromTheListsLastRecord)
         SCOPED_TRACE(c.m_lpszName);
         CRecordingHost host;
         CProjectDoc doc;
-        doc.m_ReportInfo = FieldAirborne();
+        doc.m_ReportInfo = KindWith(kFieldAirborne);
         const int nRole = c.m_nMode == 5 ? kRoleBackground : kRoleSource;
         if (c.m_nPreviousSet != -2) {
             NBuildData previous = MakeRecord(c.m_nMode, nRole);
@@ -306,7 +249,7 @@ TEST(CProjectDocFiling, AddsRemovesAndRenamesTreeLeaves)
     CProjectDoc doc;
     CRecordingViews views(host.m_aEvents);
     doc.SetTreeSink(&views);
-    doc.m_ReportInfo = FieldAirborne();
+    doc.m_ReportInfo = KindWith(kFieldAirborne);
 
     doc.AddMeasurement(MakeRecord(0, kRoleReceiving, "Pos 1"), TRUE);
     const POSITION pos = doc.GetMeasurementList(123)->GetTailPosition();

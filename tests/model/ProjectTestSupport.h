@@ -61,6 +61,15 @@ private:
     std::vector<std::string>& m_rEvents;
 };
 
+// A descriptor with exactly these flags set.
+inline CReportInfo KindWith(const std::vector<bool CReportInfo::*>& aFlags)
+{
+    CReportInfo info;
+    for (bool CReportInfo::*pFlag : aFlags)
+        info.*pFlag = true;
+    return info;
+}
+
 // A measurement record of the given mode and channel-1 role, titled.
 inline NBuildData MakeRecord(int nMode, int nRole, const char* lpszTitle = "M")
 {

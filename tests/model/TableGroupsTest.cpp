@@ -1,7 +1,7 @@
 // Behaviours of TableGroupsOf: the table groups of each project kind, in the
 // tree's order; the first rule that holds decides.
 
-#include "model/ReportInfo.h"
+#include "ProjectTestSupport.h"
 #include "model/TableGroups.h"
 
 #include <gtest/gtest.h>
@@ -43,9 +43,7 @@ TEST(TableGroups, GivesEachProjectKindItsGroupsInTreeOrder)
 {
     for (const CGroupCase& c : kGroupCases) {
         SCOPED_TRACE(c.m_lpszKind);
-        CReportInfo info;
-        for (bool CReportInfo::*pFlag : c.m_aFlags)
-            info.*pFlag = true;
+        const CReportInfo info = KindWith(c.m_aFlags);
 
         EXPECT_EQ(c.m_aGroups, TableGroupsOf(info));
         for (int nTableId = 121; nTableId <= 133; ++nTableId) {
