@@ -220,8 +220,9 @@ TEST(CReportInfoArchive, RefusesUnknownSchemasOtherClassesAndShortRecords)
             ADD_FAILURE() << "no exception";
         } catch (const CArchiveException& e) {
             EXPECT_EQ(c.m_nCause, e.m_cause);
-            if (c.m_lpszNamed != nullptr)
+            if (c.m_lpszNamed != nullptr) {
                 EXPECT_EQ(c.m_lpszNamed, std::string(e.m_strFileName));
+            }
         }
         EXPECT_EQ("kept", std::string(info.m_sClient));
     }
