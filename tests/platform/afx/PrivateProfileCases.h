@@ -6,6 +6,9 @@
 
 #include "platform/afx/afx.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 
 using namespace std::string_literals;
@@ -168,7 +171,8 @@ inline void ExpectProfileResult(const ProfileStringCase& row, DWORD nReturned, c
 {
     EXPECT_EQ(nReturned, row.sExpected.size());
     EXPECT_EQ(std::string(pBuffer, std::min<size_t>(nReturned, row.nSize)), row.sExpected);
-    if (nReturned < row.nSize)
+    if (nReturned < row.nSize) {
         EXPECT_EQ(pBuffer[nReturned], '\0');
+    }
     EXPECT_EQ(static_cast<unsigned char>(pBuffer[row.nSize]), 0xCC);
 }
