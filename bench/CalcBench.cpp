@@ -108,5 +108,3 @@ void BM_RateImpactWithTerms(benchmark::State& state)
 BENCHMARK(BM_RateAirborneWithTerms)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RateAirborneExactWithTerms)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RateImpactWithTerms)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
