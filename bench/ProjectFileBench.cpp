@@ -66,5 +66,3 @@ void BM_ReadProject(benchmark::State& state)
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
