@@ -3,8 +3,11 @@
 set(VESTOLAR_ROOT ${CMAKE_SOURCE_DIR})
 
 if(VESTOLAR_NATIVE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -g)
-  add_link_options(-fsanitize=address,undefined)
+  # The benchmark tree measures optimised code without the sanitizers' cost.
+  if(NOT VESTOLAR_BENCH)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -g)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
 else()
   # Static runtime: the program and its tests run without MinGW DLLs beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -4,11 +4,17 @@
 
 #define IDR_MAINFRAME 128
 
+// Report-type descriptor: default captions of the report head
+#define IDS_DESCRIPTION_LABEL 168
+#define IDS_OBJECT_LABEL 169
+#define IDS_REPORT_NO_LABEL 171
+#define IDS_REMARKS_LABEL 265
+
 #define AFX_IDS_APP_TITLE 57344
 #define AFX_IDS_IDLEMESSAGE 57345
 
 // Framework: file and archive error messages ("%1" is the file or class).
-#define AFX_IDS_UNNAMED_FILE 0xF006
+#define AFX_IDS_UNNAMED_FILE 0xF00F
 #define AFX_IDP_FAILED_MEMORY_ALLOC 0xF104
 #define AFX_IDP_FILE_NONE 0xF180
 #define AFX_IDP_FILE_GENERIC 0xF181
@@ -122,3 +128,10 @@
 #define AFX_IDW_STATUS_BAR 59393
 #define AFX_IDW_PANE_FIRST 59648
 #define AFX_IDW_PANE_LAST 59903
+
+// Instrument-file readers
+#define IDS_FILTER_THIRD_OCTAVE 241
+#define IDS_PRIMARY_NOT_AVAILABLE 274
+#define IDS_SECONDARY_NOT_AVAILABLE 275
+#define IDS_NOISE_PINK 61446
+#define IDS_NOISE_TRAFFIC 61447

@@ -31,10 +31,10 @@ public:
     BOOL IsEmpty() const { return m_nCount == 0; }
 
 // Head and tail
-    TYPE& GetHead() { return NonEmpty(m_pHead)->data; }
-    const TYPE& GetHead() const { return NonEmpty(m_pHead)->data; }
-    TYPE& GetTail() { return NonEmpty(m_pTail)->data; }
-    const TYPE& GetTail() const { return NonEmpty(m_pTail)->data; }
+    TYPE& GetHead() { return NonEmpty(m_pHead)->m_data; }
+    const TYPE& GetHead() const { return NonEmpty(m_pHead)->m_data; }
+    TYPE& GetTail() { return NonEmpty(m_pTail)->m_data; }
+    const TYPE& GetTail() const { return NonEmpty(m_pTail)->m_data; }
     TYPE RemoveHead();
     TYPE RemoveTail();
     POSITION AddHead(ARG_TYPE newElement) { return InsertBefore(GetHeadPosition(), newElement); }
@@ -44,15 +44,16 @@ public:
 // Iteration
     POSITION GetHeadPosition() const { return ToPosition(m_pHead); }
     POSITION GetTailPosition() const { return ToPosition(m_pTail); }
-    TYPE& GetNext(POSITION& rPosition);
-    const TYPE& GetNext(POSITION& rPosition) const;
-    TYPE& GetPrev(POSITION& rPosition);
-    const TYPE& GetPrev(POSITION& rPosition) const;
+    // The element at rPosition; rPosition moves on, to null past the end.
+    TYPE& GetNext(POSITION& rPosition) { return Step(rPosition, &CNode::m_pNext)->m_data; }
+    const TYPE& GetNext(POSITION& rPosition) const { return Step(rPosition, &CNode::m_pNext)->m_data; }
+    TYPE& GetPrev(POSITION& rPosition) { return Step(rPosition, &CNode::m_pPrev)->m_data; }
+    const TYPE& GetPrev(POSITION& rPosition) const { return Step(rPosition, &CNode::m_pPrev)->m_data; }
 
 // Access by position
-    TYPE& GetAt(POSITION position) { return ToNode(position)->data; }
-    const TYPE& GetAt(POSITION position) const { return ToNode(position)->data; }
-    void SetAt(POSITION position, ARG_TYPE newElement) { ToNode(position)->data = newElement; }
+    TYPE& GetAt(POSITION position) { return ToNode(position)->m_data; }
+    const TYPE& GetAt(POSITION position) const { return ToNode(position)->m_data; }
+    void SetAt(POSITION position, ARG_TYPE newElement) { ToNode(position)->m_data = newElement; }
     void RemoveAt(POSITION position);
     POSITION InsertBefore(POSITION position, ARG_TYPE newElement);
     POSITION InsertAfter(POSITION position, ARG_TYPE newElement);
@@ -65,14 +66,15 @@ public:
 
 private:
     struct CNode {
-        CNode* pNext;
-        CNode* pPrev;
-        TYPE data;
+        CNode* m_pNext;
+        CNode* m_pPrev;
+        TYPE m_data;
     };
 
     static POSITION ToPosition(CNode* pNode) { return reinterpret_cast<POSITION>(pNode); }
     static CNode* ToNode(POSITION position);
     static CNode* NonEmpty(CNode* pNode);
+    static CNode* Step(POSITION& rPosition, CNode* CNode::*pLink);
     POSITION Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement);
 
     CNode* m_pHead = nullptr;
@@ -83,8 +85,8 @@ private:
 template <class TYPE, class ARG_TYPE>
 CList<TYPE, ARG_TYPE>::CList(const CList& src) : CObject(src)
 {
-    for (const CNode* pNode = src.m_pHead; pNode != nullptr; pNode = pNode->pNext)
-        AddTail(pNode->data);
+    for (const CNode* pNode = src.m_pHead; pNode != nullptr; pNode = pNode->m_pNext)
+        AddTail(pNode->m_data);
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -114,6 +116,14 @@ typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::NonEmpty(CNode* pN
 }
 
 template <class TYPE, class ARG_TYPE>
+typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::Step(POSITION& rPosition, CNode* CNode::*pLink)
+{
+    CNode* pNode = ToNode(rPosition);
+    rPosition = ToPosition(pNode->*pLink);
+    return pNode;
+}
+
+template <class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
 {
     TYPE element(std::move(GetHead()));
@@ -133,7 +143,7 @@ template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAll()
 {
     while (m_pHead != nullptr) {
-        CNode* pNext = m_pHead->pNext;
+        CNode* pNext = m_pHead->m_pNext;
         delete m_pHead;
         m_pHead = pNext;
     }
@@ -141,42 +151,12 @@ void CList<TYPE, ARG_TYPE>::RemoveAll()
     m_nCount = 0;
 }
 
-// Returns the element at rPosition and moves rPosition on; past the tail it
-// becomes null.
-template <class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
-{
-    CNode* pNode = ToNode(rPosition);
-    rPosition = ToPosition(pNode->pNext);
-    return pNode->data;
-}
-
-template <class TYPE, class ARG_TYPE>
-const TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition) const
-{
-    return const_cast<CList*>(this)->GetNext(rPosition);
-}
-
-template <class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition)
-{
-    CNode* pNode = ToNode(rPosition);
-    rPosition = ToPosition(pNode->pPrev);
-    return pNode->data;
-}
-
-template <class TYPE, class ARG_TYPE>
-const TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition) const
-{
-    return const_cast<CList*>(this)->GetPrev(rPosition);
-}
-
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 {
     CNode* pNode = ToNode(position);
-    (pNode->pPrev != nullptr ? pNode->pPrev->pNext : m_pHead) = pNode->pNext;
-    (pNode->pNext != nullptr ? pNode->pNext->pPrev : m_pTail) = pNode->pPrev;
+    (pNode->m_pPrev != nullptr ? pNode->m_pPrev->m_pNext : m_pHead) = pNode->m_pNext;
+    (pNode->m_pNext != nullptr ? pNode->m_pNext->m_pPrev : m_pTail) = pNode->m_pPrev;
     delete pNode;
     --m_nCount;
 }
@@ -186,7 +166,7 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
 {
     CNode* pNext = position != nullptr ? ToNode(position) : m_pHead;
-    return Link(pNext != nullptr ? pNext->pPrev : nullptr, pNext, newElement);
+    return Link(pNext != nullptr ? pNext->m_pPrev : nullptr, pNext, newElement);
 }
 
 // A null position inserts at the tail.
@@ -194,7 +174,7 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
     CNode* pPrev = position != nullptr ? ToNode(position) : m_pTail;
-    return Link(pPrev, pPrev != nullptr ? pPrev->pNext : nullptr, newElement);
+    return Link(pPrev, pPrev != nullptr ? pPrev->m_pNext : nullptr, newElement);
 }
 
 // Inserts a new node between two neighbours; null stands for the list's ends.
@@ -202,8 +182,8 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
 {
     CNode* pNode = new CNode{pNext, pPrev, TYPE(newElement)};
-    (pPrev != nullptr ? pPrev->pNext : m_pHead) = pNode;
-    (pNext != nullptr ? pNext->pPrev : m_pTail) = pNode;
+    (pPrev != nullptr ? pPrev->m_pNext : m_pHead) = pNode;
+    (pNext != nullptr ? pNext->m_pPrev : m_pTail) = pNode;
     ++m_nCount;
     return ToPosition(pNode);
 }
@@ -213,9 +193,9 @@ POSITION CList<TYPE, ARG_TYPE>::Link(CNode* pPrev, CNode* pNext, ARG_TYPE newEle
 template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const
 {
-    CNode* pNode = startAfter != nullptr ? ToNode(startAfter)->pNext : m_pHead;
-    for (; pNode != nullptr; pNode = pNode->pNext) {
-        if (pNode->data == searchValue)
+    CNode* pNode = startAfter != nullptr ? ToNode(startAfter)->m_pNext : m_pHead;
+    for (; pNode != nullptr; pNode = pNode->m_pNext) {
+        if (pNode->m_data == searchValue)
             return ToPosition(pNode);
     }
     return nullptr;
@@ -229,7 +209,7 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(int nIndex) const
         return nullptr;
     CNode* pNode = m_pHead;
     while (nIndex-- > 0)
-        pNode = pNode->pNext;
+        pNode = pNode->m_pNext;
     return ToPosition(pNode);
 }
 
@@ -240,8 +220,8 @@ void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar.WriteCount(static_cast<DWORD>(m_nCount));
-        for (CNode* pNode = m_pHead; pNode != nullptr; pNode = pNode->pNext)
-            SerializeElements<TYPE>(ar, &pNode->data, 1);
+        for (CNode* pNode = m_pHead; pNode != nullptr; pNode = pNode->m_pNext)
+            SerializeElements<TYPE>(ar, &pNode->m_data, 1);
         return;
     }
     const DWORD nCount = ar.ReadCount();

@@ -148,7 +148,7 @@ void CPrivateProfile::Parse(const std::string& sText)
         if (sLine.front() == '[') {
             const size_t nClose = sLine.rfind(']');
             if (nClose != std::string::npos)
-                m_aSections.push_back(CSection{sLine.substr(1, nClose - 1), {}});
+                m_aSections.push_back(CSection{Trimmed(sLine.substr(1, nClose - 1)), {}});
             continue;
         }
         if (m_aSections.empty())
@@ -227,12 +227,14 @@ DWORD CPrivateProfile::ListSectionNames(LPTSTR lpszBuffer, DWORD nSize) const
     return CopyNameList(aNames, lpszBuffer, nSize);
 }
 
-// Lines starting with ";" are comments and not listed.
+// Comments (keys starting with ";") and lines without "=" are not listed;
+// a line "=value" is, as an empty name, as Win32 does.
 DWORD CPrivateProfile::ListKeys(const CSection& section, LPTSTR lpszBuffer, DWORD nSize) const
 {
     std::vector<std::string> aKeys;
     for (const CEntry& entry : section.m_aEntries) {
-        if (!entry.m_sKey.empty() && entry.m_sKey.front() != ';')
+        const bool bComment = !entry.m_sKey.empty() && entry.m_sKey.front() == ';';
+        if (entry.m_bHasValue && !bComment)
             aKeys.push_back(Unquoted(entry.m_sKey));
     }
     return aKeys.empty() ? 0 : CopyNameList(aKeys, lpszBuffer, nSize);

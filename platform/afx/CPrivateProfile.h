@@ -1,9 +1,9 @@
 #pragma once
 // Classes in this file: CPrivateProfile, an INI file read once and queried
 // with the Win32 private-profile rules:
-//   - section and key names match without regard to case; the names asked
-//     for are trimmed of blanks, names in the file are taken as written
-//     between "[" and the last "]", keys trimmed;
+//   - section and key names match without regard to case (ASCII letters
+//     only), all names trimmed of blanks; a section's name is what stands
+//     between "[" and the last "]" of its line;
 //   - a value is the text after the first "=", trimmed; one pair of equal
 //     quotes ("..." or '...') around it is removed;
 //   - the first section of a name and its first key of a name count;

@@ -1,5 +1,6 @@
 #include "CRuntimeClass.h"
 
+#include <cassert>
 #include <cstring>
 
 namespace {
@@ -28,8 +29,10 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
     return FALSE;
 }
 
+// Two serial classes with one name would make archives read the wrong class.
 void CRuntimeClass::Register(CRuntimeClass* pClass)
 {
+    assert(FromName(pClass->m_lpszClassName) == nullptr);
     pClass->m_pNextClass = s_pFirstClass;
     s_pFirstClass = pClass;
 }

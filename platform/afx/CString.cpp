@@ -28,6 +28,14 @@ const char* NonNull(LPCTSTR lpsz)
     return lpsz != nullptr ? lpsz : "";
 }
 
+template <class TLeft, class TRight>
+CString Concatenated(const TLeft& left, const TRight& right)
+{
+    CString result(left);
+    result += right;
+    return result;
+}
+
 }
 
 CString::CString(LPCTSTR lpsz) : m_str(NonNull(lpsz))
@@ -105,35 +113,11 @@ CString& CString::operator+=(TCHAR ch)
     return *this;
 }
 
-CString operator+(const CString& s1, const CString& s2)
-{
-    CString result(s1);
-    return result += s2;
-}
-
-CString operator+(const CString& s, LPCTSTR lpsz)
-{
-    CString result(s);
-    return result += lpsz;
-}
-
-CString operator+(LPCTSTR lpsz, const CString& s)
-{
-    CString result(lpsz);
-    return result += s;
-}
-
-CString operator+(const CString& s, TCHAR ch)
-{
-    CString result(s);
-    return result += ch;
-}
-
-CString operator+(TCHAR ch, const CString& s)
-{
-    CString result(ch);
-    return result += s;
-}
+CString operator+(const CString& s1, const CString& s2) { return Concatenated(s1, s2); }
+CString operator+(const CString& s, LPCTSTR lpsz) { return Concatenated(s, lpsz); }
+CString operator+(LPCTSTR lpsz, const CString& s) { return Concatenated(lpsz, s); }
+CString operator+(const CString& s, TCHAR ch) { return Concatenated(s, ch); }
+CString operator+(TCHAR ch, const CString& s) { return Concatenated(ch, s); }
 
 // Clamps a position into 0..GetLength(): the extraction and editing functions
 // treat a position outside the string as its nearer end.

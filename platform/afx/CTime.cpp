@@ -41,6 +41,7 @@ struct tm CTime::GetLocalTm() const
 // buffer grows a few times before an empty result is believed.
 CString CTime::Format(LPCTSTR lpszFormat) const
 {
+    assert(lpszFormat != nullptr);
     const struct tm fields = GetLocalTm();
     const size_t kMaxBuffer = 64 * 1024;
     for (size_t size = 128; size <= kMaxBuffer; size *= 4) {

@@ -64,7 +64,7 @@ TEST(Program, ShowsMainWindowAndClosesCleanly)
     ASSERT_NE(hWnd, nullptr) << "no main window appeared";
     char caption[256] = {};
     GetWindowTextA(hWnd, caption, sizeof(caption));
-    EXPECT_NE(std::string(caption).find("Vestolar"), std::string::npos) << caption;
+    EXPECT_STREQ(caption, "Vestolar");
 
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0) << "program did not end";

@@ -8,37 +8,39 @@
 
 namespace {
 
-class CShape : public CObject {
-    DECLARE_DYNAMIC(CShape)
+// "Rtc" keeps the names apart from other serial classes of this test program:
+// archives find classes by name, so two with one name would clash.
+class CRtcShape : public CObject {
+    DECLARE_DYNAMIC(CRtcShape)
 };
-IMPLEMENT_DYNAMIC(CShape, CObject)
+IMPLEMENT_DYNAMIC(CRtcShape, CObject)
 
-class CCircle : public CShape {
-    DECLARE_DYNCREATE(CCircle)
+class CRtcCircle : public CRtcShape {
+    DECLARE_DYNCREATE(CRtcCircle)
 };
-IMPLEMENT_DYNCREATE(CCircle, CShape)
+IMPLEMENT_DYNCREATE(CRtcCircle, CRtcShape)
 
-class CLayer : public CObject {
-    DECLARE_SERIAL(CLayer)
+class CRtcLayer : public CObject {
+    DECLARE_SERIAL(CRtcLayer)
 public:
     int m_nDepth = 7;
 };
-IMPLEMENT_SERIAL(CLayer, CObject, VERSIONABLE_SCHEMA | 3)
+IMPLEMENT_SERIAL(CRtcLayer, CObject, VERSIONABLE_SCHEMA | 3)
 
 }
 
 TEST(CRuntimeClass, CreatesObjectsOnlyForCreatableClasses)
 {
-    EXPECT_EQ(RUNTIME_CLASS(CShape)->CreateObject(), nullptr);
+    EXPECT_EQ(RUNTIME_CLASS(CRtcShape)->CreateObject(), nullptr);
     EXPECT_EQ(RUNTIME_CLASS(CObject)->CreateObject(), nullptr);
 
-    std::unique_ptr<CObject> pCircle(RUNTIME_CLASS(CCircle)->CreateObject());
+    std::unique_ptr<CObject> pCircle(RUNTIME_CLASS(CRtcCircle)->CreateObject());
     ASSERT_NE(pCircle, nullptr);
-    EXPECT_EQ(pCircle->GetRuntimeClass(), RUNTIME_CLASS(CCircle));
+    EXPECT_EQ(pCircle->GetRuntimeClass(), RUNTIME_CLASS(CRtcCircle));
 
-    std::unique_ptr<CObject> pLayer(RUNTIME_CLASS(CLayer)->CreateObject());
+    std::unique_ptr<CObject> pLayer(RUNTIME_CLASS(CRtcLayer)->CreateObject());
     ASSERT_NE(pLayer, nullptr);
-    EXPECT_EQ(static_cast<CLayer*>(pLayer.get())->m_nDepth, 7);
+    EXPECT_EQ(static_cast<CRtcLayer*>(pLayer.get())->m_nDepth, 7);
 }
 
 TEST(CRuntimeClass, KnowsItsBaseChain)
@@ -49,40 +51,40 @@ TEST(CRuntimeClass, KnowsItsBaseChain)
         bool bDerived;
     };
     const Row rows[] = {
-        {RUNTIME_CLASS(CCircle), RUNTIME_CLASS(CCircle), true},
-        {RUNTIME_CLASS(CCircle), RUNTIME_CLASS(CShape), true},
-        {RUNTIME_CLASS(CCircle), RUNTIME_CLASS(CObject), true},
-        {RUNTIME_CLASS(CShape), RUNTIME_CLASS(CCircle), false},
-        {RUNTIME_CLASS(CLayer), RUNTIME_CLASS(CShape), false},
-        {RUNTIME_CLASS(CObject), RUNTIME_CLASS(CLayer), false},
-        {RUNTIME_CLASS(CCircle), nullptr, false},
+        {RUNTIME_CLASS(CRtcCircle), RUNTIME_CLASS(CRtcCircle), true},
+        {RUNTIME_CLASS(CRtcCircle), RUNTIME_CLASS(CRtcShape), true},
+        {RUNTIME_CLASS(CRtcCircle), RUNTIME_CLASS(CObject), true},
+        {RUNTIME_CLASS(CRtcShape), RUNTIME_CLASS(CRtcCircle), false},
+        {RUNTIME_CLASS(CRtcLayer), RUNTIME_CLASS(CRtcShape), false},
+        {RUNTIME_CLASS(CObject), RUNTIME_CLASS(CRtcLayer), false},
+        {RUNTIME_CLASS(CRtcCircle), nullptr, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.pClass->m_lpszClassName) + " from " +
                      (row.pBase ? row.pBase->m_lpszClassName : "null"));
         EXPECT_EQ(row.pClass->IsDerivedFrom(row.pBase), row.bDerived);
     }
-    CCircle circle;
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CShape)));
-    EXPECT_FALSE(circle.IsKindOf(RUNTIME_CLASS(CLayer)));
+    CRtcCircle circle;
+    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CRtcShape)));
+    EXPECT_FALSE(circle.IsKindOf(RUNTIME_CLASS(CRtcLayer)));
 }
 
 TEST(CRuntimeClass, DescribesNameSizeAndSchema)
 {
-    CRuntimeClass* pClass = RUNTIME_CLASS(CLayer);
-    EXPECT_STREQ(pClass->m_lpszClassName, "CLayer");
-    EXPECT_EQ(pClass->m_nObjectSize, static_cast<int>(sizeof(CLayer)));
+    CRuntimeClass* pClass = RUNTIME_CLASS(CRtcLayer);
+    EXPECT_STREQ(pClass->m_lpszClassName, "CRtcLayer");
+    EXPECT_EQ(pClass->m_nObjectSize, static_cast<int>(sizeof(CRtcLayer)));
     EXPECT_EQ(pClass->m_wSchema, VERSIONABLE_SCHEMA | 3u);
     EXPECT_EQ(pClass->m_pBaseClass, RUNTIME_CLASS(CObject));
 
-    EXPECT_TRUE(CLayer().IsSerializable());
-    EXPECT_FALSE(CCircle().IsSerializable());
+    EXPECT_TRUE(CRtcLayer().IsSerializable());
+    EXPECT_FALSE(CRtcCircle().IsSerializable());
 }
 
 TEST(CRuntimeClass, FindsOnlySerialClassesByExactName)
 {
-    EXPECT_EQ(CRuntimeClass::FromName("CLayer"), RUNTIME_CLASS(CLayer));
-    for (LPCSTR lpszName : {"CCircle", "CShape", "clayer", "CLayer ", "", "CNoSuchClass"}) {
+    EXPECT_EQ(CRuntimeClass::FromName("CRtcLayer"), RUNTIME_CLASS(CRtcLayer));
+    for (LPCSTR lpszName : {"CRtcCircle", "CRtcShape", "crtclayer", "CRtcLayer ", "", "CNoSuchClass"}) {
         SCOPED_TRACE(lpszName);
         EXPECT_EQ(CRuntimeClass::FromName(lpszName), nullptr);
     }

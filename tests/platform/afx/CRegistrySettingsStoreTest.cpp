@@ -1,0 +1,72 @@
+// CRegistrySettingsStore under Wine (a private prefix): the behaviour of
+// every settings store (SettingsStoreBehaviour.h), and the registry layout
+// that other programs and earlier versions read.
+#include "SettingsStoreBehaviour.h"
+
+#include <string>
+
+namespace {
+
+const char kCompany[] = "Vestolar Tests";
+const char kApplication[] = "Settings Store";
+const char kBaseKey[] = "Software\\Vestolar Tests\\Settings Store";
+
+// A registry store whose key is empty at the start of each test and removed
+// at its end.
+class CScratchRegistryStore : public CRegistrySettingsStore {
+public:
+    CScratchRegistryStore() : CRegistrySettingsStore(kCompany, kApplication) { RegDeleteTreeA(HKEY_CURRENT_USER, kBaseKey); }
+    CScratchRegistryStore(const CScratchRegistryStore&) = delete;
+    CScratchRegistryStore& operator=(const CScratchRegistryStore&) = delete;
+    ~CScratchRegistryStore() override { RegDeleteTreeA(HKEY_CURRENT_USER, kBaseKey); }
+};
+
+DWORD ValueType(const std::string& sSubKey, const char* lpszValue)
+{
+    DWORD dwType = REG_NONE;
+    RegGetValueA(HKEY_CURRENT_USER, sSubKey.c_str(), lpszValue, RRF_RT_ANY, &dwType, nullptr, nullptr);
+    return dwType;
+}
+
+}
+
+INSTANTIATE_TYPED_TEST_SUITE_P(CRegistrySettingsStore, SettingsStore, ::testing::Types<CScratchRegistryStore>);
+
+TEST(CRegistrySettingsStore, KeepsSectionsAsSubkeysWithTypedValues)
+{
+    CScratchRegistryStore store;
+    const BYTE aBytes[] = {1, 2, 3};
+    store.WriteInt("Settings", "m_nLowerFreq", 17);
+    store.WriteString("Settings", "m_sSkin", "Office XP");
+    store.WriteBinary("WorkspaceState", "Main", aBytes, sizeof(aBytes));
+    store.WriteString("Corrections\\CorrSpec #0", "Title", "Untitled");
+
+    EXPECT_STREQ(store.GetBaseKeyPath(), kBaseKey);
+    const std::string sBase = kBaseKey;
+    EXPECT_EQ(ValueType(sBase + "\\Settings", "m_nLowerFreq"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(ValueType(sBase + "\\Settings", "m_sSkin"), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(ValueType(sBase + "\\WorkspaceState", "Main"), static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(ValueType(sBase + "\\Corrections\\CorrSpec #0", "Title"), static_cast<DWORD>(REG_SZ));
+
+    DWORD dwValue = 0;
+    DWORD nBytes = sizeof(dwValue);
+    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, (sBase + "\\Settings").c_str(), "m_nLowerFreq", RRF_RT_REG_DWORD,
+                           nullptr, &dwValue, &nBytes),
+              ERROR_SUCCESS);
+    EXPECT_EQ(dwValue, 17u);
+}
+
+// A text stored by another program without its terminating zero still reads
+// back whole.
+TEST(CRegistrySettingsStore, ReadsTextsStoredWithoutTerminator)
+{
+    CScratchRegistryStore store;
+    store.WriteString("Settings", "Other", "x");
+    HKEY hKey = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kBaseKey) + "\\Settings").c_str(), 0, KEY_SET_VALUE,
+                            &hKey),
+              ERROR_SUCCESS);
+    RegSetValueExA(hKey, "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
+    RegCloseKey(hKey);
+    EXPECT_STREQ(store.GetString("Settings", "Raw", "?"), "abc");
+}
