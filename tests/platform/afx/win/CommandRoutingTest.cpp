@@ -174,6 +174,26 @@ TEST_F(CommandRouting, TheStatusBarShowsThePromptOfTheHighlightedItem)
     EXPECT_EQ(WindowText(MainFrame().m_wndMessageBar), "Ready");
 }
 
+TEST_F(CommandRouting, AControlsToolTipIsTheTipPartOfItsCommandsString)
+{
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 30), &MainFrame(), 100));
+    ::CreateWindowA("BUTTON", "Route", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, bar.m_hWnd,
+                    reinterpret_cast<HMENU>(ID_TEST_ROUTE), nullptr, nullptr);
+    TOOLINFO tool = {};
+    tool.cbSize = sizeof(tool);
+    ASSERT_EQ(bar.OnToolHitTest(CPoint(10, 10), &tool), ID_TEST_ROUTE);
+    EXPECT_EQ(bar.OnToolHitTest(CPoint(200, 10), &tool), -1);
+
+    NMTTDISPINFOA info = {};
+    info.hdr = {nullptr, tool.uId, static_cast<UINT>(TTN_NEEDTEXTA)};
+    info.uFlags = tool.uFlags;
+    MainFrame().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+
+    EXPECT_STREQ(info.szText, "Route");
+    bar.DestroyWindow();
+}
+
 TEST_F(CommandRouting, ABarsControlsAreUpdatedWhenTheApplicationIsIdle)
 {
     CTestBar bar;

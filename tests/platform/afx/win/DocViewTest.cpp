@@ -75,6 +75,24 @@ TEST_F(DocView, NewDocumentHasAHiddenViewThatActivateFrameKeepsHidden)
     EXPECT_NE(MainFrame().MDIGetActive(), pFrame);
 }
 
+TEST_F(DocView, AVisibleViewPaintsAndReceivesItsTimers)
+{
+    CTestView* pView = ShowTableView(NewDocument());
+    pView->Invalidate();
+    pView->UpdateWindow();
+    CClientDC dc(pView);
+    EXPECT_GT(pView->m_nPaints, 0);
+    EXPECT_EQ(dc.GetPixel(5, 5), CTestView::kScreenColour);
+
+    pView->SetTimer(1, 10);
+    DWORD dwStart = ::GetTickCount();
+    while (pView->m_nTimerTicks < 3 && ::GetTickCount() - dwStart < 10000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        PumpMessages(FALSE);
+    }
+    EXPECT_EQ(pView->m_nTimerTicks, 3);
+}
+
 TEST_F(DocView, DocumentClosesOnlyWithItsLastView)
 {
     CTestDoc* pDoc = NewDocument();
