@@ -4,6 +4,9 @@
 
 #define IDR_MAINFRAME 128
 
+// Project document: title of the summary record of a measurement list
+#define IDS_AVERAGE 133
+
 // Report-type descriptor: default captions of the report head
 #define IDS_DESCRIPTION_LABEL 168
 #define IDS_OBJECT_LABEL 169
