@@ -1,12 +1,20 @@
 // CImportDispatcher: the extension rule, files skipped or refused by their
 // extension, workspaces, the one recalculation of a batch, and a batch
-// without a selected project.
+// without a selected project; a mixed batch.
 
 #include "ImportFixture.h"
 
+#include "TableFixtures.h"
+
 #include "res/resource.h"
+#include "tools/fixtures/CConverterFileWriter.h"
+#include "tools/fixtures/CInstrumentFileBuilder.h"
+#include "tools/fixtures/CInstrumentFileWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 TEST(ImportDispatcher, TakesTheExtensionFromTheLastFourOrSevenCharacters)
 {
@@ -53,4 +61,61 @@ TEST(ImportDispatcher, RecalculatesNothingWithoutASelectedProject)
     fixture.m_host.m_pProject = nullptr;
     EXPECT_EQ(fixture.Import({"a.dat", "b.zuz"}), -1);
     EXPECT_EQ(fixture.Recalculations(), 0);
+}
+
+namespace {
+
+// A level file of channel 1 at fLevel dB, triggered at the given minute.
+void WriteLevelFile(CImportFixture& fixture, const std::string& sName, float fLevel, int nMinute)
+{
+    CInstrumentData::CChannelData channel = CInstrumentFileBuilder::Channel(1, 0);
+    channel.m_trigTime = CInstrumentData::DateTime{2024, 3, 1, 10, nMinute, 0};
+    CInstrumentFileBuilder::AddObject(
+        channel, 0,
+        {CInstrumentFileBuilder::Function(CInstrumentFileBuilder::kLevel, {CInstrumentFileBuilder::FlatPeriod(channel, fLevel)})});
+    ASSERT_TRUE(CInstrumentFileWriter::Write(fixture.PathOf(sName), CInstrumentFileBuilder::File(1, {channel})));
+}
+
+} // namespace
+
+TEST(ImportDispatcher, ImportsAMixedBatchWithOneRecalculation)
+{
+    CImportFixture fixture;
+    fixture.m_host.m_nDialogTable1 = 122;
+    fixture.m_host.m_nDialogTable2 = 123;
+    WriteLevelFile(fixture, "level.vsf", 80.0f, 1);
+    ASSERT_TRUE(CInstrumentFileWriter::Write(fixture.PathOf("Hall 3/KEL-303.KPF"), CTableFixtures::File(5)));
+    // Measured at another time than the project file's positions, so no
+    // record is refused as a duplicate of another file's.
+    CConverterData general = CConverterFileWriter::GeneralFile(2);
+    general.m_trigTime = CConverterData::DateTime{2024, 3, 1, 10, 2, 0};
+    ASSERT_TRUE(CConverterFileWriter::Write(fixture.PathOf("general.config"), general));
+    ASSERT_TRUE(CConverterFileWriter::Write(fixture.PathOf("building.CONFIG"),
+                                            CConverterFileWriter::BuildingAcousticsFile()));
+    std::ofstream(fixture.PathOf("bad.sdf")) << "not an instrument file\n";
+    const std::vector<std::string> aBatch = {"level.vsf", "Hall 3/KEL-303.KPF", "general.config", "notes.txt",
+                                             "building.CONFIG", "bad.sdf", "skip.dat"};
+
+    EXPECT_EQ(fixture.Import(aBatch), 0);
+    EXPECT_EQ(fixture.Recalculations(), 1);
+    ASSERT_EQ(fixture.m_host.m_aMessages.size(), 2u);
+    EXPECT_EQ(fixture.m_host.m_aMessages[0], StringOf(IDS_UNKNOWN_EXTENSION) + "\n" + fixture.PathOf("notes.txt"));
+    EXPECT_EQ(fixture.m_host.m_aMessages[1].rfind(StringOf(IDS_INVALID_DATA_FORMAT) + "\n", 0), 0u);
+    // Each file files what it files alone; the batch adds them up.
+    for (int nTable : {122, 123, 125, 124}) {
+        SCOPED_TRACE(nTable);
+        int nAlone = 0;
+        for (const std::string& sFile : aBatch) {
+            CImportFixture single;
+            single.m_host.m_nDialogTable1 = 122;
+            single.m_host.m_nDialogTable2 = 123;
+            std::filesystem::copy(fixture.m_folder.Path(), single.m_folder.Path(),
+                                  std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+            single.Import({sFile});
+            nAlone += single.CountOf(nTable);
+        }
+        EXPECT_EQ(fixture.CountOf(nTable), nAlone);
+        EXPECT_GT(nAlone, 0);
+    }
+    EXPECT_EQ(std::string(fixture.m_doc.m_sName), "kelX70.prj");
 }
