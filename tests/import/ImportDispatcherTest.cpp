@@ -76,6 +76,31 @@ void WriteLevelFile(CImportFixture& fixture, const std::string& sName, float fLe
     ASSERT_TRUE(CInstrumentFileWriter::Write(fixture.PathOf(sName), CInstrumentFileBuilder::File(1, {channel})));
 }
 
+// An archive of one record, channel 1 in the source room.
+void WriteArchive(CImportFixture& fixture, const std::string& sName)
+{
+    NMeasCtrlData control;
+    control.m_MeasSetup.SetActivateChannel(1);
+    control.m_MeasSetup.SetMeasurementMode(0);
+    control.m_MeasSetup.SetDescription(kRoleSource, 1);
+    control.m_aLevel[0].InsertData(20, 75.0);
+    CMeasCtrlList records;
+    records.AddTail(control);
+    ASSERT_TRUE(CMeasArchiveFile::Write(fixture.PathOf(sName).c_str(), TRUE, records));
+}
+
+// An INI project of a field airborne project, with one more source-room
+// record in its continuation file.
+void WriteIniProject(CImportFixture& fixture, const std::string& sName)
+{
+    std::string sText = "[GENERAL]\nFile Type=Quorad Project File\nFile Version=3.0\n";
+    for (const char* szSection : {"SPECTRUM SEND", "SPECTRUM RECEIVE", "BACKGROUND NOISE"})
+        sText += std::string("[") + szSection + " 1]\nStatus=0\n[" + szSection + " 2]\nStatus=0\nB20=50\n";
+    sText += "[SPECTRUM REVERB 1]\nStatus=0\nB20=0.5\n";
+    std::ofstream(fixture.PathOf(sName + ".prj")) << sText;
+    std::ofstream(fixture.PathOf(sName + ".PR3")) << "[SPECTRUM SEND 2]\nStatus=0\nB20=51\n";
+}
+
 } // namespace
 
 TEST(ImportDispatcher, ImportsAMixedBatchWithOneRecalculation)
@@ -93,8 +118,10 @@ TEST(ImportDispatcher, ImportsAMixedBatchWithOneRecalculation)
     ASSERT_TRUE(CConverterFileWriter::Write(fixture.PathOf("building.CONFIG"),
                                             CConverterFileWriter::BuildingAcousticsFile()));
     std::ofstream(fixture.PathOf("bad.sdf")) << "not an instrument file\n";
-    const std::vector<std::string> aBatch = {"level.vsf", "Hall 3/KEL-303.KPF", "general.config", "notes.txt",
-                                             "building.CONFIG", "bad.sdf", "skip.dat"};
+    WriteArchive(fixture, "site.zuz");
+    WriteIniProject(fixture, "p");
+    const std::vector<std::string> aBatch = {"level.vsf", "site.zuz", "Hall 3/KEL-303.KPF", "p.prj", "general.config",
+                                             "notes.txt", "building.CONFIG", "bad.sdf", "skip.dat"};
 
     EXPECT_EQ(fixture.Import(aBatch), 0);
     EXPECT_EQ(fixture.Recalculations(), 1);
