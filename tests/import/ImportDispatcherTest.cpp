@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 TEST(ImportDispatcher, TakesTheExtensionFromTheLastFourOrSevenCharacters)
@@ -136,9 +135,9 @@ TEST(ImportDispatcher, ImportsAMixedBatchWithOneRecalculation)
             CImportFixture single;
             single.m_host.m_nDialogTable1 = 122;
             single.m_host.m_nDialogTable2 = 123;
-            std::filesystem::copy(fixture.m_folder.Path(), single.m_folder.Path(),
-                                  std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-            single.Import({sFile});
+            CStringArray paths;
+            paths.Add(fixture.PathOf(sFile).c_str());
+            single.m_dispatcher.ImportFiles(paths);
             nAlone += single.CountOf(nTable);
         }
         EXPECT_EQ(fixture.CountOf(nTable), nAlone);

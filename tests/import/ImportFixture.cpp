@@ -24,6 +24,8 @@ CImportFixture::CImportFixture()
 {
     m_doc.m_ReportInfo = KindWith({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
     m_host.m_pProject = &m_doc;
+    // The program folder, where the converter writes its scratch project.
+    PathOf("app/scratch");
     m_host.m_sAppDir = PathOf("app").c_str();
 }
 
