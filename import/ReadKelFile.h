@@ -48,6 +48,15 @@ public:
     void ReadFilterText(CString& sText, CString sPath);
     void ReadNoiseText(CString& sText, CString sPath);
 
+// INI project files (ReadKelFileIni.cpp)
+    static bool IsIniProjectFile(CString sPath);
+    static int ReadIniTable(CList<NBuildData, NBuildData&>& list, int nTable, CReportInfo info, CString sPath);
+    static int ReadIniNumber(CString sSection, CString sKey, double& dValue, CString sPath);
+    static int ReadProtocolNumber(CString sKey, double& dValue, CString sPath);
+    static CString ReadIniTextLines(CString sKey, CString sPath);
+    static CString ReadIniText(CString sKey, CString sPath);
+    static double IniNumberOf(const CString& sText);
+
     bool m_bSurveyFile = false;
 
 private:
@@ -61,6 +70,8 @@ private:
     int ReadRoomValue(int (FileInterface_T::*pGet)(float&), double& dValue);
     static void ReadRoomDescription(CString& sCondition, CString& sType, CString& sLocation,
                                     const CString& sPath, const char* szRoom);
+    static void ReadIniEntries(CList<NBuildData, NBuildData&>& list, const CString& sSection, bool bReverberation,
+                               const NBuildData& model, const NSpectrum* pFirstEntry, const CString& sPath);
 
     CString m_sFileName;
     std::unique_ptr<FileInterface_T> m_pFileInterface;
