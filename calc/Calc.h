@@ -6,6 +6,7 @@
 #include "CalcSettings.h"
 #include "CalcStatus.h"
 
+#include "NBuildData.h"
 #include "NSpectrum.h"
 
 #include "afx.h"
@@ -121,6 +122,63 @@ public:
     int CorrectFlanking();
     NSpectrum BackgroundCorrection(NSpectrum level, NSpectrum background, double dLow,
                                    double dHigh, double dLimitValue) const;
+
+// Field airborne methods
+    int CalcAppSoundReduction();
+    int CalcNormLevelDifference();
+    int CalcAppSoundReductionVolLimited();
+    int CalcFacadeElementTraffic();
+    int CalcFacadeElementLoudspeaker();
+    int CalcFacadeAngle();
+
+// Field airborne methods with a reference reverberation time
+    int CalcStandLevelDiffVolT0();
+    int CalcFacadeStandLevelDiffVolT0();
+    int CalcFacadeCos45();
+    int CalcAppSoundReductionLimited();
+    int CalcAirborneCombined();
+
+// Field impact methods
+    int CalcImpactLevel();
+    int CalcStandImpactLevel();
+    int CalcStandImpactLevelVolT0();
+    int CalcImpactCombined();
+    int CalcImpactLevelLimited();
+    int CalcImpactLevelSets();
+    int CalcStandImpactLevelSets();
+
+// Sound intensity methods
+    int CalcIntensityReduction();
+    int CalcIntensityLevelDifference();
+
+// Laboratory methods
+    int CalcLabSoundReduction();
+    int CalcLabNormLevelDifference();
+    int CalcLabImpactLevel();
+    int CalcLabSoundReductionSets();
+    int CalcLabNormLevelDifferenceSets();
+
+// ASTM methods
+    int CalcAstmAirborne();
+    int CalcAstmNoiseReduction();
+    int CalcAstmNoiseReduction2();
+    int CalcAstmImpact();
+    int CalcAstmImpact2();
+
+// Volume correction and final value
+    int CalcVolumeCorrection();
+
+// Multi-set airborne methods
+    int CalcAppSoundReductionSets();
+    int CalcFacadeLoudspeakerSets();
+    int CalcFacadeTrafficSets();
+    int CalcLevelDifferenceSets();
+    int CalcAirborneSetsNoAreaTerm();
+
+// Summing the records of measurement sets and lists
+    NSpectrum SumSetRecords(int nTableId, int nSet) const;
+    NSpectrum SumListRecords(const CList<NBuildData, NBuildData&>* pList) const;
+    NSpectrum SumSetCornerMaxima(const CList<NBuildData, NBuildData&>* pList) const;
 
 private:
     int RateWithIsoCurve(const CRatingCurve& curve);
