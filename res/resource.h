@@ -46,3 +46,6 @@
 #define IDS_SECONDARY_NOT_AVAILABLE 275
 #define IDS_NOISE_PINK 61446
 #define IDS_NOISE_TRAFFIC 61447
+
+// Calculation engine: the result pass
+#define IDS_NOT_IMPLEMENTED 160
