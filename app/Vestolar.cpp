@@ -1,10 +1,4 @@
-// The program's entry point: creates the main frame and runs the message loop.
-#include "MainFrame.h"
+// The program's one application object; the framework's WinMain runs it.
+#include "VestolarApp.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
-{
-    CMainFrame frame;
-    if (!frame.Create(hInstance, nCmdShow))
-        return 1;
-    return frame.RunMessageLoop();
-}
+CVestolarApp theApp;

@@ -109,7 +109,8 @@ int CCalc::CalcAstmImpact()
         return ResetWith(*this, kCalcClimateMissing);
     const double dAbsorptionTime = AbsorptionTimesTime(info);
     return WriteAstmResult(*this, AstmMethod(false, [=](int, double dReverb) {
-                               return NegatedTerm(RoundedLevelTerm(10.0 * dReverb / dAbsorptionTime));
+                               const double dAbsorption = dAbsorptionTime / dReverb;
+                               return NegatedTerm(RoundedLevelTerm(10.0 / dAbsorption));
                            }));
 }
 

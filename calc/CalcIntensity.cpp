@@ -11,7 +11,8 @@
 
 namespace {
 
-const double kIntensityTerm = 6.0;   // dB between the sound pressure and the intensity of a diffuse field
+// dB between the sound pressure level and the intensity level of a diffuse field
+const double kIntensityTerm = 6.0;
 const double kReferenceArea = 10.0;  // m²
 
 // The modified procedure needs the receiving room's volume (1) and surface (2).
@@ -47,7 +48,8 @@ int WriteIntensityResult(CCalc& calc, double dAreaTerm)
             dResult = source[nBand] - intensity[nBand] - kIntensityTerm + dWaterhouse + dAreaTerm;
         calc.m_aSpec[0].InsertData(nBand, dResult < 0.0 ? kMissingValue : dResult);
     }
-    calc.m_aSpec[2] = calc.SummaryLevel(kTableCornerReceiving) || calc.SummaryLevel(kTableReceiving);
+    calc.m_aSpec[2] =
+        calc.SummaryLevel(kTableCornerReceiving) || calc.SummaryLevel(kTableReceiving);
     calc.m_aSpec[2].Round(1);
     return kCalcDone;
 }

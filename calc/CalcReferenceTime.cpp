@@ -86,9 +86,7 @@ int CCalc::CalcAirborneCombined()
         return ResetWith(*this, kCalcVolumeMissing);
     const CCalcSettings settings = GetSettings();
     NSpectrum difference;
-    difference.SetStatus(NSpectrum::kIncluded);
-    difference.RemoveAll();
-    difference.SetStatus(NSpectrum::kExcluded);
+    StartAccumulation(difference);
     for (int nSet = 1; nSet <= kSetCount; ++nSet) {
         const NSpectrum source = SumSetRecords(kTableSource, nSet);
         NSpectrum receiving = SumSetRecords(kTableReceiving, nSet);

@@ -19,14 +19,6 @@ NSpectrum CorrectedLevel(const NBuildData& record)
     return record.m_Spectrum.AddCorrection(record.m_CorrSpectrum);
 }
 
-// An accumulator as the library's averaging protocol starts it.
-void StartAccumulation(NSpectrum& accumulator)
-{
-    accumulator.SetStatus(NSpectrum::kIncluded);
-    accumulator.RemoveAll();
-    accumulator.SetStatus(NSpectrum::kExcluded);
-}
-
 // Writes -999.0 into every written band for which bKeep is false.
 template <class KeepBand>
 void ClearBandsExcept(NSpectrum& spec, KeepBand bKeep)
@@ -38,6 +30,14 @@ void ClearBandsExcept(NSpectrum& spec, KeepBand bKeep)
 }
 
 }  // namespace
+
+// An accumulator as the library's averaging protocol starts it.
+void StartAccumulation(NSpectrum& accumulator)
+{
+    accumulator.SetStatus(NSpectrum::kIncluded);
+    accumulator.RemoveAll();
+    accumulator.SetStatus(NSpectrum::kExcluded);
+}
 
 const CMeasurementList* MeasurementListOf(const CCalc& calc, int nTableId)
 {

@@ -12,6 +12,7 @@ constexpr int kSetCount = 9;   // sets 1 to 9, "#A" to "#I"
 
 using CMeasurementList = CList<NBuildData, NBuildData&>;
 
+void StartAccumulation(NSpectrum& accumulator);
 const CMeasurementList* MeasurementListOf(const CCalc& calc, int nTableId);
 NSpectrum SetBackground(const CCalc& calc, int nSet);
 CString SetLabel(int nSet);

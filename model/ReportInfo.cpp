@@ -3,7 +3,7 @@
 #include "platform/measdata/DateToStr.h"
 #include "res/resource.h"
 
-IMPLEMENT_DYNAMIC(CReportInfo, CObject)
+IMPLEMENT_SERIAL(CReportInfo, CObject, VERSIONABLE_SCHEMA | 17)
 
 // Flags false, year -999, doubles -999.0 and texts empty come from the member
 // initialisers. The report date is today's in every case; the captions of the

@@ -8,12 +8,18 @@
 #include "afx.h"
 
 class CReportInfo : public CObject {
-    DECLARE_DYNAMIC(CReportInfo)
+    DECLARE_SERIAL(CReportInfo)
 public:
     explicit CReportInfo(bool bDefaults = true);
     CReportInfo(const CReportInfo& other) = default;
     CReportInfo& operator=(const CReportInfo& other) = default;
     ~CReportInfo() override = default;
+
+// Persistence: the archive record (ReportInfoArchive.cpp) and the profile
+// section of a recently used method (ReportInfoProfile.cpp)
+    void Serialize(CArchive& ar) override;
+    virtual int SaveToProfile(CString sSection);
+    virtual int LoadFromProfile(CString sSection);
 
 // Setting
     bool m_bField = false;

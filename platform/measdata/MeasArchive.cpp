@@ -1,7 +1,5 @@
 #include "MeasArchive.h"
 
-#include "CArchive.h"
-
 namespace {
 
 const WORD kVersion = 1;
@@ -20,22 +18,6 @@ void ExchangeVersion(CArchive& ar, LPCTSTR lpszClassName)
         AfxThrowArchiveException(CArchiveException::badSchema, lpszClassName);
 }
 
-void ExchangeField(CArchive& ar, BYTE& nValue)
-{
-    if (ar.IsStoring())
-        ar << nValue;
-    else
-        ar >> nValue;
-}
-
-void ExchangeField(CArchive& ar, WORD& nValue)
-{
-    if (ar.IsStoring())
-        ar << nValue;
-    else
-        ar >> nValue;
-}
-
 void ExchangeField(CArchive& ar, int& nValue)
 {
     if (ar.IsStoring()) {
@@ -45,22 +27,6 @@ void ExchangeField(CArchive& ar, int& nValue)
         ar >> nRead;
         nValue = nRead;
     }
-}
-
-void ExchangeField(CArchive& ar, double& dValue)
-{
-    if (ar.IsStoring())
-        ar << dValue;
-    else
-        ar >> dValue;
-}
-
-void ExchangeField(CArchive& ar, CString& sValue)
-{
-    if (ar.IsStoring())
-        ar << sValue;
-    else
-        ar >> sValue;
 }
 
 void ExchangeField(CArchive& ar, CTime& time)

@@ -5,19 +5,21 @@
 
 #include "afx.h"
 
-#include "CStringArray.h"
-
-class CArchive;
-
 // Writes the version word, or reads it and refuses any version but kVersion
 // with a bad-schema archive error naming the class.
 void ExchangeVersion(CArchive& ar, LPCTSTR lpszClassName);
 
-void ExchangeField(CArchive& ar, BYTE& nValue);
-void ExchangeField(CArchive& ar, WORD& nValue);
+// BYTE, WORD, double, CString: as the archive writes them.
+template <class T>
+void ExchangeField(CArchive& ar, T& value)
+{
+    if (ar.IsStoring())
+        ar << value;
+    else
+        ar >> value;
+}
+
 void ExchangeField(CArchive& ar, int& nValue);     // LONG
-void ExchangeField(CArchive& ar, double& dValue);  // IEEE double
-void ExchangeField(CArchive& ar, CString& sValue); // length-prefixed text
 void ExchangeField(CArchive& ar, CTime& time);     // LONGLONG seconds since 1970 UTC
 void ExchangeField(CArchive& ar, CStringArray& saValues);  // DWORD count, texts
 

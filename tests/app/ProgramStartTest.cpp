@@ -33,11 +33,11 @@ BOOL CALLBACK FindTopLevelOfProcess(HWND hWnd, LPARAM lParam)
 }
 
 // Waits for the process's first visible top-level window; the program may
-// need a few seconds under Wine on a cold prefix.
+// need many seconds under Wine on a cold prefix and a loaded machine.
 HWND WaitForMainWindow(const PROCESS_INFORMATION& pi)
 {
-    WaitForInputIdle(pi.hProcess, 20000);
-    for (int attempt = 0; attempt < 200; ++attempt) {
+    WaitForInputIdle(pi.hProcess, 60000);
+    for (int attempt = 0; attempt < 600; ++attempt) {
         WindowSearch search = {pi.dwProcessId, nullptr};
         EnumWindows(FindTopLevelOfProcess, reinterpret_cast<LPARAM>(&search));
         if (search.found)
@@ -67,7 +67,7 @@ TEST(Program, ShowsMainWindowAndClosesCleanly)
     EXPECT_STREQ(caption, "Vestolar");
 
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0) << "program did not end";
+    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0) << "program did not end";
     DWORD exitCode = 0xdeadbeef;
     GetExitCodeProcess(pi.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);

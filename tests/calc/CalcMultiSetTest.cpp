@@ -76,6 +76,65 @@ TEST(CalcMultiSet, KeepsEachRatedSetAndCombinesTheLevelDifferences)
     EXPECT_EQ(0.0, calc.m_aSpec[2].GetSpecLine(20));
 }
 
+// One set whose level difference is the partition's spectrum; V 50 m³,
+// S 16 m², T 0.5 s.
+TEST(CalcMultiSet, EachAirborneMemberAddsItsTerm)
+{
+    const struct {
+        const char* sName;
+        CMethod pfnMethod;
+        bool bBB93;
+        double dTerm;    // added to the level difference, dB
+        double dShown;   // spectrum 2, dB
+    } cases[] = {
+        {"R'", &CCalc::CalcAppSoundReductionSets, false, 0.0, 0.0},
+        {"facade, loudspeaker", &CCalc::CalcFacadeLoudspeakerSets, false, -1.5, -1.5},
+        {"facade, road traffic", &CCalc::CalcFacadeTrafficSets, false, -3.0, -3.0},
+        // -Round(10 lg(0.16 V / (10 T)), 1); spectrum 2 keeps the term itself
+        {"Dn", &CCalc::CalcLevelDifferenceSets, false, -2.0, 2.0},
+        {"DnT, T0 0.5 s", &CCalc::CalcAirborneSetsNoAreaTerm, false, 0.0, 0.0},
+        {"DnT, T0 1.0 s", &CCalc::CalcAirborneSetsNoAreaTerm, true, -3.0, -3.0},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.sName);
+        CCalcTestProject project;
+        SetUpSetProject(project);
+        project.m_ReportInfo.m_bBB93 = row.bBB93;
+        project.m_ReportInfo.m_dBB93ReverbTime = 1.0;
+        AddAirborneSet(project, 5, 0.0);
+        CCalc& calc = project.m_Calc;
+        EXPECT_EQ(kCalcDone, (calc.*row.pfnMethod)());
+        ASSERT_EQ(1, project.m_CalcSets.GetSize());
+        EXPECT_STREQ("#E", calc.m_sLabel);
+        for (int nBand : {17, 25, 37}) {
+            SCOPED_TRACE(testing::Message() << "band " << nBand);
+            EXPECT_NEAR(BandOf(PartitionReduction(), nBand) + row.dTerm,
+                        calc.m_aSpec[0].GetSpecLine(nBand), 1e-9);
+            EXPECT_NEAR(row.dShown, calc.m_aSpec[2].GetSpecLine(nBand), 1e-9);
+        }
+    }
+}
+
+TEST(CalcMultiSet, StandardisedImpactSetsTakeTheReferenceTime)
+{
+    for (bool bBB93 : {false, true}) {
+        SCOPED_TRACE(bBB93 ? "T0 1.0 s" : "T0 0.5 s");
+        CCalcTestProject project;
+        project.SetSummaryLevel(124, Flat(1.0));
+        project.m_ReportInfo.m_bBB93 = bBB93;
+        project.m_ReportInfo.m_dBB93ReverbTime = 1.0;
+        AddRecord(project, 123, 3, FloorImpactLevel());
+        CCalc& calc = project.m_Calc;
+        EXPECT_EQ(kCalcDone, calc.CalcStandImpactLevelSets());
+        ASSERT_EQ(1, project.m_CalcSets.GetSize());
+        // L2 - Round(10 lg(T / T0), 1): -3.0 dB with T0 0.5 s, 0 dB with 1.0 s
+        const double dTerm = bBB93 ? 0.0 : -3.0;
+        EXPECT_NEAR(BandOf(FloorImpactLevel(), 20) + dTerm, calc.m_aSpec[0].GetSpecLine(20), 1e-9);
+        EXPECT_NEAR(dTerm, calc.m_aSpec[2].GetSpecLine(20), 1e-9);
+        EXPECT_STREQ("#C", calc.m_sLabel);
+    }
+}
+
 TEST(CalcMultiSet, SingleSetBecomesTheResult)
 {
     CCalcTestProject project;
@@ -132,6 +191,20 @@ TEST(CalcMultiSet, SummarisesTheBackgroundMarksOfTheSets)
         EXPECT_EQ(0.0, calc.m_aSpec[4].GetSpecLine(mark.nBand));
         EXPECT_EQ(mark.nStatus, calc.m_aSpec[4].GetMeasStatus(mark.nBand));
     }
+}
+
+TEST(CalcMultiSet, SetWithoutAnyBackgroundIsNotCorrected)
+{
+    CCalcTestProject project;
+    SetUpSetProject(project);
+    project.m_Settings.m_bBgnCorrection = true;
+    AddAirborneSet(project, 1, 0.0);
+    AddRecord(project, 125, 2, Flat(kSourceLevel - 60.0));
+    CCalc& calc = project.m_Calc;
+    EXPECT_EQ(kCalcDone, calc.CalcAppSoundReductionSets());
+    ASSERT_EQ(1, project.m_CalcSets.GetSize());
+    EXPECT_EQ(0, calc.m_aSpec[4].GetNumOfFreq());
+    EXPECT_NEAR(BandOf(PartitionReduction(), 20), calc.m_aSpec[0].GetSpecLine(20), 1e-9);
 }
 
 TEST(CalcMultiSet, AppliesTheAreaAndDoorRulesOfTheSoundReductionIndex)

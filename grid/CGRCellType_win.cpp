@@ -1,0 +1,299 @@
+// The default drawing of a cell: background, bitmap, text and borders.
+#include "CGRCellType.h"
+
+#include "afxwin.h"
+
+#include "CGRCell.h"
+#include "CGRCtrlCore.h"
+#include "CGRDataSource.h"
+#include "CGRGridInfo.h"
+
+namespace {
+
+const COLORREF kDisabledText = 0x8C8C8C;
+const long kStyleSingleLineMeasure = 1;
+const long kStyleWordWrap = 2;
+const long kStyleEllipsis = 4;
+const long kStyleLabel = 8;
+const long kStyleDisabled = 0x4000;
+const int kBitmapMargin = 2;
+
+// The lines one side of a border gets: triple, thick, thin, or a default
+// line when default borders are on and the side is right or bottom.
+struct SideLines {
+    int nCount;
+    bool bDefault;
+};
+
+SideLines LinesOfSide(short nStyle, short nThin, bool bDefaultSide)
+{
+    if (nStyle & (nThin << 8))
+        return {3, false};
+    if (nStyle & (nThin << 4))
+        return {2, false};
+    if (nStyle & nThin)
+        return {1, false};
+    return {bDefaultSide ? 1 : 0, true};
+}
+
+void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
+{
+    pDC->MoveTo(x1, y1);
+    pDC->LineTo(x2, y2);
+}
+
+}
+
+void CGRCellType::DrawBackground(CDC* pDC, CRect* pRect, COLORREF crBack, int, int, CGRCell*, int, int)
+{
+    pDC->FillSolidRect(pRect, crBack);
+    pDC->SetBkMode(TRANSPARENT);
+}
+
+// Lines are drawn inside the rectangle: left at its left edge, right one
+// pixel in from its right edge; each line moves the inner rectangle in by
+// one. The 3D frames draw rings in the button shadow and highlight pens.
+void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell* pCell)
+{
+    CRect rect = *pRect;
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    short nStyle = pCell->GetBorderStyle();
+    bool b3D = (nStyle & (kBorderSunken | kBorderRaised)) != 0;
+    bool bDefaultBorders = pInfo && pInfo->m_nDefaultBorders && !b3D;
+    *pInnerRect = rect;
+    if (nStyle == 0 && !bDefaultBorders)
+        return;
+    CPen* pDefaultPen = m_pCtrl ? m_pCtrl->GetGridPen(CGRCtrlCore::kDefaultBorderPen) : nullptr;
+    CPen* pCellPen = pCell->GetBorderPen() ? pCell->GetBorderPen() : pDefaultPen;
+    CScopedSaveDC savedDC(*pDC);
+    auto selectPen = [&](bool bDefault) {
+        CPen* pPen = bDefault ? pDefaultPen : pCellPen;
+        if (pPen)
+            pDC->SelectObject(pPen);
+    };
+    SideLines left = LinesOfSide(nStyle, kBorderLeft, false);
+    SideLines top = LinesOfSide(nStyle, kBorderTop, false);
+    SideLines right = LinesOfSide(nStyle, kBorderRight, bDefaultBorders);
+    SideLines bottom = LinesOfSide(nStyle, kBorderBottom, bDefaultBorders);
+    selectPen(left.bDefault);
+    for (int i = 0; i < left.nCount; ++i)
+        DrawLine(pDC, rect.left + i, rect.top, rect.left + i, rect.bottom);
+    selectPen(top.bDefault);
+    for (int i = 0; i < top.nCount; ++i)
+        DrawLine(pDC, rect.left, rect.top + i, rect.right, rect.top + i);
+    selectPen(right.bDefault);
+    for (int i = 0; i < right.nCount; ++i)
+        DrawLine(pDC, rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
+    selectPen(bottom.bDefault);
+    for (int i = 0; i < bottom.nCount; ++i)
+        DrawLine(pDC, rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
+    pInnerRect->DeflateRect(left.nCount, top.nCount, right.nCount, bottom.nCount);
+
+    if (b3D && m_pCtrl) {
+        bool bSunken = (nStyle & kBorderSunken) != 0;
+        CPen* pShadow = m_pCtrl->GetGridPen(CGRCtrlCore::kShadowPen);
+        CPen* pHighlight = m_pCtrl->GetGridPen(CGRCtrlCore::kHighlightPen);
+        CPen* pTopLeft = bSunken ? pShadow : pHighlight;
+        CPen* pBottomRight = bSunken ? pHighlight : pShadow;
+        int nWidth = pInfo ? pInfo->m_nDrawingOptions[2] : 1;
+        CRect ring = *pInnerRect;
+        for (int i = 0; i < nWidth; ++i) {
+            if (pTopLeft)
+                pDC->SelectObject(pTopLeft);
+            DrawLine(pDC, ring.left, ring.bottom - 1, ring.left, ring.top);
+            DrawLine(pDC, ring.left, ring.top, ring.right, ring.top);
+            if (pBottomRight)
+                pDC->SelectObject(pBottomRight);
+            DrawLine(pDC, ring.right - 1, ring.top, ring.right - 1, ring.bottom);
+            DrawLine(pDC, ring.left, ring.bottom - 1, ring.right, ring.bottom - 1);
+            ring.DeflateRect(1, 1);
+        }
+        pInnerRect->DeflateRect(nWidth, nWidth);
+    }
+}
+
+// The bitmap at its natural size, vertically centred, when it fits the
+// cell's height less the margins; else stretched to that height.
+int CGRCellType::DrawBitmap(CDC* pDC, CBitmap* pBitmap, CRect* pRect, COLORREF crBack)
+{
+    BITMAP info = {};
+    if (!pBitmap || !pBitmap->GetBitmap(&info) || info.bmHeight <= 0)
+        return 0;
+    int nAvailable = pRect->Height() - 2 * kBitmapMargin;
+    bool bNatural = info.bmHeight <= nAvailable;
+    int nHeight = bNatural ? info.bmHeight : pRect->Height() - 4;
+    int nWidth = bNatural ? info.bmWidth : info.bmWidth * (nHeight * 100 / info.bmHeight) / 100;
+    nWidth = std::min(nWidth, pRect->Width() - 2 * kBitmapMargin);
+    CRect strip(pRect->left, pRect->top, pRect->left + 2 * kBitmapMargin + nWidth, pRect->bottom);
+    DrawBackground(pDC, &strip, crBack, 0, 0, nullptr, 0, 0);
+    CDC memDC;
+    if (!memDC.CreateCompatibleDC(pDC))
+        return 0;
+    CScopedSelectObject selected(memDC, *pBitmap);
+    int x = pRect->left + kBitmapMargin;
+    if (bNatural)
+        pDC->BitBlt(x, pRect->top + (pRect->Height() - nHeight) / 2, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
+    else
+        pDC->StretchBlt(x, pRect->top + kBitmapMargin, nWidth, nHeight, &memDC, 0, 0, info.bmWidth,
+                        info.bmHeight, SRCCOPY);
+    return nWidth + 2 * kBitmapMargin;
+}
+
+void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nRow, CGRCell* pCell,
+                           int nSelected, int nCurrent)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    long lStyle = pCell->GetCellTypeEx();
+    LPCTSTR lpszText = (m_nShowLabel || (lStyle & kStyleLabel)) ? pCell->GetLabel() : pCell->GetText();
+    CString sText = lpszText ? lpszText : "";
+    short nAlignment = pCell->GetAlignment();
+    CScopedSaveDC savedDC(*pDC);
+    if (pCell->GetFont())
+        pDC->SelectObject(pCell->GetFont());
+
+    bool bHighlight = nSelected || (nCurrent && pInfo && (pInfo->m_nDrawingOptions[0] & 2));
+    COLORREF crText = bHighlight ? pCell->GetHighlightTextColor() : pCell->GetTextColor();
+    COLORREF crBack = bHighlight ? pCell->GetHighlightBackColor() : pCell->GetBackColor();
+    if (lStyle & kStyleDisabled) {
+        crText = kDisabledText;
+        crBack = pCell->GetBackColor();
+    }
+    DrawBackground(pDC, pRect, crBack, nRow, nCol, pCell, nCurrent, nSelected);
+    if (pCell->GetBitmap()) {
+        CRect bitmapRect = *pRect;
+        bitmapRect.left += nOffset;
+        nOffset += DrawBitmap(pDC, pCell->GetBitmap(), &bitmapRect, crBack);
+    }
+    pDC->SetTextColor(crText);
+
+    CSize extent = pDC->GetTextExtent(sText);
+    int nMargin = pInfo ? pInfo->m_nTextMargin : 4;
+    int x = pRect->left + nMargin + nOffset;
+    if (nAlignment & kAlignCenter)
+        x = pRect->left + (pRect->Width() - extent.cx) / 2;
+    else if (nAlignment & kAlignRight)
+        x = pRect->right - nMargin - extent.cx;
+    int y = pRect->top + 1;
+    if (nAlignment & kAlignVCenter)
+        y = pRect->top + (pRect->Height() - extent.cy) / 2;
+    else if (nAlignment & kAlignBottom)
+        y = pRect->bottom - extent.cy - 1;
+    CRect rect = *pRect;
+    if (nOffset < 0)
+        rect.left -= 1;
+
+    if (lStyle & kStyleWordWrap) {
+        UINT nFormat = DT_NOPREFIX | DT_WORDBREAK;
+        if (nAlignment & kAlignCenter)
+            nFormat |= DT_CENTER;
+        else if (nAlignment & kAlignRight)
+            nFormat |= DT_RIGHT;
+        if (nAlignment & (kAlignCenter | kAlignRight))
+            rect.right -= nMargin + nOffset;
+        if (!(nAlignment & kAlignRight))
+            rect.left += nMargin + nOffset;
+        if (nAlignment & (kAlignVCenter | kAlignBottom)) {
+            CRect measure = rect;
+            int nTextHeight = pDC->DrawText(sText, &measure, nFormat | DT_CALCRECT);
+            rect.top = (nAlignment & kAlignBottom) ? rect.bottom - nTextHeight - 1
+                                                   : rect.top + (rect.Height() - nTextHeight) / 2;
+        }
+        pDC->DrawText(sText, &rect, nFormat);
+    } else if (lStyle & kStyleEllipsis) {
+        rect.top = y;
+        rect.left += 3;
+        pDC->DrawText(sText, &rect, DT_NOPREFIX | DT_SINGLELINE | DT_END_ELLIPSIS);
+    } else {
+        pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
+    }
+}
+
+// Border first; the text and its background go inside it. With cell
+// overlap on, an empty cell shows the part of a left neighbour's text that
+// runs into it, and the cell to the right of a text is drawn in the same
+// pass, since the text may reach it.
+void CGRCellType::OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
+                         int nCurrent)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    CRect inner;
+    if (pInfo && pInfo->m_nCellOverlap && CanOverlap(pCell)) {
+        if (!pCell->IsPropertySet(kPropText)) {
+            int nSourceCol = 0;
+            CGRCell source;
+            int nOffset = GetOverlapOffset(pDC, nCol, nRow, &nSourceCol, &source);
+            if (nOffset != 0) {
+                DrawBorder(pDC, pRect, &inner, pCell);
+                DrawText(pDC, &inner, nOffset, nCol, nRow, &source, nSelected, nCurrent);
+                m_pCtrl->AddToRedrawList(nCol + 1, nRow);
+                return;
+            }
+        } else {
+            m_pCtrl->AddToRedrawList(nCol + 1, nRow);
+        }
+    }
+    DrawBorder(pDC, pRect, &inner, pCell);
+    DrawText(pDC, &inner, 0, nCol, nRow, pCell, nSelected, nCurrent);
+}
+
+// How far left of this cell the text of the nearest written cell to the
+// left starts, when that text is wider than its column and reaches this
+// cell: minus the widths of the columns in between. 0 when nothing runs in.
+int CGRCellType::GetOverlapOffset(CDC* pDC, int nCol, int nRow, int* pnSourceCol, CGRCell* pSourceCell)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    if (!pInfo || !pInfo->m_nCellOverlap)
+        return 0;
+    int nSourceCol = nCol;
+    if (pInfo->m_pDefDataSource->GetPrevNonBlankCol(&nSourceCol, nRow) != 0)
+        return 0;
+    m_pCtrl->GetCellIndirect(nSourceCol, nRow, pSourceCell);
+    int nSourceWidth = pInfo->GetColWidth(nSourceCol);
+    CSize best(nSourceWidth, pInfo->GetRowHeight(nRow));
+    CGRCellType* pSourceType = m_pCtrl->GetCellType(pSourceCell->GetCellType());
+    pSourceType->GetBestSize(pDC, &best, pSourceCell);
+    if (best.cx <= nSourceWidth || !pSourceType->CanOverlap(pSourceCell))
+        return 0;
+    int nSum = 0;
+    int nReached = nSourceCol;
+    while (nReached < nCol && nSum <= best.cx)
+        nSum += pInfo->GetColWidth(nReached++);
+    if (nReached < nCol || nSum > best.cx)
+        return 0;
+    *pnSourceCol = nSourceCol;
+    if (!pDC->IsPrinting())
+        m_dPrintScale = 1.0;
+    return -static_cast<int>(nSum * m_dPrintScale);
+}
+
+int CGRCellType::DrawFocus(CDC*, CRect*, int, int)
+{
+    return 0;
+}
+
+// The room the cell's text and bitmap need: 6 pixels wider and 2 higher
+// than what they cover.
+void CGRCellType::GetBestSize(CDC* pDC, CSize* pSize, CGRCell* pCell)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    CScopedSaveDC savedDC(*pDC);
+    CFont* pFont = pCell->GetFont() ? pCell->GetFont() : (pInfo ? pInfo->m_pDefFont : nullptr);
+    if (pFont)
+        pDC->SelectObject(pFont);
+    int nBitmapWidth = 0;
+    BITMAP info = {};
+    if (pCell->GetBitmap() && pCell->GetBitmap()->GetBitmap(&info) && info.bmHeight > 0)
+        nBitmapWidth = info.bmWidth * pSize->cy / info.bmHeight;
+    CRect textRect(0, 0, 0, 0);
+    LPCTSTR lpszText = pCell->GetText();
+    if (lpszText) {
+        long lStyle = pCell->GetCellTypeEx();
+        UINT nFormat = DT_CALCRECT | DT_NOPREFIX;
+        if (lStyle == 0 || (lStyle & kStyleSingleLineMeasure))
+            nFormat |= DT_SINGLELINE;
+        if (lStyle & kStyleEllipsis)
+            nFormat |= DT_END_ELLIPSIS;
+        pDC->DrawText(lpszText, -1, &textRect, nFormat);
+    }
+    *pSize = CSize(textRect.Width() + nBitmapWidth + 6, textRect.Height() + 2);
+}

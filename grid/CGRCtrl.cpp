@@ -1,0 +1,293 @@
+#include "CGRCtrl.h"
+
+#include "CGRSysColors.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+const COLORREF kDefaultBorderColor = RGB(220, 220, 220);
+const UINT kGridDlgCode = DLGC_WANTARROWS | DLGC_WANTTAB;
+}
+
+BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
+    ON_WM_SIZE()
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_GETDLGCODE()
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
+END_MESSAGE_MAP()
+
+CGRCtrl::CGRCtrl() : m_cellArea(this)
+{
+    CreatePens();
+    for (int nSheet = 0; nSheet < GetNumberSheets(); ++nSheet) {
+        SetSheetNumber(nSheet, 0);
+        OnSheetCreated(GetGridInfo());
+    }
+    SetSheetNumber(0, 0);
+}
+
+CGRCtrl::~CGRCtrl()
+{
+    CGRPtrList& fonts = GetFontList();
+    for (int nIndex = 0; nIndex < fonts.GetCapacity(); ++nIndex)
+        delete static_cast<CFont*>(fonts.GetPointer(nIndex));
+    fonts.EmptyList();
+}
+
+void CGRCtrl::CreatePens()
+{
+    m_highlightPen.DeleteObject();
+    m_shadowPen.DeleteObject();
+    m_highlightPen.CreatePen(PS_SOLID, 1, GRSysColor(COLOR_BTNHIGHLIGHT));
+    m_shadowPen.CreatePen(PS_SOLID, 1, GRSysColor(COLOR_BTNSHADOW));
+    if (!m_defaultBorderPen.GetSafeHandle())
+        m_defaultBorderPen.CreatePen(PS_SOLID, 1, kDefaultBorderColor);
+}
+
+// A new sheet's scroll bars take the system's sizes.
+void CGRCtrl::OnSheetCreated(CGRGridInfo* pInfo)
+{
+    pInfo->m_nVScrollWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    pInfo->m_nHScrollHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+}
+
+// Creates the window; once it exists the program grid sets its sheet up.
+BOOL CGRCtrl::CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (!CreateEx(0, nullptr, "", dwStyle | WS_CHILD | WS_CLIPCHILDREN, rect, pParentWnd, nID))
+        return FALSE;
+    CompleteCreation(TRUE);
+    return TRUE;
+}
+
+int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CRect empty(0, 0, 0, 0);
+    if (!m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID))
+        return -1;
+    return 0;
+}
+
+// A face name of 32 characters or more does not fit a LOGFONT: the font then
+// takes the system's choice of face.
+int CGRCtrl::AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight)
+{
+    return AddFontEx(nHeight, 0, 0, 0, nWeight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, lpszFaceName);
+}
+
+int CGRCtrl::AddFontEx(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFaceName)
+{
+    LOGFONT logFont = {};
+    logFont.lfHeight = nHeight;
+    logFont.lfWidth = nWidth;
+    logFont.lfEscapement = nEscapement;
+    logFont.lfOrientation = nOrientation;
+    logFont.lfWeight = nWeight;
+    logFont.lfItalic = bItalic;
+    logFont.lfUnderline = bUnderline;
+    logFont.lfStrikeOut = bStrikeOut;
+    logFont.lfCharSet = nCharSet;
+    logFont.lfOutPrecision = nOutPrecision;
+    logFont.lfClipPrecision = nClipPrecision;
+    logFont.lfQuality = nQuality;
+    logFont.lfPitchAndFamily = nPitchAndFamily;
+    if (lpszFaceName && strlen(lpszFaceName) < LF_FACESIZE)
+        strcpy(logFont.lfFaceName, lpszFaceName);
+    return AddFontIndirect(logFont);
+}
+
+// A font equal in every field to one registered before counts one more use
+// of that entry; any other is created and added.
+int CGRCtrl::AddFontIndirect(LOGFONT logFont)
+{
+    int nExisting = FindFont(logFont);
+    CGRPtrList& fonts = GetFontList();
+    if (nExisting != kGridNoIndex) {
+        fonts.SetParam(nExisting, fonts.GetParam(nExisting) + 1);
+        return nExisting;
+    }
+    CFont* pFont = new CFont;
+    if (!pFont->CreateFontIndirect(&logFont)) {
+        delete pFont;
+        return kGridNoIndex;
+    }
+    int nIndex = fonts.AddPointer(pFont, 1, nullptr);
+    if (nIndex == kGridNoIndex)
+        delete pFont;
+    return nIndex;
+}
+
+int CGRCtrl::FindFont(const LOGFONT& logFont)
+{
+    CGRPtrList& fonts = GetFontList();
+    for (int nIndex = 0; nIndex < fonts.GetCapacity(); ++nIndex) {
+        CFont* pFont = static_cast<CFont*>(fonts.GetPointer(nIndex));
+        LOGFONT existing = {};
+        if (pFont && pFont->GetLogFont(&existing) && memcmp(&existing, &logFont, offsetof(LOGFONT, lfFaceName)) == 0
+            && strcmp(existing.lfFaceName, logFont.lfFaceName) == 0)
+            return nIndex;
+    }
+    return kGridNoIndex;
+}
+
+int CGRCtrl::GetFontUseCount(int nIndex)
+{
+    return static_cast<int>(GetFontList().GetParam(nIndex));
+}
+
+CGRGrid* CGRCtrl::GetCellArea()
+{
+    return &m_cellArea;
+}
+
+CSize CGRCtrl::GetControlClientSize() const
+{
+    if (!GetSafeHwnd())
+        return CSize(0, 0);
+    CRect client;
+    GetClientRect(&client);
+    return client.Size();
+}
+
+void CGRCtrl::PlaceComponents(BOOL bScrollBarAndTabsOnly)
+{
+    if (bScrollBarAndTabsOnly || !m_cellArea.GetSafeHwnd())
+        return;
+    m_cellArea.MoveWindow(&GetGridInfo()->m_componentRects[CGRGridInfo::kCellArea], FALSE);
+}
+
+void CGRCtrl::RepaintAfterMove()
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.Moved();
+}
+
+BOOL CGRCtrl::IsControlVisible() const
+{
+    return GetSafeHwnd() && IsWindowVisible();
+}
+
+int CGRCtrl::RedrawAll()
+{
+    if (GetPaintMode() == 1 && m_cellArea.GetSafeHwnd())
+        m_cellArea.Invalidate(FALSE);
+    return kGridDone;
+}
+
+int CGRCtrl::RedrawCell(int nCol, int nRow)
+{
+    if (m_cellArea.GetSafeHwnd() && nCol >= 0 && nRow >= 0)
+        m_cellArea.RedrawCell(nCol, nRow);
+    return kGridDone;
+}
+
+int CGRCtrl::RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow)
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.RedrawRange(nStartCol, nStartRow, nEndCol, nEndRow);
+    return kGridDone;
+}
+
+void CGRCtrl::OnScreenDCSetup(CDC*, CDC*, int)
+{
+}
+
+// The current cell's type may mark the focus itself; otherwise the
+// rectangle less its right and bottom pixel gets the focus frame.
+void CGRCtrl::OnDrawFocusRect(CDC* pDC, CRect* pRect)
+{
+    int nCol = GetCurrentCol(), nRow = GetCurrentRow();
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    if (GetCellType(cell.GetCellType())->DrawFocus(pDC, pRect, nCol, nRow))
+        return;
+    CRect rect = *pRect;
+    rect.right -= 1;
+    rect.bottom -= 1;
+    pDC->DrawFocusRect(&rect);
+}
+
+CPen* CGRCtrl::GetGridPen(GridPen nWhich)
+{
+    switch (nWhich) {
+    case kHighlightPen: return &m_highlightPen;
+    case kShadowPen: return &m_shadowPen;
+    default: return &m_defaultBorderPen;
+    }
+}
+
+void CGRCtrl::AddToRedrawList(int nCol, int nRow)
+{
+    m_cellArea.AddToRedrawList(nCol, nRow);
+}
+
+// Items of the grid's popup menu (ids from 1000) go to OnMenuCommand with
+// the cell the menu was opened for.
+BOOL CGRCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (DispatchMenuCommand(LOWORD(wParam)))
+        return TRUE;
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void CGRCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    Invalidate(FALSE);
+    SetPaintMode(0);
+    AdjustComponentSizes();
+    SetPaintMode(1);
+    RedrawAll();
+}
+
+// The square between the two scroll bars is the control's own to fill.
+void CGRCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    const CGRGridInfo& info = *GetGridInfo();
+    if (!info.m_bUpdateEnabled)
+        return;
+    CSize client = GetControlClientSize();
+    const CRect& vscroll = info.m_componentRects[CGRGridInfo::kVScrollBar];
+    const CRect& hscroll = info.m_componentRects[CGRGridInfo::kHScrollBar];
+    CRect corner(client.cx - vscroll.Width(), client.cy - hscroll.Height(), client.cx, client.cy);
+    dc.FillSolidRect(&corner, GRSysColor(COLOR_BTNFACE));
+}
+
+void CGRCtrl::OnSetFocus(CWnd*)
+{
+    if (m_cellArea.GetSafeHwnd())
+        m_cellArea.SetFocus();
+}
+
+BOOL CGRCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+UINT CGRCtrl::OnGetDlgCode()
+{
+    return kGridDlgCode;
+}
+
+void CGRCtrl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    GetGridInfo()->m_headingDefault.SetBackColor(GRSysColor(COLOR_BTNFACE));
+    CreatePens();
+}
+
+LRESULT CGRCtrl::OnSetCellTypeOption(WPARAM wParam, LPARAM lParam)
+{
+    return SetCellTypeOption(static_cast<int>(wParam), static_cast<long>(lParam));
+}

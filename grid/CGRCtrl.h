@@ -1,0 +1,83 @@
+#pragma once
+// Classes in this file: CGRCtrl, the grid control window on which every
+// table, result page and report page is built. The window-free operations
+// and notifications come from CGRCtrlCore; this class adds the window, its
+// cell area, the pens the cells are drawn with and the message handling.
+// Program grids derive from it and override the notifications they need.
+
+#include "afxwin.h"
+
+#include "CGRCtrlCore.h"
+#include "CGRGrid.h"
+
+class CGRCtrl : public CWnd, public CGRCtrlCore {
+public:
+    CGRCtrl();
+    ~CGRCtrl() override;
+
+    BOOL CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    CGRGrid* GetCellArea();
+
+// Fonts: the control owns them; an equal font is registered once
+    int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
+    int AddFontEx(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                  BYTE bUnderline, BYTE bStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                  BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFaceName);
+    int AddFontIndirect(LOGFONT logFont);
+    int GetFontUseCount(int nIndex);
+
+    static constexpr UINT kCellAreaID = 1;
+    static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
+
+// Names both halves use
+    using CWnd::GetFont;
+    using CGRCtrlCore::GetFont;
+    using CGRCtrlCore::OnKeyDown;
+    using CGRCtrlCore::OnKeyUp;
+    using CGRCtrlCore::OnKillFocus;
+    using CGRCtrlCore::OnMouseMove;
+    using CGRCtrlCore::OnSetFocus;
+
+// Redraw
+    int RedrawAll() override;
+    int RedrawCell(int nCol, int nRow) override;
+    int RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow) override;
+
+// Notifications that take a device context
+    virtual void OnScreenDCSetup(CDC* pDC, CDC* pMemDC, int nSection);
+    virtual void OnDrawFocusRect(CDC* pDC, CRect* pRect);
+
+    CPen* GetGridPen(GridPen nWhich) override;
+    void AddToRedrawList(int nCol, int nRow) override;
+
+protected:
+    CSize GetControlClientSize() const override;
+    void PlaceComponents(BOOL bScrollBarAndTabsOnly) override;
+    void RepaintAfterMove() override;
+    BOOL IsControlVisible() const override;
+    void OnSheetCreated(CGRGridInfo* pInfo) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    using CWnd::OnKeyDown;
+    using CWnd::OnKeyUp;
+    using CWnd::OnKillFocus;
+    using CWnd::OnMouseMove;
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnSysColorChange();
+    afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CreatePens();
+    int FindFont(const LOGFONT& logFont);
+
+    CGRGrid m_cellArea;
+    CPen m_highlightPen;
+    CPen m_shadowPen;
+    CPen m_defaultBorderPen;
+};

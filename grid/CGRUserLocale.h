@@ -1,0 +1,33 @@
+#pragma once
+// Classes in this file: CGRNumberLocale, the user's number settings, and
+// CGRUserLocale, where cells read them and format and parse numbers. The
+// user's locale is the default; tests put a fixed locale in its place.
+
+#include "afx.h"
+
+struct CGRNumberLocale {
+    int m_nLeadingZero = 1;    // 0: ".5", 1: "0.5"
+    CString m_sDecimal = ".";
+    CString m_sThousand = ",";
+    int m_nNegativeOrder = 1;  // 0 "(1.1)", 1 "-1.1", 2 "- 1.1", 3 "1.1-", 4 "1.1 -"
+    CString m_sCurrency = "$";
+};
+
+class CGRUserLocale {
+public:
+    virtual ~CGRUserLocale() = default;
+
+    virtual CGRNumberLocale GetNumberLocale() const = 0;
+    // A plain number text ("-1234.5") in the locale's form, with nDigits
+    // decimals and thousands grouped by three; FALSE when it cannot.
+    BOOL FormatNumber(LPCTSTR lpszNumber, int nDigits, CString& sResult) const;
+    // Date and time as an OLE date value; FALSE when the text is no date.
+    virtual BOOL ParseDate(LPCTSTR lpszText, double& dDate) const;
+    // Currency in ten-thousandths of a unit; FALSE when the text is no amount.
+    virtual BOOL ParseCurrency(LPCTSTR lpszText, LONGLONG& llCurrency) const;
+
+    static const CGRUserLocale& Current();
+    // Null gives the user's locale back.
+    static void SetCurrent(const CGRUserLocale* pLocale);
+    static const CGRUserLocale& System();
+};

@@ -1,0 +1,16 @@
+#include "CClientDC.h"
+
+#include "CWnd.h"
+
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+
+// A null window gives the screen's DC.
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::GetDC(m_hWnd));
+}
+
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}

@@ -1,0 +1,16 @@
+#include "CPaintDC.h"
+
+#include "CWnd.h"
+
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
+{
+    Attach(::BeginPaint(m_hWnd, &m_ps));
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+    Detach();
+}
