@@ -175,6 +175,28 @@ public:
     int CalcLevelDifferenceSets();
     int CalcAirborneSetsNoAreaTerm();
 
+// Impact improvement of a floor covering and corrected impact level
+    int CalcImpactReductionRefHeavy();
+    int CalcImpactReductionRefLight();
+    int CalcCorrectedImpactLevel();
+
+// Improvement of airborne sound insulation by a lining
+    int CalcAirborneImprovement();
+
+// Reverberation time and total loss factor
+    int CalcReverbTime();
+    int CalcReverbTimeMean();
+    int CalcTotalLossFactor();
+
+// Sound absorption in a reverberation room
+    int CalcAbsorption();
+    int CalcAbsorptionAirAtten();
+    static double CalcAirAttenuation(int nBand, double dTemperature, double dHumidity,
+                                     double dPressure);
+
+// Single-loudspeaker level difference of the result pass
+    int TakeSingleLoudspeakerLevel();
+
 // Summing the records of measurement sets and lists
     NSpectrum SumSetRecords(int nTableId, int nSet) const;
     NSpectrum SumListRecords(const CList<NBuildData, NBuildData&>* pList) const;
@@ -192,6 +214,7 @@ private:
     int RateImpactOf(NSpectrum level, double& dRating);
     int CalcCIDelta(double dRefFloorTerm);
     int LightFloorNumber() const;
+    int RateAbsorptionBands();
     void FillBackgroundCorrection(NSpectrum& target, const NSpectrum& level,
                                   const NSpectrum& background, const CCorrectionRule& rule) const;
     int CorrectAirborneNoiseWith(const CAirborneNoiseRules& rules);

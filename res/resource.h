@@ -464,3 +464,6 @@
 #define IDS_CONVERTER_CANNOT_OPEN 685
 #define IDS_CONVERTER_CANNOT_WRITE 686
 #define IDS_CONVERTER_UNKNOWN_ERROR 687
+
+// Calculation engine: the result pass
+#define IDS_NOT_IMPLEMENTED 160
