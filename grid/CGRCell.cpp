@@ -245,11 +245,19 @@ double CGRCell::GetNumber() const
     return dNumber;
 }
 
+// Every plain setter stores its value and marks the property as set, so a
+// merge or a stored cell knows which properties this cell overrides.
+template <class TMember, class TValue>
+int CGRCell::StoreProperty(TMember& member, const TValue& value, DWORD dwFlag)
+{
+    member = value;
+    m_dwPropertyFlags |= dwFlag;
+    return 0;
+}
+
 int CGRCell::SetNumberDecimals(int nDecimals)
 {
-    m_nNumberDecimals = nDecimals < 0 ? 0 : nDecimals;
-    m_dwPropertyFlags |= kPropNumberDecimals;
-    return 0;
+    return StoreProperty(m_nNumberDecimals, nDecimals < 0 ? 0 : nDecimals, kPropNumberDecimals);
 }
 
 // The number in the user's form: with the set decimals, else with its
@@ -324,9 +332,7 @@ int CGRCell::ParseNumber(LPCTSTR lpszText, double* pdNumber)
 
 int CGRCell::SetLabel(LPCTSTR lpszLabel)
 {
-    m_sLabel = lpszLabel ? lpszLabel : "";
-    m_dwPropertyFlags |= kPropLabel;
-    return 0;
+    return StoreProperty(m_sLabel, lpszLabel ? lpszLabel : "", kPropLabel);
 }
 
 LPCTSTR CGRCell::GetLabel() const
@@ -344,9 +350,7 @@ int CGRCell::GetLabelInto(CString& sLabel) const
 
 int CGRCell::SetMask(LPCTSTR lpszMask)
 {
-    m_sMask = lpszMask ? lpszMask : "";
-    m_dwPropertyFlags |= kPropMask;
-    return 0;
+    return StoreProperty(m_sMask, lpszMask ? lpszMask : "", kPropMask);
 }
 
 LPCTSTR CGRCell::GetMask() const
@@ -356,9 +360,7 @@ LPCTSTR CGRCell::GetMask() const
 
 int CGRCell::SetTextColor(COLORREF cr)
 {
-    m_crText = cr;
-    m_dwPropertyFlags |= kPropTextColor;
-    return 0;
+    return StoreProperty(m_crText, cr, kPropTextColor);
 }
 
 COLORREF CGRCell::GetTextColor() const
@@ -368,9 +370,7 @@ COLORREF CGRCell::GetTextColor() const
 
 int CGRCell::SetBackColor(COLORREF cr)
 {
-    m_crBack = cr;
-    m_dwPropertyFlags |= kPropBackColor;
-    return 0;
+    return StoreProperty(m_crBack, cr, kPropBackColor);
 }
 
 COLORREF CGRCell::GetBackColor() const
@@ -380,9 +380,7 @@ COLORREF CGRCell::GetBackColor() const
 
 int CGRCell::SetHighlightTextColor(COLORREF cr)
 {
-    m_crHighlightText = cr;
-    m_dwPropertyFlags |= kPropHighlightTextColor;
-    return 0;
+    return StoreProperty(m_crHighlightText, cr, kPropHighlightTextColor);
 }
 
 COLORREF CGRCell::GetHighlightTextColor() const
@@ -392,9 +390,7 @@ COLORREF CGRCell::GetHighlightTextColor() const
 
 int CGRCell::SetHighlightBackColor(COLORREF cr)
 {
-    m_crHighlightBack = cr;
-    m_dwPropertyFlags |= kPropHighlightBackColor;
-    return 0;
+    return StoreProperty(m_crHighlightBack, cr, kPropHighlightBackColor);
 }
 
 COLORREF CGRCell::GetHighlightBackColor() const
@@ -404,9 +400,7 @@ COLORREF CGRCell::GetHighlightBackColor() const
 
 int CGRCell::SetAlignment(short nAlignment)
 {
-    m_nAlignment = nAlignment;
-    m_dwPropertyFlags |= kPropAlignment;
-    return 0;
+    return StoreProperty(m_nAlignment, nAlignment, kPropAlignment);
 }
 
 short CGRCell::GetAlignment() const
@@ -416,9 +410,7 @@ short CGRCell::GetAlignment() const
 
 int CGRCell::SetBorderStyle(short nStyle)
 {
-    m_nBorderStyle = nStyle;
-    m_dwPropertyFlags |= kPropBorderStyle;
-    return 0;
+    return StoreProperty(m_nBorderStyle, nStyle, kPropBorderStyle);
 }
 
 short CGRCell::GetBorderStyle() const
@@ -428,9 +420,7 @@ short CGRCell::GetBorderStyle() const
 
 int CGRCell::SetBorderPen(CPen* pPen)
 {
-    m_pBorderPen = pPen;
-    m_dwPropertyFlags |= kPropBorderPen;
-    return 0;
+    return StoreProperty(m_pBorderPen, pPen, kPropBorderPen);
 }
 
 CPen* CGRCell::GetBorderPen() const
@@ -440,9 +430,7 @@ CPen* CGRCell::GetBorderPen() const
 
 int CGRCell::SetFont(CFont* pFont)
 {
-    m_pFont = pFont;
-    m_dwPropertyFlags |= kPropFont;
-    return 0;
+    return StoreProperty(m_pFont, pFont, kPropFont);
 }
 
 CFont* CGRCell::GetFont() const
@@ -467,9 +455,7 @@ CBitmap* CGRCell::GetBitmap() const
 
 int CGRCell::SetThemeStyle(int nStyle)
 {
-    m_nThemeStyle = nStyle;
-    m_dwPropertyFlags |= kPropThemeStyle;
-    return 0;
+    return StoreProperty(m_nThemeStyle, nStyle, kPropThemeStyle);
 }
 
 int CGRCell::GetThemeStyle() const
@@ -479,9 +465,7 @@ int CGRCell::GetThemeStyle() const
 
 int CGRCell::SetReadOnly(int nState)
 {
-    m_nReadOnly = nState ? 1 : 0;
-    m_dwPropertyFlags |= kPropReadOnly;
-    return 0;
+    return StoreProperty(m_nReadOnly, nState ? 1 : 0, kPropReadOnly);
 }
 
 int CGRCell::GetReadOnly() const
@@ -491,9 +475,7 @@ int CGRCell::GetReadOnly() const
 
 int CGRCell::SetCellType(int nIndex)
 {
-    m_nCellType = nIndex;
-    m_dwPropertyFlags |= kPropCellType;
-    return 0;
+    return StoreProperty(m_nCellType, nIndex, kPropCellType);
 }
 
 int CGRCell::GetCellType() const
@@ -503,9 +485,7 @@ int CGRCell::GetCellType() const
 
 int CGRCell::SetCellTypeEx(long lStyle)
 {
-    m_lCellTypeEx = lStyle;
-    m_dwPropertyFlags |= kPropCellTypeEx;
-    return 0;
+    return StoreProperty(m_lCellTypeEx, lStyle, kPropCellTypeEx);
 }
 
 long CGRCell::GetCellTypeEx() const
@@ -515,9 +495,7 @@ long CGRCell::GetCellTypeEx() const
 
 int CGRCell::SetParam(long lParam)
 {
-    m_lParam = lParam;
-    m_dwPropertyFlags |= kPropParam;
-    return 0;
+    return StoreProperty(m_lParam, lParam, kPropParam);
 }
 
 long CGRCell::GetParam() const

@@ -93,6 +93,8 @@ public:
         | kPropHighlightTextColor | kPropHighlightBackColor | kPropAlignment | kPropThemeStyle;
 
 private:
+    template <class TMember, class TValue>
+    int StoreProperty(TMember& member, const TValue& value, DWORD dwFlag);
     void MergeInto(CGRCell& dest) const;
     void MergeMemoryInto(CGRCell& dest) const;
     CString NumberText() const;

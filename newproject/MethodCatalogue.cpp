@@ -154,13 +154,17 @@ void CMethodCatalogue::InsertMethod(int nParent, const CMethodRow& row)
         m_nCaretItem = nLeaf;
 }
 
-// A field family of national standards: its node, the airborne methods and,
-// when it has any, the impact methods.
+// A field family of standards: its node, the airborne methods (after the
+// "Façade" branch, when the family has one) and, when it has any, the impact
+// methods.
 void CMethodCatalogue::InsertFieldFamily(int nParent, LPCTSTR szFamily, const CRowTable& airborne,
-                                         const CRowTable& impact)
+                                         const CRowTable& impact, const CFacadeStandard* pFacade)
 {
     const int nFamily = InsertNode(nParent, szFamily);
-    InsertRows(InsertNode(nFamily, IDS_AIRBORNE), airborne);
+    const int nAirborne = InsertNode(nFamily, IDS_AIRBORNE);
+    if (pFacade)
+        InsertFacadeMethods(nAirborne, *pFacade);
+    InsertRows(nAirborne, airborne);
     if (impact.m_nCount > 0)
         InsertRows(InsertNode(nFamily, IDS_IMPACT), impact);
 }
@@ -229,16 +233,7 @@ void CMethodCatalogue::InsertMruMethods(const std::vector<CReportInfo>& aMruRepo
 
 void CMethodCatalogue::InsertIsoFieldMethods(int nParent)
 {
-    const int nIso = InsertNode(nParent, "ISO");
-    const int nAirborne = InsertNode(nIso, IDS_AIRBORNE);
-    InsertIsoFacadeMethods(nAirborne);
-    InsertRows(nAirborne, kIsoFieldAirborne);
-    InsertRows(InsertNode(nIso, IDS_IMPACT), kIsoFieldImpact);
-}
-
-void CMethodCatalogue::InsertIsoFacadeMethods(int nParent)
-{
-    InsertFacadeMethods(nParent, kIsoFacade);
+    InsertFieldFamily(nParent, "ISO", kIsoFieldAirborne, kIsoFieldImpact, &kIsoFacade);
 }
 
 void CMethodCatalogue::InsertSiaMethods(int nParent)
@@ -248,16 +243,7 @@ void CMethodCatalogue::InsertSiaMethods(int nParent)
 
 void CMethodCatalogue::InsertOenFieldMethods(int nParent)
 {
-    const int nOen = InsertNode(nParent, "\xD6NORM");
-    const int nAirborne = InsertNode(nOen, IDS_AIRBORNE);
-    InsertOenFacadeMethods(nAirborne);
-    InsertRows(nAirborne, kOenFieldAirborne);
-    InsertRows(InsertNode(nOen, IDS_IMPACT), kOenFieldImpact);
-}
-
-void CMethodCatalogue::InsertOenFacadeMethods(int nParent)
-{
-    InsertFacadeMethods(nParent, kOenFacade);
+    InsertFieldFamily(nParent, "\xD6NORM", kOenFieldAirborne, kOenFieldImpact, &kOenFacade);
 }
 
 void CMethodCatalogue::InsertBsMethods(int nParent)

@@ -45,16 +45,14 @@ private:
     void InsertRows(int nParent, const CRowTable& rows);
     void InsertMethod(int nParent, const CMethodRow& row);
     void InsertFieldFamily(int nParent, LPCTSTR szFamily, const CRowTable& airborne,
-                           const CRowTable& impact);
+                           const CRowTable& impact, const CFacadeStandard* pFacade = nullptr);
     void InsertFacadeMethods(int nParent, const CFacadeStandard& standard);
     bool OffersNewerStandards() const { return m_nVersion > 2; }
 
     void InsertMruMethods(const std::vector<CReportInfo>& aMruReportInfo);
     void InsertIsoFieldMethods(int nParent);
-    void InsertIsoFacadeMethods(int nParent);
     void InsertSiaMethods(int nParent);
     void InsertOenFieldMethods(int nParent);
-    void InsertOenFacadeMethods(int nParent);
     void InsertBsMethods(int nParent);
     void InsertDinMethods(int nParent);
     void InsertAstmMethods(int nParent);
