@@ -1,5 +1,7 @@
 #include "ProjectHost.h"
 
+#include "CalcMethodSelection.h"
+
 #include "Calc.h"
 #include "CalcDocument.h"
 
@@ -34,10 +36,10 @@ CString CDefaultProjectHost::GetUntitledText() const
     return CString("Untitled");
 }
 
-// What every result pass starts with; the engine's method selection does the
-// rest once the application installs it.
+// The result pass: the engine's method selection picks the method, ratings
+// and adaptation terms from the project's descriptor.
 void CDefaultProjectHost::CalculateResults(CCalcDocument& doc, CCalc& calc)
 {
-    calc.Reset();
-    doc.GetCalcSets().RemoveAll();
+    calc.m_pDoc = &doc;
+    CCalcMethodSelection().CalculateResults(calc);
 }

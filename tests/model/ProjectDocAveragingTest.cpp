@@ -232,3 +232,26 @@ TEST(CProjectDocAveraging, SumsThePresentAreasOfAnIntensityList)
 }
 
 } // namespace
+
+// With the program's own host the recalculation runs the engine's result pass:
+// a reverberation project ends with the mean reverberation time as its rating.
+TEST(CProjectDocAveraging, RecalculationRunsTheResultPassOfTheProjectKind)
+{
+    CProjectDoc doc;
+    doc.m_ReportInfo.m_bReverberation = true;
+    CMeasurementList& list = *doc.GetMeasurementList(124);
+    list.GetHead().m_Spectrum.SetType(NSpectrum::kTypeReverberation);
+    const double kTimes[] = {0.50, 0.50, 0.50, 0.50, 0.50, 0.50, 0.50, 0.52, 0.54,
+                             0.56, 0.58, 0.60, 0.50, 0.50, 0.50, 0.50, 0.50, 0.50};
+    for (int nRecord = 0; nRecord < 2; ++nRecord) {
+        NBuildData rec = MakeRecord(3, kRoleSource);
+        rec.m_Spectrum.SetType(NSpectrum::kTypeReverberation);
+        for (int nBand = 20; nBand < 38; ++nBand)
+            rec.m_Spectrum.InsertData(nBand, kTimes[nBand - 20]);
+        list.AddTail(rec);
+    }
+
+    doc.Recalculate(124);
+
+    EXPECT_DOUBLE_EQ(0.55, doc.m_Calc.m_dRating);
+}
