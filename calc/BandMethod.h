@@ -6,6 +6,7 @@
 // band inputs that every method shares.
 
 #include "BandArray.h"
+#include "TableIds.h"
 
 #include "NSpectrum.h"
 
@@ -14,15 +15,6 @@
 
 class CCalc;
 class CReportInfo;
-
-constexpr int kTableSource = 122;
-constexpr int kTableReceiving = 123;
-constexpr int kTableReverb = 124;
-constexpr int kTableBackground = 125;
-constexpr int kTableRefReverb = 126;
-constexpr int kTableCornerSource = 128;
-constexpr int kTableCornerReceiving = 129;
-constexpr int kTableCornerBackground = 132;
 
 constexpr double kMissingBelowStrict = -200.0;   // inputs below it are missing in some methods
 

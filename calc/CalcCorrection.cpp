@@ -8,19 +8,13 @@
 
 #include "CorrectionRules.h"
 #include "SpectrumBands.h"
+#include "TableIds.h"
 
 #include "model/ReportInfo.h"
 
 #include <limits>
 
 namespace {
-
-const int kTableSource = 122;           // source room; with impact: tapping-machine noise
-const int kTableReceiving = 123;
-const int kTableBackground = 125;
-const int kTableAirborneSource = 128;
-const int kTableAirborneReceiving = 129;
-const int kTableWithFacility = 130;     // laboratory: the facility's flanking limit
 
 // The member rules hold their limit value -1.3 dB in single precision, so a
 // limited band shows -1.2999999523162842; the set methods pass the double.

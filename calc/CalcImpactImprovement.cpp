@@ -3,6 +3,7 @@
 // reference floor, and the corrected normalised impact level of four tables.
 
 #include "Calc.h"
+#include "TableIds.h"
 
 #include "BandMethod.h"
 #include "CalcDocument.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-const int kTableWithCovering = 130;
-const int kTableWithoutCovering = 131;
 const int kBand4000Hz = 36;
 const int kBand5000Hz = 37;
 const double kCorrectedCurveTop = 72.0;   // dB, the reference floor at 4000 and 5000 Hz

@@ -5,6 +5,7 @@
 // curves.
 
 #include "Calc.h"
+#include "TableIds.h"
 
 #include "AdaptationTerms.h"
 #include "ReferenceCurves.h"
@@ -25,8 +26,6 @@ const double kLightFloor3Rating = 75.0;
 const double kLightFloor3Term = -3.0;
 const int kLightFloor3 = 3;
 
-const int kTableWithCovering = 130;
-const int kTableWithoutCovering = 131;
 const int kBand100Hz = 20;
 const int kBand2500Hz = 34;
 
