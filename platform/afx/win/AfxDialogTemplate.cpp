@@ -1,6 +1,7 @@
 #include "AfxDialogTemplate.h"
 
 #include "CDialog.h"
+#include "CWinApp.h"
 
 LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszTemplateName)
 {
@@ -21,4 +22,11 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM)
     if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CDialog)))
         return TRUE;
     return static_cast<CDialog*>(pWnd)->OnInitDialog();
+}
+
+HWND AfxModalOwner(CWnd* pParentWnd)
+{
+    CWnd* pOwner = pParentWnd != nullptr ? pParentWnd : AfxGetMainWnd();
+    HWND hWndOwner = pOwner->GetSafeHwnd();
+    return hWndOwner != nullptr ? ::GetAncestor(hWndOwner, GA_ROOT) : nullptr;
 }

@@ -33,15 +33,9 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 
 // --- modal ---------------------------------------------------------------
 
-// The owner is the top-level window of the parent, else of the main window;
-// the system disables it while the dialog runs.
 HWND CDialog::ModalOwner() const
 {
-    CWnd* pParent = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    HWND hWndOwner = pParent->GetSafeHwnd();
-    if (hWndOwner != nullptr && (::GetWindowLongPtr(hWndOwner, GWL_STYLE) & WS_CHILD))
-        hWndOwner = ::GetAncestor(hWndOwner, GA_ROOT);
-    return hWndOwner;
+    return AfxModalOwner(m_pParentWnd);
 }
 
 // The system's dialog loop runs the dialog; the message filter gives the

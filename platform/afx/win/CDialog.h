@@ -49,7 +49,8 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
     HWND ModalOwner() const;
+
+private:
     static LRESULT CALLBACK MessageFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
 };

@@ -4,13 +4,14 @@
 #include "CWinApp.h"
 #include "CWnd.h"
 
-CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd) : m_pd()
+IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
+
+// The set-up dialog only chooses the printer; a print job's dialog gives its DC.
+CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd), m_pd()
 {
     m_pd.lStructSize = sizeof(m_pd);
-    m_pd.Flags = dwFlags | PD_RETURNDC;
-    if (bPrintSetupOnly)
-        m_pd.Flags |= PD_PRINTSETUP;
-    m_pd.hwndOwner = pParentWnd->GetSafeHwnd();
+    m_pd.Flags = dwFlags | (bPrintSetupOnly ? PD_PRINTSETUP : PD_RETURNDC);
 }
 
 CPrintDialog::~CPrintDialog()
@@ -25,9 +26,13 @@ INT_PTR CPrintDialog::DoModal()
         ::DeleteDC(m_pd.hDC);
         m_pd.hDC = nullptr;
     }
-    if (m_pd.hwndOwner == nullptr && AfxGetMainWnd() != nullptr)
-        m_pd.hwndOwner = AfxGetMainWnd()->m_hWnd;
-    return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;
+    if (m_pd.hwndOwner == nullptr)
+        m_pd.hwndOwner = ModalOwner();
+    INT_PTR nResult = RunSystemDialog([this] { return ::PrintDlg(&m_pd); });
+    // The system makes no DC for a printer it does not know (the virtual one).
+    if (nResult == IDOK && (m_pd.Flags & PD_RETURNDC) != 0 && m_pd.hDC == nullptr)
+        CreatePrinterDC();
+    return nResult;
 }
 
 BOOL CPrintDialog::GetDefaults()

@@ -1,15 +1,15 @@
 #pragma once
-// Classes in this file: CPrintDialog, the printer choice of one print job:
-// the system's print dialog data (PRINTDLG) with its device mode, device
-// names and the printer DC it leads to. DoModal shows the system's dialog.
+// Classes in this file: CPrintDialog, the printer choice of one print job or
+// of the print set-up: the system's print dialog data (PRINTDLG) with its
+// device mode, device names and the printer DC it leads to. DoModal shows
+// the system's dialog (or asks the common-dialog hook of a test).
 
-#include "afx.h"
+#include "CCommonDialog.h"
 
 #include <commdlg.h>
 
-class CWnd;
-
-class CPrintDialog : public CObject {
+class CPrintDialog : public CCommonDialog {
+    DECLARE_DYNAMIC(CPrintDialog)
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,
                           DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
@@ -22,7 +22,7 @@ public:
     PRINTDLG m_pd;
 
 // Operations
-    virtual INT_PTR DoModal();
+    INT_PTR DoModal() override;
     BOOL GetDefaults();
     HDC CreatePrinterDC();
     HDC GetPrinterDC() const { return m_pd.hDC; }

@@ -8,6 +8,7 @@
 #include "CDC.h"
 #include "CDocTemplate.h"
 #include "CDocument.h"
+#include "CFileDialog.h"
 #include "CFrameWnd.h"
 #include "CPrintDialog.h"
 #include "CRecentFileList.h"
@@ -370,27 +371,15 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
 {
     CString sDefaultExt;
     CString sFilter = BuildFileDialogFilter(pTemplate, &sDefaultExt);
-    std::vector<char> filter(sFilter.GetLength() + 2, '\0');
-    for (int i = 0; i < sFilter.GetLength(); ++i)
-        filter[static_cast<size_t>(i)] = sFilter[i] == '|' ? '\0' : sFilter[i];
+    CFileDialog dlg(bOpenFileDialog, sDefaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(sDefaultExt),
+                    fileName, lFlags, sFilter);
     CString sTitle;
     sTitle.LoadString(nIDSTitle);
-    char szFile[MAX_PATH] = {};
-    ::lstrcpynA(szFile, fileName, MAX_PATH);
-
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    ofn.lpstrFilter = filter.data();
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = sTitle;
-    ofn.lpstrDefExt = sDefaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(sDefaultExt);
-    ofn.Flags = lFlags | OFN_EXPLORER | OFN_ENABLESIZING;
-    BOOL bChosen = bOpenFileDialog ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
-    if (bChosen)
-        fileName = szFile;
-    return bChosen;
+    dlg.m_ofn.lpstrTitle = sTitle;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    fileName = dlg.GetPathName();
+    return TRUE;
 }
 
 // --- command line ---------------------------------------------------------
@@ -465,6 +454,14 @@ void CWinApp::OnFileOpen()
     CString sFileName;
     if (DoPromptFileName(sFileName, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr))
         OpenDocumentFile(sFileName);
+}
+
+// The printer and device mode chosen here are where every later print job
+// starts, direct printing included.
+void CWinApp::OnFilePrintSetup()
+{
+    CPrintDialog dlg(TRUE);
+    DoPrintDialog(&dlg);
 }
 
 void CWinApp::OnAppExit()

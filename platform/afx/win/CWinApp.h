@@ -98,6 +98,7 @@ public:
 // Command handlers, for the program's message map
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
+    afx_msg void OnFilePrintSetup();
     afx_msg void OnAppExit();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);

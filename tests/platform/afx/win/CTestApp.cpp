@@ -11,6 +11,7 @@
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
     ON_COMMAND_EX(ID_TEST_ROUTE, OnRoute)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 CTestApp::~CTestApp()

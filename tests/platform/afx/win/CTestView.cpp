@@ -42,7 +42,7 @@ void CTestView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 
 BOOL CTestView::OnPreparePrinting(CPrintInfo* pInfo)
 {
-    pInfo->m_bDirect = TRUE;
+    pInfo->m_bDirect = !m_bPrintDialog;
     return DoPreparePrinting(pInfo);
 }
 

@@ -32,6 +32,7 @@ public:
     int m_nPaints = 0;
     UINT m_nPrintPages = 2;
     BOOL m_bLandscape = FALSE;
+    BOOL m_bPrintDialog = FALSE;  // print through the print dialog, not directly
     std::vector<CRect> m_printedRects;  // m_rectDraw of each page printed
 
 protected:

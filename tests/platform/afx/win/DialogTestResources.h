@@ -3,6 +3,7 @@
 
 #define IDD_TEST_VALUES 400     // a modal or modeless dialog with one control of each kind
 #define IDD_TEST_PANE 401       // a child window made from a template (as a dialog bar)
+#define IDD_TEST_PAGE 402       // a property page with one number (used three times)
 #define IDD_TEST_ABSENT 499     // no such template
 
 #define IDC_TEST_NAME 1001
