@@ -475,3 +475,8 @@
 
 // Calculation engine: the result pass
 #define IDS_NOT_IMPLEMENTED 160
+
+// --- Toolkit stand-ins (toolkit/) --------------------------------------------
+// Commands of a sizable bar's context menu; their strings are the items' texts.
+#define ID_TKSB_ALLOW_DOCKING 26431
+#define ID_TKSB_HIDE 26432

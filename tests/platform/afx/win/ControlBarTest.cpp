@@ -113,15 +113,18 @@ TEST_F(ControlBarTest, BarsTakeTheirEdgesAndTheMDIClientTheRestAtEverySize)
         CRect rectClient = FrameClient();
         CRect rectToolBar = RectInParent(m_pFrame->m_wndToolBar);
         CRect rectStatus = RectInParent(m_pFrame->m_wndStatusBar);
+        CRect rectDialogBar = RectInParent(m_pFrame->m_wndDialogBar);
         CRect rectMDI = MDIClientRect();
-        SCOPED_TRACE("toolbar " + RectText(rectToolBar) + " status " + RectText(rectStatus) + " client " +
-                     RectText(rectMDI));
+        SCOPED_TRACE("toolbar " + RectText(rectToolBar) + " status " + RectText(rectStatus) + " dialog bar " +
+                     RectText(rectDialogBar) + " client " + RectText(rectMDI));
 
         EXPECT_EQ(rectToolBar, CRect(0, 0, rectClient.right, rectToolBar.bottom));
         EXPECT_GE(rectToolBar.Height(), m_pFrame->m_wndToolBar.GetButtonSize().cy);
         EXPECT_EQ(rectStatus, CRect(0, rectStatus.top, rectClient.right, rectClient.bottom));
         EXPECT_GT(rectStatus.Height(), 0);
-        EXPECT_EQ(rectMDI, CRect(0, rectToolBar.bottom, rectClient.right, rectStatus.top));
+        EXPECT_EQ(rectDialogBar, CRect(0, rectToolBar.bottom, rectDialogBar.right, rectStatus.top));
+        EXPECT_GT(rectDialogBar.Width(), 0);
+        EXPECT_EQ(rectMDI, CRect(rectDialogBar.right, rectToolBar.bottom, rectClient.right, rectStatus.top));
     }
 }
 
@@ -130,7 +133,8 @@ TEST_F(ControlBarTest, BarTogglesHideAndShowTheirBarsWithTheirCheckMarks)
     struct Row {
         const char* pszName;
         UINT nID;
-    } rows[] = {{"toolbar", ID_VIEW_TOOLBAR}, {"status bar", ID_VIEW_STATUS_BAR}};
+    } rows[] = {
+        {"toolbar", ID_VIEW_TOOLBAR}, {"status bar", ID_VIEW_STATUS_BAR}, {"dialog bar", ID_BAR_VIEW_DIALOGBAR}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszName);
         CControlBar* pBar = m_pFrame->GetControlBar(row.nID);
@@ -141,7 +145,8 @@ TEST_F(ControlBarTest, BarTogglesHideAndShowTheirBarsWithTheirCheckMarks)
         m_pFrame->SendMessage(WM_COMMAND, row.nID);
         EXPECT_FALSE(pBar->IsWindowVisible());
         EXPECT_FALSE(IsChecked(row.nID));
-        EXPECT_GT(MDIClientRect().Height(), rectShown.Height());
+        CRect rectHidden = MDIClientRect();
+        EXPECT_GT(rectHidden.Width() * rectHidden.Height(), rectShown.Width() * rectShown.Height());
 
         m_pFrame->SendMessage(WM_COMMAND, row.nID);
         EXPECT_TRUE(pBar->IsWindowVisible());
@@ -167,7 +172,8 @@ TEST_F(ControlBarTest, GetControlBarFindsTheFirstBarOfAnId)
     ASSERT_TRUE(secondToolBar.CreateEx(m_pFrame));
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_TOOLBAR), &m_pFrame->m_wndToolBar);
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &m_pFrame->m_wndStatusBar);
-    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), nullptr);
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), &m_pFrame->m_wndDialogBar);
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_HANDLED), nullptr);
 
     m_pFrame->m_wndToolBar.DestroyWindow();
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_TOOLBAR), &secondToolBar);
@@ -206,6 +212,28 @@ TEST_F(ControlBarTest, ToolbarButtonSendsItsCommandToTheFrame)
     toolBar.SendMessage(WM_LBUTTONUP, 0, lPoint);
     PumpMessages();
     EXPECT_EQ(m_pFrame->m_nHandledCount, 1);
+}
+
+TEST_F(ControlBarTest, DialogBarButtonsRunTheFramesCommandsAndGreyWithoutAHandler)
+{
+    CWnd* pHandled = m_pFrame->m_wndDialogBar.GetDlgItem(ID_BAR_HANDLED);
+    CWnd* pUnhandled = m_pFrame->m_wndDialogBar.GetDlgItem(ID_BAR_UNHANDLED);
+    ASSERT_NE(pHandled, nullptr);
+    ASSERT_NE(pUnhandled, nullptr);
+    EXPECT_TRUE(pHandled->IsWindowEnabled());
+    EXPECT_FALSE(pUnhandled->IsWindowEnabled());
+
+    pHandled->SendMessage(BM_CLICK);
+    PumpMessages();
+    EXPECT_EQ(m_pFrame->m_nHandledCount, 1);
+}
+
+TEST_F(ControlBarTest, ToggleOfADestroyedBarDoesNothingAndShowsNoCheck)
+{
+    m_pFrame->m_wndDialogBar.DestroyWindow();
+    m_pFrame->SendMessage(WM_COMMAND, ID_BAR_VIEW_DIALOGBAR);
+    EXPECT_FALSE(IsChecked(ID_BAR_VIEW_DIALOGBAR));
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), nullptr);
 }
 
 TEST_F(ControlBarTest, StatusBarShowsReadyAndTheMenuPrompts)
