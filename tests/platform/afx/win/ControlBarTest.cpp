@@ -2,8 +2,7 @@
 // the frame's edges, the View menu's bar toggles, the idle update of bar
 // items, the status bar's prompts and key indicators, toolbar resources.
 //
-// Not tested yet: tool tips of toolbar buttons, fly-by prompts (they need
-// real mouse movement over the toolbar).
+// Not tested yet: tool tips of toolbar buttons.
 
 #include "BarTestResources.h"
 #include "CBarTestFrame.h"
@@ -155,6 +154,20 @@ TEST_F(ControlBarTest, BarTogglesHideAndShowTheirBarsWithTheirCheckMarks)
     }
 }
 
+TEST_F(ControlBarTest, TogglesReachTheMainFramesBarsWhileAChildWindowIsActive)
+{
+    auto* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(nullptr, "Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               m_pFrame));
+    m_pFrame->MDIActivate(pChild);
+    ASSERT_EQ(m_pFrame->MDIGetActive(), pChild);
+    EXPECT_TRUE(IsChecked(ID_VIEW_STATUS_BAR));
+
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(m_pFrame->m_wndStatusBar.IsWindowVisible());
+    EXPECT_FALSE(IsChecked(ID_VIEW_STATUS_BAR));
+}
+
 TEST_F(ControlBarTest, DelayedHideWaitsForTheIdleLayout)
 {
     m_pFrame->ShowControlBar(&m_pFrame->m_wndStatusBar, FALSE, TRUE);
@@ -247,6 +260,24 @@ TEST_F(ControlBarTest, StatusBarShowsReadyAndTheMenuPrompts)
     EXPECT_EQ(std::string(statusBar.GetPaneText(0)), "Runs the handled command");
 
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
+}
+
+TEST_F(ControlBarTest, ToolbarButtonUnderTheMouseShowsItsPromptUntilTheMouseLeaves)
+{
+    CToolBar& toolBar = m_pFrame->m_wndToolBar;
+    CStatusBar& statusBar = m_pFrame->m_wndStatusBar;
+    CRect rectButton;
+    toolBar.GetItemRect(toolBar.CommandToIndex(ID_BAR_HANDLED), &rectButton);
+    CRect rectSeparator;
+    toolBar.GetItemRect(toolBar.CommandToIndex(ID_BAR_HANDLED) + 1, &rectSeparator);
+
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y));
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Runs the handled command");
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectSeparator.CenterPoint().x, rectSeparator.CenterPoint().y));
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y));
+    toolBar.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
 }
 
