@@ -3,7 +3,6 @@
 #include "AfxWindowMessages.h"
 #include "CFrameWnd.h"
 #include "CWindowDC.h"
-#include "CWndCreationScope.h"
 
 #include <algorithm>
 
@@ -20,13 +19,6 @@ END_MESSAGE_MAP()
 namespace {
 
 const int kBorderLine = 1;  // width of a CBRS_BORDER_ line, pixels
-
-// The dialog procedure of a bar made from a template: the bar's window
-// procedure handles the messages; the system's focus choice stands.
-INT_PTR CALLBACK BarDialogProc(HWND, UINT nMsg, WPARAM, LPARAM)
-{
-    return nMsg == WM_INITDIALOG;
-}
 
 }  // namespace
 
@@ -117,18 +109,7 @@ BOOL CControlBar::CreateFromTemplate(CWnd* pParentWnd, LPCTSTR lpszTemplateName,
                                      CSize& sizeWindow)
 {
     SplitBarStyle(nStyle);
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, RT_DIALOG);
-    HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
-    if (hTemplate == nullptr)
-        return FALSE;
-    HWND hWnd = nullptr;
-    {
-        CWndCreationScope scope(this, WC_DIALOG);
-        hWnd = ::CreateDialogIndirectParam(hInst, static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)),
-                                           pParentWnd->GetSafeHwnd(), BarDialogProc, 0);
-    }
-    if (hWnd == nullptr)
+    if (!CreateDlg(lpszTemplateName, pParentWnd))
         return FALSE;
     SetDlgCtrlID(static_cast<int>(nID));
     CRect rect;

@@ -5,6 +5,8 @@
 
 #include "afxwin.h"
 
+#include "CBarTestDialogBar.h"
+
 class CBarTestFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CBarTestFrame)
 public:
@@ -12,7 +14,7 @@ public:
 
     CToolBar m_wndToolBar;
     CStatusBar m_wndStatusBar;
-    CDialogBar m_wndDialogBar;
+    CBarTestDialogBar m_wndDialogBar;
     int m_nHandledCount = 0;
     BOOL m_bChecked = TRUE;
 

@@ -241,6 +241,32 @@ TEST_F(ControlBarTest, DialogBarButtonsRunTheFramesCommandsAndGreyWithoutAHandle
     EXPECT_EQ(m_pFrame->m_nHandledCount, 1);
 }
 
+TEST_F(ControlBarTest, DialogBarExchangesDataBothWaysAndRefusesACountOutOfRange)
+{
+    CBarTestDialogBar& dialogBar = m_pFrame->m_wndDialogBar;
+    const char* const kName = "Fa\xE7" "ade";  // Windows-1252
+    dialogBar.m_sName = kName;
+    dialogBar.m_nCount = 42;
+    ASSERT_TRUE(dialogBar.UpdateData(FALSE));
+    CString sText;
+    dialogBar.GetDlgItemText(IDC_BAR_EDIT, sText);
+    EXPECT_EQ(std::string(sText), kName);
+    EXPECT_EQ(dialogBar.GetDlgItemInt(IDC_BAR_COUNT), 42u);
+
+    dialogBar.SetDlgItemText(IDC_BAR_EDIT, "Wall");
+    dialogBar.SetDlgItemText(IDC_BAR_COUNT, "7");
+    ASSERT_TRUE(dialogBar.UpdateData(TRUE));
+    EXPECT_EQ(std::string(dialogBar.m_sName), "Wall");
+    EXPECT_EQ(dialogBar.m_nCount, 7);
+
+    CMessageBoxRecorder boxes;
+    dialogBar.SetDlgItemText(IDC_BAR_COUNT, "100");
+    EXPECT_FALSE(dialogBar.UpdateData(TRUE));
+    EXPECT_EQ(dialogBar.m_nCount, 7);
+    ASSERT_EQ(boxes.m_boxes.size(), 1u);
+    EXPECT_NE(boxes.m_boxes[0].sText.find("99"), std::string::npos) << boxes.m_boxes[0].sText;
+}
+
 TEST_F(ControlBarTest, ToggleOfADestroyedBarDoesNothingAndShowsNoCheck)
 {
     m_pFrame->m_wndDialogBar.DestroyWindow();
