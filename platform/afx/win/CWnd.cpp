@@ -9,6 +9,7 @@
 #include "CFont.h"
 #include "CFrameWnd.h"
 #include "CMenu.h"
+#include "COleDropTarget.h"
 #include "CWinApp.h"
 #include "CWndCreationScope.h"
 
@@ -179,6 +180,8 @@ void CWnd::DetachAfterNcDestroy()
 {
     if (m_hWnd == nullptr)
         return;
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Revoke();
     AFX_WIN_STATE& state = AfxGetWinState();
     if (state.hWndLastHit == m_hWnd) {
         state.hWndLastHit = nullptr;

@@ -15,6 +15,7 @@
 class CDC;
 class CFont;
 class CMenu;
+class COleDropTarget;
 class CScrollBar;
 class CFrameWnd;
 struct CCreateContext;
@@ -47,6 +48,7 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    COleDropTarget* m_pDropTarget = nullptr;  // revoked when the window goes
 
 // Handle map
     static CWnd* FromHandle(HWND hWnd);           // a temporary object if none is attached
