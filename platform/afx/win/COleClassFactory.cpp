@@ -57,30 +57,6 @@ void COleClassFactory::RevokeAllClassObjects()
 
 // --- IClassFactory --------------------------------------------------------------
 
-// The class object lives as long as its owner; COM's references only count.
-HRESULT COleClassFactory::QueryInterface(REFIID riid, void** ppvObject)
-{
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IClassFactory)) {
-        *ppvObject = nullptr;
-        return E_NOINTERFACE;
-    }
-    *ppvObject = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG COleClassFactory::AddRef()
-{
-    return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
-}
-
-ULONG COleClassFactory::Release()
-{
-    return static_cast<ULONG>(::InterlockedDecrement(&m_nRefs));
-}
-
 HRESULT COleClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppvObject)
 {
     if (ppvObject == nullptr)

@@ -5,10 +5,11 @@
 // class says what an object is (OnCreateObject). Aggregation is refused.
 
 #include "CCmdTarget.h"
+#include "COleOwnedInterface.h"
 
 #include <ole2.h>
 
-class COleClassFactory : public CCmdTarget, public IClassFactory {
+class COleClassFactory : public CCmdTarget, public COleOwnedInterface<IClassFactory, &IID_IClassFactory> {
     DECLARE_DYNAMIC(COleClassFactory)
 public:
     explicit COleClassFactory(REFCLSID clsid);
@@ -27,9 +28,6 @@ public:
     static void RevokeAllClassObjects();
 
 // IClassFactory
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppvObject) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) override;
 
@@ -41,5 +39,4 @@ protected:
 
 private:
     DWORD m_dwRegister = 0;
-    LONG m_nRefs = 0;
 };

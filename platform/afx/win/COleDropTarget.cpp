@@ -99,31 +99,6 @@ DROPEFFECT COleDropTarget::OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint poi
 
 // --- IDropTarget --------------------------------------------------------------
 
-// The target lives as long as the object that holds it (a window's member);
-// OLE's references only count.
-HRESULT COleDropTarget::QueryInterface(REFIID riid, void** ppvObject)
-{
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDropTarget)) {
-        *ppvObject = nullptr;
-        return E_NOINTERFACE;
-    }
-    *ppvObject = static_cast<IDropTarget*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG COleDropTarget::AddRef()
-{
-    return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
-}
-
-ULONG COleDropTarget::Release()
-{
-    return static_cast<ULONG>(::InterlockedDecrement(&m_nRefs));
-}
-
 HRESULT COleDropTarget::DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
 {
     return AfxComCall([&] {

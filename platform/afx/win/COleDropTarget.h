@@ -8,6 +8,7 @@
 
 #include "COleDataObject.h"
 #include "CCmdTarget.h"
+#include "COleOwnedInterface.h"
 #include "CPoint.h"
 
 class CWnd;
@@ -15,7 +16,7 @@ class CWnd;
 // DROPEFFECT_NONE, _COPY, _MOVE, _LINK, _SCROLL
 typedef DWORD DROPEFFECT;
 
-class COleDropTarget : public CCmdTarget, public IDropTarget {
+class COleDropTarget : public CCmdTarget, public COleOwnedInterface<IDropTarget, &IID_IDropTarget> {
     DECLARE_DYNAMIC(COleDropTarget)
 public:
     COleDropTarget() = default;
@@ -39,9 +40,6 @@ public:
     virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
 
 // IDropTarget, as OLE calls it: points in screen coordinates
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt,
                                         DWORD* pdwEffect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override;
@@ -56,6 +54,5 @@ private:
     DROPEFFECT DoDrop(DWORD grfKeyState, POINTL pt, DROPEFFECT dropList);
 
     HWND m_hWnd = nullptr;
-    LONG m_nRefs = 0;
     COleDataObject m_dataObject;  // the data of the drag in progress
 };

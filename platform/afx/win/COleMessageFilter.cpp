@@ -47,30 +47,6 @@ void COleMessageFilter::EndBusyState()
 
 // --- IMessageFilter ---------------------------------------------------------
 
-// The filter lives as long as its owner; COM's references only count.
-HRESULT COleMessageFilter::QueryInterface(REFIID riid, void** ppvObject)
-{
-    if (ppvObject == nullptr)
-        return E_POINTER;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IMessageFilter)) {
-        *ppvObject = nullptr;
-        return E_NOINTERFACE;
-    }
-    *ppvObject = static_cast<IMessageFilter*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG COleMessageFilter::AddRef()
-{
-    return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
-}
-
-ULONG COleMessageFilter::Release()
-{
-    return static_cast<ULONG>(::InterlockedDecrement(&m_nRefs));
-}
-
 // While busy, a new call from outside waits; a call that arrives because the
 // program itself is calling out (nested) is taken, or both would wait for
 // each other.

@@ -11,10 +11,11 @@
 // Input arriving while a call waits is left for after the call either way.
 
 #include "CCmdTarget.h"
+#include "COleOwnedInterface.h"
 
 #include <ole2.h>
 
-class COleMessageFilter : public CCmdTarget, public IMessageFilter {
+class COleMessageFilter : public CCmdTarget, public COleOwnedInterface<IMessageFilter, &IID_IMessageFilter> {
     DECLARE_DYNAMIC(COleMessageFilter)
 public:
     COleMessageFilter() = default;
@@ -36,9 +37,6 @@ public:
     BOOL IsNotRespondingDialogEnabled() const { return m_bEnableNotResponding; }
 
 // IMessageFilter
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD dwCallType, HTASK htaskCaller, DWORD dwTickCount,
                                                LPINTERFACEINFO lpInterfaceInfo) override;
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK htaskCallee, DWORD dwTickCount, DWORD dwRejectType) override;
@@ -51,7 +49,6 @@ public:
 
 private:
     BOOL m_bRegistered = FALSE;
-    LONG m_nRefs = 0;
     int m_nBusyCount = 0;
     SERVERCALL m_nBusyReply = SERVERCALL_RETRYLATER;
     DWORD m_nRetryReply = 10;  // ms until the next try

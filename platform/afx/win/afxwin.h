@@ -37,6 +37,7 @@
 #include "CCreateContext.h"
 #include "CDocument.h"
 #include "COleDocument.h"
+#include "COleOwnedInterface.h"
 #include "COleDataObject.h"
 #include "COleDropTarget.h"
 #include "COleMessageFilter.h"
