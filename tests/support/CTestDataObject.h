@@ -7,8 +7,14 @@
 //
 //     CTestDataObject* pData = CTestDataObject::Create();
 //     pData->SetFiles({"C:\\data\\a.vsf", "C:\\data\\b.vsf"});
-//     target.DragEnter(pData, MK_LBUTTON, pt, &effect);
+//     target.DragEnter(pData, MK_LBUTTON, pt, &effect);  // as OLE calls it
 //     pData->Release();
+//
+// or straight to a target's virtuals, the data object taking the reference:
+//
+//     COleDataObject data;
+//     data.Attach(pData);
+//     target.OnDragEnter(pWnd, &data, MK_LBUTTON, CPoint(10, 20));
 
 #include "afx.h"
 

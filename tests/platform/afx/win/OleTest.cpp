@@ -2,8 +2,7 @@
 // data object over the real clipboard and over a drag's data, and the drop
 // target registered for a window, driven as OLE drives it.
 //
-// Not tested here: a drag run by DoDragDrop with the mouse (Xvfb has no
-// one to press the button); busy and not-responding dialogs (there are none).
+// Not tested here: busy and not-responding dialogs (there are none).
 #include "TestSupport.h"
 #include "support/CTestDataObject.h"
 
@@ -146,6 +145,13 @@ TEST_F(OleTest, ReadsTextThatAProgramPutOnTheClipboard)
     EXPECT_EQ(GlobalText(hText), "Measurement Setup");
     ::GlobalFree(hText);
     EXPECT_EQ(data.GetGlobalData(CF_HDROP), nullptr);
+
+    STGMEDIUM medium;
+    ASSERT_TRUE(data.GetData(CF_TEXT, &medium));
+    ASSERT_EQ(medium.tymed, DWORD(TYMED_HGLOBAL));
+    EXPECT_EQ(GlobalText(medium.hGlobal), "Measurement Setup");
+    ::ReleaseStgMedium(&medium);
+    EXPECT_FALSE(data.GetData(CF_HDROP, &medium));
 }
 
 TEST_F(OleTest, ListsTheClipboardFormats)
@@ -369,6 +375,32 @@ TEST_F(DropTargetTest, DestroyingTheWindowRevokesItsTarget)
     EXPECT_TRUE(m_target.Register(&other));
     EXPECT_NE(other.m_hWnd, hWnd);
     other.DestroyWindow();
+}
+
+// Drops at once where the cursor is, as a user letting go of the button.
+class CDropAtOnceSource : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override
+    {
+        *ppvObject = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource) ? this : nullptr;
+        return *ppvObject != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_DROP; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+TEST_F(DropTargetTest, OleDeliversADragOverTheWindowToItsTarget)
+{
+    POINTL pt = ScreenPoint();
+    ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
+    CDropAtOnceSource source;
+    DWORD dwEffect = DROPEFFECT_NONE;
+    EXPECT_EQ(::DoDragDrop(m_pFiles, &source, DROPEFFECT_COPY, &dwEffect), DRAGDROP_S_DROP);
+    EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_COPY));
+    EXPECT_EQ(m_target.m_files, std::vector<std::string>{"C:\\data\\a.vsf"});
+    EXPECT_EQ(m_target.m_point, CPoint(10, 20));
 }
 
 // A view takes drops through its own members.
