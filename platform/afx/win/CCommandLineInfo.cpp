@@ -49,3 +49,25 @@ void CCommandLineInfo::ParseName(LPCTSTR pszParam)
     else if (m_nShellCommand == FilePrintTo && m_strPortName.IsEmpty())
         m_strPortName = pszParam;
 }
+
+std::vector<CString> AfxSplitCommandLine(LPCTSTR lpszCmdLine)
+{
+    std::vector<CString> words;
+    const char* p = lpszCmdLine ? lpszCmdLine : "";
+    while (*p != '\0') {
+        while (*p == ' ' || *p == '\t')
+            ++p;
+        if (*p == '\0')
+            break;
+        CString sWord;
+        BOOL bQuoted = FALSE;
+        for (; *p != '\0' && (bQuoted || (*p != ' ' && *p != '\t')); ++p) {
+            if (*p == '"')
+                bQuoted = !bQuoted;
+            else
+                sWord += *p;
+        }
+        words.push_back(sWord);
+    }
+    return words;
+}

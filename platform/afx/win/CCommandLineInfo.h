@@ -5,6 +5,8 @@
 
 #include "afx.h"
 
+#include <vector>
+
 class CCommandLineInfo : public CObject {
 public:
     enum {
@@ -36,3 +38,7 @@ private:
     void ParseFlag(const CString& sFlag);
     void ParseName(LPCTSTR pszParam);
 };
+
+// The words of a command line: separated by blanks, double quotes keep
+// blanks in a word (the quotes themselves are dropped).
+std::vector<CString> AfxSplitCommandLine(LPCTSTR lpszCmdLine);

@@ -42,6 +42,37 @@ void CView::PostNcDestroy()
     delete this;
 }
 
+// --- drag and drop ----------------------------------------------------------
+
+DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
+
+DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
+
+BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint)
+{
+    return FALSE;
+}
+
+DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint)
+{
+    return static_cast<DROPEFFECT>(-1);
+}
+
+void CView::OnDragLeave()
+{
+}
+
+DROPEFFECT CView::OnDragScroll(DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
+
 int CView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)

@@ -3,6 +3,7 @@
 // document's view list when created and leaves it when destroyed; it draws
 // through OnDraw on the screen and, page by page, on a printer (OnFilePrint).
 
+#include "COleDropTarget.h"
 #include "CWnd.h"
 
 class CDocument;
@@ -24,6 +25,16 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
+// Drag and drop, through a COleDropTarget registered for the view; by
+// default a view takes no drop.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
+                                CPoint point);
+    virtual void OnDragLeave();
+    virtual DROPEFFECT OnDragScroll(DWORD dwKeyState, CPoint point);
 
 // Printing
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);

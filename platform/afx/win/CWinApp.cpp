@@ -2,6 +2,8 @@
 
 #include "AfxHandleMap.h"
 #include "AfxMessageBox.h"
+#include "AfxOleInit.h"
+#include "AfxOleLock.h"
 #include "AfxWinState.h"
 #include "CCmdUI.h"
 #include "CCommandLineInfo.h"
@@ -10,6 +12,7 @@
 #include "CDocument.h"
 #include "CFileDialog.h"
 #include "CFrameWnd.h"
+#include "COleClassRegistration.h"
 #include "CPrintDialog.h"
 #include "CRecentFileList.h"
 #include "CView.h"
@@ -45,6 +48,24 @@ void FreeString(LPCTSTR& lpsz)
 {
     std::free(const_cast<char*>(lpsz));
     lpsz = nullptr;
+}
+
+// The icon by its resource id (a negative index), print and print-to.
+LONG RegisterCompatibleShellEntries(const CString& sTypeId, UINT nIDIcon)
+{
+    char szModule[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+    CString sIcon;
+    sIcon.Format("%s,-%u", szModule, nIDIcon);
+    const CString sServer = COleClassRegistration::GetServerCommand();
+    LONG nResult = COleClassRegistration::SetClassesKey(sTypeId + "\\DefaultIcon", sIcon);
+    if (nResult == ERROR_SUCCESS)
+        nResult = COleClassRegistration::SetClassesKey(sTypeId + "\\shell\\print\\command", sServer + " /p \"%1\"");
+    if (nResult == ERROR_SUCCESS) {
+        nResult = COleClassRegistration::SetClassesKey(sTypeId + "\\shell\\printto\\command",
+                                                       sServer + " /pt \"%1\" \"%2\" \"%3\" \"%4\"");
+    }
+    return nResult;
 }
 
 }  // namespace
@@ -140,12 +161,16 @@ int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow)
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr || !AfxWinInit(hInstance, lpCmdLine, nCmdShow) || !pApp->InitApplication())
         return -1;
-    if (!pApp->InitInstance()) {
+    int nResult = 0;
+    if (pApp->InitInstance()) {
+        nResult = pApp->Run();
+    } else {
         if (pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->m_hWnd != nullptr)
             pApp->m_pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+        nResult = pApp->ExitInstance();
     }
-    return pApp->Run();
+    AfxOleTerm();
+    return nResult;
 }
 
 BOOL CWinApp::InitApplication()
@@ -384,33 +409,20 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
 
 // --- command line ---------------------------------------------------------
 
-// Words are separated by blanks; double quotes keep blanks in a word; a word
-// that starts with '-' or '/' is a switch.
+// A word that starts with '-' or '/' is a switch. A program started by COM
+// (embedded or for automation) is not the user's: it ends when its last
+// client lets go.
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 {
-    std::vector<CString> words;
-    const char* p = m_lpCmdLine ? m_lpCmdLine : "";
-    while (*p != '\0') {
-        while (*p == ' ' || *p == '\t')
-            ++p;
-        if (*p == '\0')
-            break;
-        CString sWord;
-        BOOL bQuoted = FALSE;
-        for (; *p != '\0' && (bQuoted || (*p != ' ' && *p != '\t')); ++p) {
-            if (*p == '"')
-                bQuoted = !bQuoted;
-            else
-                sWord += *p;
-        }
-        words.push_back(sWord);
-    }
+    const std::vector<CString> words = AfxSplitCommandLine(m_lpCmdLine);
     for (size_t i = 0; i < words.size(); ++i) {
         const CString& sWord = words[i];
         const BOOL bFlag = !sWord.IsEmpty() && (sWord[0] == '-' || sWord[0] == '/');
         rCmdInfo.ParseParam(bFlag ? static_cast<LPCTSTR>(sWord) + 1 : static_cast<LPCTSTR>(sWord), bFlag,
                             i + 1 == words.size());
     }
+    if (rCmdInfo.m_bRunEmbedded || rCmdInfo.m_bRunAutomated)
+        AfxOleSetUserCtrl(FALSE);
 }
 
 // "Nothing" opens no document and makes no empty one.
@@ -608,8 +620,49 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
         AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
 }
 
+// The program goes out of sight while COM clients still hold it: its main
+// window and the windows it owns hide, and the window goes to the bottom so
+// that another program becomes the active one.
 void CWinApp::HideApplication()
 {
-    if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
-        m_pMainWnd->ShowWindow(SW_HIDE);
+    if (m_pMainWnd == nullptr || m_pMainWnd->m_hWnd == nullptr)
+        return;
+    ::ShowOwnedPopups(m_pMainWnd->m_hWnd, FALSE);
+    m_pMainWnd->ShowWindow(SW_HIDE);
+    ::SetWindowPos(m_pMainWnd->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// --- shell ----------------------------------------------------------------
+
+// Opening from the shell reaches the program through its command line; the
+// program takes no DDE conversation, so there is nothing to start here.
+void CWinApp::EnableShellOpen()
+{
+}
+
+// Each registered template with a registry id: its document type with name
+// and open command, and its extension pointing at the type. The compatible
+// form adds the template's icon and the print and print-to commands.
+BOOL CWinApp::RegisterShellFileTypes(BOOL bCompat)
+{
+    const CString sServer = COleClassRegistration::GetServerCommand();
+    LONG nResult = ERROR_SUCCESS;
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != nullptr && nResult == ERROR_SUCCESS) {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CString sTypeId, sTypeName, sExt;
+        pTemplate->GetDocString(sTypeId, CDocTemplate::regFileTypeId);
+        pTemplate->GetDocString(sTypeName, CDocTemplate::regFileTypeName);
+        pTemplate->GetDocString(sExt, CDocTemplate::filterExt);
+        if (sTypeId.IsEmpty())
+            continue;
+        nResult = COleClassRegistration::SetClassesKey(sTypeId, sTypeName.IsEmpty() ? sTypeId : sTypeName);
+        if (nResult == ERROR_SUCCESS)
+            nResult = COleClassRegistration::SetClassesKey(sTypeId + "\\shell\\open\\command", sServer + " \"%1\"");
+        if (nResult == ERROR_SUCCESS && bCompat)
+            nResult = RegisterCompatibleShellEntries(sTypeId, pTemplate->m_nIDResource);
+        if (nResult == ERROR_SUCCESS && !sExt.IsEmpty() && sExt[0] == '.')
+            nResult = COleClassRegistration::SetClassesKey(sExt, sTypeId);
+    }
+    return nResult == ERROR_SUCCESS;
 }

@@ -78,6 +78,11 @@ public:
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
+// The shell: document types of the registered templates (extension, type,
+// open command; with bCompat also the icon and the print verbs)
+    void EnableShellOpen();
+    BOOL RegisterShellFileTypes(BOOL bCompat = FALSE);
+
 // Printing: the printer chosen last (or the system's default printer, or an
 // installed CVirtualPrinter).
     BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);

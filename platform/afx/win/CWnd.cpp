@@ -11,6 +11,7 @@
 #include "CFont.h"
 #include "CFrameWnd.h"
 #include "CMenu.h"
+#include "COleDropTarget.h"
 #include "CUserException.h"
 #include "CWinApp.h"
 #include "CWndCreationScope.h"
@@ -184,6 +185,8 @@ void CWnd::DetachAfterNcDestroy()
 {
     if (m_hWnd == nullptr)
         return;
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Revoke();
     AFX_WIN_STATE& state = AfxGetWinState();
     if (state.hWndLastHit == m_hWnd) {
         state.hWndLastHit = nullptr;

@@ -16,6 +16,7 @@ class CDC;
 class CDataExchange;
 class CFont;
 class CMenu;
+class COleDropTarget;
 class CScrollBar;
 class CFrameWnd;
 struct CCreateContext;
@@ -48,6 +49,7 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
+    COleDropTarget* m_pDropTarget = nullptr;  // revoked when the window goes
 
 // Handle map
     static CWnd* FromHandle(HWND hWnd);           // a temporary object if none is attached

@@ -62,6 +62,7 @@ TEST_F(Application, ParsesTheCommandLine)
         std::string sCommandLine = row.lpszCommandLine;
         App().m_lpCmdLine = &sCommandLine[0];
         CCommandLineInfo info;
+        AfxOleSetUserCtrl(TRUE);
 
         App().ParseCommandLine(info);
 
@@ -70,7 +71,9 @@ TEST_F(Application, ParsesTheCommandLine)
         EXPECT_EQ(info.m_bRunEmbedded, row.bEmbedded);
         EXPECT_EQ(info.m_bRunAutomated, row.bAutomated);
         EXPECT_EQ(info.m_strPrinterName, row.lpszPrinter);
+        EXPECT_EQ(AfxOleGetUserCtrl(), !row.bEmbedded && !row.bAutomated);  // COM's program, not the user's
     }
+    AfxOleSetUserCtrl(TRUE);
 }
 
 TEST_F(Application, TheShellCommandNothingOpensNoDocument)
