@@ -1,5 +1,7 @@
 #include "CComboBox.h"
 
+#include "AfxListItemText.h"
+
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 namespace {
@@ -23,16 +25,9 @@ DWORD_PTR CComboBox::GetItemData(int nIndex) const { return static_cast<DWORD_PT
 int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return static_cast<int>(::SendMessage(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData))); }
 int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const { return static_cast<int>(::SendMessage(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText))); }
 
-// An index without an item gives an empty text.
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    GetLBText(nIndex, rString.GetBuffer(nLength + 1));
-    rString.ReleaseBuffer();
+    rString = AfxListItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 int CComboBox::GetLBTextLen(int nIndex) const { return static_cast<int>(::SendMessage(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0)); }

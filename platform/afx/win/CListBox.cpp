@@ -1,5 +1,7 @@
 #include "CListBox.h"
 
+#include "AfxListItemText.h"
+
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 namespace {
@@ -29,16 +31,9 @@ DWORD_PTR CListBox::GetItemData(int nIndex) const { return static_cast<DWORD_PTR
 int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return static_cast<int>(::SendMessage(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData))); }
 int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const { return static_cast<int>(::SendMessage(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer))); }
 
-// An index without an item gives an empty text.
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int nLength = GetTextLen(nIndex);
-    if (nLength == LB_ERR) {
-        rString.Empty();
-        return;
-    }
-    GetText(nIndex, rString.GetBuffer(nLength + 1));
-    rString.ReleaseBuffer();
+    rString = AfxListItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 int CListBox::GetTextLen(int nIndex) const { return static_cast<int>(::SendMessage(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0)); }

@@ -13,6 +13,15 @@ LPARAM ItemParam(HTREEITEM hItem)
     return reinterpret_cast<LPARAM>(hItem);
 }
 
+// The item's fields named by nMask, to be filled in or read.
+TVITEM ItemFields(HTREEITEM hItem, UINT nMask)
+{
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = nMask;
+    return item;
+}
+
 }  // namespace
 
 BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -66,9 +75,7 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 {
     CString sText;
     for (int nSize = 256;; nSize *= 2) {
-        TVITEM item = {};
-        item.hItem = hItem;
-        item.mask = TVIF_TEXT;
+        TVITEM item = ItemFields(hItem, TVIF_TEXT);
         item.pszText = sText.GetBuffer(nSize);
         item.cchTextMax = nSize;
         BOOL bFound = GetItem(&item);
@@ -82,35 +89,27 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem)
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_TEXT;
+    TVITEM item = ItemFields(hItem, TVIF_TEXT);
     item.pszText = const_cast<LPTSTR>(lpszItem);
     return SetItem(&item);
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_PARAM;
+    TVITEM item = ItemFields(hItem, TVIF_PARAM);
     return GetItem(&item) ? static_cast<DWORD_PTR>(item.lParam) : 0;
 }
 
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_PARAM;
+    TVITEM item = ItemFields(hItem, TVIF_PARAM);
     item.lParam = static_cast<LPARAM>(dwData);
     return SetItem(&item);
 }
 
 BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    TVITEM item = ItemFields(hItem, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     if (!GetItem(&item))
         return FALSE;
     nImage = item.iImage;
@@ -120,9 +119,7 @@ BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) 
 
 BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage)
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    TVITEM item = ItemFields(hItem, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     item.iImage = nImage;
     item.iSelectedImage = nSelectedImage;
     return SetItem(&item);
@@ -135,9 +132,7 @@ UINT CTreeCtrl::GetItemState(HTREEITEM hItem, UINT nStateMask) const
 
 BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_STATE;
+    TVITEM item = ItemFields(hItem, TVIF_STATE);
     item.state = nState;
     item.stateMask = nStateMask;
     return SetItem(&item);
@@ -152,9 +147,7 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
 {
-    TVITEM item = {};
-    item.hItem = hItem;
-    item.mask = TVIF_CHILDREN;
+    TVITEM item = ItemFields(hItem, TVIF_CHILDREN);
     return GetItem(&item) && item.cChildren != 0;
 }
 
