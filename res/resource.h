@@ -467,3 +467,6 @@
 
 // Calculation engine: the result pass
 #define IDS_NOT_IMPLEMENTED 160
+
+// Dialogs and data exchange (window layer)
+#define AFX_IDP_PARSE_UINT 61719
