@@ -103,6 +103,23 @@ void CControlBar::AttachToFrame(CWnd* pParentWnd)
         m_pDockSite->AddControlBar(this);
 }
 
+// The template must make a child window. The frame's layout gives the bar
+// its place, so it starts empty at the origin.
+BOOL CControlBar::CreateFromTemplate(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle, UINT nID,
+                                     CSize& sizeWindow)
+{
+    SplitBarStyle(nStyle);
+    if (!CreateDlg(lpszTemplateName, pParentWnd))
+        return FALSE;
+    SetDlgCtrlID(static_cast<int>(nID));
+    CRect rect;
+    GetWindowRect(&rect);
+    sizeWindow = rect.Size();
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    AttachToFrame(pParentWnd);
+    return TRUE;
+}
+
 void CControlBar::OnDestroy()
 {
     if (m_pDockSite != nullptr)

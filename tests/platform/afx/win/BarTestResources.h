@@ -9,6 +9,7 @@
 #define IDD_BAR_DIALOG 414      // the dialog bar's template
 
 #define IDC_BAR_EDIT 1001
+#define IDC_BAR_COUNT 1002
 
 #define ID_BAR_VIEW_DIALOGBAR 32771  // the toggle of the third bar
 #define ID_BAR_HANDLED 41001         // the frame handles it

@@ -1,9 +1,11 @@
 #pragma once
 // Classes in this file: CBarTestFrame, an MDI frame with the bars of the
 // program's main window: a toolbar at the top, a status bar with the key
-// indicators at the foot.
+// indicators at the foot, and a dialog bar on the left between them.
 
 #include "afxwin.h"
+
+#include "CBarTestDialogBar.h"
 
 class CBarTestFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CBarTestFrame)
@@ -12,6 +14,7 @@ public:
 
     CToolBar m_wndToolBar;
     CStatusBar m_wndStatusBar;
+    CBarTestDialogBar m_wndDialogBar;
     int m_nHandledCount = 0;
     BOOL m_bChecked = TRUE;
 
