@@ -109,11 +109,14 @@ int CFileNewDlg::FindCatalogueItem(HTREEITEM hItem) const
 }
 
 // The caret item is the choice: the closed drop-down keeps it on the chosen
-// method. A category, or no item, gives the first method of the tree.
+// method. OK while the tree is still open (its close on focus loss is only
+// posted) closes it first, so a method the user browsed to without choosing
+// it is not taken. A category, or no item, gives the first method of the tree.
 void CFileNewDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
+    m_comboPicker.ShowDropDown(FALSE);
     m_reportInfo = m_pCatalogue->GetChosenMethod(FindCatalogueItem(m_treeDropDown.CTreeCtrl::GetSelectedItem()));
     if (m_reportInfo.m_bLab && m_reportInfo.m_bImprovement)
         AskBasicElement();

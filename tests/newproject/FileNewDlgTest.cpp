@@ -269,6 +269,19 @@ TEST_F(FileNewDlgTest, ChoosesWithTheKeysAndRestoresTheChoiceOnEscape)
     EXPECT_STREQ("Entry.xls", dlg.m_reportInfo.m_sTemplateFileName);
 }
 
+TEST_F(FileNewDlgTest, TakesTheChosenMethodNotTheOneBrowsedToWhenOkComesWhileOpen)
+{
+    m_mru.SetEntries({Entry("First"), Entry("Second")});
+    CTestFileNewDlg dlg(m_mru, m_store, 4);
+    Run(dlg, [&](HWND hDlg) {
+        OpenByClick();
+        PressKey(VK_DOWN);
+        ASSERT_EQ(TreeItem({kMruRoot, "Second"}), Caret());
+        PressButton(hDlg, IDOK);
+    });
+    EXPECT_STREQ("First", dlg.m_reportInfo.m_sTreeTitle);
+}
+
 TEST_F(FileNewDlgTest, ClosesTheDropDownWhenTheFocusMovesToAnotherControl)
 {
     CTestFileNewDlg dlg(m_mru, m_store, 4);
