@@ -72,6 +72,25 @@ TEST_F(TKFramesTest, MainWindowShowsOneToolbarTheStatusBarAndTheTreeBarOnTheLeft
     EXPECT_EQ(m_pFrame->GetControlBar(ID_VIEW_TOOLBAR), &m_pFrame->m_wndToolBar);
 }
 
+TEST_F(TKFramesTest, SwappedToolbarsTakeTheTopAfterUpdateSizes)
+{
+    CTKCoolToolBar& standard = m_pFrame->m_wndToolBar;
+    CTKCoolToolBar& word = m_pFrame->m_wndWordToolBar;
+    standard.ShowWindow(SW_HIDE);
+    standard.EnableWindow(FALSE);
+    word.ShowWindow(SW_SHOW);
+    word.EnableWindow(TRUE);
+    word.UpdateSizes(TRUE, FALSE);
+
+    CRect rectClient;
+    m_pFrame->GetClientRect(&rectClient);
+    CRect rectWord = RectInParent(word);
+    EXPECT_EQ(rectWord, CRect(0, 0, rectClient.right, rectWord.bottom));
+    EXPECT_GT(rectWord.Height(), 0);
+    EXPECT_EQ(RectInParent(m_pFrame->m_wndTreeBar).top, rectWord.bottom);
+    EXPECT_EQ(MDIClientRect().top, rectWord.bottom);
+}
+
 TEST_F(TKFramesTest, TreeBarIsInitialisedOnceAndToldEveryNewSize)
 {
     CTKTestTreeBar& treeBar = m_pFrame->m_wndTreeBar;
