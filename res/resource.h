@@ -483,3 +483,16 @@
 // Commands of a sizable bar's context menu; their strings are the items' texts.
 #define ID_TKSB_ALLOW_DOCKING 26431
 #define ID_TKSB_HIDE 26432
+
+// ---- New-project dialog (newproject/) ----
+#define IDD_FILE_NEW                             104
+#define IDD_BASIC_ELEMENT                        151
+#define IDB_METHOD_TREE                          133
+#define IDC_METHOD_TREE                          101
+#define IDC_ADD_TO_PROJECTS                      1000
+#define IDC_METHOD_COMBO                         1004
+#define IDC_HEAVYWEIGHT_WALL                     1115
+#define IDC_HEAVYWEIGHT_FLOOR                    1116
+#define IDC_LIGHTWEIGHT_WALL                     1117
+#define IDC_DIRECT                               1118
+#define IDC_BASIC_ELEMENT_GROUP                  1119

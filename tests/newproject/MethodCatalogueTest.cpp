@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "newproject/CatalogueItemPath.h"
 #include "newproject/MethodCatalogue.h"
 #include "newproject/ReportInfoFlags.h"
 
@@ -21,24 +22,6 @@ const char kOenF1[] = "Apparent sound reduction index according to \xD6NORM EN I
 const char kIsoRooms[] = "Apparent sound reduction index of rooms according to ISO 140-4";
 
 using Items = std::vector<CMethodCatalogue::CItem>;
-
-// The item reached from a root by the texts of a path, -1 when there is none.
-int FindItem(const CMethodCatalogue& catalogue, const std::vector<std::string>& path)
-{
-    const Items& items = catalogue.GetItems();
-    int nParent = -1;
-    for (const std::string& sText : path)
-    {
-        int nFound = -1;
-        for (size_t i = 0; i < items.size() && nFound < 0; i++)
-            if (items[i].m_nParent == nParent && sText == static_cast<LPCTSTR>(items[i].m_sText))
-                nFound = static_cast<int>(i);
-        if (nFound < 0)
-            return -1;
-        nParent = nFound;
-    }
-    return nParent;
-}
 
 bool IsBelow(const Items& items, int nItem, int nAncestor)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // Every flag of the report-type descriptor with its name, for tests that check
-// a descriptor flag by flag.
+// a descriptor flag by flag, and the check of a whole method's descriptor.
+
+#include <gtest/gtest.h>
 
 #include "model/ReportInfo.h"
 
@@ -34,3 +36,21 @@ inline const CReportInfoFlag kReportInfoFlags[] = {
 #undef REPORT_INFO_FLAG
 
 static_assert(sizeof(kReportInfoFlags) / sizeof(kReportInfoFlags[0]) == 47, "the descriptor has 47 flags");
+
+// The descriptor of a method, field by field: its flags, year, basic element
+// and the seven method texts.
+inline void ExpectSameMethod(const CReportInfo& expected, const CReportInfo& actual)
+{
+    SCOPED_TRACE(static_cast<LPCTSTR>(expected.m_sTreeTitle));
+    for (const CReportInfoFlag& flag : kReportInfoFlags)
+        EXPECT_EQ(expected.*flag.m_pFlag, actual.*flag.m_pFlag) << flag.m_szName;
+    EXPECT_EQ(expected.m_nYear, actual.m_nYear);
+    EXPECT_EQ(expected.m_nCoincidenceFreq, actual.m_nCoincidenceFreq);
+    EXPECT_STREQ(expected.m_sTitle, actual.m_sTitle);
+    EXPECT_STREQ(expected.m_sSubTitle, actual.m_sSubTitle);
+    EXPECT_STREQ(expected.m_sIndexStr, actual.m_sIndexStr);
+    EXPECT_STREQ(expected.m_sSubscript, actual.m_sSubscript);
+    EXPECT_STREQ(expected.m_sGraphTitle, actual.m_sGraphTitle);
+    EXPECT_STREQ(expected.m_sTreeTitle, actual.m_sTreeTitle);
+    EXPECT_STREQ(expected.m_sTemplateFileName, actual.m_sTemplateFileName);
+}

@@ -1,0 +1,57 @@
+// Tests of VersionReader: the test program's own version resource
+// (VersionFixture.rc) read as the program reads its own, and the shortened
+// version text.
+
+#include <gtest/gtest.h>
+
+#include "app/VersionReader.h"
+
+TEST(VersionReader, ReadsTheStringValuesOfTheProgramsOwnFile)
+{
+    const VersionReader reader(VersionReader::GetProgramPath());
+
+    EXPECT_STREQ("4.2.32 (released)", reader.GetVersionText(VersionReader::kFileVersion, 0));
+    EXPECT_STREQ("Copyright Kelvaron", reader.GetVersionText(VersionReader::kLegalCopyright, 0));
+    EXPECT_STREQ("2.3.1.45", reader.GetValue("ProductVersion"));
+    EXPECT_STREQ("", reader.GetValue("SpecialBuild"));
+}
+
+TEST(VersionReader, ShortensOnlyTheFileAndProductVersion)
+{
+    const VersionReader reader(VersionReader::GetProgramPath());
+
+    EXPECT_STREQ("4.2 (released)", reader.GetVersionText(VersionReader::kFileVersion, VersionReader::kShorten));
+    EXPECT_STREQ("2.3.1 ", reader.GetVersionText(VersionReader::kProductVersion, VersionReader::kShorten));
+    EXPECT_STREQ("Copyright Kelvaron",
+                 reader.GetVersionText(VersionReader::kLegalCopyright, VersionReader::kShorten));
+}
+
+TEST(VersionReader, GivesEmptyTextsForAFileWithoutVersionResource)
+{
+    const VersionReader reader("C:\\no such folder\\no such file.exe");
+
+    EXPECT_STREQ("", reader.GetVersionText(VersionReader::kFileVersion, 0));
+    EXPECT_STREQ("", reader.GetValue("FileVersion"));
+    EXPECT_STREQ("", reader.GetVersionText(-1, 0));
+    EXPECT_STREQ("", reader.GetVersionText(12, 0));
+}
+
+TEST(VersionReader, ShortenedVersionDropsTheLastNumberAndKeepsTheRemark)
+{
+    const struct {
+        const char* szVersion;
+        const char* szShort;
+    } kCases[] = {
+        {"4.2.32 (released)", "4.2 (released)"},
+        {"2.3.1.45 (beta)", "2.3.1 (beta)"},
+        {"2.3.1.45", "2.3.1 "},
+        {"3.0.0.0", "3.0.0 "},
+        {"7", " "},
+        {"", " "},
+        {"(draft)", " (draft)"},
+    };
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(row.szVersion);
+        EXPECT_STREQ(row.szShort, VersionReader::ShortenVersion(row.szVersion));
+    }
+}
