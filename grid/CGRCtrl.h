@@ -16,7 +16,20 @@ public:
     ~CGRCtrl() override;
 
     BOOL CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int AttachGrid(CWnd* pParentDialog, UINT nID);
     CGRGrid* GetCellArea();
+    int SetRightToLeftLayout(int nOn);
+    int SetDoubleBufferMode(int nMode);
+    int BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags) override;
+
+// Popup menu: program grids fill it; StartMenu shows it
+    CMenu* GetPopupMenu();
+
+// Find and replace: the common find dialog's message, once a program grid
+// has given the control its dialog
+    void SetFindDialog(CWnd* pDialog);
+    CWnd* GetFindDialog() const;
+    static const UINT s_nFindReplaceMessage;
 
 // Fonts: the control owns them; an equal font is registered once
     int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
@@ -27,6 +40,7 @@ public:
     int GetFontUseCount(int nIndex);
 
     static constexpr UINT kCellAreaID = 1;
+    static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
 // Names both halves use
@@ -56,6 +70,8 @@ protected:
     void RepaintAfterMove() override;
     BOOL IsControlVisible() const override;
     void OnSheetCreated(CGRGridInfo* pInfo) override;
+    void OnCurrentSheetChanged() override;
+    int ShowPopupMenu(const CPoint& ptScreen) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     using CWnd::OnKeyDown;
@@ -70,13 +86,19 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreatePens();
     int FindFont(const LOGFONT& logFont);
+    BOOL CreateChildWindows();
+    void TakeDialogFont(CWnd* pDialog);
+    static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
 
     CGRGrid m_cellArea;
+    CMenu m_popupMenu;
+    CWnd* m_pFindDialog = nullptr;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;

@@ -782,6 +782,69 @@ int CGRCtrlCore::FitToWindow(int nStartCol, int nEndCol)
     return kGridDone;
 }
 
+int CGRCtrlCore::BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    return FitColumnsToCells(nullptr, nStartCol, nEndCol, nRowsToCheck, nFlags);
+}
+
+// Each column of the range gets the widest room its cells' types ask for,
+// plus 2, capped at the room the area has; flag 1 counts the heading rows
+// in. The widths pass through SetColWidth, so the cell types and
+// OnColSized still have their say; side heading columns then give the
+// side heading its new total width.
+int CGRCtrlCore::FitColumnsToCells(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    const CGRGridInfo& info = *m_pGridInfo;
+    if (nStartCol < -info.m_nNumberSideHdgCols)
+        return kGridOutOfRange;
+    if (nEndCol >= info.m_nNumberCols)
+        return kGridRefused;
+    if (nStartCol > nEndCol)
+        return kGridFailed;
+    std::vector<int> best = BestCellWidths(pDC, nStartCol, nEndCol, nRowsToCheck, nFlags);
+    int nLimit = info.m_nAreaWidth > 0 ? info.m_nAreaWidth - info.m_nVScrollWidth : kBestFitLimitWithoutArea;
+    for (int nCol = nStartCol; nCol <= nEndCol; ++nCol) {
+        int nBest = best[static_cast<size_t>(nCol - nStartCol)];
+        SetColWidth(nCol, nBest > nLimit ? nLimit : nBest + 2);
+    }
+    if (nStartCol < 0) {
+        int nSideWidth = 0;
+        for (int nCol = -1; nCol >= -info.m_nNumberSideHdgCols; --nCol)
+            nSideWidth += info.GetSideHdgColWidth(nCol);
+        SetSideHeadingWidth(nSideWidth);
+    }
+    AdjustComponentSizes();
+    return kGridDone;
+}
+
+// The widest best size of the cells of each column, joined cells left out,
+// over at most nRowsToCheck rows.
+std::vector<int> CGRCtrlCore::BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    const int kNarrowest = 3;
+    const CGRGridInfo& info = *m_pGridInfo;
+    std::vector<int> best(static_cast<size_t>(nEndCol - nStartCol + 1), kNarrowest);
+    int nFirstRow = (nFlags & kBestFitHeadings) ? -info.m_nNumberTopHdgRows : 0;
+    int nChecked = 0;
+    for (int nRow = nFirstRow; nRow < info.m_nNumberRows && nChecked < nRowsToCheck; ++nRow, ++nChecked) {
+        int nHeight = 0;
+        QueryRowHeight(nRow, &nHeight);
+        for (int nCol = nStartCol; nCol <= nEndCol; ++nCol) {
+            CGRCell cell;
+            CGRCellType* pType = CellTypeOf(nCol, nRow, cell);
+            if (cell.IsPropertySet(kPropJoin))
+                continue;
+            int nWidth = 0;
+            QueryColWidth(nCol, &nWidth);
+            CSize size(nWidth, nHeight);
+            pType->GetBestSize(pDC, &size, &cell);
+            int& nBest = best[static_cast<size_t>(nCol - nStartCol)];
+            nBest = std::max(nBest, static_cast<int>(size.cx));
+        }
+    }
+    return best;
+}
+
 void CGRCtrlCore::UpdateLockedSizes()
 {
     CGRGridInfo& info = *m_pGridInfo;
@@ -1564,6 +1627,53 @@ int CGRCtrlCore::SetUserSizingMode(int nMode)
 }
 
 // ---------------------------------------------------------------------------
+// Find and replace
+
+// Searches the sheet's cells from the current one on and moves to the next
+// match (0), or finds none (1). Replacing puts the replacement in place of
+// the current cell's whole text when the cell matches; replacing all goes
+// on from match to match until none is left or the search comes back to
+// the first cell it replaced.
+int CGRCtrlCore::FindInCells(LPCTSTR lpszFind, LPCTSTR lpszReplace, long lFlags, FindAction nAction)
+{
+    if (nAction == kFindReplaceCurrent && CGRMem::TextMatches(GetCellText(GetCurrentCol(), GetCurrentRow()),
+                                                              lpszFind, lFlags))
+        ReplaceCellText(GetCurrentCol(), GetCurrentRow(), lpszReplace);
+    if (!GotoNextMatch(lpszFind, lFlags))
+        return kGridOutOfRange;
+    if (nAction != kFindReplaceAll)
+        return kGridDone;
+    int nFirstCol = GetCurrentCol(), nFirstRow = GetCurrentRow();
+    do
+        ReplaceCellText(GetCurrentCol(), GetCurrentRow(), lpszReplace);
+    while (GotoNextMatch(lpszFind, lFlags) && (GetCurrentCol() != nFirstCol || GetCurrentRow() != nFirstRow));
+    return kGridDone;
+}
+
+// The data source searches in its own columns; the match's column is
+// mapped back to the grid's.
+bool CGRCtrlCore::GotoNextMatch(LPCTSTR lpszFind, long lFlags)
+{
+    const CGRGridInfo& info = *m_pGridInfo;
+    int nSourceCol = GetColTranslation(info.m_nCurrentCol);
+    int nRow = info.m_nCurrentRow;
+    if (info.m_pDefDataSource->FindNext(lpszFind, &nSourceCol, &nRow, lFlags) != 0)
+        return false;
+    int nCol = nSourceCol;
+    for (int nIndex = 0; nIndex < info.m_nNumberCols; ++nIndex)
+        if (info.m_columns[static_cast<size_t>(nIndex)].nDataSourceCol == nSourceCol)
+            nCol = nIndex;
+    GotoCell(nCol, nRow);
+    return true;
+}
+
+void CGRCtrlCore::ReplaceCellText(int nCol, int nRow, LPCTSTR lpszText)
+{
+    SetCellText(nCol, nRow, lpszText);
+    RedrawCell(nCol, nRow);
+}
+
+// ---------------------------------------------------------------------------
 // Popup menu
 
 // The program grid may refuse the menu (2); otherwise the menu context is
@@ -1601,6 +1711,8 @@ int CGRCtrlCore::ShowPopupMenu(const CPoint&) { return kGridOutOfRange; }
 CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
 CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
 void CGRCtrlCore::AddToRedrawList(int, int) {}
+double CGRCtrlCore::GetPrintScale() const { return 1.0; }
+int CGRCtrlCore::GetPrintLastCol() const { return GetColCount() - 1; }
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
 void CGRCtrlCore::HideEditControl() {}
 
