@@ -1,9 +1,6 @@
 #include "CGRCtrl.h"
 
-#include "CGRMem.h"
 #include "CGRSysColors.h"
-
-#include <commdlg.h>
 
 #include <cstddef>
 #include <cstring>
@@ -15,9 +12,6 @@ const UINT kGridDlgCode = DLGC_WANTARROWS | DLGC_WANTTAB;
 const int kHeadingWeightAdded = 200;
 }
 
-// The common find dialog talks to its owner through this message.
-const UINT CGRCtrl::s_nFindReplaceMessage = ::RegisterWindowMessageA(FINDMSGSTRINGA);
-
 BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_WM_SIZE()
     ON_WM_CREATE()
@@ -27,7 +21,6 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_WM_GETDLGCODE()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
-    ON_REGISTERED_MESSAGE(CGRCtrl::s_nFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
 CGRCtrl::CGRCtrl() : m_cellArea(this)
@@ -334,46 +327,6 @@ void CGRCtrl::OnCurrentSheetChanged()
         return;
     m_cellArea.SetFocus();
     RedrawAll();
-}
-
-void CGRCtrl::SetFindDialog(CWnd* pDialog)
-{
-    m_pFindDialog = pDialog;
-}
-
-CWnd* CGRCtrl::GetFindDialog() const
-{
-    return m_pFindDialog;
-}
-
-// The find dialog's buttons: find the next cell, replace in the current
-// one, or replace in all. A dialog that closes leaves the grid; a search
-// without a match says so on the dialog.
-LRESULT CGRCtrl::OnFindReplace(WPARAM, LPARAM lParam)
-{
-    const auto* pRequest = reinterpret_cast<const FINDREPLACEA*>(lParam);
-    if (!m_pFindDialog || !m_pFindDialog->GetSafeHwnd() || !pRequest)
-        return 1;
-    if (pRequest->Flags & FR_DIALOGTERM) {
-        m_pFindDialog = nullptr;
-        RedrawAll();
-        return 1;
-    }
-    long lFlags = 0;
-    if (!(pRequest->Flags & FR_MATCHCASE))
-        lFlags |= CGRMem::kFindIgnoreCase;
-    if (!(pRequest->Flags & FR_WHOLEWORD))
-        lFlags |= CGRMem::kFindPartial;
-    if (!(pRequest->Flags & FR_DOWN))
-        lFlags |= CGRMem::kFindBackwards;
-    FindAction nAction = (pRequest->Flags & FR_REPLACEALL) ? kFindReplaceAll
-                         : (pRequest->Flags & FR_REPLACE)  ? kFindReplaceCurrent
-                                                           : kFindOnly;
-    if (FindInCells(pRequest->lpstrFindWhat, pRequest->lpstrReplaceWith, lFlags, nAction) != kGridDone) {
-        m_pFindDialog->MessageBox("Item not found", "Not Found");
-        m_pFindDialog->SetFocus();
-    }
-    return 0;
 }
 
 // Items of the grid's popup menu (ids from 1000) go to OnMenuCommand with

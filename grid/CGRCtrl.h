@@ -25,12 +25,6 @@ public:
 // Popup menu: program grids fill it; StartMenu shows it
     CMenu* GetPopupMenu();
 
-// Find and replace: the common find dialog's message, once a program grid
-// has given the control its dialog
-    void SetFindDialog(CWnd* pDialog);
-    CWnd* GetFindDialog() const;
-    static const UINT s_nFindReplaceMessage;
-
 // Fonts: the control owns them; an equal font is registered once
     int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
     int AddFontEx(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
@@ -86,7 +80,6 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -98,7 +91,6 @@ private:
 
     CGRGrid m_cellArea;
     CMenu m_popupMenu;
-    CWnd* m_pFindDialog = nullptr;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;

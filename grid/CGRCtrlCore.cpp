@@ -1627,53 +1627,6 @@ int CGRCtrlCore::SetUserSizingMode(int nMode)
 }
 
 // ---------------------------------------------------------------------------
-// Find and replace
-
-// Searches the sheet's cells from the current one on and moves to the next
-// match (0), or finds none (1). Replacing puts the replacement in place of
-// the current cell's whole text when the cell matches; replacing all goes
-// on from match to match until none is left or the search comes back to
-// the first cell it replaced.
-int CGRCtrlCore::FindInCells(LPCTSTR lpszFind, LPCTSTR lpszReplace, long lFlags, FindAction nAction)
-{
-    if (nAction == kFindReplaceCurrent && CGRMem::TextMatches(GetCellText(GetCurrentCol(), GetCurrentRow()),
-                                                              lpszFind, lFlags))
-        ReplaceCellText(GetCurrentCol(), GetCurrentRow(), lpszReplace);
-    if (!GotoNextMatch(lpszFind, lFlags))
-        return kGridOutOfRange;
-    if (nAction != kFindReplaceAll)
-        return kGridDone;
-    int nFirstCol = GetCurrentCol(), nFirstRow = GetCurrentRow();
-    do
-        ReplaceCellText(GetCurrentCol(), GetCurrentRow(), lpszReplace);
-    while (GotoNextMatch(lpszFind, lFlags) && (GetCurrentCol() != nFirstCol || GetCurrentRow() != nFirstRow));
-    return kGridDone;
-}
-
-// The data source searches in its own columns; the match's column is
-// mapped back to the grid's.
-bool CGRCtrlCore::GotoNextMatch(LPCTSTR lpszFind, long lFlags)
-{
-    const CGRGridInfo& info = *m_pGridInfo;
-    int nSourceCol = GetColTranslation(info.m_nCurrentCol);
-    int nRow = info.m_nCurrentRow;
-    if (info.m_pDefDataSource->FindNext(lpszFind, &nSourceCol, &nRow, lFlags) != 0)
-        return false;
-    int nCol = nSourceCol;
-    for (int nIndex = 0; nIndex < info.m_nNumberCols; ++nIndex)
-        if (info.m_columns[static_cast<size_t>(nIndex)].nDataSourceCol == nSourceCol)
-            nCol = nIndex;
-    GotoCell(nCol, nRow);
-    return true;
-}
-
-void CGRCtrlCore::ReplaceCellText(int nCol, int nRow, LPCTSTR lpszText)
-{
-    SetCellText(nCol, nRow, lpszText);
-    RedrawCell(nCol, nRow);
-}
-
-// ---------------------------------------------------------------------------
 // Popup menu
 
 // The program grid may refuse the menu (2); otherwise the menu context is

@@ -182,10 +182,6 @@ public:
     int SetEndEditOnFocusLoss(int nOn);
     int SetUserSizingMode(int nMode);
 
-// Find and replace
-    enum FindAction { kFindOnly, kFindReplaceCurrent, kFindReplaceAll };
-    int FindInCells(LPCTSTR lpszFind, LPCTSTR lpszReplace, long lFlags, FindAction nAction);
-
 // Popup menu
     int StartMenu(int nCol, int nRow, CPoint ptScreen, int nSection);
     BOOL DispatchMenuCommand(UINT nID);
@@ -327,8 +323,6 @@ private:
     int SetHeadingTotal(bool bRows, int nTotal);
     void SetCellTypesSize(bool bRows, int nIndex, int* pnSize);
     int EdgeOf(bool bRows, int nIndex, bool bFar) const;
-    bool GotoNextMatch(LPCTSTR lpszFind, long lFlags);
-    void ReplaceCellText(int nCol, int nRow, LPCTSTR lpszText);
     std::vector<int> BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
     void StoreEditedText(LPCTSTR lpszText);
     void NextEditCell(int& nCol, int& nRow);

@@ -210,15 +210,18 @@ int CGRMem::FindFirst(LPCTSTR lpszText, int* pnCol, int* pnRow, long lFlags)
 // rows, wrapping at the ends; gives up after every row was passed twice over.
 int CGRMem::FindNext(LPCTSTR lpszText, int* pnCol, int* pnRow, long lFlags)
 {
-    if (!lpszText || !*lpszText || m_rows.empty())
+    std::string sFind = lpszText ? lpszText : "";
+    if (sFind.empty() || m_rows.empty())
         return 1;
+    if (lFlags & kFindIgnoreCase)
+        sFind = UpperCase(sFind);
     int nRows = GetLastRow() + 1;
     int nCol = *pnCol;
     int nRow = *pnRow;
     int nRowSteps = 0;
     while (nRowSteps < nRows + 2) {
         StepFindPosition(nCol, nRow, lFlags, nRowSteps);
-        if (CellMatches(nCol, nRow, lpszText, lFlags)) {
+        if (CellMatches(nCol, nRow, sFind, lFlags)) {
             *pnCol = m_nFindCol = nCol;
             *pnRow = m_nFindRow = nRow;
             return 0;
@@ -250,21 +253,10 @@ int CGRMem::LastStoredCol() const
     return nLast;
 }
 
-bool CGRMem::CellMatches(int nCol, int nRow, LPCTSTR lpszFind, long lFlags)
+bool CGRMem::CellMatches(int nCol, int nRow, const std::string& sFind, long lFlags)
 {
     CGRCell* pStored = FindCell(nCol, nRow);
-    return TextMatches(pStored ? pStored->GetText() : nullptr, lpszFind, lFlags);
-}
-
-// The same rule for a text the caller holds: ignoring case compares both
-// in capitals; an empty search text matches nothing.
-bool CGRMem::TextMatches(LPCTSTR lpszText, LPCTSTR lpszFind, long lFlags)
-{
-    std::string sFind = lpszFind ? lpszFind : "";
-    if (sFind.empty())
-        return false;
-    if (lFlags & kFindIgnoreCase)
-        sFind = UpperCase(sFind);
+    LPCTSTR lpszText = pStored ? pStored->GetText() : nullptr;
     std::string sText = lpszText ? lpszText : "";
     if (lFlags & kFindIgnoreCase)
         sText = UpperCase(sText);

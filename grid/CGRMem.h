@@ -35,7 +35,6 @@ public:
     static constexpr long kFindIgnoreCase = 2;
     static constexpr long kFindBackwards = 4;
     static constexpr long kFindAcrossColumns = 8;
-    static bool TextMatches(LPCTSTR lpszText, LPCTSTR lpszFind, long lFlags);
 
 private:
     struct CellDeleter {
@@ -54,7 +53,7 @@ private:
     int LastStoredCol() const;
     int ShiftColumns(int nCol, int nDelta);
     void AdjustCtrlColumns(int nFromCol, int nDelta);
-    bool CellMatches(int nCol, int nRow, LPCTSTR lpszFind, long lFlags);
+    bool CellMatches(int nCol, int nRow, const std::string& sFind, long lFlags);
     void StepFindPosition(int& nCol, int& nRow, long lFlags, int& nRowSteps) const;
     int CompareRows(CGRCell* const* ppKeysA, CGRCell* const* ppKeysB, int nCount, int nFlags);
 

@@ -4,12 +4,11 @@
 // a text running on into empty cells;
 // fonts registered once; the cell-type option message; the popup menu and
 // its commands; a grid attached to a dialog's item; right-to-left layout;
-// sheet switching; the find dialog's message.
+// sheet switching.
 #include "grid/CGRCtrl.h"
 
 #include "GridWindowFixture.h"
 
-#include <commdlg.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -322,40 +321,4 @@ TEST(CGRCtrlAttach, AttachedGridTakesTheDialogsFontAndItsItemsLayout)
         }
         dialog.DestroyWindow();
     }
-}
-
-TEST_F(CGRCtrlWindow, FindDialogsMessageFindsReplacesAndSaysWhenNothingIsFound)
-{
-    std::vector<std::string> boxes;
-    AfxSetMessageBoxHook([&](LPCTSTR lpszText, LPCTSTR lpszCaption, UINT) {
-        boxes.push_back(std::string(lpszCaption) + ": " + lpszText);
-        return IDOK;
-    });
-    char szFind[32] = "TEXT";
-    char szReplace[32] = "done";
-    FINDREPLACEA request = {};
-    request.lStructSize = sizeof(request);
-    request.lpstrFindWhat = szFind;
-    request.lpstrReplaceWith = szReplace;
-    request.Flags = FR_DOWN | FR_FINDNEXT;
-    auto send = [&]() {
-        return ::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::s_nFindReplaceMessage, 0,
-                             reinterpret_cast<LPARAM>(&request));
-    };
-    EXPECT_EQ(send(), 1);  // no find dialog yet
-    m_grid.SetFindDialog(&m_parent);
-    m_grid.GotoCell(3, 0);
-    EXPECT_EQ(send(), 0);
-    EXPECT_EQ(Cell(), "3,1");
-    request.Flags = FR_DOWN | FR_MATCHCASE;
-    EXPECT_EQ(send(), 0);
-    EXPECT_EQ(boxes, (std::vector<std::string>{"Not Found: Item not found"}));
-    EXPECT_EQ(Cell(), "3,1");
-    request.Flags = FR_DOWN | FR_REPLACE;
-    EXPECT_EQ(send(), 0);
-    EXPECT_STREQ(m_grid.GetCellText(3, 1), "done");
-    request.Flags = FR_DIALOGTERM;
-    EXPECT_EQ(send(), 1);
-    EXPECT_EQ(m_grid.GetFindDialog(), nullptr);
-    AfxSetMessageBoxHook(nullptr);
 }
