@@ -2,10 +2,11 @@
 // moves the current cell; clicks, the wheel and dragging beyond the edges,
 // also past locked columns; the cells a move or a scroll draws, counted;
 // the picture after scrolling by moving the screen equals one drawn anew,
-// with and without double buffering; cell tips and context help.
+// with and without double buffering, and a window over the area makes a
+// scroll draw everything; cell tips and context help.
 //
-// Not tested here: the full repaint when another window covers the area
-// (the window system's stacking under Xvfb without a window manager).
+// Not tested here: the full repaint when the active window covers part of
+// the area or the area lies partly off the screen.
 #include "grid/CGRGrid.h"
 
 #include "GridWindowFixture.h"
@@ -195,6 +196,25 @@ TEST_F(CGRGridWindow, ScrollingDrawsOnlyTheUncoveredStripsAndBothCurrentCells)
         EXPECT_GT(Area()->GetCellsDrawn(), 0);
         EXPECT_LE(Area()->GetCellsDrawn(), row.nMaxDrawn);
     }
+}
+
+TEST_F(CGRGridWindow, WindowOverTheAreaMakesAScrollDrawEverything)
+{
+    const CGRGridInfo& info = *m_grid.GetGridInfo();
+    int nVisibleCells = ((info.m_nAreaWidth + 74) / 75) * ((info.m_nAreaHeight + 19) / 20);
+    CWnd cover;
+    ASSERT_TRUE(cover.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(60, 40, 160, 100),
+                               &m_grid, 50));
+    ::SetWindowPos(cover.GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Area()->UpdateWindow();
+    Area()->ResetCellsDrawn();
+    m_grid.SetTopRow(1);
+    EXPECT_GE(Area()->GetCellsDrawn(), nVisibleCells - ((info.m_nAreaWidth + 74) / 75));
+    cover.DestroyWindow();
+    Area()->UpdateWindow();
+    Area()->ResetCellsDrawn();
+    m_grid.SetTopRow(2);
+    EXPECT_LE(Area()->GetCellsDrawn(), 2 * ((info.m_nAreaWidth + 74) / 75) + 3);
 }
 
 TEST_F(CGRGridWindow, ScrolledPictureEqualsOneDrawnAnew)
