@@ -16,7 +16,14 @@ public:
     ~CGRCtrl() override;
 
     BOOL CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int AttachGrid(CWnd* pParentDialog, UINT nID);
     CGRGrid* GetCellArea();
+    int SetRightToLeftLayout(int nOn);
+    int SetDoubleBufferMode(int nMode);
+    int BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags) override;
+
+// Popup menu: program grids fill it; StartMenu shows it
+    CMenu* GetPopupMenu();
 
 // Fonts: the control owns them; an equal font is registered once
     int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
@@ -27,6 +34,7 @@ public:
     int GetFontUseCount(int nIndex);
 
     static constexpr UINT kCellAreaID = 1;
+    static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
 // Names both halves use
@@ -56,6 +64,8 @@ protected:
     void RepaintAfterMove() override;
     BOOL IsControlVisible() const override;
     void OnSheetCreated(CGRGridInfo* pInfo) override;
+    void OnCurrentSheetChanged() override;
+    int ShowPopupMenu(const CPoint& ptScreen) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     using CWnd::OnKeyDown;
@@ -75,8 +85,12 @@ protected:
 private:
     void CreatePens();
     int FindFont(const LOGFONT& logFont);
+    BOOL CreateChildWindows();
+    void TakeDialogFont(CWnd* pDialog);
+    static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
 
     CGRGrid m_cellArea;
+    CMenu m_popupMenu;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;
