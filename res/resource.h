@@ -548,4 +548,12 @@
 #define IDS_TREE_RESIDUAL_INTENSITY 546
 #define IDS_TREE_CORNER 583
 #define IDS_TREE_MY_WORKSPACE 9300
+
+// The multiplot set-up (a stand-in until the multiplot's own dialog)
+#define IDD_MULTIPLOT_SETUP 9310
+#define IDC_MULTIPLOT_GRAPH_TITLE 9311
+#define IDC_MULTIPLOT_AXIS_TITLE 9312
+#define IDC_MULTIPLOT_RANGE 9313
+#define IDC_MULTIPLOT_MAX 9314
+#define IDC_MULTIPLOT_AUTOSCALE 9315
 // ---- end of the main frame, tree bar and project windows ----
