@@ -557,3 +557,6 @@
 #define IDC_MULTIPLOT_MAX 9314
 #define IDC_MULTIPLOT_AUTOSCALE 9315
 // ---- end of the main frame, tree bar and project windows ----
+
+// Dialogs and data exchange (window layer)
+#define AFX_IDP_PARSE_UINT 61719
