@@ -8,6 +8,12 @@
 
 #include "TreeDlg.h"
 
+#include "CTKBitmapMenuOrganizer.h"
+#include "CTKCoolToolBar.h"
+#include "CTKMenuBarFrame.h"
+#include "CTKSizeDockBar.h"
+#include "CTKStatusBar.h"
+#include "CTKTabClientWnd.h"
 #include "afxwin.h"
 
 typedef CTKMenuBarFrame<CMDIFrameWnd, CTKSizeDockBar> CMainFrameBase;
