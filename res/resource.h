@@ -568,3 +568,8 @@
 
 // Dialogs and data exchange (window layer)
 #define AFX_IDP_PARSE_UINT 61719
+
+// --- Toolkit stand-ins (toolkit/) --------------------------------------------
+// Commands of a sizable bar's context menu; their strings are the items' texts.
+#define ID_TKSB_ALLOW_DOCKING 26431
+#define ID_TKSB_HIDE 26432
