@@ -4,6 +4,8 @@
 #include "ProjectDocument.h"
 #include "VestolarApp.h"
 
+#include "CTKWorkspaceState.h"
+
 #include "model/ProjectDoc.h"
 #include "res/resource.h"
 
@@ -53,7 +55,7 @@ bool IsTreeCommand(UINT nID)
 
 } // namespace
 
-IMPLEMENT_DYNAMIC(CMainFrame, CMainFrameBase)
+IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMainFrameBase)
     ON_WM_CREATE()
@@ -300,8 +302,8 @@ void CMainFrame::CloseWithoutClientLocks()
 {
     const LONG nLocks = AfxOleGetLockCount();
     for (LONG n = 0; n < nLocks; ++n)
-        AfxOleUnlockGetVestolarApp();
+        AfxOleUnlockApp();
     CMainFrameBase::OnClose();
     for (LONG n = 0; n < nLocks; ++n)
-        AfxOleLockGetVestolarApp();
+        AfxOleLockApp();
 }

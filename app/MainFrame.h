@@ -16,6 +16,8 @@
 #include "CTKTabClientWnd.h"
 #include "afxwin.h"
 
+class CReportInfo;
+
 typedef CTKMenuBarFrame<CMDIFrameWnd, CTKSizeDockBar> CMainFrameBase;
 
 class CMainFrame : public CMainFrameBase {
