@@ -549,3 +549,11 @@
 #define IDS_TREE_CORNER 583
 #define IDS_TREE_MY_WORKSPACE 9300
 // ---- end of the main frame, tree bar and project windows ----
+
+// ---- Application shell: start-up, settings, workspace (app/) ----
+#define IDS_OLE_INIT_FAILED 100
+#define IDR_VESTOLARTYPE 129
+#define IDS_COMPANY_LABEL 170
+#define IDS_BGN_TOO_HIGH 215
+#define IDS_WORKSPACE_NOT_SAVED 9600
+// ---- end of the application shell ----
