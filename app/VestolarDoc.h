@@ -1,0 +1,51 @@
+#pragma once
+// Classes in this file: CVestolarDoc, one project of the workspace as the
+// framework's document: it owns the project (CProjectDoc, which reads and
+// writes the project file and keeps the class record "CVestolarDoc"), shows
+// it in the tree bar and in the project's windows, and hands Save and Save
+// As to the application, which saves the whole workspace.
+
+#include "model/ProjectDoc.h"
+#include "model/ProjectViewSink.h"
+
+#include "afxwin.h"
+
+class CWorkspaceTree;
+
+class CVestolarDoc : public COleDocument, public CProjectViewSink {
+    DECLARE_DYNCREATE(CVestolarDoc)
+public:
+    CVestolarDoc();
+    ~CVestolarDoc() override;
+
+// Attributes
+    CProjectDoc& GetProject() { return m_Project; }
+    void SetTreeBar(CWorkspaceTree* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
+    CWorkspaceTree* GetTreeBar() const { return m_pTreeDlg; }
+
+// Operations
+    int InitProjectTitles();
+    // The document of a project, or null for a project of no open document.
+    static CVestolarDoc* FromProject(const CProjectDoc& project);
+
+// Overrides
+    BOOL OnNewDocument() override;
+
+// The project's views as the project sees them
+    using CDocument::UpdateAllViews;
+    void UpdateAllViews(int nHint) override;
+    void ShowView(int nViewKind, BOOL bTable, BOOL bVisible) override;
+    void ShowMessage(UINT nIdPrompt) override;
+
+protected:
+    afx_msg void OnFileSave();
+    afx_msg void OnFileSaveAs();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SeedMultiplotDisplay();
+
+    CProjectDoc m_Project;
+    CWorkspaceTree* m_pTreeDlg = nullptr;
+};
