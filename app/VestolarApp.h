@@ -7,6 +7,7 @@
 // workspace commands of the File menu.
 
 #include "AppSettings.h"
+#include "ProjectWindows.h"
 #include "Workspace.h"
 
 #include "model/ProjectHost.h"
@@ -35,6 +36,8 @@ public:
 
 // The main template: a project with its hidden frame
     CMultiDocTemplate* m_pMainTemplate = nullptr;
+// The templates of the project windows, and their opening by view kind
+    CProjectWindows m_ProjectWindows;
 // The tree bar, while the main frame has one
     CWorkspaceTree* m_pWorkspaceTree = nullptr;
 

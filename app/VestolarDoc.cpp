@@ -10,16 +10,20 @@ IMPLEMENT_DYNCREATE(CVestolarDoc, COleDocument)
 BEGIN_MESSAGE_MAP(CVestolarDoc, COleDocument)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+    ON_COMMAND(ID_EXTRAS_SWAP_TABLE, OnSwapTable)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_SWAP_TABLE, OnUpdateSwapTable)
 END_MESSAGE_MAP()
 
 CVestolarDoc::CVestolarDoc()
 {
     m_Project.SetViewSink(this);
+    m_Project.SetTreeSink(&m_TreeItems);
 }
 
 CVestolarDoc::~CVestolarDoc()
 {
     m_Project.SetViewSink(nullptr);
+    m_Project.SetTreeSink(nullptr);
 }
 
 // A new project shows the untitled text until the workspace names it.
@@ -83,13 +87,6 @@ void CVestolarDoc::SeedMultiplotDisplay()
 void CVestolarDoc::UpdateAllViews(int nHint)
 {
     CDocument::UpdateAllViews(nullptr, nHint);
-}
-
-// The project's windows open through the application's window templates,
-// which come with the frames of the project windows; until then a project
-// has only its hidden frame and nothing opens.
-void CVestolarDoc::ShowView(int nViewKind, BOOL bTable, BOOL bVisible)
-{
 }
 
 void CVestolarDoc::ShowMessage(UINT nIdPrompt)

@@ -5,6 +5,9 @@
 // it in the tree bar and in the project's windows, and hands Save and Save
 // As to the application, which saves the whole workspace.
 
+#include "ProjectDocument.h"
+#include "ProjectTreeItems.h"
+
 #include "model/ProjectDoc.h"
 #include "model/ProjectViewSink.h"
 
@@ -12,14 +15,15 @@
 
 class CWorkspaceTree;
 
-class CVestolarDoc : public COleDocument, public CProjectViewSink {
+class CVestolarDoc : public COleDocument, public CProjectDocument, public CProjectViewSink {
     DECLARE_DYNCREATE(CVestolarDoc)
 public:
     CVestolarDoc();
     ~CVestolarDoc() override;
 
 // Attributes
-    CProjectDoc& GetProject() { return m_Project; }
+    CProjectDoc& GetProject() override { return m_Project; }
+    CProjectTreeItems& GetTreeItems() override { return m_TreeItems; }
     void SetTreeBar(CWorkspaceTree* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
     CWorkspaceTree* GetTreeBar() const { return m_pTreeDlg; }
 
@@ -37,9 +41,15 @@ public:
     void ShowView(int nViewKind, BOOL bTable, BOOL bVisible) override;
     void ShowMessage(UINT nIdPrompt) override;
 
+// Project windows and document commands (VestolarDocCommands.cpp)
+    BOOL IsFlankingCorrectionActive();
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 protected:
     afx_msg void OnFileSave();
     afx_msg void OnFileSaveAs();
+    afx_msg void OnSwapTable();
+    afx_msg void OnUpdateSwapTable(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -47,5 +57,6 @@ private:
     void SeedMultiplotDisplay();
 
     CProjectDoc m_Project;
+    CProjectTreeItems m_TreeItems;
     CWorkspaceTree* m_pTreeDlg = nullptr;
 };
