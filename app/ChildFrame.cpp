@@ -1,12 +1,16 @@
 #include "ChildFrame.h"
 
+#include "VestolarApp.h"
+
 namespace {
 
 constexpr int kWindowSizeMaximized = 2;
 constexpr int kWindowSizeNormal = 0;
 
-int s_nFrameWindowSize = kWindowSizeNormal;
-int* s_pnWindowSize = &s_nFrameWindowSize;
+int& WindowSizeSetting()
+{
+    return GetVestolarApp().m_nWindowSize;
+}
 
 } // namespace
 
@@ -15,16 +19,6 @@ IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
 BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
-
-void CChildFrame::SetWindowSizeSetting(int* pnWindowSize)
-{
-    s_pnWindowSize = pnWindowSize != nullptr ? pnWindowSize : &s_nFrameWindowSize;
-}
-
-int& CChildFrame::WindowSizeSetting()
-{
-    return *s_pnWindowSize;
-}
 
 // The views write their own captions, so the document title stays out of it.
 BOOL CChildFrame::PreCreateWindow(CREATESTRUCT& cs)

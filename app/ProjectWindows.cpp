@@ -1,11 +1,13 @@
 #include "ProjectWindows.h"
 
 #include "ChildFrame.h"
+#include "MultiplotSetupDlg.h"
 #include "MultiplotTabView.h"
 #include "ProjectDocument.h"
 #include "ReportView.h"
 #include "ResultView.h"
 #include "TabView.h"
+#include "VestolarApp.h"
 
 #include "model/ProjectDoc.h"
 
@@ -35,6 +37,10 @@ void CProjectWindows::DeleteTemplates()
 
 void CProjectWindows::ShowView(CDocument* pDoc, int nViewKind, BOOL bTable, BOOL bVisible)
 {
+    if (nViewKind == kViewKindMultiplotSetup && !bTable) {
+        RunMultiplotSetup(CProjectDocument::FromDocument(pDoc)->GetProject());
+        return;
+    }
     if (CView* pView = FindView(pDoc, nViewKind)) {
         BringForward(pView->GetParentFrame(), bVisible);
         return;
@@ -95,4 +101,18 @@ void CProjectWindows::OpenView(CMultiDocTemplate* pTemplate, CDocument* pDoc, in
     pTemplate->InitialUpdateFrame(pFrame, pDoc, TRUE);
     if (!bVisible)
         pFrame->ActivateFrame(SW_HIDE);
+}
+
+// Only a multiplot project has a set-up; OK applies it and recalculates.
+void CProjectWindows::RunMultiplotSetup(CProjectDoc& project)
+{
+    if (!project.m_ReportInfo.m_bMultiplot)
+        return;
+    CAppSettings& settings = GetVestolarApp();
+    CMultiplotSetupDlg dlg(AfxGetMainWnd());
+    dlg.m_Setup.Fill(project, settings);
+    if (dlg.DoModal() != IDOK)
+        return;
+    dlg.m_Setup.Apply(project, settings);
+    project.Recalculate(0);
 }

@@ -6,6 +6,8 @@
 
 #include "afxwin.h"
 
+class CProjectDoc;
+
 class CProjectWindows {
 public:
     CProjectWindows() = default;
@@ -32,5 +34,6 @@ public:
 private:
     CMultiDocTemplate* TemplateFor(CDocument* pDoc, int nViewKind, BOOL bTable) const;
     static void BringForward(CFrameWnd* pFrame, BOOL bVisible);
+    static void RunMultiplotSetup(CProjectDoc& project);
     void OpenView(CMultiDocTemplate* pTemplate, CDocument* pDoc, int nViewKind, BOOL bVisible);
 };

@@ -6,6 +6,8 @@
 // item carries). The documents ask it to build a project's subtree and to
 // keep the leaves of their measurements.
 
+#include "CTKSizeDialogBar.h"
+
 #include "afxwin.h"
 
 class CDocument;

@@ -1,7 +1,7 @@
 #include "VestolarDoc.h"
 
+#include "TreeDlg.h"
 #include "VestolarApp.h"
-#include "WorkspaceTree.h"
 
 #include "res/resource.h"
 
@@ -14,11 +14,13 @@ END_MESSAGE_MAP()
 
 CVestolarDoc::CVestolarDoc()
 {
+    m_Project.SetTreeSink(&m_TreeItems);
     m_Project.SetViewSink(this);
 }
 
 CVestolarDoc::~CVestolarDoc()
 {
+    m_Project.SetTreeSink(nullptr);
     m_Project.SetViewSink(nullptr);
 }
 
@@ -85,11 +87,9 @@ void CVestolarDoc::UpdateAllViews(int nHint)
     CDocument::UpdateAllViews(nullptr, nHint);
 }
 
-// The project's windows open through the application's window templates,
-// which come with the frames of the project windows; until then a project
-// has only its hidden frame and nothing opens.
 void CVestolarDoc::ShowView(int nViewKind, BOOL bTable, BOOL bVisible)
 {
+    GetVestolarApp().m_ProjectWindows.ShowView(this, nViewKind, bTable, bVisible);
 }
 
 void CVestolarDoc::ShowMessage(UINT nIdPrompt)

@@ -5,23 +5,27 @@
 // it in the tree bar and in the project's windows, and hands Save and Save
 // As to the application, which saves the whole workspace.
 
+#include "ProjectDocument.h"
+#include "ProjectTreeItems.h"
+
 #include "model/ProjectDoc.h"
 #include "model/ProjectViewSink.h"
 
 #include "afxwin.h"
 
-class CWorkspaceTree;
+class CTreeDlg;
 
-class CVestolarDoc : public COleDocument, public CProjectViewSink {
+class CVestolarDoc : public COleDocument, public CProjectDocument, public CProjectViewSink {
     DECLARE_DYNCREATE(CVestolarDoc)
 public:
     CVestolarDoc();
     ~CVestolarDoc() override;
 
 // Attributes
-    CProjectDoc& GetProject() { return m_Project; }
-    void SetTreeBar(CWorkspaceTree* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
-    CWorkspaceTree* GetTreeBar() const { return m_pTreeDlg; }
+    CProjectDoc& GetProject() override { return m_Project; }
+    CProjectTreeItems& GetTreeItems() override { return m_TreeItems; }
+    void SetTreeBar(CTreeDlg* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
+    CTreeDlg* GetTreeBar() const { return m_pTreeDlg; }
 
 // Operations
     int InitProjectTitles();
@@ -47,5 +51,6 @@ private:
     void SeedMultiplotDisplay();
 
     CProjectDoc m_Project;
-    CWorkspaceTree* m_pTreeDlg = nullptr;
+    CProjectTreeItems m_TreeItems;
+    CTreeDlg* m_pTreeDlg = nullptr;
 };

@@ -556,6 +556,14 @@
 #define IDS_TREE_RESIDUAL_INTENSITY 546
 #define IDS_TREE_CORNER 583
 #define IDS_TREE_MY_WORKSPACE 9300
+
+// The multiplot set-up (a stand-in until the multiplot's own dialog)
+#define IDD_MULTIPLOT_SETUP 9310
+#define IDC_MULTIPLOT_GRAPH_TITLE 9311
+#define IDC_MULTIPLOT_AXIS_TITLE 9312
+#define IDC_MULTIPLOT_RANGE 9313
+#define IDC_MULTIPLOT_MAX 9314
+#define IDC_MULTIPLOT_AUTOSCALE 9315
 // ---- end of the main frame, tree bar and project windows ----
 
 // ---- Application shell: start-up, settings, workspace (app/) ----
@@ -568,3 +576,8 @@
 
 // Dialogs and data exchange (window layer)
 #define AFX_IDP_PARSE_UINT 61719
+
+// --- Toolkit stand-ins (toolkit/) --------------------------------------------
+// Commands of a sizable bar's context menu; their strings are the items' texts.
+#define ID_TKSB_ALLOW_DOCKING 26431
+#define ID_TKSB_HIDE 26432

@@ -3,6 +3,7 @@
 #include "AfxWindowMessages.h"
 #include "CFrameWnd.h"
 #include "CWindowDC.h"
+#include "CWndCreationScope.h"
 
 #include <algorithm>
 
@@ -19,6 +20,13 @@ END_MESSAGE_MAP()
 namespace {
 
 const int kBorderLine = 1;  // width of a CBRS_BORDER_ line, pixels
+
+// The dialog procedure of a bar made from a template: the bar's window
+// procedure handles the messages; the system's focus choice stands.
+INT_PTR CALLBACK BarDialogProc(HWND, UINT nMsg, WPARAM, LPARAM)
+{
+    return nMsg == WM_INITDIALOG;
+}
 
 }  // namespace
 
@@ -101,6 +109,34 @@ void CControlBar::AttachToFrame(CWnd* pParentWnd)
                                                                    : pParentWnd->GetParentFrame();
     if (m_pDockSite != nullptr)
         m_pDockSite->AddControlBar(this);
+}
+
+// The template must make a child window. The frame's layout gives the bar
+// its place, so it starts empty at the origin.
+BOOL CControlBar::CreateFromTemplate(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle, UINT nID,
+                                     CSize& sizeWindow)
+{
+    SplitBarStyle(nStyle);
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, RT_DIALOG);
+    HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
+    if (hTemplate == nullptr)
+        return FALSE;
+    HWND hWnd = nullptr;
+    {
+        CWndCreationScope scope(this, WC_DIALOG);
+        hWnd = ::CreateDialogIndirectParam(hInst, static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)),
+                                           pParentWnd->GetSafeHwnd(), BarDialogProc, 0);
+    }
+    if (hWnd == nullptr)
+        return FALSE;
+    SetDlgCtrlID(static_cast<int>(nID));
+    CRect rect;
+    GetWindowRect(&rect);
+    sizeWindow = rect.Size();
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    AttachToFrame(pParentWnd);
+    return TRUE;
 }
 
 void CControlBar::OnDestroy()

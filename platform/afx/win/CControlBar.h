@@ -117,6 +117,11 @@ protected:
     DWORD SplitBarStyle(DWORD dwStyle);
     // Joins the frame's bars once the window exists.
     void AttachToFrame(CWnd* pParentWnd);
+    // Makes the bar's window a dialog from a template of the resource module
+    // on pParentWnd's edge: bar style from nStyle, id nID, shown; sizeWindow
+    // receives the size the template gives the window.
+    BOOL CreateFromTemplate(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle, UINT nID,
+                            CSize& sizeWindow);
     // Applies a pending delayed show or hide through the layout's deferred
     // positions; returns the window style as it will be.
     DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);

@@ -44,6 +44,7 @@
 #include "CControlBar.h"
 #include "CToolBar.h"
 #include "CStatusBar.h"
+#include "CDialogBar.h"
 #include "CPrintDialog.h"
 #include "CPrintInfo.h"
 #include "CVirtualPrinter.h"

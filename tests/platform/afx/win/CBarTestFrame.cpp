@@ -9,6 +9,8 @@ BEGIN_MESSAGE_MAP(CBarTestFrame, CMDIFrameWnd)
     ON_COMMAND(ID_BAR_HANDLED, OnHandled)
     ON_COMMAND(ID_BAR_CHECKED, OnChecked)
     ON_UPDATE_COMMAND_UI(ID_BAR_CHECKED, OnUpdateChecked)
+    ON_COMMAND_EX(ID_BAR_VIEW_DIALOGBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_BAR_VIEW_DIALOGBAR, OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
 namespace {
@@ -25,6 +27,8 @@ int CBarTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_wndToolBar.LoadToolBar(IDR_BARFRAME))
         return -1;
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, _countof(kIndicators)))
+        return -1;
+    if (!m_wndDialogBar.Create(this, IDD_BAR_DIALOG, CBRS_LEFT, ID_BAR_VIEW_DIALOGBAR))
         return -1;
     RecalcLayout();
     return 0;

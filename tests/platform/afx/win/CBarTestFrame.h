@@ -1,7 +1,7 @@
 #pragma once
 // Classes in this file: CBarTestFrame, an MDI frame with the bars of the
 // program's main window: a toolbar at the top, a status bar with the key
-// indicators at the foot.
+// indicators at the foot, and a dialog bar on the left between them.
 
 #include "afxwin.h"
 
@@ -12,6 +12,7 @@ public:
 
     CToolBar m_wndToolBar;
     CStatusBar m_wndStatusBar;
+    CDialogBar m_wndDialogBar;
     int m_nHandledCount = 0;
     BOOL m_bChecked = TRUE;
 

@@ -2,8 +2,7 @@
 // the frame's edges, the View menu's bar toggles, the idle update of bar
 // items, the status bar's prompts and key indicators, toolbar resources.
 //
-// Not tested yet: tool tips of toolbar buttons, fly-by prompts (they need
-// real mouse movement over the toolbar).
+// Not tested yet: tool tips of toolbar buttons.
 
 #include "BarTestResources.h"
 #include "CBarTestFrame.h"
@@ -113,15 +112,18 @@ TEST_F(ControlBarTest, BarsTakeTheirEdgesAndTheMDIClientTheRestAtEverySize)
         CRect rectClient = FrameClient();
         CRect rectToolBar = RectInParent(m_pFrame->m_wndToolBar);
         CRect rectStatus = RectInParent(m_pFrame->m_wndStatusBar);
+        CRect rectDialogBar = RectInParent(m_pFrame->m_wndDialogBar);
         CRect rectMDI = MDIClientRect();
-        SCOPED_TRACE("toolbar " + RectText(rectToolBar) + " status " + RectText(rectStatus) + " client " +
-                     RectText(rectMDI));
+        SCOPED_TRACE("toolbar " + RectText(rectToolBar) + " status " + RectText(rectStatus) + " dialog bar " +
+                     RectText(rectDialogBar) + " client " + RectText(rectMDI));
 
         EXPECT_EQ(rectToolBar, CRect(0, 0, rectClient.right, rectToolBar.bottom));
         EXPECT_GE(rectToolBar.Height(), m_pFrame->m_wndToolBar.GetButtonSize().cy);
         EXPECT_EQ(rectStatus, CRect(0, rectStatus.top, rectClient.right, rectClient.bottom));
         EXPECT_GT(rectStatus.Height(), 0);
-        EXPECT_EQ(rectMDI, CRect(0, rectToolBar.bottom, rectClient.right, rectStatus.top));
+        EXPECT_EQ(rectDialogBar, CRect(0, rectToolBar.bottom, rectDialogBar.right, rectStatus.top));
+        EXPECT_GT(rectDialogBar.Width(), 0);
+        EXPECT_EQ(rectMDI, CRect(rectDialogBar.right, rectToolBar.bottom, rectClient.right, rectStatus.top));
     }
 }
 
@@ -130,7 +132,8 @@ TEST_F(ControlBarTest, BarTogglesHideAndShowTheirBarsWithTheirCheckMarks)
     struct Row {
         const char* pszName;
         UINT nID;
-    } rows[] = {{"toolbar", ID_VIEW_TOOLBAR}, {"status bar", ID_VIEW_STATUS_BAR}};
+    } rows[] = {
+        {"toolbar", ID_VIEW_TOOLBAR}, {"status bar", ID_VIEW_STATUS_BAR}, {"dialog bar", ID_BAR_VIEW_DIALOGBAR}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszName);
         CControlBar* pBar = m_pFrame->GetControlBar(row.nID);
@@ -141,13 +144,28 @@ TEST_F(ControlBarTest, BarTogglesHideAndShowTheirBarsWithTheirCheckMarks)
         m_pFrame->SendMessage(WM_COMMAND, row.nID);
         EXPECT_FALSE(pBar->IsWindowVisible());
         EXPECT_FALSE(IsChecked(row.nID));
-        EXPECT_GT(MDIClientRect().Height(), rectShown.Height());
+        CRect rectHidden = MDIClientRect();
+        EXPECT_GT(rectHidden.Width() * rectHidden.Height(), rectShown.Width() * rectShown.Height());
 
         m_pFrame->SendMessage(WM_COMMAND, row.nID);
         EXPECT_TRUE(pBar->IsWindowVisible());
         EXPECT_TRUE(IsChecked(row.nID));
         EXPECT_EQ(MDIClientRect(), rectShown);
     }
+}
+
+TEST_F(ControlBarTest, TogglesReachTheMainFramesBarsWhileAChildWindowIsActive)
+{
+    auto* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(nullptr, "Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               m_pFrame));
+    m_pFrame->MDIActivate(pChild);
+    ASSERT_EQ(m_pFrame->MDIGetActive(), pChild);
+    EXPECT_TRUE(IsChecked(ID_VIEW_STATUS_BAR));
+
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(m_pFrame->m_wndStatusBar.IsWindowVisible());
+    EXPECT_FALSE(IsChecked(ID_VIEW_STATUS_BAR));
 }
 
 TEST_F(ControlBarTest, DelayedHideWaitsForTheIdleLayout)
@@ -167,7 +185,8 @@ TEST_F(ControlBarTest, GetControlBarFindsTheFirstBarOfAnId)
     ASSERT_TRUE(secondToolBar.CreateEx(m_pFrame));
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_TOOLBAR), &m_pFrame->m_wndToolBar);
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &m_pFrame->m_wndStatusBar);
-    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), nullptr);
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), &m_pFrame->m_wndDialogBar);
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_HANDLED), nullptr);
 
     m_pFrame->m_wndToolBar.DestroyWindow();
     EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_TOOLBAR), &secondToolBar);
@@ -208,6 +227,28 @@ TEST_F(ControlBarTest, ToolbarButtonSendsItsCommandToTheFrame)
     EXPECT_EQ(m_pFrame->m_nHandledCount, 1);
 }
 
+TEST_F(ControlBarTest, DialogBarButtonsRunTheFramesCommandsAndGreyWithoutAHandler)
+{
+    CWnd* pHandled = m_pFrame->m_wndDialogBar.GetDlgItem(ID_BAR_HANDLED);
+    CWnd* pUnhandled = m_pFrame->m_wndDialogBar.GetDlgItem(ID_BAR_UNHANDLED);
+    ASSERT_NE(pHandled, nullptr);
+    ASSERT_NE(pUnhandled, nullptr);
+    EXPECT_TRUE(pHandled->IsWindowEnabled());
+    EXPECT_FALSE(pUnhandled->IsWindowEnabled());
+
+    pHandled->SendMessage(BM_CLICK);
+    PumpMessages();
+    EXPECT_EQ(m_pFrame->m_nHandledCount, 1);
+}
+
+TEST_F(ControlBarTest, ToggleOfADestroyedBarDoesNothingAndShowsNoCheck)
+{
+    m_pFrame->m_wndDialogBar.DestroyWindow();
+    m_pFrame->SendMessage(WM_COMMAND, ID_BAR_VIEW_DIALOGBAR);
+    EXPECT_FALSE(IsChecked(ID_BAR_VIEW_DIALOGBAR));
+    EXPECT_EQ(m_pFrame->GetControlBar(ID_BAR_VIEW_DIALOGBAR), nullptr);
+}
+
 TEST_F(ControlBarTest, StatusBarShowsReadyAndTheMenuPrompts)
 {
     CStatusBar& statusBar = m_pFrame->m_wndStatusBar;
@@ -219,6 +260,24 @@ TEST_F(ControlBarTest, StatusBarShowsReadyAndTheMenuPrompts)
     EXPECT_EQ(std::string(statusBar.GetPaneText(0)), "Runs the handled command");
 
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
+}
+
+TEST_F(ControlBarTest, ToolbarButtonUnderTheMouseShowsItsPromptUntilTheMouseLeaves)
+{
+    CToolBar& toolBar = m_pFrame->m_wndToolBar;
+    CStatusBar& statusBar = m_pFrame->m_wndStatusBar;
+    CRect rectButton;
+    toolBar.GetItemRect(toolBar.CommandToIndex(ID_BAR_HANDLED), &rectButton);
+    CRect rectSeparator;
+    toolBar.GetItemRect(toolBar.CommandToIndex(ID_BAR_HANDLED) + 1, &rectSeparator);
+
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y));
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Runs the handled command");
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectSeparator.CenterPoint().x, rectSeparator.CenterPoint().y));
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
+    toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y));
+    toolBar.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
 }
 

@@ -1,0 +1,10 @@
+#pragma once
+// Resource ids of the toolkit frame tests.
+
+#define IDR_TKMAIN 440        // frame: title, menu, standard toolbar
+#define IDR_TKWORD 441        // the second toolbar
+#define IDD_TKTREE 442        // the tree bar's template
+
+#define IDC_TKTREE 1002
+#define ID_VIEW_TREEBAR 32771
+#define ID_TK_COMMAND 41101

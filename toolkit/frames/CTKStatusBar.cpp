@@ -1,0 +1,3 @@
+#include "CTKStatusBar.h"
+
+IMPLEMENT_DYNAMIC(CTKStatusBar, CStatusBar)
