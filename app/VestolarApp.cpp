@@ -9,9 +9,11 @@
 #include "model/ThirdOctaveBandLabels.h"
 #include "res/resource.h"
 
+#include "CTKWorkspaceState.h"
+
 #include <clocale>
 
-BEGIN_MESSAGE_MAP(CVestolarApp, CWinApp)
+BEGIN_MESSAGE_MAP(CVestolarApp, CTKSkinnedApp)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
     ON_COMMAND(ID_FILE_CLOSE_WORKSPACE, OnFileClose)
@@ -62,6 +64,7 @@ BOOL CVestolarApp::InitInstance()
     LoadSettings();
     std::setlocale(LC_ALL, "");
     UseSystemDecimalSeparator();
+    SetCurrentSkin(m_sSkin);
     CreateTemplates();
 
     auto* pMainFrame = new CMainFrame;
@@ -83,6 +86,7 @@ BOOL CVestolarApp::InitInstance()
 
     pMainFrame->ShowWindow(m_nCmdShow);
     pMainFrame->UpdateWindow();
+    CTKWorkspaceState().LoadFromRegistry();
     ChooseHelpFile();
     return TRUE;
 }
@@ -90,11 +94,12 @@ BOOL CVestolarApp::InitInstance()
 int CVestolarApp::ExitInstance()
 {
     SaveSettings();
+    m_ProjectWindows.DeleteTemplates();
     FreeLanguageLibrary();
     if (m_bOleInited)
         ::OleUninitialize();
     m_bOleInited = FALSE;
-    return CWinApp::ExitInstance();
+    return CTKSkinnedApp::ExitInstance();
 }
 
 BOOL CVestolarApp::InitOle()
@@ -109,12 +114,13 @@ BOOL CVestolarApp::InitOle()
 
 // The main template is the only one registered for projects, so the
 // framework's list of a project's template holds exactly the open projects.
+// The templates of the project windows stay the application's own.
 void CVestolarApp::CreateTemplates()
 {
     m_pMainTemplate = new CMultiDocTemplate(IDR_VESTOLARTYPE, RUNTIME_CLASS(CVestolarDoc),
                                             RUNTIME_CLASS(CHiddenFrame), RUNTIME_CLASS(CVestolarView));
     AddDocTemplate(m_pMainTemplate);
-    m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_PROJECTMENU);
+    m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_VESTOLARTYPE);
 }
 
 // The band labels carry the system's decimal separator (a comma or not).

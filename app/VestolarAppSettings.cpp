@@ -118,3 +118,12 @@ CString CVestolarApp::GetDataDirectory()
     ::CreateDirectoryA(sDataDir, nullptr);
     return sDataDir;
 }
+
+// A skin that is not registered leaves the program without one.
+void CVestolarApp::SetSkin(const CString& sSkin)
+{
+    if (sSkin == m_sSkin)
+        return;
+    m_sSkin = sSkin;
+    SetCurrentSkin(m_sSkin);
+}

@@ -2,9 +2,10 @@
 // program runs it: start-up with its settings and language, the workspace
 // commands, and the end with the settings written back.
 //
-// Not tested here yet: the tree bar and the project windows (they come with
-// the frames), the COM registration of the automation server.
+// Not tested here yet: the project windows, the COM registration of the
+// automation server.
 
+#include "app/MainFrame.h"
 #include "app/VestolarApp.h"
 #include "app/VestolarDoc.h"
 #include "model/ThirdOctaveBandLabels.h"
@@ -128,6 +129,18 @@ protected:
         for (CVestolarDoc* pDoc : Projects())
             aNumbers.push_back(pDoc->GetProject().m_nProjectNumber);
         return aNumbers;
+    }
+    CTreeCtrl& Tree() const { return static_cast<CMainFrame*>(m_pApp->m_pMainWnd)->GetTreeBar().GetTreeCtrl(); }
+    // The texts of the tree's top-level items that name a project.
+    std::vector<std::string> ProjectItems() const
+    {
+        std::vector<std::string> aTexts;
+        for (HTREEITEM hItem = Tree().GetRootItem(); hItem != nullptr; hItem = Tree().GetNextSiblingItem(hItem)) {
+            const std::string sText = static_cast<LPCTSTR>(Tree().GetItemText(hItem));
+            if (sText.rfind("Project", 0) == 0)
+                aTexts.push_back(sText.substr(0, sText.find(" - ") + 3));
+        }
+        return aTexts;
     }
     std::string Caption() const
     {
@@ -260,6 +273,7 @@ TEST_F(ShellApp, AWorkspaceOfThreeProjectsSavesClosesAndReopensAsItWas)
 
     app.m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_CLOSE_WORKSPACE);
     EXPECT_TRUE(Projects().empty());
+    EXPECT_EQ(0u, Tree().GetCount());
     EXPECT_EQ("Vestolar", Caption());
     EXPECT_EQ(CString("Untitled"), app.m_sWorkspaceTitle);
 
@@ -273,6 +287,7 @@ TEST_F(ShellApp, AWorkspaceOfThreeProjectsSavesClosesAndReopensAsItWas)
         sName.Format("Project%d", pDoc->GetProject().m_nProjectNumber);
         EXPECT_EQ(sName, pDoc->GetProject().m_sName);
     }
+    EXPECT_EQ((std::vector<std::string>{"Project1 - ", "Project2 - ", "Project3 - "}), ProjectItems());
     EXPECT_EQ(2, app.m_nActiveProject);
     EXPECT_EQ(CString("Three.vsp"), app.m_sWorkspaceTitle);
     EXPECT_FALSE(app.m_bWorkspaceModified);
