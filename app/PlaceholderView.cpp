@@ -50,7 +50,7 @@ CString CPlaceholderView::WindowCaption() const
 {
     const CProjectDoc& project = CProjectDocument::FromDocument(GetDocument())->GetProject();
     CString sPage = TableGroupLabelOf(project.m_ReportInfo, m_nViewKind);
-    for (const CTreeNodeSpec& node : ResultNodesOf(project.m_ReportInfo)) {
+    for (const CResultNode& node : ResultNodesOf(project.m_ReportInfo)) {
         if (node.m_dwData == static_cast<DWORD_PTR>(m_nViewKind))
             sPage = node.m_sText;
     }

@@ -96,7 +96,7 @@ void CTreeDlg::InsertResultNodes(CProjectDocument& project, HTREEITEM hProject)
     CString sResults;
     sResults.LoadString(IDS_TREE_RESULTS);
     HTREEITEM hResults = InsertItem(hProject, sResults, kImageFolderClosed, kImageCallback, TRUE, kItemResults);
-    for (const CTreeNodeSpec& node : ResultNodesOf(project.GetProject().m_ReportInfo))
+    for (const CResultNode& node : ResultNodesOf(project.GetProject().m_ReportInfo))
         InsertItem(hResults, node.m_sText, node.m_nImage, node.m_nImage, FALSE, node.m_dwData);
 }
 

@@ -24,22 +24,22 @@ CString Bracketed(UINT nFirst, UINT nSecond)
     return Text(nFirst) + " (" + Text(nSecond) + ")";
 }
 
-CTreeNodeSpec ReportNode(UINT nText = IDS_TREE_TEST_REPORT)
+CResultNode ReportNode(UINT nText = IDS_TREE_TEST_REPORT)
 {
     return {DWORD_PTR(kViewKindReport), Text(nText), kImageReport};
 }
 
-CTreeNodeSpec TableNode(int nKind, const CString& sText)
+CResultNode TableNode(int nKind, const CString& sText)
 {
     return {DWORD_PTR(nKind), sText, kImageProject};
 }
 
-std::vector<CTreeNodeSpec> ReportAndResultTable()
+std::vector<CResultNode> ReportAndResultTable()
 {
     return {ReportNode(), TableNode(kViewKindResultTable, Text(IDS_TREE_RESULT_TABLE))};
 }
 
-void AddLabCorrectionTables(const CReportInfo& info, std::vector<CTreeNodeSpec>& nodes)
+void AddLabCorrectionTables(const CReportInfo& info, std::vector<CResultNode>& nodes)
 {
     const bool bNoBackgroundTable = info.m_bImprovement || (info.m_bImpact && info.m_bReduction) ||
         info.m_bReductionLightweight || info.m_bSingleLoudspeaker || info.m_bImpactCorrected;
@@ -51,7 +51,7 @@ void AddLabCorrectionTables(const CReportInfo& info, std::vector<CTreeNodeSpec>&
         nodes.push_back(TableNode(kViewKindFtmCorrectionTable, Text(IDS_TREE_FTM_CORRECTION_TABLE)));
 }
 
-void AddFieldCorrectionTables(const CReportInfo& info, std::vector<CTreeNodeSpec>& nodes)
+void AddFieldCorrectionTables(const CReportInfo& info, std::vector<CResultNode>& nodes)
 {
     const bool bNoBackgroundTable =
         info.m_bSingleLoudspeaker || (info.m_bBS && info.m_bAirborne && info.m_bStandard);
@@ -122,13 +122,13 @@ CString FacilityWithoutLabel(const CReportInfo& info)
 } // namespace
 
 // The first kind that matches decides which view nodes a project offers.
-std::vector<CTreeNodeSpec> ResultNodesOf(const CReportInfo& info)
+std::vector<CResultNode> ResultNodesOf(const CReportInfo& info)
 {
     if (info.m_bMultiplot)
         return {ReportNode(IDS_TREE_RESULT_CHART), {DWORD_PTR(kViewKindMultiplotSetup), Text(IDS_TREE_SETTINGS), kImageSettings}};
     if (info.m_bReverberation || info.m_bTotalLossFactor)
         return {ReportNode()};
-    std::vector<CTreeNodeSpec> nodes = ReportAndResultTable();
+    std::vector<CResultNode> nodes = ReportAndResultTable();
     if (info.m_bAbsorption || info.m_bIntensity)
         return nodes;
     if (info.m_bLab)

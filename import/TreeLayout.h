@@ -8,14 +8,14 @@
 
 class CReportInfo;
 
-struct CTreeNodeSpec {
+struct CResultNode {
     DWORD_PTR m_dwData;  // the view kind the node opens
     CString m_sText;
     int m_nImage;
 };
 
 // The nodes under the results folder, in their order.
-std::vector<CTreeNodeSpec> ResultNodesOf(const CReportInfo& info);
+std::vector<CResultNode> ResultNodesOf(const CReportInfo& info);
 
 // The label of the group of table nTableId (122 to 132) in a project of this kind.
 CString TableGroupLabelOf(const CReportInfo& info, int nTableId);

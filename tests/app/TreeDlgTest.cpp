@@ -45,7 +45,7 @@ TEST_F(CShellWindowsTest, ShowsEachProjectsGroupsAsItsKindHasThem)
         EXPECT_STREQ(info.m_sTreeTitle, tree.GetItemText(hProject));
 
         std::vector<std::string> aResults;
-        for (const CTreeNodeSpec& node : ResultNodesOf(info))
+        for (const CResultNode& node : ResultNodesOf(info))
             aResults.push_back(static_cast<LPCTSTR>(node.m_sText));
         EXPECT_EQ(aResults, ChildTexts(ChildWithText(hProject, "Results")));
 

@@ -23,10 +23,10 @@ CReportInfo KindWith(const CFlags& aFlags)
 }
 
 // "102 Test report/4" per node, for whole-list comparisons.
-std::vector<std::string> Describe(const std::vector<CTreeNodeSpec>& nodes)
+std::vector<std::string> Describe(const std::vector<CResultNode>& nodes)
 {
     std::vector<std::string> aTexts;
-    for (const CTreeNodeSpec& node : nodes)
+    for (const CResultNode& node : nodes)
         aTexts.push_back(std::to_string(node.m_dwData) + " " + static_cast<LPCTSTR>(node.m_sText) + "/" +
                          std::to_string(node.m_nImage));
     return aTexts;
