@@ -24,7 +24,19 @@ class CFont;
 class CPen;
 class CGRAxis;
 class CGRDataSource;
+class CGRMultiSelect;
 class CWnd;
+
+// One step of find and replace, as the find dialog asks for it.
+struct GridFindRequest {
+    CString sFind;
+    CString sReplace;
+    BOOL bMatchCase = FALSE;
+    BOOL bWholeCell = FALSE;
+    BOOL bDown = TRUE;
+    BOOL bReplace = FALSE;
+    BOOL bReplaceAll = FALSE;
+};
 
 class CGRCtrlCore {
 public:
@@ -177,6 +189,20 @@ public:
     int SetEndEditOnFocusLoss(int nOn);
     int SetUserSizingMode(int nMode);
 
+// Selection, clipboard and find (CGRCtrlCore_select.cpp)
+    int SetMultiSelectMode(int nMode);
+    int ClearSelections();
+    int IsSelected(int nCol, int nRow, int* pnBlock);
+    int SelectRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow);
+    CGRMultiSelect* GetMultiSelect() const;
+    int CopySelected();
+    CString GetSelectedText();
+    int PasteFromText(const CString& sText);
+    virtual int SetClipboardText(const CString& sText);
+    virtual int GetClipboardText(CString& sText);
+    int FindAndReplace(const GridFindRequest& request);
+    int EnableFindAcrossColumns(int nOn);
+
 // Popup menu
     int StartMenu(int nCol, int nRow, CPoint ptScreen, int nSection);
     BOOL DispatchMenuCommand(UINT nID);
@@ -313,6 +339,10 @@ private:
     void SetCellTypesSize(bool bRows, int nIndex, int* pnSize);
     int EdgeOf(bool bRows, int nIndex, bool bFar) const;
     void StoreEditedText(LPCTSTR lpszText);
+    void FollowSelection(int& nCol, int& nRow);
+    bool CurrentCellMatches(const CString& sFind, long lFlags);
+    void ReplaceCellText(int nCol, int nRow, const CString& sText);
+    int FindFromCurrent(const CString& sFind, long lFlags, int& nCol, int& nRow);
     void NextEditCell(int& nCol, int& nRow);
 
     CGRCellType m_normalType;
@@ -333,6 +363,7 @@ private:
     int m_nPaintMode = 1;
     CGRGridInfo* m_pGridInfo = nullptr;
     int m_bTabSizing = 0;
+    int m_nFindAcrossColumns = 0;
     int m_bEditing = 0;
     int m_nEditCol = -1;
     int m_nEditRow = -1;
