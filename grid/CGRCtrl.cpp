@@ -19,9 +19,10 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_WM_GETDLGCODE()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
+    ON_REGISTERED_MESSAGE(CGRCtrl::kFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
-CGRCtrl::CGRCtrl() : m_cellArea(this)
+CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this)
 {
     CreatePens();
     for (int nSheet = 0; nSheet < GetNumberSheets(); ++nSheet) {
@@ -71,6 +72,8 @@ int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     CRect empty(0, 0, 0, 0);
     if (!m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID))
+        return -1;
+    if (!CreateEditControls())
         return -1;
     return 0;
 }

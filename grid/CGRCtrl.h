@@ -8,7 +8,9 @@
 #include "afxwin.h"
 
 #include "CGRCtrlCore.h"
+#include "CGREdit.h"
 #include "CGRGrid.h"
+#include "CGRMaskedEdit.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
 public:
@@ -26,7 +28,18 @@ public:
     int AddFontIndirect(LOGFONT logFont);
     int GetFontUseCount(int nIndex);
 
+// In-cell edits, clipboard and find (CGRCtrl_edit.cpp)
+    CGREdit* GetEdit();
+    CGRMaskedEdit* GetMaskedEdit();
+    int SetClipboardText(const CString& sText) override;
+    int GetClipboardText(CString& sText) override;
+    void SetFindDialog(CWnd* pDialog);
+
     static constexpr UINT kCellAreaID = 1;
+    static constexpr UINT kEditID = 123;
+    static constexpr UINT kMaskedEditID = 124;
+    // The find dialog's registered message ("commdlg_FindReplace").
+    static const UINT kFindReplaceMessage;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
 // Names both halves use
@@ -57,6 +70,9 @@ protected:
     BOOL IsControlVisible() const override;
     void OnSheetCreated(CGRGridInfo* pInfo) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    CWnd* GetEditControl(BOOL bMasked) override;
+    void ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey) override;
+    void HideEditControl() override;
 
     using CWnd::OnKeyDown;
     using CWnd::OnKeyUp;
@@ -70,13 +86,19 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreatePens();
+    BOOL CreateEditControls();
     int FindFont(const LOGFONT& logFont);
 
     CGRGrid m_cellArea;
+    CGREdit m_edit;
+    CGRMaskedEdit m_maskedEdit;
+    CGREditBase* m_pShownEdit = nullptr;
+    CWnd* m_pFindDialog = nullptr;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;
