@@ -22,7 +22,7 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_REGISTERED_MESSAGE(CGRCtrl::kFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
-CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this)
+CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this)
 {
     CreatePens();
     for (int nSheet = 0; nSheet < GetNumberSheets(); ++nSheet) {

@@ -11,6 +11,7 @@
 #include "CGREdit.h"
 #include "CGRGrid.h"
 #include "CGRMaskedEdit.h"
+#include "GridPrintEngine.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
 public:
@@ -34,6 +35,12 @@ public:
     int SetClipboardText(const CString& sText) override;
     int GetClipboardText(CString& sText) override;
     void SetFindDialog(CWnd* pDialog);
+
+// Printing (CGRCtrl_print.cpp)
+    int PrintInit(CDC* pDC, CDC* pUnused, int nStartCol, int nStartRow, int nEndCol, int nEndRow);
+    int PrintPage(CDC* pDC, int nPage);
+    int SetPrintOption(int nOption, int nValue);
+    GridPrintEngine* GetPrintEngine();
 
     static constexpr UINT kCellAreaID = 1;
     static constexpr UINT kEditID = 123;
@@ -62,6 +69,7 @@ public:
 
     CPen* GetGridPen(GridPen nWhich) override;
     void AddToRedrawList(int nCol, int nRow) override;
+    CWnd* GetCellAreaWindow() override;
 
 protected:
     CSize GetControlClientSize() const override;
@@ -99,6 +107,7 @@ private:
     CGRMaskedEdit m_maskedEdit;
     CGREditBase* m_pShownEdit = nullptr;
     CWnd* m_pFindDialog = nullptr;
+    GridPrintEngine m_printEngine;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;

@@ -1606,6 +1606,7 @@ int CGRCtrlCore::ShowPopupMenu(const CPoint&) { return kGridOutOfRange; }
 CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
 CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
 void CGRCtrlCore::AddToRedrawList(int, int) {}
+CWnd* CGRCtrlCore::GetCellAreaWindow() { return nullptr; }
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
 void CGRCtrlCore::HideEditControl() {}
 
@@ -1663,7 +1664,7 @@ void CGRCtrlCore::OnCharDown(UINT*, int) {}
 void CGRCtrlCore::OnGetCell(int, int, CGRCell*) {}
 void CGRCtrlCore::OnSetCell(int, int, CGRCell*) {}
 void CGRCtrlCore::OnDataSourceNotify(int, long, long) {}
-int CGRCtrlCore::OnCellTypeNotify(int, int, int, long, long) { return 1; }
+int CGRCtrlCore::OnCellTypeNotify(int, int, int, long, LONG_PTR) { return 1; }
 int CGRCtrlCore::OnEditStart(int, int, CWnd**) { return 1; }
 int CGRCtrlCore::OnEditVerify(int, int, CWnd*, UINT*) { return 1; }
 int CGRCtrlCore::OnEditFinish(int, int, CWnd*, LPCTSTR, BOOL) { return 1; }

@@ -254,7 +254,7 @@ public:
     virtual void OnGetCell(int nCol, int nRow, CGRCell* pCell);
     virtual void OnSetCell(int nCol, int nRow, CGRCell* pCell);
     virtual void OnDataSourceNotify(int nID, long lMessage, long lParam);
-    virtual int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, long lParam);
+    virtual int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, LONG_PTR lParam);
     virtual int OnEditStart(int nCol, int nRow, CWnd** ppEdit);
     virtual int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey);
     virtual int OnEditFinish(int nCol, int nRow, CWnd* pEdit, LPCTSTR lpszText, BOOL bCancelled);
@@ -304,6 +304,9 @@ public:
     virtual CPen* GetGridPen(GridPen nWhich);
     // A cell the cell area's drawing pass is to draw as well.
     virtual void AddToRedrawList(int nCol, int nRow);
+    // The cell area's window, where cell types place their pop-up windows;
+    // null without a window.
+    virtual CWnd* GetCellAreaWindow();
 
 protected:
     CGRPtrList& GetFontList();

@@ -21,6 +21,11 @@ BOOL CGRCtrl::CreateEditControls()
            && m_maskedEdit.CreateEx(0, "EDIT", "", kMaskedEditStyle, empty, &m_cellArea, kMaskedEditID);
 }
 
+CWnd* CGRCtrl::GetCellAreaWindow()
+{
+    return &m_cellArea;
+}
+
 CGREdit* CGRCtrl::GetEdit()
 {
     return &m_edit;
