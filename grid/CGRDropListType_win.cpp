@@ -79,8 +79,8 @@ int CGRDropListType::ShowList(int nCol, int nRow)
                cellRect.bottom + EstimatedItemHeight(pFont) * nShown + 6);
 
     m_pList = new CGRLstBox(this);
-    if (!m_pList->CreateEx(0, "LISTBOX", "", WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, rect, pArea,
-                           CGRLstBox::kListID)) {
+    const DWORD kListStyle = WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    if (!m_pList->CreateEx(0, "LISTBOX", "", kListStyle, rect, pArea, CGRLstBox::kListID)) {
         delete m_pList;
         m_pList = nullptr;
         return 1;

@@ -80,7 +80,8 @@ void CGREdit::GrowToText()
     {
         CClientDC dc(this);
         CScopedSaveDC saved(dc);
-        dc.SelectObject(GetFont());
+        if (CFont* pFont = GetFont())
+            dc.SelectObject(pFont);
         dc.DrawText(sText, &measured, DT_CALCRECT | DT_WORDBREAK);
     }
     measured.left -= 2;
