@@ -42,6 +42,9 @@ public:
     virtual void OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
                         int nCurrent);
     virtual int DrawFocus(CDC* pDC, CRect* pRect, int nCol, int nRow);
+    virtual void OnDrawPrint(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
+                             int nCurrent);
+    virtual void OnPrintCell(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell);
     virtual int GetOverlapOffset(CDC* pDC, int nCol, int nRow, int* pnSourceCol, CGRCell* pSourceCell);
     virtual void GetBestSize(CDC* pDC, CSize* pSize, CGRCell* pCell);
 
@@ -81,4 +84,8 @@ protected:
     double m_dPrintScale = 1.0;
     CGRCtrlCore* m_pCtrl = nullptr;
     int m_nTypeIndex = -1;
+
+private:
+    void GrowOverEmptyCells(CDC* pDC, CRect& rect, int nCol, int nRow, CGRCell* pCell, double dScale);
+    double PrintedFontScale(const CRect& rect, int nCol, int nRow, CGRCell* pCell) const;
 };

@@ -3,6 +3,8 @@
 
 #include "afxwin.h"
 
+#include <algorithm>
+
 #include "CGRCell.h"
 #include "CGRCtrlCore.h"
 #include "CGRDataSource.h"
@@ -215,6 +217,10 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
 void CGRCellType::OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
                          int nCurrent)
 {
+    if (pDC->IsPrinting()) {
+        OnDrawPrint(pDC, pRect, nCol, nRow, pCell, nSelected, nCurrent);
+        return;
+    }
     const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
     CRect inner;
     if (pInfo && pInfo->m_nCellOverlap && CanOverlap(pCell)) {
@@ -264,6 +270,88 @@ int CGRCellType::GetOverlapOffset(CDC* pDC, int nCol, int nRow, int* pnSourceCol
     if (!pDC->IsPrinting())
         m_dPrintScale = 1.0;
     return -static_cast<int>(nSum * m_dPrintScale);
+}
+
+// On paper a text does not borrow from the next cell's drawing: the cell
+// that holds it draws it over as many empty cells to its right as it needs,
+// within the page, and those cells draw nothing.
+void CGRCellType::OnDrawPrint(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected,
+                              int nCurrent)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    double dScale = (pDC->IsPrinting() && m_pCtrl) ? m_pCtrl->GetPrintScale() : 1.0;
+    m_dPrintScale = dScale;
+    bool bOverlap = pInfo && pInfo->m_nCellOverlap && CanOverlap(pCell);
+    if (bOverlap && !pCell->IsPropertySet(kPropText)) {
+        int nSourceCol = 0;
+        CGRCell source;
+        if (GetOverlapOffset(pDC, nCol, nRow, &nSourceCol, &source) != 0)
+            return;
+    }
+    CRect textRect = *pRect;
+    if (bOverlap)
+        GrowOverEmptyCells(pDC, textRect, nCol, nRow, pCell, dScale);
+    CRect inner;
+    DrawBorder(pDC, pRect, &inner, pCell);
+    DrawText(pDC, &textRect, 0, nCol, nRow, pCell, nSelected, nCurrent);
+}
+
+void CGRCellType::GrowOverEmptyCells(CDC* pDC, CRect& rect, int nCol, int nRow, CGRCell* pCell, double dScale)
+{
+    const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    LPCTSTR lpszText = pCell->GetText();
+    CScopedSaveDC savedDC(*pDC);
+    if (pCell->GetFont())
+        pDC->SelectObject(pCell->GetFont());
+    int nNeeded = pDC->GetTextExtent(lpszText ? lpszText : "").cx + static_cast<int>(info.m_nTextMargin * dScale);
+    int nLastCol = m_pCtrl->GetPrintLastCol();
+    for (int nNext = nCol + 1; rect.Width() < nNeeded && nNext <= nLastCol; ++nNext) {
+        CGRCell next;
+        m_pCtrl->GetCellIndirect(nNext, nRow, &next);
+        if (next.IsPropertySet(kPropText) && *next.GetText())
+            break;
+        rect.right += static_cast<int>(info.GetColWidth(nNext) * dScale);
+    }
+}
+
+// Prints one cell with its font scaled to the printed row's height, so the
+// text keeps its place in the row whatever the printer's resolution.
+void CGRCellType::OnPrintCell(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell)
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    CFont* pFont = pCell->GetFont() ? pCell->GetFont() : (pInfo ? pInfo->m_pDefFont : nullptr);
+    LOGFONT logFont = {};
+    if (pFont)
+        pFont->GetLogFont(&logFont);
+    else
+        ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+    logFont.lfHeight = static_cast<LONG>(logFont.lfHeight * PrintedFontScale(*pRect, nCol, nRow, pCell));
+    CFont printFont;
+    printFont.CreateFontIndirect(&logFont);
+    CScopedSelectObject selected(*pDC, printFont);
+    CGRCell printed;
+    printed.CopyFrom(pCell);
+    printed.SetFont(&printFont);
+    OnDraw(pDC, pRect, nCol, nRow, &printed, 0, 0);
+    CRect inner;
+    DrawBorder(pDC, pRect, &inner, &printed);
+}
+
+// Printed height over screen height of one row: the row's own, a joined
+// range's share per row, or for the corner cell the share of one heading row.
+double CGRCellType::PrintedFontScale(const CRect& rect, int nCol, int nRow, CGRCell* pCell) const
+{
+    const CGRGridInfo* pInfo = m_pCtrl ? m_pCtrl->GetGridInfo() : nullptr;
+    int nRowHeight = 0;
+    if (!m_pCtrl || m_pCtrl->QueryRowHeight(nRow, &nRowHeight) != 0 || nRowHeight <= 0)
+        return 1.0;
+    double dHeight = rect.Height();
+    int nOrigin = 0, nColSpan = 0, nRowSpan = 0;
+    if (pCell->GetJoinInfo(&nOrigin, &nColSpan, &nRowSpan) == 0 && nOrigin && nRowSpan >= 1)
+        return dHeight / (nRowSpan + 1) / nRowHeight;
+    if (nCol < 0 && nRow < 0)
+        return dHeight / pInfo->m_nNumberTopHdgRows / nRowHeight;
+    return dHeight / (nRowHeight + 1.5);
 }
 
 int CGRCellType::DrawFocus(CDC*, CRect*, int, int)

@@ -8,6 +8,8 @@
 namespace {
 const COLORREF kDefaultBorderColor = RGB(220, 220, 220);
 const UINT kGridDlgCode = DLGC_WANTARROWS | DLGC_WANTTAB;
+// The headings of a dialog's grid are its font made bolder.
+const int kHeadingWeightAdded = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
@@ -24,6 +26,7 @@ END_MESSAGE_MAP()
 
 CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this)
 {
+    m_popupMenu.CreatePopupMenu();
     CreatePens();
     for (int nSheet = 0; nSheet < GetNumberSheets(); ++nSheet) {
         SetSheetNumber(nSheet, 0);
@@ -66,16 +69,85 @@ BOOL CGRCtrl::CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
     return TRUE;
 }
 
+// A grid placed in a dialog's template: the dialog's item becomes the
+// control, with the dialog's font for its cells and a bolder one for its
+// headings; an item laid out right to left mirrors the grid.
+int CGRCtrl::AttachGrid(CWnd* pParentDialog, UINT nID)
+{
+    if (!SubclassDlgItem(nID, pParentDialog))
+        return 0;
+    ModifyStyle(0, WS_CLIPCHILDREN | WS_TABSTOP);
+    if (pParentDialog)
+        TakeDialogFont(pParentDialog);
+    CreateChildWindows();
+    if (GetExStyle() & WS_EX_RTLREADING)
+        SetRightToLeftLayout(1);
+    CompleteCreation(FALSE);
+    return 1;
+}
+
+void CGRCtrl::TakeDialogFont(CWnd* pDialog)
+{
+    HFONT hFont = reinterpret_cast<HFONT>(pDialog->SendMessage(WM_GETFONT));
+    LOGFONT logFont = {};
+    if (!hFont || !::GetObject(hFont, sizeof(logFont), &logFont))
+        return;
+    SetDefFontIndex(AddFontIndirect(logFont));
+    logFont.lfWeight += kHeadingWeightAdded;
+    GetGridInfo()->m_headingDefault.SetFont(GetFont(AddFontIndirect(logFont)));
+}
+
 int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    return CreateChildWindows() ? 0 : -1;
+}
+
+BOOL CGRCtrl::CreateChildWindows()
+{
     CRect empty(0, 0, 0, 0);
-    if (!m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID))
-        return -1;
-    if (!CreateEditControls())
-        return -1;
-    return 0;
+    return m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID)
+           && CreateEditControls();
+}
+
+// Mirrors the control and everything in it (cells, headings, scroll bars,
+// tabs, the edit controls); the sheet tabs lay themselves out anew.
+int CGRCtrl::SetRightToLeftLayout(int nOn)
+{
+    if (!GetSafeHwnd())
+        return kGridOutOfRange;
+    BOOL bOn = nOn != 0;
+    if (((GetExStyle() & WS_EX_LAYOUTRTL) != 0) == bOn)
+        return kGridOutOfRange;
+    SetLayoutRTL(this, bOn);
+    if (CWnd* pTabs = GetDlgItem(static_cast<int>(kSheetTabsID))) {
+        CRect tabs;
+        pTabs->GetClientRect(&tabs);
+        pTabs->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(tabs.Width(), tabs.Height()));
+    }
+    Invalidate(FALSE);
+    RedrawAll();
+    return kGridDone;
+}
+
+void CGRCtrl::SetLayoutRTL(CWnd* pWnd, BOOL bOn)
+{
+    pWnd->ModifyStyleEx(bOn ? 0 : WS_EX_LAYOUTRTL, bOn ? WS_EX_LAYOUTRTL : 0);
+    for (CWnd* pChild = pWnd->GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT))
+        SetLayoutRTL(pChild, bOn);
+}
+
+int CGRCtrl::SetDoubleBufferMode(int nMode)
+{
+    return m_cellArea.SetDoubleBufferMode(nMode);
+}
+
+// Measures with the cell area's DC, so the cells' fonts give their widths.
+int CGRCtrl::BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    CClientDC dc(m_cellArea.GetSafeHwnd() ? &m_cellArea : nullptr);
+    return FitColumnsToCells(&dc, nStartCol, nEndCol, nRowsToCheck, nFlags);
 }
 
 // A face name of 32 characters or more does not fit a LOGFONT: the font then
@@ -232,6 +304,31 @@ CPen* CGRCtrl::GetGridPen(GridPen nWhich)
 void CGRCtrl::AddToRedrawList(int nCol, int nRow)
 {
     m_cellArea.AddToRedrawList(nCol, nRow);
+}
+
+CMenu* CGRCtrl::GetPopupMenu()
+{
+    return &m_popupMenu;
+}
+
+// An empty menu has nothing to show; the chosen item comes back later as a
+// command (OnCommand).
+int CGRCtrl::ShowPopupMenu(const CPoint& ptScreen)
+{
+    if (m_popupMenu.GetMenuItemCount() == 0)
+        return kGridOutOfRange;
+    if (!m_popupMenu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this))
+        return kGridFailed;
+    return kGridDone;
+}
+
+// The cell area shows the new sheet and takes the focus.
+void CGRCtrl::OnCurrentSheetChanged()
+{
+    if (!m_cellArea.GetSafeHwnd())
+        return;
+    m_cellArea.SetFocus();
+    RedrawAll();
 }
 
 // Items of the grid's popup menu (ids from 1000) go to OnMenuCommand with

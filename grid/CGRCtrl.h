@@ -19,7 +19,14 @@ public:
     ~CGRCtrl() override;
 
     BOOL CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int AttachGrid(CWnd* pParentDialog, UINT nID);
     CGRGrid* GetCellArea();
+    int SetRightToLeftLayout(int nOn);
+    int SetDoubleBufferMode(int nMode);
+    int BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags) override;
+
+// Popup menu: program grids fill it; StartMenu shows it
+    CMenu* GetPopupMenu();
 
 // Fonts: the control owns them; an equal font is registered once
     int AddFont(LPCTSTR lpszFaceName, int nHeight, int nWeight);
@@ -41,12 +48,15 @@ public:
     int PrintPage(CDC* pDC, int nPage);
     int SetPrintOption(int nOption, int nValue);
     GridPrintEngine* GetPrintEngine();
+    double GetPrintScale() const override;
+    int GetPrintLastCol() const override;
 
     static constexpr UINT kCellAreaID = 1;
     static constexpr UINT kEditID = 123;
     static constexpr UINT kMaskedEditID = 124;
     // The find dialog's registered message ("commdlg_FindReplace").
     static const UINT kFindReplaceMessage;
+    static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
 // Names both halves use
@@ -77,6 +87,8 @@ protected:
     void RepaintAfterMove() override;
     BOOL IsControlVisible() const override;
     void OnSheetCreated(CGRGridInfo* pInfo) override;
+    void OnCurrentSheetChanged() override;
+    int ShowPopupMenu(const CPoint& ptScreen) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     CWnd* GetEditControl(BOOL bMasked) override;
     void ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey) override;
@@ -101,6 +113,9 @@ private:
     void CreatePens();
     BOOL CreateEditControls();
     int FindFont(const LOGFONT& logFont);
+    BOOL CreateChildWindows();
+    void TakeDialogFont(CWnd* pDialog);
+    static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
 
     CGRGrid m_cellArea;
     CGREdit m_edit;
@@ -108,6 +123,7 @@ private:
     CGREditBase* m_pShownEdit = nullptr;
     CWnd* m_pFindDialog = nullptr;
     GridPrintEngine m_printEngine;
+    CMenu m_popupMenu;
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;

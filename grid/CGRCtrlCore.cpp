@@ -784,6 +784,69 @@ int CGRCtrlCore::FitToWindow(int nStartCol, int nEndCol)
     return kGridDone;
 }
 
+int CGRCtrlCore::BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    return FitColumnsToCells(nullptr, nStartCol, nEndCol, nRowsToCheck, nFlags);
+}
+
+// Each column of the range gets the widest room its cells' types ask for,
+// plus 2, capped at the room the area has; flag 1 counts the heading rows
+// in. The widths pass through SetColWidth, so the cell types and
+// OnColSized still have their say; side heading columns then give the
+// side heading its new total width.
+int CGRCtrlCore::FitColumnsToCells(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    const CGRGridInfo& info = *m_pGridInfo;
+    if (nStartCol < -info.m_nNumberSideHdgCols)
+        return kGridOutOfRange;
+    if (nEndCol >= info.m_nNumberCols)
+        return kGridRefused;
+    if (nStartCol > nEndCol)
+        return kGridFailed;
+    std::vector<int> best = BestCellWidths(pDC, nStartCol, nEndCol, nRowsToCheck, nFlags);
+    int nLimit = info.m_nAreaWidth > 0 ? info.m_nAreaWidth - info.m_nVScrollWidth : kBestFitLimitWithoutArea;
+    for (int nCol = nStartCol; nCol <= nEndCol; ++nCol) {
+        int nBest = best[static_cast<size_t>(nCol - nStartCol)];
+        SetColWidth(nCol, nBest > nLimit ? nLimit : nBest + 2);
+    }
+    if (nStartCol < 0) {
+        int nSideWidth = 0;
+        for (int nCol = -1; nCol >= -info.m_nNumberSideHdgCols; --nCol)
+            nSideWidth += info.GetSideHdgColWidth(nCol);
+        SetSideHeadingWidth(nSideWidth);
+    }
+    AdjustComponentSizes();
+    return kGridDone;
+}
+
+// The widest best size of the cells of each column, joined cells left out,
+// over at most nRowsToCheck rows.
+std::vector<int> CGRCtrlCore::BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags)
+{
+    const int kNarrowest = 3;
+    const CGRGridInfo& info = *m_pGridInfo;
+    std::vector<int> best(static_cast<size_t>(nEndCol - nStartCol + 1), kNarrowest);
+    int nFirstRow = (nFlags & kBestFitHeadings) ? -info.m_nNumberTopHdgRows : 0;
+    int nChecked = 0;
+    for (int nRow = nFirstRow; nRow < info.m_nNumberRows && nChecked < nRowsToCheck; ++nRow, ++nChecked) {
+        int nHeight = 0;
+        QueryRowHeight(nRow, &nHeight);
+        for (int nCol = nStartCol; nCol <= nEndCol; ++nCol) {
+            CGRCell cell;
+            CGRCellType* pType = CellTypeOf(nCol, nRow, cell);
+            if (cell.IsPropertySet(kPropJoin))
+                continue;
+            int nWidth = 0;
+            QueryColWidth(nCol, &nWidth);
+            CSize size(nWidth, nHeight);
+            pType->GetBestSize(pDC, &size, &cell);
+            int& nBest = best[static_cast<size_t>(nCol - nStartCol)];
+            nBest = std::max(nBest, static_cast<int>(size.cx));
+        }
+    }
+    return best;
+}
+
 void CGRCtrlCore::UpdateLockedSizes()
 {
     CGRGridInfo& info = *m_pGridInfo;
@@ -1607,6 +1670,8 @@ CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
 CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
 void CGRCtrlCore::AddToRedrawList(int, int) {}
 CWnd* CGRCtrlCore::GetCellAreaWindow() { return nullptr; }
+double CGRCtrlCore::GetPrintScale() const { return 1.0; }
+int CGRCtrlCore::GetPrintLastCol() const { return GetColCount() - 1; }
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
 void CGRCtrlCore::HideEditControl() {}
 

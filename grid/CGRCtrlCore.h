@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+class CDC;
 class CFont;
 class CPen;
 class CGRAxis;
@@ -128,6 +129,10 @@ public:
     int LockRows(int nRows);
     int MoveColPosition(int nFromCol, int nToCol, int nInsertBefore);
     virtual int FitToWindow(int nStartCol, int nEndCol);
+    virtual int BestFit(int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
+    static constexpr int kBestFitHeadings = 1;
+    // The widest a column gets from BestFit while the area has no width.
+    static constexpr int kBestFitLimitWithoutArea = 300;
 
 // Joined cells
     int JoinCells(int nStartCol, int nStartRow, int nEndCol, int nEndRow);
@@ -307,10 +312,16 @@ public:
     // The cell area's window, where cell types place their pop-up windows;
     // null without a window.
     virtual CWnd* GetCellAreaWindow();
+    // The page being printed: printer units per screen pixel, and the last
+    // column on the page (the print object's, once the control has one).
+    virtual double GetPrintScale() const;
+    virtual int GetPrintLastCol() const;
 
 protected:
     CGRPtrList& GetFontList();
     CGRPtrList& GetBitmapList();
+    // BestFit measuring with the given device context.
+    int FitColumnsToCells(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
 
     BYTE m_bKeepSizes = 0;
 
@@ -341,6 +352,7 @@ private:
     int SetHeadingTotal(bool bRows, int nTotal);
     void SetCellTypesSize(bool bRows, int nIndex, int* pnSize);
     int EdgeOf(bool bRows, int nIndex, bool bFar) const;
+    std::vector<int> BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
     void StoreEditedText(LPCTSTR lpszText);
     void FollowSelection(int& nCol, int& nRow);
     bool CurrentCellMatches(const CString& sFind, long lFlags);

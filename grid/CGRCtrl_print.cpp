@@ -20,3 +20,13 @@ GridPrintEngine* CGRCtrl::GetPrintEngine()
 {
     return &m_printEngine;
 }
+
+double CGRCtrl::GetPrintScale() const
+{
+    return m_printEngine.GetScale();
+}
+
+int CGRCtrl::GetPrintLastCol() const
+{
+    return m_printEngine.GetPrintingLastCol();
+}

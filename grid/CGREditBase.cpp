@@ -49,7 +49,7 @@ LRESULT CGREditBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETFOCUS: {
         TakeParentAsCtrl();
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        LRESULT lResult = CEdit::WindowProc(message, wParam, lParam);
         m_nLastKey = 0;
         m_bCancel = 0;
         m_bContinue = 0;
@@ -57,7 +57,7 @@ LRESULT CGREditBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return lResult;
     }
     case WM_KILLFOCUS: {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        LRESULT lResult = CEdit::WindowProc(message, wParam, lParam);
         OnEditKillFocus(reinterpret_cast<HWND>(wParam));
         return lResult;
     }
@@ -68,7 +68,7 @@ LRESULT CGREditBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return CWnd::WindowProc(message, wParam, lParam);
+    return CEdit::WindowProc(message, wParam, lParam);
 }
 
 void CGREditBase::HideQuietly()
@@ -104,7 +104,7 @@ LRESULT CGREditBase::OnEditChar(WPARAM wParam, LPARAM lParam)
         return 0;
     if (!VerifyChar(&nChar))
         return 0;
-    return CWnd::WindowProc(WM_CHAR, nChar, lParam);
+    return CEdit::WindowProc(WM_CHAR, nChar, lParam);
 }
 
 void CGREditBase::ContinueAt(int nCol, int nRow)
@@ -129,7 +129,7 @@ LRESULT CGREditBase::OnEditKeyDown(WPARAM wParam, LPARAM lParam)
     UINT nKey = static_cast<UINT>(wParam);
     m_nLastKey = nKey;
     if (!m_pCtrl)
-        return CWnd::WindowProc(WM_KEYDOWN, wParam, lParam);
+        return CEdit::WindowProc(WM_KEYDOWN, wParam, lParam);
     int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
     DWORD dwSelection = static_cast<DWORD>(SendMessage(EM_GETSEL));
     int nSelStart = LOWORD(dwSelection), nSelEnd = HIWORD(dwSelection);
@@ -176,7 +176,7 @@ LRESULT CGREditBase::OnEditKeyDown(WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return CWnd::WindowProc(WM_KEYDOWN, wParam, lParam);
+    return CEdit::WindowProc(WM_KEYDOWN, wParam, lParam);
 }
 
 BOOL CGREditBase::IsInsideCtrl(HWND hWnd) const

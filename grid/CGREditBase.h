@@ -11,7 +11,7 @@
 
 class CGRCtrl;
 
-class CGREditBase : public CWnd {
+class CGREditBase : public CEdit {
 public:
     CGREditBase() = default;
     explicit CGREditBase(CGRCtrl* pCtrl);

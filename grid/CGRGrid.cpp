@@ -3,18 +3,30 @@
 #include "CGRAxis.h"
 #include "CGRCtrl.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 namespace {
 const UINT kCellAreaDlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 const int kMoveByLeftButton = 1;
 const int kMoveByRightButton = 2;
 const int kMoveByDrag = 3;
+// A tip stays up as long as the pointer rests and comes quickly.
+const int kTipMaxWidth = 32767;
+const int kTipAutoPopMs = 32767;
+const int kTipDelayMs = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRGrid, CWnd)
+    ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_SETCURSOR()
     ON_WM_GETDLGCODE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
@@ -26,10 +38,22 @@ BEGIN_MESSAGE_MAP(CGRGrid, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_KEYUP()
     ON_WM_CHAR()
+    ON_WM_HELPINFO()
+    ON_MESSAGE(CGRGrid::kHelpHitTestMessage, OnHelpHitTest)
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
 END_MESSAGE_MAP()
 
 CGRGrid::CGRGrid(CGRCtrl* pCtrl) : m_pCtrl(pCtrl)
 {
+}
+
+int CGRGrid::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (m_pCtrl->GetGridInfo()->m_nCellTips)
+        EnableToolTips(TRUE);
+    return 0;
 }
 
 void CGRGrid::RedrawCell(int nCol, int nRow)
@@ -65,51 +89,202 @@ void CGRGrid::ResetCellsDrawn()
     m_nCellsDrawn = 0;
 }
 
-// After a move: when the view stayed, only the previous and the new current
-// cell (and what was added to the list) are drawn; when it scrolled, the
-// whole area is repainted.
+// ---------------------------------------------------------------------------
+// Double buffering: the picture is drawn into a bitmap of the area's size
+// and copied to the screen in one go, so the cells do not flicker.
+
+int CGRGrid::SetDoubleBufferMode(int nMode)
+{
+    m_offscreen.DeleteObject();
+    m_nDoubleBuffer = nMode;
+    if (nMode != 1)
+        return kGridDone;
+    CreateOffscreenBitmap();
+    if (m_offscreen.GetSafeHandle())
+        return kGridDone;
+    m_nDoubleBuffer = 0;
+    return kGridOutOfRange;
+}
+
+int CGRGrid::GetDoubleBufferMode() const
+{
+    return m_nDoubleBuffer;
+}
+
+// A window of no width or height still gets a bitmap of one pixel.
+void CGRGrid::CreateOffscreenBitmap()
+{
+    m_offscreen.DeleteObject();
+    CRect client(0, 0, 0, 0);
+    if (GetSafeHwnd())
+        GetClientRect(&client);
+    CClientDC dc(GetSafeHwnd() ? this : nullptr);
+    m_offscreen.CreateCompatibleBitmap(&dc, std::max(client.Width(), 1), std::max(client.Height(), 1));
+}
+
+void CGRGrid::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_nDoubleBuffer == 1)
+        CreateOffscreenBitmap();
+}
+
+// One pass over the redraw list onto the screen DC, through the
+// off-screen bitmap in double-buffer mode; the picture there is first moved
+// by the scroll shift.
+void CGRGrid::DrawPass(CDC* pScreenDC, int nShiftX, int nShiftY)
+{
+    if (m_nDoubleBuffer != 1 || !m_offscreen.GetSafeHandle()) {
+        if (nShiftX != 0 || nShiftY != 0)
+            ScrollPicture(pScreenDC, nShiftX, nShiftY);
+        DrawCells(pScreenDC, nullptr);
+        return;
+    }
+    CDC memDC;
+    if (!memDC.CreateCompatibleDC(pScreenDC)) {
+        m_redraw.Clear();
+        return;
+    }
+    CScopedSelectObject selected(memDC, m_offscreen);
+    if (nShiftX != 0 || nShiftY != 0)
+        ScrollPicture(&memDC, nShiftX, nShiftY);
+    DrawCells(pScreenDC, &memDC);
+}
+
+// ---------------------------------------------------------------------------
+// Partial repaint after a move
+
+// The control calls this once the current cell and the view are set, while
+// the sheet's last-notified values still hold the previous ones. What stayed
+// in view is moved on the screen; only the strips it uncovered, the previous
+// and the new current cell (and what was already listed) are drawn.
 void CGRGrid::Moved()
 {
     const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    if (!info.m_bUpdateEnabled || !GetSafeHwnd()) {
+        m_redraw.Clear();
+        return;
+    }
+    bool bViewMoved = info.m_nLastLeftCol != info.m_nLeftCol || info.m_nLastTopRow != info.m_nTopRow;
     CRect update;
     if (GetUpdateRect(&update) && !update.IsRectEmpty()) {
+        // A pending paint after a scroll would draw the new view only where
+        // the old picture was invalid; the rest would show the old view.
+        if (bViewMoved)
+            Invalidate(FALSE);
         UpdateWindow();
+        return;
+    }
+    if (info.m_nVScrollHints || info.m_nHScrollHints || IsPictureUntrusted()) {
+        RepaintAll();
         return;
     }
     int nShiftX = 0, nShiftY = 0;
-    bool bColumnsKnown = CGRAxis::Columns(info).ScrollShift(info.m_nLastLeftCol, nShiftX);
-    bool bRowsKnown = CGRAxis::Rows(info).ScrollShift(info.m_nLastTopRow, nShiftY);
-    if (!bColumnsKnown || !bRowsKnown || nShiftX != 0 || nShiftY != 0) {
-        m_redraw.Clear();
-        Invalidate(FALSE);
-        UpdateWindow();
-        return;
+    if (!CGRAxis::Columns(info).ScrollShift(info.m_nLastLeftCol, nShiftX)
+        || !CGRAxis::Rows(info).ScrollShift(info.m_nLastTopRow, nShiftY)) {
+        nShiftX = nShiftY = 0;
+        m_redraw.AddRange(0, 0, info.m_nNumberCols, info.m_nNumberRows);
     }
+    AddUncoveredStrips(nShiftX, nShiftY);
     m_redraw.AddCell(info.m_nLastCurrentCol, info.m_nLastCurrentRow);
     m_redraw.AddCell(info.m_nCurrentCol, info.m_nCurrentRow);
-    DrawNow();
+    CClientDC dc(this);
+    DrawPass(&dc, nShiftX, nShiftY);
 }
 
-void CGRGrid::DrawNow()
+void CGRGrid::RepaintAll()
 {
-    if (!m_pCtrl->GetGridInfo()->m_bUpdateEnabled || !GetSafeHwnd()) {
-        m_redraw.Clear();
-        return;
-    }
-    CClientDC dc(this);
-    DrawCells(&dc);
+    m_redraw.Clear();
+    Invalidate(TRUE);
+    UpdateWindow();
 }
+
+// The picture on the screen can only be moved when all of it is there: no
+// sibling window lies over the area, the active window does not cover part
+// of it, and no part of it lies off the screen.
+bool CGRGrid::IsPictureUntrusted() const
+{
+    CRect area;
+    GetWindowRect(&area);
+    for (CWnd* pAbove = GetWindow(GW_HWNDPREV); pAbove; pAbove = pAbove->GetWindow(GW_HWNDPREV))
+        if (pAbove->IsWindowVisible() && IsCoveredBy(pAbove, area, false))
+            return true;
+    CWnd* pActive = GetActiveWindow();
+    if (pActive && pActive->GetSafeHwnd() != GetSafeHwnd() && pActive->IsWindowVisible()
+        && IsCoveredBy(pActive, area, true))
+        return true;
+    return IsCoveredBy(GetDesktopWindow(), area, true);
+}
+
+// Whether the window meets the area at all, or (bPartlyOnly) meets it
+// without holding all of it.
+bool CGRGrid::IsCoveredBy(const CWnd* pWnd, const CRect& area, bool bPartlyOnly) const
+{
+    CRect other;
+    pWnd->GetWindowRect(&other);
+    CRect common;
+    if (!common.IntersectRect(other, area))
+        return false;
+    return !bPartlyOnly || common != area;
+}
+
+// The part of the area that scrolls moves by the shift. Locked rows stay
+// when only rows scroll, locked columns when only columns scroll.
+void CGRGrid::ScrollPicture(CDC* pDC, int nShiftX, int nShiftY)
+{
+    const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    CRect scroll;
+    GetClientRect(&scroll);
+    if (nShiftX == 0)
+        scroll.top += info.m_nLockedRowsHeight;
+    if (nShiftY == 0)
+        scroll.left += info.m_nLockedColsWidth;
+    pDC->ScrollDC(-nShiftX, -nShiftY, &scroll, &scroll, nullptr, nullptr);
+}
+
+// The columns (rows) that came into view at the edge the picture moved
+// away from. When both directions moved, the locked rows and columns moved
+// with the picture and are drawn again as well.
+void CGRGrid::AddUncoveredStrips(int nShiftX, int nShiftY)
+{
+    const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    int nCols = info.m_nNumberCols, nRows = info.m_nNumberRows;
+    int nFirst = 0;
+    if (nShiftX > 0 && CGRAxis::Columns(info).IndexAt(info.m_nAreaWidth - nShiftX, nFirst))
+        m_redraw.AddRange(nFirst, 0, nCols, nRows);
+    if (nShiftX < 0)
+        m_redraw.AddRange(info.m_nLeftCol, 0, info.m_nLastLeftCol - 1, nRows);
+    if (nShiftY > 0 && CGRAxis::Rows(info).IndexAt(info.m_nAreaHeight - nShiftY, nFirst))
+        m_redraw.AddRange(0, nFirst, nCols, nRows);
+    if (nShiftY < 0)
+        m_redraw.AddRange(0, info.m_nTopRow, nCols, info.m_nLastTopRow - 1);
+    if (nShiftX != 0 && nShiftY != 0) {
+        if (info.m_nLockedCols > 0)
+            m_redraw.AddRange(0, 0, info.m_nLockedCols - 1, nRows);
+        if (info.m_nLockedRows > 0)
+            m_redraw.AddRange(0, 0, nCols, info.m_nLockedRows - 1);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
 
 // One drawing pass over the cells in the redraw list: locked rows and
 // columns first, then those from the top row and left column on, until the
-// area is full; what no cell covers gets the cell area's background.
-void CGRGrid::DrawCells(CDC* pDC)
+// area is full; what no cell covers gets the cell area's background. With a
+// memory DC the cells go there and reach the screen in one copy; the focus
+// frame is drawn on the screen.
+void CGRGrid::DrawCells(CDC* pScreenDC, CDC* pMemDC)
 {
     CGRGridInfo& info = *m_pCtrl->GetGridInfo();
-    CScopedSaveDC savedDC(*pDC);
-    if (info.m_pDefFont)
-        pDC->SelectObject(info.m_pDefFont);
-    m_pCtrl->OnScreenDCSetup(pDC, nullptr, kSectionCellArea);
+    CDC* pDC = pMemDC ? pMemDC : pScreenDC;
+    CScopedSaveDC savedScreen(*pScreenDC);
+    if (info.m_pDefFont) {
+        pScreenDC->SelectObject(info.m_pDefFont);
+        if (pMemDC)
+            pMemDC->SelectObject(info.m_pDefFont);
+    }
+    m_pCtrl->OnScreenDCSetup(pScreenDC, pMemDC, kSectionCellArea);
     info.m_nRightCol = info.m_nNumberCols;
     info.m_nBottomRow = info.m_nNumberRows;
     CRect focusRect(0, 0, 0, 0);
@@ -163,8 +338,10 @@ void CGRGrid::DrawCells(CDC* pDC)
     if (info.m_nNumberCols == 0)
         nEmptyX = 0;
     FillEmptyArea(pDC, nEmptyX, nEmptyY);
+    if (pMemDC)
+        pScreenDC->BitBlt(0, 0, info.m_nAreaWidth, info.m_nAreaHeight, pMemDC, 0, 0, SRCCOPY);
     if (!m_bSkipFocus && m_bHasFocus && !m_pCtrl->IsEditing() && !focusRect.IsRectEmpty())
-        m_pCtrl->OnDrawFocusRect(pDC, &focusRect);
+        m_pCtrl->OnDrawFocusRect(pScreenDC, &focusRect);
     m_bSkipFocus = 0;
 }
 
@@ -256,7 +433,7 @@ void CGRGrid::OnPaint()
     }
     m_redraw.AddRange(nStartCol, nStartRow, nEndCol, nEndRow);
     m_redraw.AddCell(info.m_nCurrentCol, info.m_nCurrentRow);
-    DrawCells(&dc);
+    DrawPass(&dc, 0, 0);
 }
 
 // The theme layer stays off, so the background is left to the drawing pass.
@@ -265,19 +442,28 @@ BOOL CGRGrid::OnEraseBkgnd(CDC*)
     return FALSE;
 }
 
-// WM_PRINT draws the whole sheet into the given DC.
+// WM_PRINT draws the whole sheet straight into the given DC. Scroll
+// messages belong to the control; the theme layer stays off.
 LRESULT CGRGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PRINT) {
+    switch (message) {
+    case WM_PRINT: {
         const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
         CDC dc;
         dc.SetTempHandle(reinterpret_cast<HDC>(wParam));
         m_redraw.AddRange(0, 0, info.m_nNumberCols, info.m_nNumberRows);
-        DrawCells(&dc);
+        DrawCells(&dc, nullptr);
         dc.ReleaseTempHandle();
         return 0;
     }
-    return CWnd::WindowProc(message, wParam, lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return m_pCtrl->SendMessage(message, wParam, lParam);
+    case WM_THEMECHANGED:
+        return 0;
+    default:
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
 }
 
 CGRCellType* CGRGrid::CellTypeAt(int nCol, int nRow)
@@ -304,9 +490,26 @@ void CGRGrid::OnKillFocus(CWnd* pNewWnd)
     RedrawCell(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow());
 }
 
+// An in-cell edit control in the area wants every key; the area itself
+// wants the arrows and all keys besides the usual ones.
 UINT CGRGrid::OnGetDlgCode()
 {
-    return kCellAreaDlgCode;
+    CWnd* pFocus = GetFocus();
+    if (pFocus && IsChild(pFocus))
+        return kCellAreaDlgCode;
+    return CWnd::OnGetDlgCode() | kCellAreaDlgCode;
+}
+
+int CGRGrid::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    return MA_ACTIVATE;
+}
+
+BOOL CGRGrid::OnSetCursor(CWnd*, UINT, UINT)
+{
+    ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+    return TRUE;
 }
 
 // A press or release of a button on a cell: the cell's type first, then the
@@ -406,7 +609,8 @@ void CGRGrid::OnRButtonUp(UINT nFlags, CPoint point)
     m_bButtonDown = 0;
 }
 
-// While the left button is held, the current cell follows the pointer.
+// While the left button is held, the current cell follows the pointer
+// and the view scrolls a step for each move beyond the area's edges.
 void CGRGrid::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_pCtrl->IsEditing())
@@ -427,17 +631,45 @@ void CGRGrid::OnMouseMove(UINT nFlags, CPoint point)
     }
     if ((nFlags & MK_LBUTTON) && m_bButtonDown) {
         if (bOverCell)
-            m_pCtrl->GotoCell(nCol, nRow);
-        if (point.x < 0)
-            m_pCtrl->MoveCurrentCol(CGRCtrlCore::kMoveBack);
-        else if (point.x >= info.m_nAreaWidth)
-            m_pCtrl->MoveCurrentCol(CGRCtrlCore::kMoveForward);
-        if (point.y < 0)
-            m_pCtrl->MoveCurrentRow(CGRCtrlCore::kMoveBack);
-        else if (point.y >= info.m_nAreaHeight)
-            m_pCtrl->MoveCurrentRow(CGRCtrlCore::kMoveForward);
+            DragTo(nCol, nRow);
+        AutoScroll(point, bOverCell, nCol, nRow);
     }
     info.m_nMoveReason = 0;
+}
+
+// Over a locked column while the target lies among the scrolling ones, the
+// target steps back one column at a time instead of jumping into the locked
+// part, so the columns scroll back under the pointer; rows alike.
+void CGRGrid::DragTo(int nCol, int nRow)
+{
+    const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    if (info.m_nLockedCols == 0 && info.m_nLockedRows == 0) {
+        m_pCtrl->GotoCell(nCol, nRow);
+        return;
+    }
+    if (info.m_nTargetCol >= info.m_nLockedCols && nCol < info.m_nLockedCols)
+        m_pCtrl->MoveCurrentCol(CGRCtrlCore::kMoveBack);
+    else
+        m_pCtrl->GotoCol(nCol);
+    if (info.m_nTargetRow >= info.m_nLockedRows && nRow < info.m_nLockedRows)
+        m_pCtrl->MoveCurrentRow(CGRCtrlCore::kMoveBack);
+    else
+        m_pCtrl->GotoRow(nRow);
+}
+
+// Beyond an edge of the area, or over the partly shown column (row) at the
+// right (bottom) edge, the target moves one step that way.
+void CGRGrid::AutoScroll(CPoint point, bool bOverCell, int nCol, int nRow)
+{
+    const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    if (point.x < 0)
+        m_pCtrl->MoveCurrentCol(CGRCtrlCore::kMoveBack);
+    else if (point.x >= info.m_nAreaWidth || (bOverCell && nCol == info.m_nRightCol))
+        m_pCtrl->MoveCurrentCol(CGRCtrlCore::kMoveForward);
+    if (point.y < 0)
+        m_pCtrl->MoveCurrentRow(CGRCtrlCore::kMoveBack);
+    else if (point.y >= info.m_nAreaHeight || (bOverCell && nRow == info.m_nBottomRow))
+        m_pCtrl->MoveCurrentRow(CGRCtrlCore::kMoveForward);
 }
 
 BOOL CGRGrid::OnMouseWheel(UINT, short zDelta, CPoint)
@@ -474,4 +706,84 @@ void CGRGrid::OnChar(UINT nChar, UINT, UINT)
     UINT nKey = nChar;
     int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
     m_pCtrl->OnCharDown(&nKey, CellTypeAt(nCol, nRow)->OnCharDown(nCol, nRow, &nKey));
+}
+
+// ---------------------------------------------------------------------------
+// Cell tips and context help
+
+// A tip shows only once the pointer rests in a cell: the first hit in a new
+// cell reports no tool (and hides a tip still up), the next one in the same
+// cell reports the area itself, whose text comes from OnHint.
+INT_PTR CGRGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    int nCol = -1, nRow = -1;
+    if (m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow) != kGridDone)
+        return -1;
+    if (nCol != m_nTipCol || nRow != m_nTipRow) {
+        m_nTipCol = nCol;
+        m_nTipRow = nRow;
+        CancelToolTips();
+        return -1;
+    }
+    pTI->hwnd = GetSafeHwnd();
+    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
+    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
+    pTI->lpszText = LPSTR_TEXTCALLBACK;
+    return 1;
+}
+
+BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The tip control reads the text after this returns; every cell area
+    // shares the one buffer, as only one tip shows at a time.
+    static CString s_sTipText;
+    int nCol = -1, nRow = -1;
+    CString sText;
+    if (!CellAtCursor(nCol, nRow) || m_pCtrl->OnHint(nCol, nRow, kSectionCellArea, &sText) != 1)
+        return FALSE;
+    HWND hWndTip = pNMHDR->hwndFrom;
+    ::SendMessage(hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipAutoPopMs);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_INITIAL, kTipDelayMs);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_RESHOW, kTipDelayMs);
+    s_sTipText = sText;
+    reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(s_sTipText));
+    *pResult = 0;
+    return TRUE;
+}
+
+bool CGRGrid::CellAtCursor(int& nCol, int& nRow)
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    return m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow) == kGridDone;
+}
+
+// The help context of the cell under the point (-1, -1 outside the cells).
+LRESULT CGRGrid::OnHelpHitTest(WPARAM, LPARAM lParam)
+{
+    int nCol = -1, nRow = -1;
+    m_pCtrl->GetCellFromPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), nCol, nRow);
+    return m_pCtrl->OnGetContextHelpID(nCol, nRow, kSectionCellArea);
+}
+
+// F1 held: help for the current cell; otherwise for the cell where the
+// help request points (the help cursor's click).
+BOOL CGRGrid::OnHelpInfo(HELPINFO* pHelpInfo)
+{
+    if (pHelpInfo->iContextType != HELPINFO_WINDOW)
+        return FALSE;
+    int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
+    if (::GetKeyState(VK_F1) >= 0) {
+        CPoint point = pHelpInfo->MousePos;
+        ScreenToClient(&point);
+        nCol = nRow = -1;
+        m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow);
+    }
+    int nID = m_pCtrl->OnGetContextHelpID(nCol, nRow, kSectionCellArea);
+    if (nID == 0)
+        return FALSE;
+    m_pCtrl->WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
+    return TRUE;
 }

@@ -10,14 +10,14 @@ LRESULT CGRLstBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_GETDLGCODE:
-        return CWnd::WindowProc(message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return CListBox::WindowProc(message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
     case WM_SETFOCUS: {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
         SetCapture();
         return lResult;
     }
     case WM_KILLFOCUS: {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
         OnListKillFocus();
         return lResult;
     }
@@ -35,7 +35,7 @@ LRESULT CGRLstBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_LBUTTONUP: {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
         if (GetSafeHwnd() && SendMessage(LB_GETCURSEL) != LB_ERR)
             Choose();
         return lResult;
@@ -43,7 +43,7 @@ LRESULT CGRLstBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return CWnd::WindowProc(message, wParam, lParam);
+    return CListBox::WindowProc(message, wParam, lParam);
 }
 
 // The cell area takes the focus back; losing it closes the list.

@@ -7,7 +7,7 @@
 
 class CGRDropListType;
 
-class CGRLstBox : public CWnd {
+class CGRLstBox : public CListBox {
 public:
     explicit CGRLstBox(CGRDropListType* pType);
 

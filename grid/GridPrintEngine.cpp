@@ -166,6 +166,16 @@ int GridPrintEngine::GetPrintableHeight() const
     return m_nPrintableHeight;
 }
 
+double GridPrintEngine::GetScale() const
+{
+    return m_dHScale;
+}
+
+int GridPrintEngine::GetPrintingLastCol() const
+{
+    return m_nPrintingLastCol >= 0 ? m_nPrintingLastCol : m_pCtrl->GetColCount() - 1;
+}
+
 CRect GridPrintEngine::GetMarginEdges() const
 {
     return CRect(m_nLeftEdge, m_nTopEdge, m_nRightEdge, m_nBottomEdge);

@@ -50,6 +50,10 @@ public:
     int GetPrintableWidth() const;
     int GetPrintableHeight() const;
     CRect GetMarginEdges() const;
+    // Logical units per grid pixel across, and the last column of the page
+    // being printed (the grid's last column between pages).
+    double GetScale() const;
+    int GetPrintingLastCol() const;
 
 private:
     struct Band {
@@ -80,4 +84,5 @@ private:
     int m_bPrintSideHeading = 0;
     int m_nPrintableWidth = 0;
     int m_nPrintableHeight = 0;
+    int m_nPrintingLastCol = -1;
 };

@@ -49,6 +49,7 @@ int GridPrintEngine::PrintPage(CDC* pDC, int nPage)
     const Page* pPage = FindPage(nPage);
     if (!pPage)
         return 1;
+    m_nPrintingLastCol = pPage->nEndCol;
     std::vector<int> rows = WalkOrder(true, *pPage);
     std::vector<int> cols = WalkOrder(false, *pPage);
     const CGRGridInfo& info = Info();
@@ -81,6 +82,7 @@ int GridPrintEngine::PrintPage(CDC* pDC, int nPage)
         y += nHeight;
         nLastBottom = y;
     }
+    m_nPrintingLastCol = -1;
     if (m_bFrame && nLastRight > m_nLeftEdge && nLastBottom > m_nTopEdge) {
         pDC->MoveTo(m_nLeftEdge, m_nTopEdge);
         pDC->LineTo(m_nLeftEdge, nLastBottom - 1);
@@ -114,15 +116,13 @@ void GridPrintEngine::PrintCell(CDC* pDC, int nCol, int nRow, const CRect& rect,
     // Drawn as a cell of its own: the join is the page's part of it.
     cell.ClearPropertyFlag(kPropJoin);
     CScopedSaveDC saved(*pDC);
-    if (Info().m_pDefFont)
-        pDC->SelectObject(Info().m_pDefFont);
     CRgn clip;
     if (!m_bPreScaled) {
         int d = m_nUnitDivisor;
         clip.CreateRectRgn(cellRect.left * d, cellRect.top * d, cellRect.right * d, cellRect.bottom * d);
         pDC->SelectClipRgn(&clip);
     }
-    m_pCtrl->GetCellType(cell.GetCellType())->OnDraw(pDC, &cellRect, nSourceCol, nSourceRow, &cell, 0, 0);
+    m_pCtrl->GetCellType(cell.GetCellType())->OnPrintCell(pDC, &cellRect, nSourceCol, nSourceRow, &cell);
     if (!m_bPreScaled)
         pDC->SelectClipRgn(nullptr);
 }

@@ -455,6 +455,14 @@
 #define AFX_IDW_PANE_FIRST 59648
 #define AFX_IDW_PANE_LAST 59903
 
+// --- Control bars (window layer) ---------------------------------------------
+// The frame's dock bars, one per edge, and the bar that hosts a dialog.
+#define AFX_IDW_DIALOGBAR 59397
+#define AFX_IDW_DOCKBAR_TOP 59419
+#define AFX_IDW_DOCKBAR_LEFT 59420
+#define AFX_IDW_DOCKBAR_RIGHT 59421
+#define AFX_IDW_DOCKBAR_BOTTOM 59422
+
 // Import of files into a project
 #define IDS_UNKNOWN_EXTENSION 159
 #define IDS_ERROR_CODE 237
@@ -467,3 +475,6 @@
 
 // Calculation engine: the result pass
 #define IDS_NOT_IMPLEMENTED 160
+
+// Dialogs and data exchange (window layer)
+#define AFX_IDP_PARSE_UINT 61719

@@ -2,7 +2,7 @@
 // and their indexes, the option pass-through, data-source slots, sheet
 // counts and switching, cell reads and writes with defaults and headings,
 // quick setters, count and size limits, heading sizes, column deletion and
-// moves, joins, locks and fitting columns to the window.
+// moves, joins, locks, fitting columns to the window and to their cells.
 #include "grid/CGRCtrlCore.h"
 
 #include "GridTestEnvironment.h"
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,30 @@ public:
         SetColCount(nSheet + 1, 0);
     }
     std::vector<std::string> m_setups;
+};
+
+// Measures a text at 7 pixels a character.
+class CMeasuringType : public CGRCellType {
+public:
+    void GetBestSize(CDC*, CSize* pSize, CGRCell* pCell) override
+    {
+        LPCTSTR lpszText = pCell->GetText();
+        *pSize = CSize(lpszText ? 7 * static_cast<int>(strlen(lpszText)) : 0, 0);
+    }
+};
+
+// A grid whose cells of column 0 to 3 are measured by CMeasuringType.
+class CBestFitGrid : public CRecordingGrid {
+public:
+    CBestFitGrid()
+    {
+        Build(4, 3, 4, 3);  // area 300 wide; the vertical bar's width stays 17
+        int nType = AddCellType(&m_measuring);
+        for (int nRow = -1; nRow < 3; ++nRow)
+            for (int nCol = -1; nCol < 4; ++nCol)
+                SetCellCellType(nCol, nRow, nType);
+    }
+    CMeasuringType m_measuring;
 };
 
 std::string ColumnOrder(CGRCtrlCore& grid)
@@ -447,4 +472,68 @@ TEST(CGRCtrlCore, CreationRunsTheSetupNotificationsAndEnablesUpdates)
     grid.CompleteCreation(TRUE);
     EXPECT_EQ(grid.m_setups, (std::vector<std::string>{"0@0"}));
     EXPECT_EQ(grid.GetGridInfo()->m_bUpdateEnabled, 1);
+}
+
+TEST(CGRCtrlCore, BestFitChecksStartThenEndThenOrder)
+{
+    struct Row {
+        int nStartCol, nEndCol;
+        int nExpected;
+    };
+    const Row rows[] = {
+        {-2, 0, 1},  // one side heading column only
+        {-1, 4, 2},  // past the last column
+        {-2, 4, 1},
+        {3, 2, 3},
+        {-1, 3, 0},
+        {2, 2, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.nStartCol) + ".." + std::to_string(row.nEndCol));
+        CBestFitGrid grid;
+        EXPECT_EQ(grid.BestFit(row.nStartCol, row.nEndCol, 3, 0), row.nExpected);
+    }
+}
+
+TEST(CGRCtrlCore, BestFitGivesEachColumnItsWidestCellCappedAtTheArea)
+{
+    CBestFitGrid grid;
+    grid.SetCellText(0, 0, "abc");
+    grid.SetCellText(0, 2, "abcdefghij");
+    grid.SetCellText(2, 1, std::string(60, 'x').c_str());
+    grid.SetCellText(3, 1, "joined");
+    grid.JoinCells(3, 1, 3, 2);
+    grid.SetCellText(1, -1, "a heading");
+    EXPECT_EQ(grid.BestFit(0, 3, 3, 0), 0);
+    EXPECT_EQ(grid.GetColWidth(0), 70 + 2);
+    EXPECT_EQ(grid.GetColWidth(1), 3 + 2);        // the heading is not counted
+    EXPECT_EQ(grid.GetColWidth(2), 300 - 17);     // 420 is more than the area
+    EXPECT_EQ(grid.GetColWidth(3), 3 + 2);        // joined cells are left out
+
+    EXPECT_EQ(grid.BestFit(0, 1, 1, CGRCtrlCore::kBestFitHeadings), 0);  // the heading row only
+    EXPECT_EQ(grid.GetColWidth(0), 3 + 2);
+    EXPECT_EQ(grid.GetColWidth(1), 63 + 2);
+    EXPECT_EQ(grid.BestFit(0, 0, 2, 0), 0);        // rows 0 and 1
+    EXPECT_EQ(grid.GetColWidth(0), 21 + 2);
+}
+
+TEST(CGRCtrlCore, BestFitOfSideHeadingColumnsSetsTheSideHeadingWidth)
+{
+    CBestFitGrid grid;
+    grid.SetCellText(-1, 1, "row one");
+    EXPECT_EQ(grid.BestFit(-1, 0, 3, 0), 0);
+    EXPECT_EQ(grid.GetSideHeadingWidth(), 49 + 2);
+    int nWidth = 0;
+    grid.QueryColWidth(-1, &nWidth);
+    EXPECT_EQ(nWidth, 49 + 2);
+}
+
+TEST(CGRCtrlCore, BestFitWithoutAnAreaCapsAt300)
+{
+    CBestFitGrid grid;
+    grid.m_client = CSize(0, 0);
+    grid.AdjustComponentSizes();
+    grid.SetCellText(0, 0, std::string(60, 'x').c_str());
+    EXPECT_EQ(grid.BestFit(0, 0, 1, 0), 0);
+    EXPECT_EQ(grid.GetColWidth(0), CGRCtrlCore::kBestFitLimitWithoutArea);
 }

@@ -1,14 +1,13 @@
-// CGRCtrl and its cell area on a real window under Xvfb: cell colours,
-// default borders, 3D frames and the empty area read back as pixels after
-// WM_PRINT into a memory bitmap; keys, clicks and the wheel sent as real
-// messages; the cells a move repaints, counted.
-//
-// Text is checked through the calls recorded in an enhanced metafile.
-//
-// Not tested here yet: scrolling by ScrollDC (a scroll repaints all).
+// CGRCtrl on a real window under Xvfb: the layout of its cell area; cell
+// colours, default borders, 3D frames and the empty area read back as
+// pixels; texts, their alignment and fonts through an enhanced metafile;
+// a text running on into empty cells;
+// fonts registered once; the cell-type option message; the popup menu and
+// its commands; a grid attached to a dialog's item; right-to-left layout;
+// sheet switching.
 #include "grid/CGRCtrl.h"
 
-#include "GridTestEnvironment.h"
+#include "GridWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,93 +16,53 @@
 
 namespace {
 
-const COLORREF kGreen = RGB(0, 128, 0);
-const COLORREF kDefaultBorder = RGB(220, 220, 220);
-
-// 50 x 50 cells of 75 x 20 with a few coloured, framed and joined ones.
-class CFiftyGrid : public CGRCtrl {
+// Records the popup-menu notifications; may refuse the menu.
+class CMenuGrid : public CFiftyGrid {
 public:
-    void OnSetup() override
+    int OnMenuStart(int, int, int) override { return m_bRefuse ? 0 : 1; }
+    void OnMenuCommand(int nCol, int nRow, int nSection, UINT nItem) override
     {
-        SetColCount(50, 0);
-        SetRowCount(50, 0);
-        SetCellBackColor(1, 1, kGreen);
-        SetCellBorder(2, 2, kBorderSunken);
-        SetCellBackColor(2, 2, RGB(255, 255, 0));
-        SetCellText(3, 1, "text");
-        SetCellAlignment(3, 1, kAlignRight | kAlignVCenter);
-        JoinCells(4, 4, 5, 5);
-        SetCellText(0, 7, "A text that runs on over empty cells");
-        SetCellBackColor(4, 4, RGB(0, 0, 255));
+        m_commands.push_back(std::to_string(nCol) + "," + std::to_string(nRow) + "," + std::to_string(nSection)
+                             + ":" + std::to_string(nItem));
     }
+    void OnSheetSetup(int nSheet) override
+    {
+        if (nSheet == 1) {
+            SetColCount(3, 0);
+            SetRowCount(3, 0);
+            SetCellBackColor(0, 0, kGreen);
+        }
+    }
+    bool m_bRefuse = false;
+    std::vector<std::string> m_commands;
 };
 
-class CGRCtrlWindow : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "Grid test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                      CRect(0, 0, 460, 360), nullptr, 0));
-        ASSERT_TRUE(m_grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 400, 300), &m_parent, 100));
-        m_grid.GetCellArea()->UpdateWindow();
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
+using CGRCtrlWindow = CGridWindowTest<CMenuGrid>;
 
-    // The whole cell area drawn into a 32-bit bitmap; the pixel at (x, y).
-    COLORREF PixelAfterPrint(int x, int y)
+// A dialog stand-in: answers WM_GETFONT with its font.
+class CFontDialog : public CWnd {
+public:
+    CFontDialog() { m_font.CreateFont(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        CGRGrid* pArea = m_grid.GetCellArea();
-        CRect client;
-        pArea->GetClientRect(&client);
-        HDC hScreen = ::GetDC(nullptr);
-        HDC hMemory = ::CreateCompatibleDC(hScreen);
-        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, client.Width(), client.Height());
-        HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-        ::SendMessage(pArea->GetSafeHwnd(), WM_PRINT, reinterpret_cast<WPARAM>(hMemory), PRF_CLIENT);
-        COLORREF crPixel = ::GetPixel(hMemory, x, y);
-        ::SelectObject(hMemory, hOld);
-        ::DeleteObject(hBitmap);
-        ::DeleteDC(hMemory);
-        ::ReleaseDC(nullptr, hScreen);
-        return crPixel;
+        if (message == WM_GETFONT)
+            return reinterpret_cast<LRESULT>(m_font.GetSafeHandle());
+        return CWnd::WindowProc(message, wParam, lParam);
     }
-
-    std::string Cell() const
-    {
-        return std::to_string(m_grid.GetCurrentCol()) + "," + std::to_string(m_grid.GetCurrentRow());
-    }
-
-    CWnd m_parent;
-    CFiftyGrid m_grid;
+    CFont m_font;
 };
 
-struct TextCall {
-    std::string sText;
-    POINTL ptReference;
-};
+// Ends the popup menu's modal loop as soon as it runs; asks the grid
+// whose menu is up to start it once more first, when one is given.
+CMenuGrid* s_pGridAgain = nullptr;
+int s_nStartedAgain = -1;
 
-int CALLBACK CollectTextCalls(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+void CALLBACK EndMenuTimer(HWND hWnd, UINT, UINT_PTR nID, DWORD)
 {
-    auto* pCalls = reinterpret_cast<std::vector<TextCall>*>(lParam);
-    if (pRecord->iType == EMR_EXTTEXTOUTW) {
-        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
-        const auto* pChars = reinterpret_cast<const WCHAR*>(reinterpret_cast<const BYTE*>(pRecord)
-                                                            + pText->emrtext.offString);
-        std::string sText;
-        for (DWORD i = 0; i < pText->emrtext.nChars; ++i)
-            sText += static_cast<char>(pChars[i]);
-        pCalls->push_back({sText, pText->emrtext.ptlReference});
-    } else if (pRecord->iType == EMR_EXTTEXTOUTA) {
-        const auto* pText = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
-        const char* pChars = reinterpret_cast<const char*>(pRecord) + pText->emrtext.offString;
-        pCalls->push_back({std::string(pChars, pText->emrtext.nChars), pText->emrtext.ptlReference});
-    }
-    return 1;
-}
-
-LPARAM PointParam(int x, int y)
-{
-    return MAKELPARAM(x, y);
+    ::KillTimer(hWnd, nID);
+    if (s_pGridAgain)
+        s_nStartedAgain = s_pGridAgain->StartMenu(0, 0, CPoint(60, 60), kSectionCellArea);
+    ::EndMenu();
 }
 
 }
@@ -116,7 +75,7 @@ TEST_F(CGRCtrlWindow, CellAreaFillsTheControlLessTheScrollBars)
     EXPECT_EQ(info.m_nAreaWidth, 400 - 40 - nVScroll);
     EXPECT_EQ(info.m_nAreaHeight, 300 - 20 - nHScroll);
     CRect area;
-    m_grid.GetCellArea()->GetClientRect(&area);
+    Area()->GetClientRect(&area);
     EXPECT_EQ(area.Width(), info.m_nAreaWidth);
     EXPECT_EQ(Cell(), "0,0");
 }
@@ -128,23 +87,22 @@ TEST_F(CGRCtrlWindow, PaintsBackgroundsBordersAndFrames)
         int x, y;
         COLORREF crExpected;
     };
+    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
     const Row rows[] = {
         {"inside cell (1,1)", 100, 30, kGreen},
         {"right border of (1,1)", 149, 30, kDefaultBorder},
         {"bottom border of (1,1)", 100, 39, kDefaultBorder},
-        {"plain cell (0,3)", 30, 70, RGB(255, 255, 255)},
-        {"sunken frame left of (2,2)", 150, 50, RGB(128, 128, 128)},
-        {"sunken frame right of (2,2)", 224, 50, RGB(255, 255, 255)},
+        {"plain cell (0,3)", 30, 70, crWindow},
+        {"sunken frame left of (2,2)", 150, 50, ::GetSysColor(COLOR_BTNSHADOW)},
+        {"sunken frame right of (2,2)", 224, 50, ::GetSysColor(COLOR_BTNHIGHLIGHT)},
         {"inside (2,2)", 190, 50, RGB(255, 255, 0)},
         {"joined (4,4)-(5,5), lower left part", 320, 105, RGB(0, 0, 255)},
     };
-    COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    CAreaBitmap bitmap(Area());
+    Print(bitmap);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lpszPlace);
-        COLORREF crExpected = row.crExpected == RGB(255, 255, 255) ? crWindow : row.crExpected;
-        if (std::string(row.lpszPlace).find("sunken") != std::string::npos)
-            crExpected = ::GetSysColor(row.crExpected == RGB(128, 128, 128) ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
-        EXPECT_EQ(PixelAfterPrint(row.x, row.y), crExpected);
+        EXPECT_EQ(bitmap.Pixel(row.x, row.y), row.crExpected);
     }
 }
 
@@ -155,75 +113,36 @@ TEST_F(CGRCtrlWindow, AreaBeyondTheLastColumnTakesTheWindowColour)
     EXPECT_EQ(PixelAfterPrint(149, 10), kDefaultBorder);
 }
 
-TEST_F(CGRCtrlWindow, TextIsDrawnAtItsAlignment)
+TEST_F(CGRCtrlWindow, TextIsDrawnAtItsAlignmentInItsCellsFont)
 {
-    HDC hMetafile = ::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(hMetafile, nullptr);
-    ::SendMessage(m_grid.GetCellArea()->GetSafeHwnd(), WM_PRINT, reinterpret_cast<WPARAM>(hMetafile), PRF_CLIENT);
-    SIZE extent = {};
-    ::GetTextExtentPoint32A(hMetafile, "text", 4, &extent);
-    HENHMETAFILE hRecorded = ::CloseEnhMetaFile(hMetafile);
-    std::vector<TextCall> calls;
-    ::EnumEnhMetaFile(nullptr, hRecorded, CollectTextCalls, &calls, nullptr);
+    HENHMETAFILE hRecorded = RecordPrint();
+    CTextRecorder recorder(hRecorded);
     ::DeleteEnhMetaFile(hRecorded);
+    HDC hScreen = ::GetDC(nullptr);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hScreen, "text", 4, &extent);
+    ::ReleaseDC(nullptr, hScreen);
 
-    const TextCall* pRightAligned = nullptr;
-    for (const TextCall& call : calls)
-        if (call.sText == "text")
-            pRightAligned = &call;
+    const TextCall* pRightAligned = recorder.Find("text");
     ASSERT_NE(pRightAligned, nullptr);
     // Cell (3,1) spans x 225..300; its right border leaves 299, the margin 4.
     EXPECT_EQ(pRightAligned->ptReference.x, 299 - 4 - extent.cx);
     // Rows 20..40 less the bottom border: centred in 19 pixels.
     EXPECT_EQ(pRightAligned->ptReference.y, 20 + (19 - extent.cy) / 2);
-}
 
-TEST_F(CGRCtrlWindow, KeysMoveTheCurrentCell)
-{
-    HWND hArea = m_grid.GetCellArea()->GetSafeHwnd();
-    struct Row {
-        UINT nKey;
-        const char* lpszCell;
-    };
-    const Row rows[] = {{VK_RIGHT, "1,0"}, {VK_DOWN, "1,1"}, {VK_END, "49,1"}, {VK_HOME, "0,1"},
-                        {VK_NEXT, "0,14"}, {VK_PRIOR, "0,1"}, {VK_UP, "0,0"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.nKey);
-        ::SendMessage(hArea, WM_KEYDOWN, row.nKey, 0);
-        EXPECT_EQ(Cell(), row.lpszCell);
-    }
-}
-
-TEST_F(CGRCtrlWindow, ClickMovesToTheCellAndTheWheelScrolls)
-{
-    HWND hArea = m_grid.GetCellArea()->GetSafeHwnd();
-    ::SendMessage(hArea, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(2 * 75 + 30, 3 * 20 + 5));
-    ::SendMessage(hArea, WM_LBUTTONUP, 0, PointParam(2 * 75 + 30, 3 * 20 + 5));
-    EXPECT_EQ(Cell(), "2,3");
-    ::SendMessage(hArea, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    EXPECT_EQ(m_grid.GetTopRow(), 3);
-    ::SendMessage(hArea, WM_MOUSEWHEEL, MAKEWPARAM(0, 119), 0);
-    EXPECT_EQ(m_grid.GetTopRow(), 3);
-}
-
-TEST_F(CGRCtrlWindow, MoveInsideTheViewRepaintsOnlyTheCellsItChanged)
-{
-    CGRGrid* pArea = m_grid.GetCellArea();
-    pArea->UpdateWindow();
-    pArea->ResetCellsDrawn();
-    EXPECT_EQ(m_grid.GotoCell(1, 0), 0);
-    EXPECT_EQ(pArea->GetCellsDrawn(), 2);
-    pArea->ResetCellsDrawn();
-    m_grid.RedrawCell(3, 3);  // with the current cell, which carries the focus frame
-    EXPECT_EQ(pArea->GetCellsDrawn(), 2);
-    pArea->ResetCellsDrawn();
-    m_grid.GotoCell(1, 20);   // scrolls: everything in view is drawn anew
-    EXPECT_GT(pArea->GetCellsDrawn(), 40);
+    const TextCall* pBold = recorder.Find("bold");
+    const TextCall* pPlain = recorder.Find("plain");
+    ASSERT_NE(pBold, nullptr);
+    ASSERT_NE(pPlain, nullptr);
+    EXPECT_EQ(pBold->nWeight, kBold);
+    EXPECT_NE(pPlain->nWeight, kBold);
+    EXPECT_EQ(pBold->ptReference.x, 75 + 4);  // left aligned at the margin
+    EXPECT_EQ(pBold->ptReference.y, 60 + 1);
 }
 
 TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)
 {
-    CClientDC dc(m_grid.GetCellArea());
+    CClientDC dc(Area());
     CGRCell source;
     m_grid.GetCellIndirect(0, 7, &source);
     CSize best(75, 20);
@@ -233,18 +152,16 @@ TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)
         int nCol;
         int nOffset;
     };
-    const Row rows[] = {{1, -75}, {2, -150}, {0, 0}};
+    const Row rows[] = {{1, -75}, {2, -150}, {0, 0}, {static_cast<int>(best.cx / 75 + 2), 0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nCol);
         int nSourceCol = -1;
         CGRCell cell;
         EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, row.nCol, 7, &nSourceCol, &cell), row.nOffset);
     }
-    int nFarCol = best.cx / 75 + 2;  // beyond the text's end
+    m_grid.EnableCellOverlap(0);
     int nSourceCol = -1;
     CGRCell cell;
-    EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, nFarCol, 7, &nSourceCol, &cell), 0);
-    m_grid.EnableCellOverlap(0);
     EXPECT_EQ(m_grid.GetCellType(0)->GetOverlapOffset(&dc, 1, 7, &nSourceCol, &cell), 0);
 }
 
@@ -254,7 +171,7 @@ TEST_F(CGRCtrlWindow, EqualFontsAreRegisteredOnce)
     ASSERT_GE(nArial, 0);
     EXPECT_EQ(m_grid.AddFont("Arial", 15, 400), nArial);
     EXPECT_EQ(m_grid.GetFontUseCount(nArial), 2);
-    int nBold = m_grid.AddFont("Arial", 15, 600);
+    int nBold = m_grid.AddFont("Arial", 15, 700);
     EXPECT_EQ(nBold, nArial + 1);
     EXPECT_NE(m_grid.GetFont(nBold), m_grid.GetFont(nArial));
     int nLongFace = m_grid.AddFont("A face name of thirty-two characters", 15, 400);
@@ -273,4 +190,135 @@ TEST_F(CGRCtrlWindow, CellTypeOptionMessageAnswersOneForAFreeIndex)
 {
     EXPECT_EQ(::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::kSetCellTypeOptionMessage, 2, 5), 0);
     EXPECT_EQ(::SendMessage(m_grid.GetSafeHwnd(), CGRCtrl::kSetCellTypeOptionMessage, 9, 5), 1);
+}
+
+TEST_F(CGRCtrlWindow, StartMenuAnswersRefusedEmptyOrShown)
+{
+    struct Row {
+        const char* lpszCase;
+        bool bRefuse;
+        bool bWithItem;
+        int nExpected;
+    };
+    const Row rows[] = {
+        {"refused by OnMenuStart", true, true, 2},
+        {"no items", false, false, 1},
+        {"shown", false, true, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        CMenuGrid grid;
+        ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 200, 200), &m_parent, 101));
+        grid.m_bRefuse = row.bRefuse;
+        if (row.bWithItem)
+            grid.GetPopupMenu()->AppendMenu(MF_STRING, 1001, "Item");
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, EndMenuTimer);
+        EXPECT_EQ(grid.StartMenu(2, 3, CPoint(50, 50), kSectionCellArea), row.nExpected);
+        ::KillTimer(nullptr, nTimer);
+        grid.DestroyWindow();
+    }
+}
+
+TEST_F(CGRCtrlWindow, MenuThatIsAlreadyUpFailsToShowAgain)
+{
+    m_grid.GetPopupMenu()->AppendMenu(MF_STRING, 1001, "Item");
+    s_pGridAgain = &m_grid;
+    s_nStartedAgain = -1;
+    ::SetTimer(nullptr, 0, 10, EndMenuTimer);
+    EXPECT_EQ(m_grid.StartMenu(2, 3, CPoint(50, 50), kSectionCellArea), 0);
+    s_pGridAgain = nullptr;
+    EXPECT_EQ(s_nStartedAgain, 3);
+}
+
+TEST_F(CGRCtrlWindow, MenuCommandsFrom1000ReachTheCellTheMenuWasOpenedFor)
+{
+    m_grid.EnableMenu(1);
+    ::SendMessage(AreaHandle(), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(2 * 75 + 30, 3 * 20 + 5));
+    ::SendMessage(AreaHandle(), WM_RBUTTONUP, 0, PointParam(2 * 75 + 30, 3 * 20 + 5));
+    EXPECT_EQ(Cell(), "2,3");
+    ::SendMessage(m_grid.GetSafeHwnd(), WM_COMMAND, 999, 0);
+    ::SendMessage(m_grid.GetSafeHwnd(), WM_COMMAND, 1000, 0);
+    ::SendMessage(m_grid.GetSafeHwnd(), WM_COMMAND, 1042, 0);
+    EXPECT_EQ(m_grid.m_commands, (std::vector<std::string>{"2,3,1:1000", "2,3,1:1042"}));
+}
+
+TEST_F(CGRCtrlWindow, RightToLeftLayoutAnswersWhetherItChanged)
+{
+    struct Row {
+        int nOn;
+        int nExpected;
+    };
+    const Row rows[] = {{1, 0}, {1, 1}, {0, 0}, {0, 1}, {5, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.nOn) + " after the previous row");
+        EXPECT_EQ(m_grid.SetRightToLeftLayout(row.nOn), row.nExpected);
+        DWORD dwExpected = row.nOn ? WS_EX_LAYOUTRTL : 0;
+        EXPECT_EQ(m_grid.GetExStyle() & WS_EX_LAYOUTRTL, dwExpected);
+        EXPECT_EQ(Area()->GetExStyle() & WS_EX_LAYOUTRTL, dwExpected);
+    }
+    CMenuGrid unattached;
+    EXPECT_EQ(unattached.SetRightToLeftLayout(1), 1);
+}
+
+TEST_F(CGRCtrlWindow, SwitchingSheetsShowsTheNewSheetInTheCellArea)
+{
+    ASSERT_EQ(m_grid.SetNumberSheets(2), 0);
+    EXPECT_EQ(m_grid.SetSheetNumber(1, 1), 0);
+    Area()->UpdateWindow();
+    CAreaBitmap screen(Area());
+    CopyScreen(screen);
+    EXPECT_EQ(screen.Pixel(30, 10), kGreen);
+    EXPECT_EQ(screen.Pixel(260, 10), ::GetSysColor(COLOR_WINDOW));  // three columns only
+    EXPECT_EQ(m_grid.SetSheetNumber(0, 1), 0);
+    Area()->UpdateWindow();
+    CopyScreen(screen);
+    EXPECT_EQ(screen.Pixel(30, 10), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(screen.Pixel(100, 30), kGreen);
+}
+
+TEST(CGRCtrlAttach, AttachedGridTakesTheDialogsFontAndItsItemsLayout)
+{
+    struct Row {
+        const char* lpszCase;
+        DWORD dwItemExStyle;
+        UINT nAttachID;
+        int nExpected;
+    };
+    const Row rows[] = {
+        {"left to right", 0, 300, 1},
+        {"right to left", WS_EX_RTLREADING, 300, 1},
+        {"no such item", 0, 301, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        CFontDialog dialog;
+        ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0), "Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                    CRect(0, 0, 460, 360), nullptr, 0));
+        HWND hItem = ::CreateWindowExA(row.dwItemExStyle, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE,
+                                       10, 10, 400, 300, dialog.GetSafeHwnd(), reinterpret_cast<HMENU>(300),
+                                       nullptr, nullptr);
+        ASSERT_NE(hItem, nullptr);
+        CFiftyGrid grid;
+        EXPECT_EQ(grid.AttachGrid(&dialog, row.nAttachID), row.nExpected);
+        if (row.nExpected == 1) {
+            EXPECT_EQ(grid.GetSafeHwnd(), hItem);
+            EXPECT_TRUE(::IsWindow(grid.GetCellArea()->GetSafeHwnd()));
+            EXPECT_EQ(grid.GetColCount(), 50);
+            EXPECT_EQ(grid.GetGridInfo()->m_bUpdateEnabled, 1);
+            EXPECT_TRUE(grid.GetStyle() & WS_CLIPCHILDREN);
+            EXPECT_TRUE(grid.GetStyle() & WS_TABSTOP);
+            LOGFONT cellFont = {}, headingFont = {};
+            ASSERT_NE(grid.GetGridInfo()->m_pDefFont, nullptr);
+            grid.GetGridInfo()->m_pDefFont->GetLogFont(&cellFont);
+            EXPECT_EQ(cellFont.lfHeight, -13);
+            EXPECT_EQ(cellFont.lfWeight, FW_NORMAL);
+            ASSERT_NE(grid.GetGridInfo()->m_headingDefault.GetFont(), nullptr);
+            grid.GetGridInfo()->m_headingDefault.GetFont()->GetLogFont(&headingFont);
+            EXPECT_EQ(headingFont.lfWeight, FW_NORMAL + 200);
+            DWORD dwExpected = row.dwItemExStyle ? WS_EX_LAYOUTRTL : 0;
+            EXPECT_EQ(grid.GetExStyle() & WS_EX_LAYOUTRTL, dwExpected);
+            EXPECT_EQ(grid.GetCellArea()->GetExStyle() & WS_EX_LAYOUTRTL, dwExpected);
+        }
+        dialog.DestroyWindow();
+    }
 }

@@ -22,6 +22,10 @@ struct AFX_WIN_STATE {
     HHOOK hHookCreate = nullptr;
     int nCreateDepth = 0;
 
+    // The window whose UpdateData runs: its controls' notifications are
+    // dropped, since values set by code are no user's change.
+    HWND hWndLockoutNotify = nullptr;
+
     // The tool tip shared by every window with EnableToolTips.
     HWND hWndToolTip = nullptr;
     HWND hWndLastHit = nullptr;

@@ -3,6 +3,7 @@
 #include "AfxOleLock.h"
 #include "AfxWindowMessages.h"
 #include "CCmdUI.h"
+#include "CControlBar.h"
 #include "CCreateContext.h"
 #include "CDocument.h"
 #include "CMenu.h"
@@ -28,6 +29,13 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 CFrameWnd::~CFrameWnd()
@@ -119,6 +127,9 @@ int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
     if (!OnCreateClient(lpcs, pContext))
         return -1;
     RecalcLayout();
+    // Posted: the status bar, made by the derived frame's OnCreate after
+    // this, shows the idle prompt from the start.
+    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     return 0;
 }
 
@@ -282,6 +293,99 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CWnd::OnActivate(nState, pWndOther, bMinimized);
     if (m_pViewActive != nullptr && nState != WA_INACTIVE && !bMinimized)
         m_pViewActive->OnActivateFrame(nState, this);
+}
+
+// --- control bars -------------------------------------------------------
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    POSITION pos = m_listControlBars.Find(pBar);
+    if (pos != nullptr)
+        m_listControlBars.RemoveAt(pos);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (static_cast<UINT>(pBar->GetDlgCtrlID()) == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+// With bDelay the change waits for the next idle layout, so several changes
+// cost one layout.
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    pBar->DelayShow(bShow);
+    if (bDelay)
+        DelayRecalcLayout();
+    else
+        RecalcLayout();
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
+{
+    static const struct {
+        UINT nDockBarID;
+        DWORD dwAlign;
+    } kEdges[] = {
+        {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP},
+        {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT},
+        {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT},
+        {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
+    };
+    for (const auto& edge : kEdges) {
+        if (edge.nDockBarID == nDockBarID)
+            pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | edge.dwAlign);
+    }
+    pBar->m_pDockSite = this;
+    DelayRecalcLayout();
+}
+
+// A View-menu toggle: shows the bar of that id when hidden, hides it when
+// shown. Without such a bar the command goes on to the next target.
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CControlBar* pBar = GetControlBar(nID);
+    if (pBar == nullptr)
+        return FALSE;
+    ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (pBar == nullptr) {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+// The CAP, NUM and SCRL panes show while their key is toggled on.
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int nVirtKey = 0;
+    switch (pCmdUI->m_nID) {
+    case ID_INDICATOR_CAPS: nVirtKey = VK_CAPITAL; break;
+    case ID_INDICATOR_NUM: nVirtKey = VK_NUMLOCK; break;
+    case ID_INDICATOR_SCRL: nVirtKey = VK_SCROLL; break;
+    default: pCmdUI->ContinueRouting(); return;
+    }
+    pCmdUI->Enable((::GetKeyState(nVirtKey) & 1) != 0);
 }
 
 // --- caption and menu -----------------------------------------------------

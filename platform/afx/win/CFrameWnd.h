@@ -7,6 +7,7 @@
 #include "CWnd.h"
 #include "res/resource.h"
 
+class CControlBar;
 class CDocument;
 class CView;
 struct CCreateContext;
@@ -58,6 +59,18 @@ public:
     // The window that shows prompts: the status bar (id AFX_IDW_STATUS_BAR).
     virtual CWnd* GetMessageBar();
 
+// Control bars
+    // The first bar made with id nID, or null.
+    CControlBar* GetControlBar(UINT nID);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The sides (CBRS_ALIGN_) bars may dock on; docking is fixed for now.
+    void EnableDocking(DWORD dwDockStyle);
+    // Puts the bar on the edge of dock bar nDockBarID (AFX_IDW_DOCKBAR_TOP
+    // ...), or on the edge of its style for 0.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+
 // Overridables
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -71,6 +84,8 @@ public:
     int m_nWindow = -1;              // the ":n" of a document's n-th window; -1 for none
     BOOL m_bAutoMenuEnable = TRUE;   // commands without a handler are greyed
     CRect m_rectBorder;
+    CPtrList m_listControlBars;      // the frame's bars, in the order made
+    DWORD m_dwDockStyle = 0;         // sides enabled by EnableDocking
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -86,6 +101,13 @@ protected:
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+public:
+    // The bar toggles of the View menu: map them for bars of your own,
+    // ON_COMMAND_EX(id, OnBarCheck) and ON_UPDATE_COMMAND_UI(id, OnUpdateControlBarMenu).
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+protected:
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
     int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     static CString LoadFrameTitle(UINT nIDResource);

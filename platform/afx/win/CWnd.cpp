@@ -1,14 +1,17 @@
 #include "CWnd.h"
 
+#include "AfxDialogTemplate.h"
 #include "AfxHandleMap.h"
 #include "AfxMessageBox.h"
 #include "AfxWinState.h"
 #include "AfxWindowMessages.h"
 #include "CCmdUI.h"
+#include "CDataExchange.h"
 #include "CDC.h"
 #include "CFont.h"
 #include "CFrameWnd.h"
 #include "CMenu.h"
+#include "CUserException.h"
 #include "CWinApp.h"
 #include "CWndCreationScope.h"
 
@@ -145,6 +148,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     LRESULT lResult = 0;
     try {
         lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (const CUserException&) {
+        lResult = nMsg == WM_CREATE ? -1 : 0;  // the user has been told already
     } catch (const CException& e) {
         ReportException(e);
         lResult = nMsg == WM_CREATE ? -1 : 0;
@@ -267,6 +272,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     int nCode = HIWORD(wParam);
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
     if (hWndCtrl != nullptr) {
+        if (AfxGetWinState().hWndLockoutNotify == m_hWnd)
+            return TRUE;
         if (ReflectLastMsg(hWndCtrl))
             return TRUE;
     } else if (nCode == 1) {
@@ -379,11 +386,15 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 namespace {
 
-BOOL SameClassName(LPCTSTR lpszA, LPCTSTR lpszB)
+// The class is asked of the new window itself: the system may name a class
+// by its atom (dialogs: WC_DIALOG) where the caller used its name, or back.
+BOOL IsWindowOfClass(HWND hWnd, LPCTSTR lpszClass)
 {
-    if (IS_INTRESOURCE(lpszA) || IS_INTRESOURCE(lpszB))
-        return lpszA == lpszB;
-    return ::lstrcmpiA(lpszA, lpszB) == 0;
+    if (IS_INTRESOURCE(lpszClass))
+        return ::GetClassLongPtr(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(lpszClass);
+    char szName[256] = {};
+    ::GetClassNameA(hWnd, szName, sizeof(szName));
+    return ::lstrcmpiA(szName, lpszClass) == 0;
 }
 
 }  // namespace
@@ -395,11 +406,11 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     AFX_WIN_STATE& state = AfxGetWinState();
     if (nCode == HCBT_CREATEWND && state.pWndInit != nullptr) {
-        auto* pCreate = reinterpret_cast<CBT_CREATEWND*>(lParam);
-        if (SameClassName(pCreate->lpcs->lpszClass, state.lpszClassInit)) {
+        auto hWnd = reinterpret_cast<HWND>(wParam);
+        if (IsWindowOfClass(hWnd, state.lpszClassInit)) {
             CWnd* pWnd = state.pWndInit;
             state.pWndInit = nullptr;
-            pWnd->AttachCreatedWindow(reinterpret_cast<HWND>(wParam));
+            pWnd->AttachCreatedWindow(hWnd);
         }
     }
     return ::CallNextHookEx(state.hHookCreate, nCode, wParam, lParam);
@@ -463,6 +474,25 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
                     pContext);
+}
+
+BOOL CWnd::CreateDlg(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    LPCDLGTEMPLATE lpDialogTemplate = AfxLoadDialogTemplate(lpszTemplateName);
+    return lpDialogTemplate != nullptr &&
+           CreateDlgIndirect(lpDialogTemplate, pParentWnd, AfxGetResourceHandle());
+}
+
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    assert(m_hWnd == nullptr);
+    HWND hWnd = nullptr;
+    {
+        CWndCreationScope scope(this, WC_DIALOG);
+        hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(),
+                                           &AfxDlgProc, 0);
+    }
+    return hWnd != nullptr;
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -1113,6 +1143,33 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     pTI->uFlags |= TTF_IDISHWND;
     pTI->lpszText = LPSTR_TEXTCALLBACK;
     return nID;
+}
+
+// --- data exchange --------------------------------------------------------
+
+// A value that fails its check has been explained to the user (and its
+// control focused) by CDataExchange::Fail; the exchange stops there.
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    AFX_WIN_STATE& state = AfxGetWinState();
+    HWND hWndOuterLockout = state.hWndLockoutNotify;
+    state.hWndLockoutNotify = m_hWnd;
+    CDataExchange dx(this, bSaveAndValidate);
+    BOOL bOK = TRUE;
+    try {
+        DoDataExchange(&dx);
+    } catch (const CUserException&) {
+        bOK = FALSE;
+    } catch (...) {
+        state.hWndLockoutNotify = hWndOuterLockout;
+        throw;
+    }
+    state.hWndLockoutNotify = hWndOuterLockout;
+    return bOK;
+}
+
+void CWnd::DoDataExchange(CDataExchange*)
+{
 }
 
 // --- help -----------------------------------------------------------------

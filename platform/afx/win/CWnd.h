@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 class CDC;
+class CDataExchange;
 class CFont;
 class CMenu;
 class CScrollBar;
@@ -73,6 +74,9 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
+    // A dialog window from a template of the resource module (modeless).
+    BOOL CreateDlg(LPCTSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 
 // Styles and identity
     DWORD GetStyle() const;
@@ -229,6 +233,10 @@ public:
     static void CancelToolTips(BOOL bKeys = FALSE);
     void FilterToolTipMessage(MSG* pMsg);
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+
+// Data exchange between the child controls and the object's members
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
 
 // Help
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

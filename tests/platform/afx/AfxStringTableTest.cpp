@@ -71,6 +71,26 @@ TEST(AfxFormatString1, PutsTheTextInPlaceOfEveryPlaceholder)
     }
 }
 
+TEST(AfxFormatString2, PutsEachTextInPlaceOfItsPlaceholderOnly)
+{
+    struct Row {
+        LPCTSTR lpsz1;
+        LPCTSTR lpsz2;
+        const char* lpszExpected;
+    };
+    const Row rows[] = {
+        {"0", "43", "From 43 to 0 (02, 100%)"},
+        {"%2", "%1", "From %1 to %2 (%22, 100%)"},
+        {"", "", "From  to  (2, 100%)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.lpsz1 << " / " << row.lpsz2);
+        CString s("sentinel");
+        AfxFormatString2(s, IDS_TEST_TWO_PLACES, row.lpsz1, row.lpsz2);
+        EXPECT_STREQ(s, row.lpszExpected);
+    }
+}
+
 #ifdef _WIN32
 TEST(CString, LoadsFromTheResourceModuleALanguageLibrarySets)
 {

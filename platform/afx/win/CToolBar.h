@@ -1,0 +1,68 @@
+#pragma once
+// Classes in this file: CToolBar, a row of command buttons on a frame's edge,
+// over the system's toolbar control: loaded from a toolbar resource (button
+// ids and image size) and the bitmap of the same id, laid out horizontally
+// in one fixed row. A button sends its command to the frame; at idle each
+// button takes the enable and check state of its command.
+
+#include "CBitmap.h"
+#include "CControlBar.h"
+
+class CToolBar : public CControlBar {
+    DECLARE_DYNAMIC(CToolBar)
+public:
+    CToolBar();
+    ~CToolBar() override;
+
+// Creation
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                UINT nID = AFX_IDW_TOOLBAR);
+    // dwCtrlStyle: styles of the toolbar control (TBSTYLE_FLAT, ...);
+    // rcBorders: the bar's margins.
+    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
+                  DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
+                  CRect rcBorders = CRect(0, 0, 0, 0), UINT nID = AFX_IDW_TOOLBAR);
+    // The toolbar resource and the bitmap of the same name; FALSE when
+    // either is missing or malformed.
+    BOOL LoadToolBar(LPCTSTR lpszResourceName);
+    BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCE(nIDResource)); }
+    BOOL LoadBitmap(LPCTSTR lpszResourceName);
+    // Button ids in order; ID_SEPARATOR (0) makes a gap.
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
+    // sizeButton: the whole button; sizeImage: one image of the bitmap.
+    void SetSizes(SIZE sizeButton, SIZE sizeImage);
+
+// Attributes
+    int CommandToIndex(UINT nIDFind) const;
+    UINT GetItemID(int nIndex) const;
+    void GetItemRect(int nIndex, LPRECT lpRect) const;
+    UINT GetButtonStyle(int nIndex) const;
+    void SetButtonStyle(int nIndex, UINT nStyle);
+    // TB_ state bits of a button (TBSTATE_ENABLED, TBSTATE_CHECKED, ...).
+    UINT GetButtonState(int nIndex) const;
+    void SetButtonState(int nIndex, UINT nState);
+    CSize GetButtonSize() const { return m_sizeButton; }
+
+// Overridables
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+protected:
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+
+    // The button under the point (client coordinates), or -1.
+    int HitTestButton(CPoint point) const;
+    void SetFlyByPrompt(UINT nID);
+
+    CBitmap m_bmpImageWell;  // the button images, kept while the control lives
+    CSize m_sizeButton;
+    CSize m_sizeImage;
+    UINT m_nFlyByID = 0;  // the command whose prompt shows, 0 for none
+
+    DECLARE_MESSAGE_MAP()
+};
+
+#ifndef ID_SEPARATOR
+#define ID_SEPARATOR 0
+#endif

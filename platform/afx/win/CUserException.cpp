@@ -1,0 +1,3 @@
+#include "CUserException.h"
+
+IMPLEMENT_DYNAMIC(CUserException, CException)
