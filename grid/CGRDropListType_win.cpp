@@ -61,12 +61,13 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 }
 
 // Below the cell, at most 15 items high, as wide as the widest item, kept
-// inside the cell area.
+// inside the cell area. A grid without a window keeps the items unshown, as
+// without a window system.
 int CGRDropListType::ShowList(int nCol, int nRow)
 {
     CWnd* pArea = m_pCtrl->GetCellAreaWindow();
-    if (!pArea)
-        return 1;
+    if (!pArea || !pArea->GetSafeHwnd())
+        return 0;
     CGRCell cell;
     m_pCtrl->GetCellIndirect(nCol, nRow, &cell);
     CFont* pFont = cell.GetFont() ? cell.GetFont() : m_pCtrl->GetGridInfo()->m_pDefFont;
