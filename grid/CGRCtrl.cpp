@@ -79,7 +79,10 @@ int CGRCtrl::AttachGrid(CWnd* pParentDialog, UINT nID)
     ModifyStyle(0, WS_CLIPCHILDREN | WS_TABSTOP);
     if (pParentDialog)
         TakeDialogFont(pParentDialog);
-    CreateChildWindows();
+    if (!CreateChildWindows()) {
+        UnsubclassWindow();
+        return 0;
+    }
     if (GetExStyle() & WS_EX_RTLREADING)
         SetRightToLeftLayout(1);
     CompleteCreation(FALSE);

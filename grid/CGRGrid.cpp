@@ -506,8 +506,11 @@ int CGRGrid::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
     return MA_ACTIVATE;
 }
 
-BOOL CGRGrid::OnSetCursor(CWnd*, UINT, UINT)
+// An in-cell edit control keeps its own cursor.
+BOOL CGRGrid::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
+    if (pWnd != this)
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
     ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
     return TRUE;
 }
