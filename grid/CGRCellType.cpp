@@ -39,7 +39,7 @@ void CGRCellType::OnViewMoved(int, int, CGRCell*) {}
 int CGRCellType::SetOption(long) { return 0; }
 
 // What a type reports about its cells reaches the grid's own notification.
-int CGRCellType::OnCellTypeNotify(int nTypeIndex, int nCol, int nRow, long lMessage, long lParam)
+int CGRCellType::OnCellTypeNotify(int nTypeIndex, int nCol, int nRow, long lMessage, LONG_PTR lParam)
 {
     return m_pCtrl ? m_pCtrl->OnCellTypeNotify(nTypeIndex, nCol, nRow, lMessage, lParam) : 0;
 }

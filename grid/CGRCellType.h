@@ -23,6 +23,11 @@ class CGRCellType : public CObject {
 public:
     CGRCellType();
 
+    // The mouse key flags events carry: left button, Shift, Ctrl.
+    static constexpr UINT kKeyLeftButton = 1;
+    static constexpr UINT kKeyShift = 4;
+    static constexpr UINT kKeyControl = 8;
+
 // Identity
     virtual LPCTSTR GetName();
     virtual const CGRTypeId& GetTypeId();
@@ -60,7 +65,7 @@ public:
     virtual void OnRowHeightDrag(int nCol, int nRow, int* pnHeight);
     virtual void OnViewMoved(int nCol, int nRow, CGRCell* pCell);
     virtual int SetOption(long lValue);
-    virtual int OnCellTypeNotify(int nTypeIndex, int nCol, int nRow, long lMessage, long lParam);
+    virtual int OnCellTypeNotify(int nTypeIndex, int nCol, int nRow, long lMessage, LONG_PTR lParam);
 
 // Registration
     void SetTypeIndex(int nIndex);

@@ -21,9 +21,10 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_WM_GETDLGCODE()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
+    ON_REGISTERED_MESSAGE(CGRCtrl::kFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
-CGRCtrl::CGRCtrl() : m_cellArea(this)
+CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this)
 {
     m_popupMenu.CreatePopupMenu();
     CreatePens();
@@ -109,7 +110,8 @@ int CGRCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CGRCtrl::CreateChildWindows()
 {
     CRect empty(0, 0, 0, 0);
-    return m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID);
+    return m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID)
+           && CreateEditControls();
 }
 
 // Mirrors the control and everything in it (cells, headings, scroll bars,

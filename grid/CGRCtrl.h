@@ -8,7 +8,10 @@
 #include "afxwin.h"
 
 #include "CGRCtrlCore.h"
+#include "CGREdit.h"
 #include "CGRGrid.h"
+#include "CGRMaskedEdit.h"
+#include "GridPrintEngine.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
 public:
@@ -33,7 +36,26 @@ public:
     int AddFontIndirect(LOGFONT logFont);
     int GetFontUseCount(int nIndex);
 
+// In-cell edits, clipboard and find (CGRCtrl_edit.cpp)
+    CGREdit* GetEdit();
+    CGRMaskedEdit* GetMaskedEdit();
+    int SetClipboardText(const CString& sText) override;
+    int GetClipboardText(CString& sText) override;
+    void SetFindDialog(CWnd* pDialog);
+
+// Printing (CGRCtrl_print.cpp)
+    int PrintInit(CDC* pDC, CDC* pUnused, int nStartCol, int nStartRow, int nEndCol, int nEndRow);
+    int PrintPage(CDC* pDC, int nPage);
+    int SetPrintOption(int nOption, int nValue);
+    GridPrintEngine* GetPrintEngine();
+    double GetPrintScale() const override;
+    int GetPrintLastCol() const override;
+
     static constexpr UINT kCellAreaID = 1;
+    static constexpr UINT kEditID = 123;
+    static constexpr UINT kMaskedEditID = 124;
+    // The find dialog's registered message ("commdlg_FindReplace").
+    static const UINT kFindReplaceMessage;
     static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
 
@@ -57,6 +79,7 @@ public:
 
     CPen* GetGridPen(GridPen nWhich) override;
     void AddToRedrawList(int nCol, int nRow) override;
+    CWnd* GetCellAreaWindow() override;
 
 protected:
     CSize GetControlClientSize() const override;
@@ -67,6 +90,9 @@ protected:
     void OnCurrentSheetChanged() override;
     int ShowPopupMenu(const CPoint& ptScreen) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    CWnd* GetEditControl(BOOL bMasked) override;
+    void ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey) override;
+    void HideEditControl() override;
 
     using CWnd::OnKeyDown;
     using CWnd::OnKeyUp;
@@ -80,16 +106,23 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreatePens();
+    BOOL CreateEditControls();
     int FindFont(const LOGFONT& logFont);
     BOOL CreateChildWindows();
     void TakeDialogFont(CWnd* pDialog);
     static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
 
     CGRGrid m_cellArea;
+    CGREdit m_edit;
+    CGRMaskedEdit m_maskedEdit;
+    CGREditBase* m_pShownEdit = nullptr;
+    CWnd* m_pFindDialog = nullptr;
+    GridPrintEngine m_printEngine;
     CMenu m_popupMenu;
     CPen m_highlightPen;
     CPen m_shadowPen;

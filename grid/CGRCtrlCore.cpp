@@ -3,6 +3,7 @@
 #include "CGRAxis.h"
 #include "CGRDataSource.h"
 #include "CGRMem.h"
+#include "CGRMultiSelect.h"
 #include "CGRSysColors.h"
 
 #include <algorithm>
@@ -93,6 +94,7 @@ CGRGridInfo* CGRCtrlCore::CreateSheet()
 {
     CGRGridInfo* pInfo = new CGRGridInfo;
     pInfo->m_pMem->SetCtrl(this);
+    pInfo->m_pMultiSelect.reset(new CGRMultiSelect(this, pInfo));
     OnSheetCreated(pInfo);
     return pInfo;
 }
@@ -996,8 +998,10 @@ int CGRCtrlCore::GotoIndex(bool bRows, int nIndex)
     int nResult = bRows ? ClampTargetRow(nIndex) : ClampTargetCol(nIndex);
     if (nResult != kGridDone)
         return nResult;
-    int nCol = bRows ? std::max(info.m_nCurrentCol, 0) : nIndex;
-    int nRow = bRows ? nIndex : std::max(info.m_nCurrentRow, 0);
+    // A block grown from its anchor moves on from its moving end.
+    bool bFromTarget = info.m_nMultiSelectMode && info.m_nTargetCol >= 0 && info.m_nTargetRow >= 0;
+    int nCol = bRows ? std::max(bFromTarget ? info.m_nTargetCol : info.m_nCurrentCol, 0) : nIndex;
+    int nRow = bRows ? nIndex : std::max(bFromTarget ? info.m_nTargetRow : info.m_nCurrentRow, 0);
     int nCurrent = bRows ? info.m_nCurrentRow : info.m_nCurrentCol;
     if (info.m_nJoinsInUse) {
         int nAdjusted = AdjustIntoJoin(bRows, bRows ? nCol : nRow, nIndex, nCurrent);
@@ -1047,6 +1051,7 @@ int CGRCtrlCore::MoveTo(int nCol, int nRow, bool bAskDataSource)
         return kGridRefused;
     info.m_nTargetCol = nCol;
     info.m_nTargetRow = nRow;
+    FollowSelection(nCol, nRow);
     ApplyMove(nCol, nRow, nLeftCol, nTopRow);
     return kGridDone;
 }
@@ -1664,6 +1669,7 @@ int CGRCtrlCore::ShowPopupMenu(const CPoint&) { return kGridOutOfRange; }
 CWnd* CGRCtrlCore::GetEditControl(BOOL) { return nullptr; }
 CPen* CGRCtrlCore::GetGridPen(GridPen) { return nullptr; }
 void CGRCtrlCore::AddToRedrawList(int, int) {}
+CWnd* CGRCtrlCore::GetCellAreaWindow() { return nullptr; }
 double CGRCtrlCore::GetPrintScale() const { return 1.0; }
 int CGRCtrlCore::GetPrintLastCol() const { return GetColCount() - 1; }
 void CGRCtrlCore::ShowEditControl(CWnd*, int, int, const CRect&, CGRCell&, UINT) {}
@@ -1723,7 +1729,7 @@ void CGRCtrlCore::OnCharDown(UINT*, int) {}
 void CGRCtrlCore::OnGetCell(int, int, CGRCell*) {}
 void CGRCtrlCore::OnSetCell(int, int, CGRCell*) {}
 void CGRCtrlCore::OnDataSourceNotify(int, long, long) {}
-int CGRCtrlCore::OnCellTypeNotify(int, int, int, long, long) { return 1; }
+int CGRCtrlCore::OnCellTypeNotify(int, int, int, long, LONG_PTR) { return 1; }
 int CGRCtrlCore::OnEditStart(int, int, CWnd**) { return 1; }
 int CGRCtrlCore::OnEditVerify(int, int, CWnd*, UINT*) { return 1; }
 int CGRCtrlCore::OnEditFinish(int, int, CWnd*, LPCTSTR, BOOL) { return 1; }

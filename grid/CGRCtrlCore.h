@@ -25,7 +25,19 @@ class CFont;
 class CPen;
 class CGRAxis;
 class CGRDataSource;
+class CGRMultiSelect;
 class CWnd;
+
+// One step of find and replace, as the find dialog asks for it.
+struct GridFindRequest {
+    CString sFind;
+    CString sReplace;
+    BOOL bMatchCase = FALSE;
+    BOOL bWholeCell = FALSE;
+    BOOL bDown = TRUE;
+    BOOL bReplace = FALSE;
+    BOOL bReplaceAll = FALSE;
+};
 
 class CGRCtrlCore {
 public:
@@ -182,6 +194,20 @@ public:
     int SetEndEditOnFocusLoss(int nOn);
     int SetUserSizingMode(int nMode);
 
+// Selection, clipboard and find (CGRCtrlCore_select.cpp)
+    int SetMultiSelectMode(int nMode);
+    int ClearSelections();
+    int IsSelected(int nCol, int nRow, int* pnBlock);
+    int SelectRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow);
+    CGRMultiSelect* GetMultiSelect() const;
+    int CopySelected();
+    CString GetSelectedText();
+    int PasteFromText(const CString& sText);
+    virtual int SetClipboardText(const CString& sText);
+    virtual int GetClipboardText(CString& sText);
+    int FindAndReplace(const GridFindRequest& request);
+    int EnableFindAcrossColumns(int nOn);
+
 // Popup menu
     int StartMenu(int nCol, int nRow, CPoint ptScreen, int nSection);
     BOOL DispatchMenuCommand(UINT nID);
@@ -233,7 +259,7 @@ public:
     virtual void OnGetCell(int nCol, int nRow, CGRCell* pCell);
     virtual void OnSetCell(int nCol, int nRow, CGRCell* pCell);
     virtual void OnDataSourceNotify(int nID, long lMessage, long lParam);
-    virtual int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, long lParam);
+    virtual int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, LONG_PTR lParam);
     virtual int OnEditStart(int nCol, int nRow, CWnd** ppEdit);
     virtual int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey);
     virtual int OnEditFinish(int nCol, int nRow, CWnd* pEdit, LPCTSTR lpszText, BOOL bCancelled);
@@ -283,6 +309,9 @@ public:
     virtual CPen* GetGridPen(GridPen nWhich);
     // A cell the cell area's drawing pass is to draw as well.
     virtual void AddToRedrawList(int nCol, int nRow);
+    // The cell area's window, where cell types place their pop-up windows;
+    // null without a window.
+    virtual CWnd* GetCellAreaWindow();
     // The page being printed: printer units per screen pixel, and the last
     // column on the page (the print object's, once the control has one).
     virtual double GetPrintScale() const;
@@ -325,6 +354,10 @@ private:
     int EdgeOf(bool bRows, int nIndex, bool bFar) const;
     std::vector<int> BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
     void StoreEditedText(LPCTSTR lpszText);
+    void FollowSelection(int& nCol, int& nRow);
+    bool CurrentCellMatches(const CString& sFind, long lFlags);
+    void ReplaceCellText(int nCol, int nRow, const CString& sText);
+    int FindFromCurrent(const CString& sFind, long lFlags, int& nCol, int& nRow);
     void NextEditCell(int& nCol, int& nRow);
 
     CGRCellType m_normalType;
@@ -345,6 +378,7 @@ private:
     int m_nPaintMode = 1;
     CGRGridInfo* m_pGridInfo = nullptr;
     int m_bTabSizing = 0;
+    int m_nFindAcrossColumns = 0;
     int m_bEditing = 0;
     int m_nEditCol = -1;
     int m_nEditRow = -1;

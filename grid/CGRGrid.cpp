@@ -362,7 +362,9 @@ void CGRGrid::DrawCell(CDC* pDC, int nCol, int nRow, CRect rect, CRect& focusRec
     CRect cellRect = rect;
     {
         CScopedSaveDC savedDC(*pDC);
-        m_pCtrl->GetCellType(cell.GetCellType())->OnDraw(pDC, &cellRect, nCol, nRow, &cell, 0, bCurrent ? 1 : 0);
+        int nSelected = m_pCtrl->IsSelected(nCol, nRow, nullptr) ? 1 : 0;
+        m_pCtrl->GetCellType(cell.GetCellType())->OnDraw(pDC, &cellRect, nCol, nRow, &cell, nSelected,
+                                                         bCurrent ? 1 : 0);
         DrawLockLines(pDC, nCol, nRow, rect);
     }
     ++m_nCellsDrawn;
@@ -686,8 +688,13 @@ void CGRGrid::OnKeyDown(UINT nChar, UINT, UINT)
 {
     UINT nKey = nChar;
     int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
+    bool bCtrlDown = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    bool bShiftDown = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    info.m_nKeyState = (bShiftDown ? MK_SHIFT : 0) | (bCtrlDown ? MK_CONTROL : 0);
     m_pCtrl->OnKeyDown(&nKey, CellTypeAt(nCol, nRow)->OnKeyDown(nCol, nRow, &nKey));
-    m_pCtrl->MoveByKey(nKey, (::GetKeyState(VK_CONTROL) & 0x8000) != 0);
+    m_pCtrl->MoveByKey(nKey, bCtrlDown);
+    info.m_nKeyState = 0;
 }
 
 void CGRGrid::OnKeyUp(UINT nChar, UINT, UINT)

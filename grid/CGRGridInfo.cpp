@@ -1,6 +1,7 @@
 #include "CGRGridInfo.h"
 
 #include "CGRMem.h"
+#include "CGRMultiSelect.h"
 #include "CGRSysColors.h"
 
 namespace {

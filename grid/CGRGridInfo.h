@@ -13,6 +13,7 @@
 class CFont;
 class CGRDataSource;
 class CGRMem;
+class CGRMultiSelect;
 
 class CGRGridInfo : public CObject {
 public:
@@ -111,6 +112,9 @@ public:
 // Cell storage
     CGRDataSource* m_pDefDataSource = nullptr;
     std::unique_ptr<CGRMem> m_pMem;
+
+// Selection
+    std::unique_ptr<CGRMultiSelect> m_pMultiSelect;
 
 // Sizes
     int GetColWidth(int nCol) const;      // 0 outside the columns
