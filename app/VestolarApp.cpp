@@ -1,24 +1,196 @@
 #include "VestolarApp.h"
 
+#include "HiddenFrame.h"
 #include "MainFrame.h"
+#include "RegistrationSwitch.h"
+#include "VestolarDoc.h"
+#include "VestolarView.h"
+
+#include "model/ThirdOctaveBandLabels.h"
 #include "res/resource.h"
 
-// The main frame comes from resource set IDR_MAINFRAME (title, menu, icon);
-// no document is opened at start.
+#include "CTKWorkspaceState.h"
+
+#include <clocale>
+
+BEGIN_MESSAGE_MAP(CVestolarApp, CTKSkinnedApp)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+    ON_COMMAND(ID_FILE_CLOSE_WORKSPACE, OnFileClose)
+    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+    ON_COMMAND(ID_WINDOW_CLOSE_ALL, OnCloseAll)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_KELPORT, OnUpdateWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_KELCHECK, OnUpdateWorkspaceCommand)
+END_MESSAGE_MAP()
+
+namespace {
+
+const char kRegistryKey[] = "Kelvaron";
+const UINT kRecentFileCount = 4;
+const int kDecimalSeparatorSize = 10;
+
+} // namespace
+
+CVestolarApp& GetVestolarApp()
+{
+    return *static_cast<CVestolarApp*>(AfxGetApp());
+}
+
+CVestolarApp::CVestolarApp()
+{
+    CProjectHost::SetCurrent(this);
+}
+
+CVestolarApp::~CVestolarApp()
+{
+    CProjectHost::SetCurrent(nullptr);
+}
+
+// No document is opened at start: the user opens or makes a workspace.
 BOOL CVestolarApp::InitInstance()
 {
-    auto* pMainFrame = new CMainFrame;
-    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
+    if (!InitOle())
         return FALSE;
+    m_sWorkspacePath.Empty();
+    m_sWorkspaceTitle = GetUntitledText();
+    m_saProjectSuffixes.RemoveAll();
+    m_bWorkspaceModified = false;
+
+    SetRegistryKey(kRegistryKey);
+    LoadStdProfileSettings(kRecentFileCount);
+    LoadSettings();
+    std::setlocale(LC_ALL, "");
+    UseSystemDecimalSeparator();
+    SetCurrentSkin(m_sSkin);
+    CreateTemplates();
+
+    auto* pMainFrame = new CMainFrame;
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
+        delete pMainFrame;
+        return FALSE;
+    }
     m_pMainWnd = pMainFrame;
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
+    if (HandleRegistrationSwitch())
+        return FALSE;
+    if (cmdInfo.m_bRunEmbedded || cmdInfo.m_bRunAutomated)
+        return TRUE;
     cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
     pMainFrame->ShowWindow(m_nCmdShow);
     pMainFrame->UpdateWindow();
+    CTKWorkspaceState().LoadFromRegistry();
+    ChooseHelpFile();
     return TRUE;
+}
+
+int CVestolarApp::ExitInstance()
+{
+    SaveSettings();
+    m_ProjectWindows.DeleteTemplates();
+    FreeLanguageLibrary();
+    if (m_bOleInited)
+        ::OleUninitialize();
+    m_bOleInited = FALSE;
+    return CTKSkinnedApp::ExitInstance();
+}
+
+BOOL CVestolarApp::InitOle()
+{
+    if (FAILED(::OleInitialize(nullptr))) {
+        AfxMessageBox(IDS_OLE_INIT_FAILED);
+        return FALSE;
+    }
+    m_bOleInited = TRUE;
+    return TRUE;
+}
+
+// The main template is the only one registered for projects, so the
+// framework's list of a project's template holds exactly the open projects.
+// The templates of the project windows stay the application's own.
+void CVestolarApp::CreateTemplates()
+{
+    m_pMainTemplate = new CMultiDocTemplate(IDR_VESTOLARTYPE, RUNTIME_CLASS(CVestolarDoc),
+                                            RUNTIME_CLASS(CHiddenFrame), RUNTIME_CLASS(CVestolarView));
+    AddDocTemplate(m_pMainTemplate);
+    m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_VESTOLARTYPE);
+}
+
+// The band labels carry the system's decimal separator (a comma or not).
+void CVestolarApp::UseSystemDecimalSeparator()
+{
+    char szDecimal[kDecimalSeparatorSize + 1] = {};
+    ::GetProfileStringA("Intl", "sDecimal", ".", szDecimal, kDecimalSeparatorSize);
+    UseDecimalSeparatorInBandLabels(szDecimal);
+}
+
+// Returns TRUE when the command line asked to register or unregister: the
+// program then ends without a window.
+BOOL CVestolarApp::HandleRegistrationSwitch()
+{
+    switch (RegistrationSwitchOf(m_lpCmdLine)) {
+    case ERegistrationSwitch::unregisterServer:
+        UnregisterShellFileTypes();
+        return TRUE;
+    case ERegistrationSwitch::registerServer:
+        RegisterShellFileTypes();
+        return TRUE;
+    case ERegistrationSwitch::none:
+        break;
+    }
+    return FALSE;
+}
+
+void CVestolarApp::ChooseHelpFile()
+{
+    CString sHelpFile = "\\Vestolar.chm";
+    if (m_sLanguage == "D")
+        sHelpFile = "\\VestolarGer.chm";
+    else if (m_sLanguage == "F")
+        sHelpFile = "\\VestolarFra.chm";
+    else if (m_sLanguage == "I")
+        sHelpFile = "\\VestolarIta.chm";
+    std::free(const_cast<char*>(m_pszHelpFilePath));
+    m_pszHelpFilePath = ::_strdup(m_sAppDir + sHelpFile);
+}
+
+// --- the project model's host ---------------------------------------------
+
+CCalcSettings CVestolarApp::GetCalcSettings() const
+{
+    CCalcSettings settings;
+    settings.m_nLowerFreq = m_nLowerFreq;
+    settings.m_nUpperFreq = m_nUpperFreq;
+    settings.m_bBgnCorrection = m_bBgnCorrection;
+    settings.m_bFtmCorrection = m_bFtmCorrection;
+    settings.m_bCorrectionZezur = m_bCorrectionZezur;
+    settings.m_bExactRating = m_bExactRating;
+    return settings;
+}
+
+void CVestolarApp::GetCurveDefaults(int nCurve, int& rnColor, int& rnStyle, int& rnSize) const
+{
+    const bool bCurve = nCurve >= 0 && nCurve < kMultiplotCurveCount;
+    rnColor = bCurve ? m_aLineColor[nCurve] : 0;
+    rnStyle = bCurve ? m_aLineStyle[nCurve] : 0;
+    rnSize = bCurve ? m_aLineSize[nCurve] : 0;
+}
+
+CSettingsStore& CVestolarApp::GetProfile()
+{
+    return *GetSettingsStore();
+}
+
+CString CVestolarApp::GetUntitledText() const
+{
+    CString sUntitled;
+    sUntitled.LoadString(AFX_IDS_UNTITLED);
+    return sUntitled;
 }

@@ -9,6 +9,7 @@
 // "CVestolarDoc".
 
 #include "ReportInfo.h"
+#include "ViewKinds.h"
 
 #include "Calc.h"
 #include "CalcDocument.h"
@@ -26,8 +27,6 @@ constexpr int kLastTableId = 132;
 constexpr int kTableCount = kLastTableId - kFirstTableId + 1;
 constexpr int kMultiplotTableId = 127;
 constexpr int kMaxMultiplotCurves = 10;
-constexpr int kViewKindReport = 102;
-constexpr int kViewKindResultTable = 103;
 
 class CProjectDoc : public CObject, public CCalcDocument {
     DECLARE_SERIAL(CProjectDoc)

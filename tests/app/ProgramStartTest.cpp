@@ -1,5 +1,6 @@
 // Starts Vestolar.exe as a user would, finds its main window, closes it and
-// checks that the program ends cleanly.
+// checks that the program ends cleanly; and starts it with the registration
+// switches, which end it without a window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,17 +49,54 @@ HWND WaitForMainWindow(const PROCESS_INFORMATION& pi)
     return nullptr;
 }
 
-}  // namespace
-
-TEST(Program, ShowsMainWindowAndClosesCleanly)
+PROCESS_INFORMATION StartProgram(const char* lpszArguments)
 {
-    std::string commandLine = "\"" + ProgramPath() + "\"";
+    std::string commandLine = "\"" + ProgramPath() + "\" " + lpszArguments;
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &si, &pi))
         << "cannot start " << commandLine << ", error " << GetLastError();
+    return pi;
+}
+
+// The default value of a key of the registered classes, or "(missing)".
+std::string ClassesText(const char* lpszKey)
+{
+    char szValue[256] = "(missing)";
+    DWORD nSize = sizeof(szValue);
+    RegGetValueA(HKEY_CLASSES_ROOT, lpszKey, nullptr, RRF_RT_REG_SZ, nullptr, szValue, &nSize);
+    return szValue;
+}
+
+DWORD WaitForEnd(const PROCESS_INFORMATION& pi)
+{
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0) << "program did not end";
+    DWORD exitCode = 0xdeadbeef;
+    GetExitCodeProcess(pi.hProcess, &exitCode);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return exitCode;
+}
+
+}  // namespace
+
+TEST(Program, RegistersAndUnregistersItsFileTypeWithoutAWindow)
+{
+    EXPECT_EQ(0u, WaitForEnd(StartProgram("-regserver")));
+    EXPECT_EQ("Vestolar.Document", ClassesText(".vsp"));
+    EXPECT_EQ("Vestolar Document", ClassesText("Vestolar.Document"));
+    EXPECT_NE(std::string::npos, ClassesText("Vestolar.Document\\shell\\open\\command").find("Vestolar.exe"));
+
+    EXPECT_EQ(0u, WaitForEnd(StartProgram("/UnRegServer")));
+    EXPECT_EQ("(missing)", ClassesText("Vestolar.Document"));
+}
+
+TEST(Program, ShowsMainWindowAndClosesCleanly)
+{
+    // A file name that holds a switch word is no switch: the program starts.
+    PROCESS_INFORMATION pi = StartProgram("x-regserver.vsp");
 
     HWND hWnd = WaitForMainWindow(pi);
     ASSERT_NE(hWnd, nullptr) << "no main window appeared";
@@ -67,10 +105,5 @@ TEST(Program, ShowsMainWindowAndClosesCleanly)
     EXPECT_STREQ(caption, "Vestolar");
 
     PostMessageA(hWnd, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0) << "program did not end";
-    DWORD exitCode = 0xdeadbeef;
-    GetExitCodeProcess(pi.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_EQ(WaitForEnd(pi), 0u);
 }

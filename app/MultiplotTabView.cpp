@@ -1,0 +1,3 @@
+#include "MultiplotTabView.h"
+
+IMPLEMENT_DYNCREATE(CMultiplotTabView, CPlaceholderView)

@@ -1,0 +1,3 @@
+#include "ReportView.h"
+
+IMPLEMENT_DYNCREATE(CReportView, CPlaceholderView)

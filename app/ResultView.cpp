@@ -1,0 +1,3 @@
+#include "ResultView.h"
+
+IMPLEMENT_DYNCREATE(CResultView, CPlaceholderView)

@@ -1,0 +1,3 @@
+#include "TabView.h"
+
+IMPLEMENT_DYNCREATE(CTabView, CPlaceholderView)

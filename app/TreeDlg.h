@@ -1,0 +1,79 @@
+#pragma once
+// Classes in this file: CTreeDlg, the docking bar on the left of the main
+// window that shows the open workspace as a tree: the workspace item, one
+// node per project, and under each project its view nodes and its table
+// groups with one leaf per measurement (import/TreeItemData.h says what each
+// item carries). The documents ask it to build a project's subtree and to
+// keep the leaves of their measurements.
+
+#include "CTKSizeDialogBar.h"
+
+#include "afxwin.h"
+
+class CDocument;
+class CProjectDocument;
+
+// The selection as GetSelectedItem reports it; m_hItem is null without one.
+struct CTreeItemRecord {
+    HTREEITEM m_hItem = nullptr;
+    CString m_sText;
+    DWORD_PTR m_dwData = 0;
+    BOOL m_bHasChildren = FALSE;
+};
+
+class CTreeDlg : public CTKSizeDialogBar {
+public:
+    CTreeDlg();
+    ~CTreeDlg() override;
+
+    // The bar with its dialog from nIDTemplate; 0 when it could not be made.
+    int Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID);
+
+// The workspace
+    int FillTree(CDocument* pDoc);
+    void SetRootText(CString sText);
+    void MarkActiveProject(int nProjectNumber);
+    // Deletes every item and hides the tree; the next FillTree starts the
+    // workspace item again.
+    void ClearTree();
+
+// Leaves of a project's measurements
+    HTREEITEM InsertTableGroup(CDocument* pDoc, HTREEITEM hParent, int nTableId);
+    int AddMeasurementItem(HTREEITEM hGroup, int nTableId, POSITION pos, const CString& sText);
+    int RemoveMeasurementItem(HTREEITEM hGroup, POSITION pos);
+    int UpdateMeasurementItem(HTREEITEM hGroup, POSITION pos, const CString& sText);
+
+// Reading the tree
+    // The project of hItem, or of the selection when hItem is null.
+    CDocument* GetItemDocument(HTREEITEM hItem);
+    void GetSelectedItem(CTreeItemRecord& rItem);
+    bool IsAverageItem(const CTreeItemRecord& item);
+    CTreeCtrl& GetTreeCtrl() { return m_wndTree; }
+
+    // Set while the tree has the focus (or its label edit has it): the
+    // frame and the documents send the tree's commands here first.
+    bool m_bActive = false;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnSizedOrDocked(int cx, int cy, BOOL bFloating, int nFlags) override;
+
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTreeSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTreeKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HTREEITEM InsertItem(HTREEITEM hParent, const CString& sText, int nImage, int nSelectedImage,
+                         BOOL bHasChildren, DWORD_PTR dwData, UINT nState = 0);
+    void StartWorkspace();
+    void InsertResultNodes(CProjectDocument& project, HTREEITEM hProject);
+    void InsertTableGroups(CDocument* pDoc, HTREEITEM hProject);
+    void UpdateWorkspaceItem(CDocument* pDoc);
+    void FitTreeToBar();
+    HTREEITEM FindChild(HTREEITEM hParent, DWORD_PTR dwData);
+
+    CTreeCtrl m_wndTree;
+    CImageList m_ImageList;
+};

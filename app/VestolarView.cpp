@@ -1,0 +1,3 @@
+#include "VestolarView.h"
+
+IMPLEMENT_DYNCREATE(CVestolarView, CView)

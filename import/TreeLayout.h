@@ -1,0 +1,21 @@
+#pragma once
+// Functions in this file: what the measurement tree shows of a project by
+// its kind: the nodes under "Results" and the label of each table group.
+
+#include "afx.h"
+
+#include <vector>
+
+class CReportInfo;
+
+struct CTreeNodeSpec {
+    DWORD_PTR m_dwData;  // the view kind the node opens
+    CString m_sText;
+    int m_nImage;
+};
+
+// The nodes under the results folder, in their order.
+std::vector<CTreeNodeSpec> ResultNodesOf(const CReportInfo& info);
+
+// The label of the group of table nTableId (122 to 132) in a project of this kind.
+CString TableGroupLabelOf(const CReportInfo& info, int nTableId);

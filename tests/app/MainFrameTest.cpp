@@ -1,0 +1,138 @@
+// Behaviours of the main frame: its menus, bars and caption, File > New, the
+// correction toggles and the open commands of the active project.
+// Not yet tested here: the options sheet and the close with its stored
+// layout (their pieces come with the options and the workspace state).
+
+#include "ShellWindowsFixture.h"
+
+#include "res/resource.h"
+
+namespace {
+
+std::vector<std::string> MenuTexts(CMenu* pMenu)
+{
+    std::vector<std::string> aTexts;
+    for (UINT n = 0; n < pMenu->GetMenuItemCount(); ++n) {
+        CString sText;
+        pMenu->GetMenuString(n, sText, MF_BYPOSITION);
+        aTexts.push_back(static_cast<LPCTSTR>(sText));
+    }
+    return aTexts;
+}
+
+bool IsChecked(CMainFrame& frame, UINT nID)
+{
+    return (frame.GetMenu()->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+TEST_F(CShellWindowsTest, ShowsItsMenusToolbarStatusBarAndTreeBar)
+{
+    const std::vector<std::string> aPopups = {"&File", "&Edit", "&View", "&Project", "&Tools", "E&xtras", "&Window", "&Help"};
+    EXPECT_EQ(aPopups, MenuTexts(MainFrame().GetMenu()));
+    for (UINT nBar : {UINT(AFX_IDW_TOOLBAR), UINT(AFX_IDW_STATUS_BAR), UINT(ID_VIEW_EXPLORER_BAR)}) {
+        SCOPED_TRACE(nBar);
+        CControlBar* pBar = MainFrame().GetControlBar(nBar);
+        ASSERT_NE(nullptr, pBar);
+        EXPECT_TRUE(pBar->IsWindowVisible());
+    }
+    EXPECT_EQ(&TreeBar(), MainFrame().GetControlBar(ID_VIEW_EXPLORER_BAR));
+}
+
+TEST_F(CShellWindowsTest, CreatesAProjectWithFileNew)
+{
+    Command(ID_FILE_NEW);
+
+    CMultiDocTemplate* pTemplate = App().m_pMainTemplate;
+    POSITION pos = pTemplate->GetFirstDocPosition();
+    ASSERT_NE(nullptr, pos);
+    auto* pDoc = static_cast<CVestolarDoc*>(pTemplate->GetNextDoc(pos));
+    EXPECT_EQ(nullptr, pos);
+    EXPECT_EQ(pDoc->GetProject().m_nProjectNumber, App().m_nActiveProject);
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    HTREEITEM hProject = tree.GetNextSiblingItem(tree.GetRootItem());
+    ASSERT_NE(nullptr, hProject);
+    EXPECT_EQ(reinterpret_cast<DWORD_PTR>(static_cast<CDocument*>(pDoc)), tree.GetItemData(hProject));
+}
+
+TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)
+{
+    App().m_sWorkspaceTitle = "Plant";
+    MainFrame().OnUpdateFrameTitle(TRUE);
+
+    CString sCaption;
+    MainFrame().GetWindowText(sCaption);
+    EXPECT_STREQ("Vestolar - Plant", sCaption);
+}
+
+TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    const bool bBefore = App().m_bBgnCorrection;
+
+    Command(ID_EXTRAS_BGN_CORRECTION);
+    EXPECT_NE(bBefore, App().m_bBgnCorrection);
+    EXPECT_EQ(App().m_bBgnCorrection, IsChecked(MainFrame(), ID_EXTRAS_BGN_CORRECTION));
+
+    Command(ID_EXTRAS_BGN_CORRECTION);
+    EXPECT_EQ(bBefore, App().m_bBgnCorrection);
+    EXPECT_EQ(bBefore, IsChecked(MainFrame(), ID_EXTRAS_BGN_CORRECTION));
+}
+
+TEST_F(CShellWindowsTest, OpensTheActiveProjectsTablesWithTheOpenCommands)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+
+    Command(ID_VIEW_OPEN_RECEIVING_ROOM);
+    Command(ID_VIEW_OPEN_TEST_REPORT);
+
+    EXPECT_NE(nullptr, CProjectWindows::FindView(pDoc, 123));
+    EXPECT_NE(nullptr, CProjectWindows::FindView(pDoc, 102));
+}
+
+TEST_F(CShellWindowsTest, OffersTheOpenCommandsOnlyForAnActiveProject)
+{
+    EXPECT_FALSE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    EXPECT_TRUE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
+
+    App().m_nActiveProject = -1;
+
+    EXPECT_FALSE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
+}
+
+TEST_F(CShellWindowsTest, LeavesTheOptionsAndCorrectionsWithoutAHandler)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_OPTIONS));
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_CORRECTIONS_SETUP));
+}
+
+TEST_F(CShellWindowsTest, SendsTheTreesCommandsToTheTreeBarWhileItHasTheFocus)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
+    ASSERT_TRUE(IsCommandEnabled(ID_EXTRAS_SWAP_TABLE));  // the active window's document swaps
+
+    TreeBar().m_bActive = true;  // the tree bar has no swap of its own yet
+
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_SWAP_TABLE));
+    EXPECT_TRUE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
+}
+
+TEST_F(CShellWindowsTest, ShowsTheFocusedProjectsOwnCorrectionMarks)
+{
+    App().m_bFtmCorrection = true;
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
+    TreeBar().GetTreeCtrl().SelectItem(pDoc->GetTreeItems().GetProjectItem());
+    TreeBar().m_bActive = true;
+
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_FTM_CORRECTION));
+    EXPECT_FALSE(IsChecked(MainFrame(), ID_EXTRAS_FTM_CORRECTION));
+    EXPECT_TRUE(App().m_bFtmCorrection);
+}
+
+} // namespace

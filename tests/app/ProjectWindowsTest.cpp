@@ -1,0 +1,121 @@
+// Behaviours of a project's windows: one window per view kind, found again
+// by the control id of its child, hidden windows for printing, the
+// multiplot table for multiplot projects, the child frames' remembered
+// size and the project's hidden frame.
+// Not yet tested here: the multiplot set-up dialog's round trip (its values
+// are tested in MultiplotSetupTest).
+
+#include "ShellWindowsFixture.h"
+
+#include "app/ChildFrame.h"
+#include "app/HiddenFrame.h"
+#include "app/MultiplotTabView.h"
+#include "app/ResultView.h"
+#include "app/TabView.h"
+
+namespace {
+
+CFrameWnd* FrameOf(CDocument* pDoc, int nViewKind)
+{
+    CView* pView = CProjectWindows::FindView(pDoc, nViewKind);
+    return pView != nullptr ? pView->GetParentFrame() : nullptr;
+}
+
+TEST_F(CShellWindowsTest, OpensOneWindowPerViewKind)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    const int nViews = ViewCount(pDoc);
+
+    pDoc->ShowView(123, TRUE, TRUE);
+    pDoc->ShowView(123, TRUE, TRUE);
+
+    EXPECT_EQ(nViews + 1, ViewCount(pDoc));
+    CView* pView = CProjectWindows::FindView(pDoc, 123);
+    ASSERT_NE(nullptr, pView);
+    EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CTabView)));
+    EXPECT_TRUE(pView->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CChildFrame)));
+    EXPECT_EQ(123, pView->GetDlgItem(123)->GetDlgCtrlID());
+}
+
+TEST_F(CShellWindowsTest, OpensBothCorrectionTablesFromTheResultTemplate)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bLab, &CReportInfo::m_bAirborne});
+
+    pDoc->ShowView(105, FALSE, TRUE);
+    pDoc->ShowView(106, FALSE, TRUE);
+
+    for (int nKind : {105, 106}) {
+        SCOPED_TRACE(nKind);
+        CView* pView = CProjectWindows::FindView(pDoc, nKind);
+        ASSERT_NE(nullptr, pView);
+        EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CResultView)));
+    }
+}
+
+TEST_F(CShellWindowsTest, KeepsAWindowHiddenUntilItIsAskedForVisibly)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+
+    pDoc->ShowView(102, FALSE, FALSE);
+    PumpMessages();
+    ASSERT_NE(nullptr, FrameOf(pDoc, 102));
+    EXPECT_FALSE(FrameOf(pDoc, 102)->IsWindowVisible());
+
+    pDoc->ShowView(102, FALSE, TRUE);
+    PumpMessages();
+    EXPECT_TRUE(FrameOf(pDoc, 102)->IsWindowVisible());
+}
+
+TEST_F(CShellWindowsTest, OpensTheMultiplotTableInMultiplotProjects)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bMultiplot});
+
+    pDoc->ShowView(127, TRUE, TRUE);
+
+    CView* pView = CProjectWindows::FindView(pDoc, 127);
+    ASSERT_NE(nullptr, pView);
+    EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CMultiplotTabView)));
+}
+
+TEST_F(CShellWindowsTest, OpensNothingForKindsWithoutAWindow)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    const int nViews = ViewCount(pDoc);
+
+    pDoc->ShowView(111, FALSE, TRUE);  // the multiplot set-up, in a project without one
+    pDoc->ShowView(104, FALSE, TRUE);
+
+    EXPECT_EQ(nViews, ViewCount(pDoc));
+}
+
+TEST_F(CShellWindowsTest, OpensNewWindowsMaximisedAfterTheUserMaximisedOne)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    CFrameWnd* pFirst = FrameOf(pDoc, 122);
+    ASSERT_NE(nullptr, pFirst);
+
+    pFirst->SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_EQ(2, App().m_nWindowSize);
+    pFirst->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(2, App().m_nWindowSize);
+    pDoc->ShowView(103, FALSE, TRUE);
+    EXPECT_TRUE(FrameOf(pDoc, 103)->IsZoomed());
+
+    FrameOf(pDoc, 103)->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(0, App().m_nWindowSize);
+}
+
+TEST_F(CShellWindowsTest, NeverShowsAProjectsOwnFrame)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CFrameWnd* pHidden = pDoc->GetNextView(pos)->GetParentFrame();
+    ASSERT_TRUE(pHidden->IsKindOf(RUNTIME_CLASS(CHiddenFrame)));
+
+    pHidden->ActivateFrame(SW_SHOW);
+
+    EXPECT_FALSE(pHidden->IsWindowVisible());
+}
+
+} // namespace

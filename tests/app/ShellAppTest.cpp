@@ -1,0 +1,364 @@
+// Drives the program's application object in the test process as the
+// program runs it: start-up with its settings and language, the workspace
+// commands, and the end with the settings written back.
+//
+// Not tested here yet: the project windows, the COM registration of the
+// automation server.
+
+#include "app/MainFrame.h"
+#include "app/VestolarApp.h"
+#include "app/VestolarDoc.h"
+#include "model/ThirdOctaveBandLabels.h"
+#include "res/resource.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kProfileKey[] = "Software\\Kelvaron\\Vestolar";
+const char kMachineKey[] = "Software\\Kelvaron\\Vestolar";
+
+std::string InWorkingFolder(const char* lpszName)
+{
+    char szFolder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
+    return std::string(szFolder) + "\\" + lpszName;
+}
+
+DWORD ProfileNumber(const char* lpszSection, const char* lpszValue)
+{
+    DWORD nValue = 0xdeadbeef;
+    DWORD nSize = sizeof(nValue);
+    const std::string sKey = std::string(kProfileKey) + "\\" + lpszSection;
+    ::RegGetValueA(HKEY_CURRENT_USER, sKey.c_str(), lpszValue, RRF_RT_REG_DWORD, nullptr, &nValue, &nSize);
+    return nValue;
+}
+
+std::string ProfileText(const char* lpszSection, const char* lpszValue)
+{
+    char szValue[256] = "(missing)";
+    DWORD nSize = sizeof(szValue);
+    const std::string sKey = std::string(kProfileKey) + "\\" + lpszSection;
+    ::RegGetValueA(HKEY_CURRENT_USER, sKey.c_str(), lpszValue, RRF_RT_REG_SZ, nullptr, szValue, &nSize);
+    return szValue;
+}
+
+void SetMachineLanguage(const char* lpszLanguage)
+{
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kMachineKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                               &hKey, nullptr));
+    if (lpszLanguage != nullptr)
+        ::RegSetValueExA(hKey, "m_sLanguage", 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszLanguage),
+                         static_cast<DWORD>(std::strlen(lpszLanguage) + 1));
+    else
+        ::RegDeleteValueA(hKey, "m_sLanguage");
+    ::RegCloseKey(hKey);
+}
+
+class ShellApp : public ::testing::Test {
+protected:
+    // Each test is a fresh start of the program: no profile, no project made.
+    void SetUp() override
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kelvaron");
+        CProjectDoc::SetProjectCounter(0);
+    }
+
+    void TearDown() override
+    {
+        if (m_pApp != nullptr)
+            EndProgram();
+        for (const std::string& sPath : m_aFiles)
+            std::remove(sPath.c_str());
+    }
+
+    CVestolarApp& StartProgram()
+    {
+        m_pApp = std::make_unique<CVestolarApp>();
+        AfxWinInit(::GetModuleHandleA(nullptr), m_szCommandLine, SW_SHOW);
+        EXPECT_TRUE(m_pApp->InitInstance());
+        return *m_pApp;
+    }
+
+    // As the program ends: the projects close with the main window, then the
+    // application writes its settings.
+    void EndProgram()
+    {
+        m_pApp->CloseAllDocuments(TRUE);
+        if (m_pApp->m_pMainWnd != nullptr)
+            m_pApp->m_pMainWnd->DestroyWindow();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT)
+                ::DispatchMessageA(&msg);
+        }
+        m_pApp->ExitInstance();
+        m_pApp.reset();
+    }
+
+    // A workspace file of the test, removed afterwards with its projects.
+    std::string Workspace(const char* lpszName)
+    {
+        const std::string sPath = InWorkingFolder(lpszName);
+        for (const char* lpszSuffix : {"", ".001", ".002", ".003", ".004"}) {
+            m_aFiles.push_back(sPath + lpszSuffix);
+            std::remove((sPath + lpszSuffix).c_str());
+        }
+        return sPath;
+    }
+
+    std::vector<CVestolarDoc*> Projects() const
+    {
+        std::vector<CVestolarDoc*> aDocs;
+        for (POSITION pos = m_pApp->m_pMainTemplate->GetFirstDocPosition(); pos != nullptr;)
+            aDocs.push_back(static_cast<CVestolarDoc*>(m_pApp->m_pMainTemplate->GetNextDoc(pos)));
+        return aDocs;
+    }
+    std::vector<int> ProjectNumbers() const
+    {
+        std::vector<int> aNumbers;
+        for (CVestolarDoc* pDoc : Projects())
+            aNumbers.push_back(pDoc->GetProject().m_nProjectNumber);
+        return aNumbers;
+    }
+    CTreeCtrl& Tree() const { return static_cast<CMainFrame*>(m_pApp->m_pMainWnd)->GetTreeBar().GetTreeCtrl(); }
+    // The texts of the tree's top-level items that name a project.
+    std::vector<std::string> ProjectItems() const
+    {
+        std::vector<std::string> aTexts;
+        for (HTREEITEM hItem = Tree().GetRootItem(); hItem != nullptr; hItem = Tree().GetNextSiblingItem(hItem)) {
+            const std::string sText = static_cast<LPCTSTR>(Tree().GetItemText(hItem));
+            if (sText.rfind("Project", 0) == 0)
+                aTexts.push_back(sText.substr(0, sText.find(" - ") + 3));
+        }
+        return aTexts;
+    }
+    std::string Caption() const
+    {
+        char szCaption[256] = {};
+        ::GetWindowTextA(m_pApp->m_pMainWnd->GetSafeHwnd(), szCaption, sizeof(szCaption));
+        return szCaption;
+    }
+
+    // Three projects made by File > New, the second one active, saved.
+    void SaveThreeProjects(const std::string& sPath)
+    {
+        for (int i = 0; i < 3; ++i)
+            m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        m_pApp->m_nActiveProject = 2;
+        ASSERT_TRUE(m_pApp->SaveWorkspaceTo(sPath.c_str(), TRUE));
+    }
+
+    std::unique_ptr<CVestolarApp> m_pApp;
+    char m_szCommandLine[1] = "";
+    std::vector<std::string> m_aFiles;
+    CMessageBoxRecorder m_Boxes;
+};
+
+TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
+{
+    StartProgram();
+    EndProgram();
+
+    struct NumberRow {
+        const char* lpszSection;
+        const char* lpszValue;
+        DWORD nExpected;
+    };
+    const NumberRow numbers[] = {
+        {"Settings", "m_nLowerFreq", 17},
+        {"Settings", "m_nUpperFreq", 37},
+        {"Settings", "m_nReverbImport", 2},
+        {"Settings", "m_bShowColSatus", 1},
+        {"Settings", "m_PageSetup_MeasTab.m_nTopMargin", 30},
+        {"Settings", "m_PageSetup_Result.m_nLeftMargin", 13},
+        {"Settings", "m_nExportTyp", 11},
+        {"Settings", "m_nPopupWindow", 102},
+        {"Settings", "m_bLaunchExcel", 1},
+        {"Multiplot", "m_dMultiplotRange", 60},
+        {"Multiplot", "m_bMultiplotAutoScale", 1},
+        {"Corrections\\CorrSpec #9", "Channel Selection", 0},
+    };
+    for (const NumberRow& row : numbers) {
+        SCOPED_TRACE(row.lpszValue);
+        EXPECT_EQ(row.nExpected, ProfileNumber(row.lpszSection, row.lpszValue));
+    }
+    struct TextRow {
+        const char* lpszSection;
+        const char* lpszValue;
+        const char* lpszExpected;
+    };
+    const TextRow texts[] = {
+        {"Settings", "m_sSkin", "Office XP"},
+        {"Settings", "m_sFirm", "Company:"},
+        {"Settings", "m_sTextBgnTooHigh", "Background noise too high"},
+        {"Settings", "m_PageSetup_MeasTab.m_sHeaderLeft", ""},
+        {"Corrections\\CorrSpec #0", "Title", "Untitled"},
+        {"Corrections\\CorrSpec #0", "17", "-999.9"},
+    };
+    for (const TextRow& row : texts) {
+        SCOPED_TRACE(row.lpszValue);
+        EXPECT_EQ(row.lpszExpected, ProfileText(row.lpszSection, row.lpszValue));
+    }
+    EXPECT_EQ(0xdeadbeef, ProfileNumber("Settings", "nMaxMruRepInfo"));
+}
+
+TEST_F(ShellApp, TheMachineWideLanguageChoosesTheLanguageLibrary)
+{
+    struct Row {
+        const char* lpszLanguage;
+        const char* lpszLibrary;
+        const char* lpszHelpFile;
+    };
+    const Row rows[] = {
+        {"F", "VestolarFra.dll", "\\VestolarFra.chm"},
+        {"D", "VestolarGer.dll", "\\VestolarGer.chm"},
+        {"I", "VestolarIta.dll", "\\VestolarIta.chm"},
+        {"E", nullptr, "\\Vestolar.chm"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszLanguage);
+        SetMachineLanguage(row.lpszLanguage);
+        CVestolarApp& app = StartProgram();
+
+        EXPECT_EQ(CString(row.lpszLanguage), app.m_sLanguage);
+        const HINSTANCE hLibrary = row.lpszLibrary != nullptr ? ::GetModuleHandleA(row.lpszLibrary) : nullptr;
+        EXPECT_EQ(hLibrary, app.m_hLangResource);
+        EXPECT_EQ(hLibrary != nullptr ? hLibrary : ::GetModuleHandleA(nullptr), AfxGetResourceHandle());
+        CString sTitle;
+        EXPECT_TRUE(sTitle.LoadString(AFX_IDS_APP_TITLE));
+        EXPECT_EQ(CString("Vestolar"), sTitle);
+        EXPECT_EQ(app.m_sAppDir + row.lpszHelpFile, CString(app.m_pszHelpFilePath));
+
+        EndProgram();
+        if (row.lpszLibrary != nullptr) {
+            EXPECT_EQ(nullptr, ::GetModuleHandleA(row.lpszLibrary));
+        }
+    }
+    SetMachineLanguage(nullptr);
+}
+
+TEST_F(ShellApp, ASystemDecimalCommaGoesIntoTheBandLabels)
+{
+    CString aSaved[kBandLabelCount];
+    for (int n = 0; n < kBandLabelCount; ++n)
+        aSaved[n] = ThirdOctaveBandLabels[n];
+    ::WriteProfileStringA("Intl", "sDecimal", ",");
+
+    StartProgram();
+
+    EXPECT_EQ(CString("1,0"), ThirdOctaveBandLabels[0]);
+    EXPECT_EQ(CString("3,15"), ThirdOctaveBandLabels[5]);
+    EXPECT_EQ(CString("20,0k"), ThirdOctaveBandLabels[43]);
+    ::WriteProfileStringA("Intl", "sDecimal", ".");
+    for (int n = 0; n < kBandLabelCount; ++n)
+        ThirdOctaveBandLabels[n] = aSaved[n];
+}
+
+TEST_F(ShellApp, AWorkspaceOfThreeProjectsSavesClosesAndReopensAsItWas)
+{
+    const std::string sPath = Workspace("Three.vsp");
+    CVestolarApp& app = StartProgram();
+    SaveThreeProjects(sPath);
+    EXPECT_EQ("Vestolar - Three.vsp", Caption());
+
+    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_CLOSE_WORKSPACE);
+    EXPECT_TRUE(Projects().empty());
+    EXPECT_EQ(0u, Tree().GetCount());
+    EXPECT_EQ("Vestolar", Caption());
+    EXPECT_EQ(CString("Untitled"), app.m_sWorkspaceTitle);
+
+    ASSERT_NE(nullptr, app.OpenDocumentFile(sPath.c_str()));
+
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), ProjectNumbers());
+    for (CVestolarDoc* pDoc : Projects()) {
+        SCOPED_TRACE(pDoc->GetProject().m_nProjectNumber);
+        EXPECT_EQ(CString("Three.vsp"), pDoc->GetTitle());
+        CString sName;
+        sName.Format("Project%d", pDoc->GetProject().m_nProjectNumber);
+        EXPECT_EQ(sName, pDoc->GetProject().m_sName);
+    }
+    EXPECT_EQ((std::vector<std::string>{"Project1 - ", "Project2 - ", "Project3 - "}), ProjectItems());
+    EXPECT_EQ(2, app.m_nActiveProject);
+    EXPECT_EQ(CString("Three.vsp"), app.m_sWorkspaceTitle);
+    EXPECT_FALSE(app.m_bWorkspaceModified);
+    EXPECT_EQ("Vestolar - Three.vsp", Caption());
+    EXPECT_TRUE(m_Boxes.m_boxes.empty());
+}
+
+TEST_F(ShellApp, CancelInTheSaveQueryKeepsTheWorkspaceAndTheProgramOpen)
+{
+    const std::string sPath = Workspace("Kept.vsp");
+    CVestolarApp& app = StartProgram();
+    SaveThreeProjects(sPath);
+    app.m_bWorkspaceModified = true;
+    m_Boxes.Answer({IDCANCEL, IDCANCEL});
+
+    app.OnFileClose();
+    app.m_pMainWnd->SendMessage(WM_CLOSE);
+
+    ASSERT_EQ(2u, m_Boxes.m_boxes.size());
+    EXPECT_EQ("Save changes to Kept.vsp?", m_Boxes.m_boxes[0].sText);
+    EXPECT_EQ("Save changes to Kept.vsp?", m_Boxes.m_boxes[1].sText);
+    EXPECT_EQ(3u, Projects().size());
+    EXPECT_EQ(CString(sPath.c_str()), app.m_sWorkspacePath);
+    EXPECT_TRUE(::IsWindow(app.m_pMainWnd->GetSafeHwnd()));
+}
+
+TEST_F(ShellApp, AWorkspaceMergesIntoAnother)
+{
+    const std::string sPath = Workspace("Merged.vsp");
+    CVestolarApp& app = StartProgram();
+    SaveThreeProjects(sPath);
+    app.OnFileClose();
+    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    app.m_bWorkspaceModified = false;
+
+    EXPECT_EQ(0, app.OpenWorkspace(sPath.c_str()));
+
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), ProjectNumbers());
+    EXPECT_EQ(4, CProjectDoc::GetProjectCounter());
+    EXPECT_TRUE(app.m_sWorkspacePath.IsEmpty());
+    EXPECT_EQ(CString("Untitled"), app.m_sWorkspaceTitle);
+    EXPECT_EQ(1, app.m_nActiveProject);
+    EXPECT_TRUE(app.m_bWorkspaceModified);
+    EXPECT_EQ(CString("Untitled"), Projects()[3]->GetTitle());
+    EXPECT_TRUE(m_Boxes.m_boxes.empty());
+}
+
+TEST_F(ShellApp, ACorruptWorkspaceFileGivesItsMessageAndChangesNothingOpen)
+{
+    const std::string sPath = Workspace("Open.vsp");
+    const std::string sCorrupt = Workspace("Corrupt.vsp");
+    {
+        FILE* pFile = std::fopen(sCorrupt.c_str(), "wb");
+        ASSERT_NE(nullptr, pFile);
+        const unsigned char bytes[] = {1, 0, 4, '.', '0', '0', '1', 0xFF, 0xFF, 7, 0, 12, 0,
+                                       'C', 'V', 'e', 's', 't', 'o', 'l', 'a', 'r', 'A', 'p', 'p', 0};
+        std::fwrite(bytes, 1, sizeof(bytes), pFile);
+        std::fclose(pFile);
+    }
+    CVestolarApp& app = StartProgram();
+    SaveThreeProjects(sPath);
+
+    EXPECT_EQ(nullptr, app.OpenDocumentFile(sCorrupt.c_str()));
+
+    ASSERT_EQ(1u, m_Boxes.m_boxes.size());
+    EXPECT_EQ("The file holds data in a version this program cannot read (CVestolarApp).", m_Boxes.m_boxes[0].sText);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), ProjectNumbers());
+    EXPECT_EQ(CString(sPath.c_str()), app.m_sWorkspacePath);
+    EXPECT_EQ(CString("Open.vsp"), app.m_sWorkspaceTitle);
+    EXPECT_EQ(3, app.m_saProjectSuffixes.GetSize());
+    EXPECT_EQ("Vestolar - Open.vsp", Caption());
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "ShellWindowsFixture.h"
+
+// Each test is a fresh start of the program: no profile, no project made.
+void CShellWindowsTest::SetUp()
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kelvaron");
+    CProjectDoc::SetProjectCounter(0);
+    m_pApp = std::make_unique<CVestolarApp>();
+    static char szNoArguments[] = "";
+    ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
+    ASSERT_TRUE(m_pApp->InitInstance());
+    PumpMessages();
+}
+
+void CShellWindowsTest::TearDown()
+{
+    if (m_pApp == nullptr)
+        return;
+    m_pApp->CloseAllDocuments(FALSE);
+    if (m_pApp->m_pMainWnd != nullptr)
+        m_pApp->m_pMainWnd->DestroyWindow();
+    PumpMessages();
+    m_pApp->ExitInstance();
+    m_pApp.reset();
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+CVestolarDoc* CShellWindowsTest::NewProject(const std::vector<bool CReportInfo::*>& aFlags)
+{
+    CReportInfo method;
+    for (bool CReportInfo::*pFlag : aFlags)
+        method.*pFlag = true;
+    method.m_sTreeTitle = "Method";
+    CVestolarDoc* pDoc = App().NewProject(method, TRUE);
+    PumpMessages();
+    return pDoc;
+}
+
+void CShellWindowsTest::Command(UINT nID)
+{
+    MainFrame().SendMessage(WM_COMMAND, nID, 0);
+    PumpMessages();
+}
+
+namespace {
+
+class CEnableRecorder : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+
+    BOOL m_bEnabled = TRUE;
+};
+
+} // namespace
+
+bool CShellWindowsTest::IsCommandEnabled(UINT nID)
+{
+    CEnableRecorder state;
+    state.m_nID = nID;
+    state.DoUpdate(&MainFrame(), TRUE);
+    return state.m_bEnabled != FALSE;
+}
+
+std::vector<std::string> CShellWindowsTest::ChildTexts(HTREEITEM hParent)
+{
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    std::vector<std::string> aTexts;
+    for (HTREEITEM hItem = tree.GetChildItem(hParent); hItem != nullptr; hItem = tree.GetNextSiblingItem(hItem))
+        aTexts.push_back(static_cast<LPCTSTR>(tree.GetItemText(hItem)));
+    return aTexts;
+}
+
+HTREEITEM CShellWindowsTest::ChildWithText(HTREEITEM hParent, const char* lpszText)
+{
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    for (HTREEITEM hItem = tree.GetChildItem(hParent); hItem != nullptr; hItem = tree.GetNextSiblingItem(hItem)) {
+        if (tree.GetItemText(hItem) == lpszText)
+            return hItem;
+    }
+    return nullptr;
+}
+
+int CShellWindowsTest::ViewCount(CDocument* pDoc)
+{
+    int nCount = 0;
+    for (POSITION pos = pDoc->GetFirstViewPosition(); pos != nullptr; ++nCount)
+        pDoc->GetNextView(pos);
+    return nCount;
+}

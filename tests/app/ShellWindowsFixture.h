@@ -1,0 +1,42 @@
+#pragma once
+// Classes in this file: CShellWindowsTest, the fixture of the tests that
+// drive the program's windows: it starts the application object as the
+// program does, records message boxes, and takes everything down again.
+
+#include "app/MainFrame.h"
+#include "app/VestolarApp.h"
+#include "app/VestolarDoc.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CShellWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CVestolarApp& App() { return *m_pApp; }
+    CMainFrame& MainFrame() { return *static_cast<CMainFrame*>(m_pApp->m_pMainWnd); }
+    CTreeDlg& TreeBar() { return MainFrame().GetTreeBar(); }
+
+    // A new project of the kind these flags make, as File > New makes it.
+    CVestolarDoc* NewProject(const std::vector<bool CReportInfo::*>& aFlags);
+    void Command(UINT nID);
+    // Whether the menu would show the command enabled.
+    bool IsCommandEnabled(UINT nID);
+
+    // The texts of the children of hParent, in order.
+    std::vector<std::string> ChildTexts(HTREEITEM hParent);
+    HTREEITEM ChildWithText(HTREEITEM hParent, const char* lpszText);
+    static int ViewCount(CDocument* pDoc);
+
+    CMessageBoxRecorder m_boxes;
+
+private:
+    std::unique_ptr<CVestolarApp> m_pApp;
+};
