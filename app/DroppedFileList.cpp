@@ -22,11 +22,11 @@ bool IsFile(const CString& sPath)
 
 }  // namespace
 
-void CDroppedFileList::Collect(HDROP hDrop, CStringArray& paths)
+void CDroppedFileList::Collect(HDROP hDrop, CStringArray& paths, CStringArray& missing)
 {
     const UINT nCount = ::DragQueryFile(hDrop, 0xFFFFFFFF, nullptr, 0);
     for (UINT nIndex = 0; nIndex < nCount; ++nIndex)
-        AddDroppedPath(DroppedPath(hDrop, nIndex), paths);
+        AddDroppedPath(DroppedPath(hDrop, nIndex), paths, missing);
 }
 
 // The whole path, however long: a path cut at a fixed buffer would name
@@ -40,12 +40,14 @@ CString CDroppedFileList::DroppedPath(HDROP hDrop, UINT nIndex)
     return sPath;
 }
 
-void CDroppedFileList::AddDroppedPath(const CString& sPath, CStringArray& paths)
+void CDroppedFileList::AddDroppedPath(const CString& sPath, CStringArray& paths, CStringArray& missing)
 {
     if (IsFolder(sPath))
         AddFolderFiles(sPath, paths);
-    else
+    else if (IsFile(sPath))
         paths.Add(sPath);
+    else
+        missing.Add(sPath);
 }
 
 void CDroppedFileList::AddFolderFiles(const CString& sFolder, CStringArray& paths)

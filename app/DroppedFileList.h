@@ -11,10 +11,11 @@
 
 class CDroppedFileList {
 public:
-    // Appends the paths of hDrop, folders expanded, to paths.
-    static void Collect(HDROP hDrop, CStringArray& paths);
+    // Appends the paths of hDrop, folders expanded, to paths; a path that
+    // names nothing the program can open goes whole to missing instead.
+    static void Collect(HDROP hDrop, CStringArray& paths, CStringArray& missing);
     // Appends what one dropped path stands for to paths.
-    static void AddDroppedPath(const CString& sPath, CStringArray& paths);
+    static void AddDroppedPath(const CString& sPath, CStringArray& paths, CStringArray& missing);
 
 private:
     static CString DroppedPath(HDROP hDrop, UINT nIndex);

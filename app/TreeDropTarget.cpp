@@ -6,6 +6,10 @@
 #include "MultiTree.h"
 #include "TreeFileImporter.h"
 
+#include "AfxFormatString.h"
+#include "afxwin.h"
+#include "res/resource.h"
+
 #include "import/TreeItemData.h"
 
 namespace {
@@ -71,11 +75,23 @@ BOOL CTreeDropTarget::OnDrop(CWnd* /*pWnd*/, COleDataObject* pDataObject, DROPEF
     if (m_hDropItem != nullptr)
         m_pTree->SelectItem(m_hDropItem);
     CStringArray paths;
-    CDroppedFileList::Collect(static_cast<HDROP>(hFileList), paths);
+    CStringArray missing;
+    CDroppedFileList::Collect(static_cast<HDROP>(hFileList), paths, missing);
     ::GlobalFree(hFileList);
+    ReportMissing(missing);
     if (CTreeFileImporter* pImporter = m_pTree->GetFileImporter())
         pImporter->ImportFiles(paths);
     return TRUE;
+}
+
+// Each with its full name: a path too long for the system is named as dropped.
+void CTreeDropTarget::ReportMissing(const CStringArray& missing)
+{
+    for (INT_PTR i = 0; i < missing.GetSize(); ++i) {
+        CString sText;
+        AfxFormatString1(sText, AFX_IDP_FILE_NOT_FOUND, missing[i]);
+        AfxMessageBox(sText, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 // The point comes in the client coordinates of the registered window.

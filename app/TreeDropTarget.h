@@ -3,7 +3,8 @@
 // folders dragged from the shell. It offers a copy over "Measurement data",
 // a project node and a table group that files can go to, and hands the
 // dropped paths, folders expanded, to the tree's file importer with the
-// group under the cursor selected.
+// group under the cursor selected. A dropped path that names nothing is
+// reported with its full name.
 
 #include "COleDropTarget.h"
 
@@ -22,6 +23,7 @@ private:
     HTREEITEM HitItem(CWnd* pWnd, CPoint point) const;
     bool CanTakeFiles(HTREEITEM hItem) const;
     static HGLOBAL FetchFileList(COleDataObject* pDataObject);
+    static void ReportMissing(const CStringArray& missing);
 
     CMultiTree* m_pTree = nullptr;
     bool m_bCanDrop = false;

@@ -8,6 +8,7 @@
 #include "import/TreeItemData.h"
 
 #include "AfxOleInit.h"
+#include "TestSupport.h"
 #include "support/CTestDataObject.h"
 
 #include <gtest/gtest.h>
@@ -211,10 +212,11 @@ TEST_F(TreeDropTargetTest, RefusesDataWithoutAFileList)
 
 TEST_F(TreeDropTargetTest, ImportsTheDroppedFilesIntoTheGroupUnderTheCursor)
 {
-    Offer({"C:\\data\\a.vsf", "C:\\data\\room 2.sdf"});
+    const std::vector<std::string> files = {MakeFile("a.vsf"), MakeFile("room 2.sdf")};
+    Offer({files[0].c_str(), files[1].c_str()});
     EXPECT_TRUE(DropOn(m_hGroup));
     EXPECT_EQ(1, m_importer.m_nCalls);
-    EXPECT_EQ((std::vector<std::string>{"C:\\data\\a.vsf", "C:\\data\\room 2.sdf"}), m_importer.m_paths);
+    EXPECT_EQ(files, m_importer.m_paths);
     EXPECT_EQ(m_hGroup, m_tree.GetSelectedItem());
     EXPECT_EQ(nullptr, HighlightedItem());
 }
@@ -238,19 +240,38 @@ TEST_F(TreeDropTargetTest, AFolderYieldsItsMeasurementFilesPatternAfterPattern)
     };
     MakeFile("room\\notes.txt");
     MakeFolder("room\\sub.vsf");
-    Offer({sFolder.c_str(), "C:\\data\\after.vsf"});
+    const std::string sAfter = MakeFile("after.vsf");
+    Offer({sFolder.c_str(), sAfter.c_str()});
     EXPECT_TRUE(DropOn(m_hGroup));
     std::vector<std::string> withFile = expected;
-    withFile.push_back("C:\\data\\after.vsf");
+    withFile.push_back(sAfter);
     EXPECT_EQ(withFile, m_importer.m_paths);
 }
 
-TEST_F(TreeDropTargetTest, KeepsADroppedPathOfMoreThan260CharactersWhole)
+TEST_F(TreeDropTargetTest, ReportsAPathItCannotOpenWithItsFullName)
 {
-    const std::string sLong = "C:\\data\\" + std::string(300, 'x') + ".vsf";
-    Offer({sLong.c_str()});
-    EXPECT_TRUE(DropOn(m_hGroup));
-    EXPECT_EQ(std::vector<std::string>{sLong}, m_importer.m_paths);
+    const std::string sFile = MakeFile("a.vsf");
+    struct CCase {
+        const char* m_lpszCase;
+        std::string m_sPath;
+    };
+    const CCase cases[] = {
+        {"longer than 260 characters", m_sScratch + "\\" + std::string(300, 'x') + ".vsf"},
+        {"missing", m_sScratch + "\\gone.vsf"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_lpszCase);
+        CMessageBoxRecorder boxes;
+        m_importer.m_paths.clear();
+        if (m_pData == nullptr)
+            m_pData = CTestDataObject::Create();
+        m_data.Release();
+        Offer({c.m_sPath.c_str(), sFile.c_str()});
+        EXPECT_TRUE(DropOn(m_hGroup));
+        ASSERT_EQ(1u, boxes.m_boxes.size());
+        EXPECT_EQ(c.m_sPath + " was not found.", boxes.m_boxes[0].sText);
+        EXPECT_EQ(std::vector<std::string>{sFile}, m_importer.m_paths);
+    }
 }
 
 }  // namespace
