@@ -581,3 +581,10 @@
 // Commands of a sizable bar's context menu; their strings are the items' texts.
 #define ID_TKSB_ALLOW_DOCKING 26431
 #define ID_TKSB_HIDE 26432
+
+// ---- Measurement tree: tree commands (app/) ----
+#define IDS_CONFIRM_MEASUREMENT_DELETE_CAPTION 161
+#define IDS_CONFIRM_MEASUREMENT_DELETE 162
+#define IDS_CONFIRM_PROJECT_DELETE_CAPTION 194
+#define IDS_CONFIRM_PROJECT_DELETE 195
+// ---- end of the measurement tree ----
