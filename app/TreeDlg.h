@@ -62,6 +62,15 @@ protected:
     afx_msg void OnTreeSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
 
+// Commands on the selection (TreeDlgCommands.cpp)
+    afx_msg void OnDelete();
+    afx_msg void OnUpdateDelete(CCmdUI* pCmdUI);
+    afx_msg void OnSetActiveProject();
+    afx_msg void OnUpdateSetActiveProject(CCmdUI* pCmdUI);
+    afx_msg void OnOpen();
+    afx_msg void OnUpdateOpen(CCmdUI* pCmdUI);
+    afx_msg void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -73,6 +82,11 @@ private:
     void UpdateWorkspaceItem(CDocument* pDoc);
     void FitTreeToBar();
     HTREEITEM FindChild(HTREEITEM hParent, DWORD_PTR dwData);
+    bool IsDeletableLeaf(const CTreeItemRecord& item, CDocument* pDoc);
+    void DeleteProject(const CTreeItemRecord& item, CDocument* pDoc);
+    void DeleteMeasurement(const CTreeItemRecord& item, CDocument* pDoc);
+    void ActivateFirstProject();
+    void OpenSelection();
 
     CTreeCtrl m_wndTree;
     CImageList m_ImageList;

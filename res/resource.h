@@ -594,3 +594,10 @@
 #define IDC_LIGHTWEIGHT_WALL                     1117
 #define IDC_DIRECT                               1118
 #define IDC_BASIC_ELEMENT_GROUP                  1119
+
+// ---- Measurement tree: tree commands (app/) ----
+#define IDS_CONFIRM_MEASUREMENT_DELETE_CAPTION 161
+#define IDS_CONFIRM_MEASUREMENT_DELETE 162
+#define IDS_CONFIRM_PROJECT_DELETE_CAPTION 194
+#define IDS_CONFIRM_PROJECT_DELETE 195
+// ---- end of the measurement tree ----
