@@ -11,19 +11,11 @@
 #include "model/ProjectFile.h"
 #include "res/resource.h"
 
-#include "MethodCatalogue.h"
+#include "newproject/NewProjectChoice.h"
 
 namespace {
 
 const char kProgramCaption[] = "Vestolar";
-
-// Until the new-project dialog offers the catalogue, File > New adds a
-// project of the catalogue's first method.
-CReportInfo FixedNewProjectMethod()
-{
-    const CMethodCatalogue catalogue(3, std::vector<CReportInfo>());
-    return catalogue.GetMethods().front();
-}
 
 } // namespace
 
@@ -31,7 +23,9 @@ CReportInfo FixedNewProjectMethod()
 
 void CVestolarApp::OnFileNew()
 {
-    NewProject(FixedNewProjectMethod(), TRUE);
+    CNewProjectChoice choice;
+    if (choice.Ask(m_aMruReportInfo, m_pMainWnd))
+        NewProject(choice.m_reportInfo, choice.m_bAddToProjects);
 }
 
 CVestolarDoc* CVestolarApp::NewProject(const CReportInfo& method, BOOL bAddToProjects)

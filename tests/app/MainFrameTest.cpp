@@ -38,20 +38,47 @@ TEST_F(CShellWindowsTest, ShowsItsMenusToolbarStatusBarAndTreeBar)
     EXPECT_EQ(&TreeBar(), MainFrame().GetControlBar(ID_VIEW_EXPLORER_BAR));
 }
 
-TEST_F(CShellWindowsTest, CreatesAProjectWithFileNew)
+void PressButton(HWND hDlg, int nID)
 {
+    ::SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, nID)));
+}
+
+// With no method used before, the dialog preselects the method of the
+// ÖNORM EN ISO 16283-1; OK takes it.
+TEST_F(CShellWindowsTest, CreatesAProjectOfTheMethodChosenWithFileNew)
+{
+    std::string sDialogTitle;
+    CModalDialogWatch watch([&](HWND hDlg) {
+        char szTitle[64] = {};
+        ::GetWindowTextA(hDlg, szTitle, sizeof(szTitle));
+        sDialogTitle = szTitle;
+        PressButton(hDlg, IDOK);
+    });
     Command(ID_FILE_NEW);
 
+    EXPECT_EQ("New Project", sDialogTitle);
     CMultiDocTemplate* pTemplate = App().m_pMainTemplate;
     POSITION pos = pTemplate->GetFirstDocPosition();
     ASSERT_NE(nullptr, pos);
     auto* pDoc = static_cast<CVestolarDoc*>(pTemplate->GetNextDoc(pos));
     EXPECT_EQ(nullptr, pos);
+    const CReportInfo& method = pDoc->GetProject().m_ReportInfo;
+    EXPECT_STREQ("Project1 - Apparent sound reduction index according to \xD6NORM EN ISO 16283-1", method.m_sTreeTitle);
+    EXPECT_STREQ("App_SRI_OEN16283_1.xlsx", method.m_sTemplateFileName);
     EXPECT_EQ(pDoc->GetProject().m_nProjectNumber, App().m_nActiveProject);
     CTreeCtrl& tree = TreeBar().GetTreeCtrl();
     HTREEITEM hProject = tree.GetNextSiblingItem(tree.GetRootItem());
     ASSERT_NE(nullptr, hProject);
     EXPECT_EQ(reinterpret_cast<DWORD_PTR>(static_cast<CDocument*>(pDoc)), tree.GetItemData(hProject));
+}
+
+TEST_F(CShellWindowsTest, CreatesNoProjectWhenFileNewIsCancelled)
+{
+    CModalDialogWatch watch([](HWND hDlg) { PressButton(hDlg, IDCANCEL); });
+    Command(ID_FILE_NEW);
+
+    EXPECT_EQ(1, watch.GetDialogCount());
+    EXPECT_EQ(nullptr, App().m_pMainTemplate->GetFirstDocPosition());
 }
 
 TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)

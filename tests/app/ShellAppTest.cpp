@@ -9,6 +9,7 @@
 #include "app/VestolarApp.h"
 #include "app/VestolarDoc.h"
 #include "model/ThirdOctaveBandLabels.h"
+#include "newproject/MethodCatalogue.h"
 #include "res/resource.h"
 
 #include "TestSupport.h"
@@ -149,11 +150,19 @@ protected:
         return szCaption;
     }
 
-    // Three projects made by File > New, the second one active, saved.
+    // A project of the catalogue's first method, added to the open ones as
+    // File > New adds it once the method is chosen.
+    void AddProject()
+    {
+        const CMethodCatalogue catalogue(3, std::vector<CReportInfo>());
+        ASSERT_NE(nullptr, m_pApp->NewProject(catalogue.GetMethods().front(), TRUE));
+    }
+
+    // Three projects, the second one active, saved.
     void SaveThreeProjects(const std::string& sPath)
     {
         for (int i = 0; i < 3; ++i)
-            m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_NEW);
+            AddProject();
         m_pApp->m_nActiveProject = 2;
         ASSERT_TRUE(m_pApp->SaveWorkspaceTo(sPath.c_str(), TRUE));
     }
@@ -320,7 +329,7 @@ TEST_F(ShellApp, AWorkspaceMergesIntoAnother)
     CVestolarApp& app = StartProgram();
     SaveThreeProjects(sPath);
     app.OnFileClose();
-    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    AddProject();
     app.m_bWorkspaceModified = false;
 
     EXPECT_EQ(0, app.OpenWorkspace(sPath.c_str()));
