@@ -48,11 +48,6 @@ bool IsDocumentTreeCommand(UINT nID)
     }
 }
 
-bool IsExportOffered(const CReportInfo& info)
-{
-    return !info.m_bMultiplot;
-}
-
 // Single-loudspeaker and improvement projects pass the kind test but have no
 // room tables: swapping there would move records into tables they never show.
 bool IsSwapTableOffered(const CReportInfo& info)

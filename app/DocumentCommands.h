@@ -1,7 +1,7 @@
 #pragma once
 // Functions in this file: the project document's own commands and their
 // rules: which commands the focused tree answers for the document, whether
-// a project offers the export and the table swap, whether its flanking
+// a project offers the table swap, whether its flanking
 // correction is active, and the swap of the source-room and receiving-room
 // tables.
 
@@ -13,7 +13,6 @@ class CReportInfo;
 
 // The commands the document hands to the tree bar while the tree has the focus.
 bool IsDocumentTreeCommand(UINT nID);
-bool IsExportOffered(const CReportInfo& info);
 // The swap needs both room tables; kinds without them refuse it.
 bool IsSwapTableOffered(const CReportInfo& info);
 bool IsFlankingCorrectionActive(const CReportInfo& info, bool bFtmCorrection);

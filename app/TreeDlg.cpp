@@ -175,6 +175,8 @@ int CTreeDlg::UpdateMeasurementItem(HTREEITEM hGroup, POSITION pos, const CStrin
 
 void CTreeDlg::SetRootText(CString sText)
 {
+    if (m_wndTree.GetSafeHwnd() == nullptr)
+        return;
     if (HTREEITEM hRoot = m_wndTree.GetRootItem())
         m_wndTree.SetItemText(hRoot, sText);
 }
@@ -193,6 +195,8 @@ void CTreeDlg::MarkActiveProject(int nProjectNumber)
 
 void CTreeDlg::ClearTree()
 {
+    if (m_wndTree.GetSafeHwnd() == nullptr)
+        return;
     m_wndTree.DeleteAllItems();
     m_wndTree.ShowWindow(SW_HIDE);
 }

@@ -3,10 +3,9 @@
 
 #include "VestolarApp.h"
 
-#include "MainFrame.h"
 #include "TemplateWorkbook.h"
-#include "TreeDlg.h"
 #include "VestolarDoc.h"
+#include "WorkspaceTree.h"
 
 #include "model/ProjectFile.h"
 #include "res/resource.h"
@@ -16,12 +15,14 @@
 namespace {
 
 const char kProgramCaption[] = "Vestolar";
+// The catalogue of the current program, with the newer standards.
+const int kCatalogueVersion = 3;
 
 // Until the new-project dialog offers the catalogue, File > New adds a
 // project of the catalogue's first method.
 CReportInfo FixedNewProjectMethod()
 {
-    const CMethodCatalogue catalogue(3, std::vector<CReportInfo>());
+    const CMethodCatalogue catalogue(kCatalogueVersion, std::vector<CReportInfo>());
     return catalogue.GetMethods().front();
 }
 
@@ -47,7 +48,7 @@ CVestolarDoc* CVestolarApp::NewProject(const CReportInfo& method, BOOL bAddToPro
     CProjectDoc& project = pDoc->GetProject();
     project.m_ReportInfo = method;
     project.m_ReportInfo.m_sTemplateFileName = TemplateWorkbookOf(method, m_bExtendedReport);
-    pDoc->SetTreeBar(GetTreeBar());
+    pDoc->SetTreeBar(m_pWorkspaceTree);
     pDoc->InitProjectTitles();
     project.Recalculate(0);
     m_nActiveProject = project.m_nProjectNumber;
@@ -93,7 +94,7 @@ BOOL CVestolarApp::SaveWorkspaceTo(const CString& sPath, BOOL bRemoveDeletedFile
 {
     if (!SaveWorkspace(sPath, bRemoveDeletedFiles))
         return FALSE;
-    if (CTreeDlg* pTreeBar = GetTreeBar())
+    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
         pTreeBar->SetRootText(m_sWorkspaceTitle);
     SetMainCaption(CString(kProgramCaption) + " - " + m_sWorkspaceTitle);
     return TRUE;
@@ -177,15 +178,6 @@ void CVestolarApp::AddToRecentFileList(LPCTSTR lpszPathName)
         CWinApp::AddToRecentFileList(lpszPathName);
 }
 
-// The main frame's tree bar, once it exists.
-CTreeDlg* CVestolarApp::GetTreeBar() const
-{
-    auto* pMainFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    if (pMainFrame == nullptr || pMainFrame->GetTreeBar().GetSafeHwnd() == nullptr)
-        return nullptr;
-    return &pMainFrame->GetTreeBar();
-}
-
 void CVestolarApp::SetMainCaption(const CString& sCaption)
 {
     if (m_pMainWnd != nullptr && m_pMainWnd->GetSafeHwnd() != nullptr)
@@ -241,7 +233,7 @@ CProjectDoc* CVestolarApp::OpenProject(const CString& sPath)
 void CVestolarApp::SetUpProject(CProjectDoc& project, const CString& sTitle)
 {
     CVestolarDoc* pDoc = CVestolarDoc::FromProject(project);
-    pDoc->SetTreeBar(GetTreeBar());
+    pDoc->SetTreeBar(m_pWorkspaceTree);
     pDoc->SetTitle(sTitle);
     pDoc->InitProjectTitles();
     project.Recalculate(0);
@@ -257,13 +249,13 @@ void CVestolarApp::ProjectSaved(CProjectDoc& project, const CString& sPath, cons
 void CVestolarApp::CloseAllProjects()
 {
     m_pMainTemplate->CloseAllDocuments(FALSE);
-    if (CTreeDlg* pTreeBar = GetTreeBar())
+    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
         pTreeBar->ClearTree();
 }
 
 void CVestolarApp::MarkActiveProject(int nProjectNumber)
 {
-    if (CTreeDlg* pTreeBar = GetTreeBar())
+    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
         pTreeBar->MarkActiveProject(nProjectNumber);
 }
 

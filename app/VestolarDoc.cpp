@@ -1,7 +1,7 @@
 #include "VestolarDoc.h"
 
-#include "TreeDlg.h"
 #include "VestolarApp.h"
+#include "WorkspaceTree.h"
 
 #include "res/resource.h"
 
@@ -10,18 +10,20 @@ IMPLEMENT_DYNCREATE(CVestolarDoc, COleDocument)
 BEGIN_MESSAGE_MAP(CVestolarDoc, COleDocument)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+    ON_COMMAND(ID_EXTRAS_SWAP_TABLE, OnSwapTable)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_SWAP_TABLE, OnUpdateSwapTable)
 END_MESSAGE_MAP()
 
 CVestolarDoc::CVestolarDoc()
 {
-    m_Project.SetTreeSink(&m_TreeItems);
     m_Project.SetViewSink(this);
+    m_Project.SetTreeSink(&m_TreeItems);
 }
 
 CVestolarDoc::~CVestolarDoc()
 {
-    m_Project.SetTreeSink(nullptr);
     m_Project.SetViewSink(nullptr);
+    m_Project.SetTreeSink(nullptr);
 }
 
 // A new project shows the untitled text until the workspace names it.
@@ -85,11 +87,6 @@ void CVestolarDoc::SeedMultiplotDisplay()
 void CVestolarDoc::UpdateAllViews(int nHint)
 {
     CDocument::UpdateAllViews(nullptr, nHint);
-}
-
-void CVestolarDoc::ShowView(int nViewKind, BOOL bTable, BOOL bVisible)
-{
-    GetVestolarApp().m_ProjectWindows.ShowView(this, nViewKind, bTable, bVisible);
 }
 
 void CVestolarDoc::ShowMessage(UINT nIdPrompt)

@@ -13,7 +13,7 @@
 
 #include "afxwin.h"
 
-class CTreeDlg;
+class CWorkspaceTree;
 
 class CVestolarDoc : public COleDocument, public CProjectDocument, public CProjectViewSink {
     DECLARE_DYNCREATE(CVestolarDoc)
@@ -24,8 +24,8 @@ public:
 // Attributes
     CProjectDoc& GetProject() override { return m_Project; }
     CProjectTreeItems& GetTreeItems() override { return m_TreeItems; }
-    void SetTreeBar(CTreeDlg* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
-    CTreeDlg* GetTreeBar() const { return m_pTreeDlg; }
+    void SetTreeBar(CWorkspaceTree* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
+    CWorkspaceTree* GetTreeBar() const { return m_pTreeDlg; }
 
 // Operations
     int InitProjectTitles();
@@ -41,9 +41,15 @@ public:
     void ShowView(int nViewKind, BOOL bTable, BOOL bVisible) override;
     void ShowMessage(UINT nIdPrompt) override;
 
+// Project windows and document commands (VestolarDocCommands.cpp)
+    BOOL IsFlankingCorrectionActive();
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 protected:
     afx_msg void OnFileSave();
     afx_msg void OnFileSaveAs();
+    afx_msg void OnSwapTable();
+    afx_msg void OnUpdateSwapTable(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -52,5 +58,5 @@ private:
 
     CProjectDoc m_Project;
     CProjectTreeItems m_TreeItems;
-    CTreeDlg* m_pTreeDlg = nullptr;
+    CWorkspaceTree* m_pTreeDlg = nullptr;
 };

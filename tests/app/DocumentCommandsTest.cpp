@@ -1,6 +1,6 @@
 // Behaviours of the project document's commands: the swap of the room
-// tables with their leaves, and the rules of swap, export, the tree's
-// commands and the flanking correction.
+// tables with their leaves, and the rules of the swap, the tree's commands
+// and the flanking correction.
 
 #include "app/DocumentCommands.h"
 
@@ -88,13 +88,11 @@ TEST(DocumentCommands, ActivatesTheFlankingCorrectionForLabAirborneWallsOnly)
     EXPECT_FALSE(IsFlankingCorrectionActive(field, true));
 }
 
-TEST(DocumentCommands, HandsTheTreeOnlyItsFiveCommandsAndRefusesExportInMultiplot)
+TEST(DocumentCommands, HandsTheTreeOnlyItsFiveCommands)
 {
     for (UINT nID : {ID_EDIT_DELETE_MEASUREMENT, ID_EDIT_PASTE, ID_EDIT_COPY, ID_PROJECT_SET_ACTIVE, ID_VIEW_PROPERTIES})
         EXPECT_TRUE(IsDocumentTreeCommand(nID)) << nID;
     EXPECT_FALSE(IsDocumentTreeCommand(ID_EDIT_RENAME));
-    EXPECT_FALSE(IsExportOffered(KindWith({&CReportInfo::m_bMultiplot})));
-    EXPECT_TRUE(IsExportOffered(KindWith({&CReportInfo::m_bField, &CReportInfo::m_bAirborne})));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 std::vector<std::string> MenuTexts(CMenu* pMenu)
 {
     std::vector<std::string> aTexts;
-    for (int n = 0; n < pMenu->GetMenuItemCount(); ++n) {
+    for (UINT n = 0; n < pMenu->GetMenuItemCount(); ++n) {
         CString sText;
         pMenu->GetMenuString(n, sText, MF_BYPOSITION);
         aTexts.push_back(static_cast<LPCTSTR>(sText));

@@ -1,7 +1,10 @@
 #include "ShellWindowsFixture.h"
 
+// Each test is a fresh start of the program: no profile, no project made.
 void CShellWindowsTest::SetUp()
 {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kelvaron");
+    CProjectDoc::SetProjectCounter(0);
     m_pApp = std::make_unique<CVestolarApp>();
     static char szNoArguments[] = "";
     ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
@@ -30,7 +33,7 @@ CVestolarDoc* CShellWindowsTest::NewProject(const std::vector<bool CReportInfo::
     for (bool CReportInfo::*pFlag : aFlags)
         method.*pFlag = true;
     method.m_sTreeTitle = "Method";
-    CVestolarDoc* pDoc = App().NewProject(method);
+    CVestolarDoc* pDoc = App().NewProject(method, TRUE);
     PumpMessages();
     return pDoc;
 }
