@@ -60,7 +60,6 @@ IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CMainFrameBase)
     ON_WM_CREATE()
     ON_WM_CLOSE()
-    ON_WM_DESTROY()
     ON_COMMAND_EX(ID_EXTRAS_TENTH_DB_ACCURACY, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_SHIFTED_REF_CURVE, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_BGN_CORRECTION, OnToggleCorrection)
@@ -141,7 +140,6 @@ BOOL CMainFrame::CreateTreeBar()
         return FALSE;
     m_wndTreeBar.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndTreeBar);
-    GetVestolarApp().m_pWorkspaceTree = &m_wndTreeBar;
     return TRUE;
 }
 
@@ -286,14 +284,6 @@ void CMainFrame::OnClose()
     GetVestolarApp().HideApplication();
     GetVestolarApp().CloseAllDocuments(FALSE);
     CloseWithoutClientLocks();
-}
-
-// The workspace reaches the tree only while the bar exists.
-void CMainFrame::OnDestroy()
-{
-    if (GetVestolarApp().m_pWorkspaceTree == &m_wndTreeBar)
-        GetVestolarApp().m_pWorkspaceTree = nullptr;
-    CMainFrameBase::OnDestroy();
 }
 
 void CMainFrame::StoreLayout()

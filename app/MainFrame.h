@@ -36,7 +36,6 @@ public:
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
-    afx_msg void OnDestroy();
 
     afx_msg BOOL OnToggleCorrection(UINT nID);
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);

@@ -6,8 +6,6 @@
 // item carries). The documents ask it to build a project's subtree and to
 // keep the leaves of their measurements.
 
-#include "WorkspaceTree.h"
-
 #include "CTKSizeDialogBar.h"
 
 #include "afxwin.h"
@@ -23,7 +21,7 @@ struct CTreeItemRecord {
     BOOL m_bHasChildren = FALSE;
 };
 
-class CTreeDlg : public CTKSizeDialogBar, public CWorkspaceTree {
+class CTreeDlg : public CTKSizeDialogBar {
 public:
     CTreeDlg();
     ~CTreeDlg() override;
@@ -32,10 +30,12 @@ public:
     int Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID);
 
 // The workspace
-    int FillTree(CDocument* pDoc) override;
-    void SetRootText(CString sText) override;
-    void MarkActiveProject(int nProjectNumber) override;
-    void ClearTree() override;
+    int FillTree(CDocument* pDoc);
+    void SetRootText(CString sText);
+    void MarkActiveProject(int nProjectNumber);
+    // Deletes every item and hides the tree; the next FillTree starts the
+    // workspace item again.
+    void ClearTree();
 
 // Leaves of a project's measurements
     HTREEITEM InsertTableGroup(CDocument* pDoc, HTREEITEM hParent, int nTableId);

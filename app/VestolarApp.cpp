@@ -120,7 +120,7 @@ void CVestolarApp::CreateTemplates()
     m_pMainTemplate = new CMultiDocTemplate(IDR_VESTOLARTYPE, RUNTIME_CLASS(CVestolarDoc),
                                             RUNTIME_CLASS(CHiddenFrame), RUNTIME_CLASS(CVestolarView));
     AddDocTemplate(m_pMainTemplate);
-    m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_PROJECTMENU);
+    m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_VESTOLARTYPE);
 }
 
 // The band labels carry the system's decimal separator (a comma or not).

@@ -18,8 +18,8 @@
 #include "NBuildData.h"
 #include "afxwin.h"
 
+class CTreeDlg;
 class CVestolarDoc;
-class CWorkspaceTree;
 
 class CVestolarApp : public CTKSkinnedApp, public CAppSettings, public CWorkspace, public CDefaultProjectHost {
 public:
@@ -36,12 +36,10 @@ public:
     CReportInfo m_reportInfo{false};  // the only descriptor without the default captions
     CCalc m_calc;
 
-// The main template: a project with its hidden frame
+// The main template (a project with its hidden frame) and the templates of
+// the project windows
     CMultiDocTemplate* m_pMainTemplate = nullptr;
-// The templates of the project windows, and their opening by view kind
     CProjectWindows m_ProjectWindows;
-// The tree bar, while the main frame has one
-    CWorkspaceTree* m_pWorkspaceTree = nullptr;
 
 // Start and end
     BOOL InitInstance() override;
@@ -110,6 +108,7 @@ private:
     void LoadLanguageLibrary();
     void FreeLanguageLibrary();
     CVestolarDoc* GetProjectDocument(int nIndex) const;
+    CTreeDlg* GetTreeBar() const;
     void SetMainCaption(const CString& sCaption);
     BOOL PromptWorkspacePath(CString& rsPath);
     BOOL SaveWorkspaceCommand(BOOL bAlwaysAsk);

@@ -3,9 +3,10 @@
 
 #include "VestolarApp.h"
 
+#include "MainFrame.h"
 #include "TemplateWorkbook.h"
+#include "TreeDlg.h"
 #include "VestolarDoc.h"
-#include "WorkspaceTree.h"
 
 #include "model/ProjectFile.h"
 #include "res/resource.h"
@@ -48,7 +49,7 @@ CVestolarDoc* CVestolarApp::NewProject(const CReportInfo& method, BOOL bAddToPro
     CProjectDoc& project = pDoc->GetProject();
     project.m_ReportInfo = method;
     project.m_ReportInfo.m_sTemplateFileName = TemplateWorkbookOf(method, m_bExtendedReport);
-    pDoc->SetTreeBar(m_pWorkspaceTree);
+    pDoc->SetTreeBar(GetTreeBar());
     pDoc->InitProjectTitles();
     project.Recalculate(0);
     m_nActiveProject = project.m_nProjectNumber;
@@ -94,7 +95,7 @@ BOOL CVestolarApp::SaveWorkspaceTo(const CString& sPath, BOOL bRemoveDeletedFile
 {
     if (!SaveWorkspace(sPath, bRemoveDeletedFiles))
         return FALSE;
-    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
+    if (CTreeDlg* pTreeBar = GetTreeBar())
         pTreeBar->SetRootText(m_sWorkspaceTitle);
     SetMainCaption(CString(kProgramCaption) + " - " + m_sWorkspaceTitle);
     return TRUE;
@@ -178,6 +179,15 @@ void CVestolarApp::AddToRecentFileList(LPCTSTR lpszPathName)
         CWinApp::AddToRecentFileList(lpszPathName);
 }
 
+// The main frame's tree bar, once it exists.
+CTreeDlg* CVestolarApp::GetTreeBar() const
+{
+    auto* pMainFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    if (pMainFrame == nullptr || pMainFrame->GetTreeBar().GetSafeHwnd() == nullptr)
+        return nullptr;
+    return &pMainFrame->GetTreeBar();
+}
+
 void CVestolarApp::SetMainCaption(const CString& sCaption)
 {
     if (m_pMainWnd != nullptr && m_pMainWnd->GetSafeHwnd() != nullptr)
@@ -233,7 +243,7 @@ CProjectDoc* CVestolarApp::OpenProject(const CString& sPath)
 void CVestolarApp::SetUpProject(CProjectDoc& project, const CString& sTitle)
 {
     CVestolarDoc* pDoc = CVestolarDoc::FromProject(project);
-    pDoc->SetTreeBar(m_pWorkspaceTree);
+    pDoc->SetTreeBar(GetTreeBar());
     pDoc->SetTitle(sTitle);
     pDoc->InitProjectTitles();
     project.Recalculate(0);
@@ -249,13 +259,13 @@ void CVestolarApp::ProjectSaved(CProjectDoc& project, const CString& sPath, cons
 void CVestolarApp::CloseAllProjects()
 {
     m_pMainTemplate->CloseAllDocuments(FALSE);
-    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
+    if (CTreeDlg* pTreeBar = GetTreeBar())
         pTreeBar->ClearTree();
 }
 
 void CVestolarApp::MarkActiveProject(int nProjectNumber)
 {
-    if (CWorkspaceTree* pTreeBar = m_pWorkspaceTree)
+    if (CTreeDlg* pTreeBar = GetTreeBar())
         pTreeBar->MarkActiveProject(nProjectNumber);
 }
 

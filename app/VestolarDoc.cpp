@@ -1,7 +1,7 @@
 #include "VestolarDoc.h"
 
+#include "TreeDlg.h"
 #include "VestolarApp.h"
-#include "WorkspaceTree.h"
 
 #include "res/resource.h"
 
@@ -16,14 +16,14 @@ END_MESSAGE_MAP()
 
 CVestolarDoc::CVestolarDoc()
 {
-    m_Project.SetViewSink(this);
     m_Project.SetTreeSink(&m_TreeItems);
+    m_Project.SetViewSink(this);
 }
 
 CVestolarDoc::~CVestolarDoc()
 {
-    m_Project.SetViewSink(nullptr);
     m_Project.SetTreeSink(nullptr);
+    m_Project.SetViewSink(nullptr);
 }
 
 // A new project shows the untitled text until the workspace names it.
@@ -87,6 +87,11 @@ void CVestolarDoc::SeedMultiplotDisplay()
 void CVestolarDoc::UpdateAllViews(int nHint)
 {
     CDocument::UpdateAllViews(nullptr, nHint);
+}
+
+void CVestolarDoc::ShowView(int nViewKind, BOOL bTable, BOOL bVisible)
+{
+    GetVestolarApp().m_ProjectWindows.ShowView(this, nViewKind, bTable, bVisible);
 }
 
 void CVestolarDoc::ShowMessage(UINT nIdPrompt)

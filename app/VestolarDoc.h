@@ -13,7 +13,7 @@
 
 #include "afxwin.h"
 
-class CWorkspaceTree;
+class CTreeDlg;
 
 class CVestolarDoc : public COleDocument, public CProjectDocument, public CProjectViewSink {
     DECLARE_DYNCREATE(CVestolarDoc)
@@ -24,8 +24,8 @@ public:
 // Attributes
     CProjectDoc& GetProject() override { return m_Project; }
     CProjectTreeItems& GetTreeItems() override { return m_TreeItems; }
-    void SetTreeBar(CWorkspaceTree* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
-    CWorkspaceTree* GetTreeBar() const { return m_pTreeDlg; }
+    void SetTreeBar(CTreeDlg* pTreeDlg) { m_pTreeDlg = pTreeDlg; }
+    CTreeDlg* GetTreeBar() const { return m_pTreeDlg; }
 
 // Operations
     int InitProjectTitles();
@@ -41,7 +41,7 @@ public:
     void ShowView(int nViewKind, BOOL bTable, BOOL bVisible) override;
     void ShowMessage(UINT nIdPrompt) override;
 
-// Project windows and document commands (VestolarDocCommands.cpp)
+// Document commands (VestolarDocCommands.cpp)
     BOOL IsFlankingCorrectionActive();
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
@@ -58,5 +58,5 @@ private:
 
     CProjectDoc m_Project;
     CProjectTreeItems m_TreeItems;
-    CWorkspaceTree* m_pTreeDlg = nullptr;
+    CTreeDlg* m_pTreeDlg = nullptr;
 };

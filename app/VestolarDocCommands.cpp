@@ -1,15 +1,10 @@
-// CVestolarDoc: the project's windows and the document's own commands.
+// CVestolarDoc: the document's own commands.
 
 #include "VestolarDoc.h"
 
 #include "DocumentCommands.h"
 #include "TreeDlg.h"
 #include "VestolarApp.h"
-
-void CVestolarDoc::ShowView(int nViewKind, BOOL bTable, BOOL bVisible)
-{
-    GetVestolarApp().m_ProjectWindows.ShowView(this, nViewKind, bTable, bVisible);
-}
 
 BOOL CVestolarDoc::IsFlankingCorrectionActive()
 {
@@ -20,9 +15,8 @@ BOOL CVestolarDoc::IsFlankingCorrectionActive()
 // even while a window of the project is active.
 BOOL CVestolarDoc::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    auto* pTreeBar = dynamic_cast<CTreeDlg*>(m_pTreeDlg);
-    if (pTreeBar != nullptr && pTreeBar->m_bActive && IsDocumentTreeCommand(nID))
-        return pTreeBar->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (m_pTreeDlg != nullptr && m_pTreeDlg->m_bActive && IsDocumentTreeCommand(nID))
+        return m_pTreeDlg->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     return COleDocument::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 

@@ -566,14 +566,6 @@
 #define IDC_MULTIPLOT_AUTOSCALE 9315
 // ---- end of the main frame, tree bar and project windows ----
 
-// Dialogs and data exchange (window layer)
-#define AFX_IDP_PARSE_UINT 61719
-
-// --- Toolkit stand-ins (toolkit/) --------------------------------------------
-// Commands of a sizable bar's context menu; their strings are the items' texts.
-#define ID_TKSB_ALLOW_DOCKING 26431
-#define ID_TKSB_HIDE 26432
-
 // ---- Application shell: start-up, settings, workspace (app/) ----
 #define IDS_OLE_INIT_FAILED 100
 #define IDR_VESTOLARTYPE 129
@@ -581,3 +573,11 @@
 #define IDS_BGN_TOO_HIGH 215
 #define IDS_WORKSPACE_NOT_SAVED 9600
 // ---- end of the application shell ----
+
+// Dialogs and data exchange (window layer)
+#define AFX_IDP_PARSE_UINT 61719
+
+// --- Toolkit stand-ins (toolkit/) --------------------------------------------
+// Commands of a sizable bar's context menu; their strings are the items' texts.
+#define ID_TKSB_ALLOW_DOCKING 26431
+#define ID_TKSB_HIDE 26432

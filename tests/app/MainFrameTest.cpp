@@ -108,4 +108,31 @@ TEST_F(CShellWindowsTest, LeavesTheOptionsAndCorrectionsWithoutAHandler)
     EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_CORRECTIONS_SETUP));
 }
 
+TEST_F(CShellWindowsTest, SendsTheTreesCommandsToTheTreeBarWhileItHasTheFocus)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
+    ASSERT_TRUE(IsCommandEnabled(ID_EXTRAS_SWAP_TABLE));  // the active window's document swaps
+
+    TreeBar().m_bActive = true;  // the tree bar has no swap of its own yet
+
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_SWAP_TABLE));
+    EXPECT_TRUE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
+}
+
+TEST_F(CShellWindowsTest, ShowsTheFocusedProjectsOwnCorrectionMarks)
+{
+    App().m_bFtmCorrection = true;
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
+    TreeBar().GetTreeCtrl().SelectItem(pDoc->GetTreeItems().GetProjectItem());
+    TreeBar().m_bActive = true;
+
+    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_FTM_CORRECTION));
+    EXPECT_FALSE(IsChecked(MainFrame(), ID_EXTRAS_FTM_CORRECTION));
+    EXPECT_TRUE(App().m_bFtmCorrection);
+}
+
 } // namespace

@@ -1,8 +1,7 @@
 // Behaviours of the tree bar: the workspace item, each project's view nodes
 // and table groups by its kind, the leaves of filed measurements, the active
 // project's image, the project of an item, and clearing the workspace.
-// Not yet tested here: the focus flag (it needs the tree control's focus
-// notifications under a window manager) and the bar's docking.
+// Not yet tested here: the bar's docking.
 
 #include "ShellWindowsFixture.h"
 
@@ -145,6 +144,19 @@ TEST_F(CShellWindowsTest, StartsTheWorkspaceItemAgainAfterTheTreeWasCleared)
     CTreeCtrl& tree = TreeBar().GetTreeCtrl();
     EXPECT_TRUE(tree.IsWindowVisible());
     EXPECT_EQ(kItemWorkspace, tree.GetItemData(tree.GetRootItem()));
+}
+
+TEST_F(CShellWindowsTest, KnowsWhileTheTreeHasTheFocus)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+
+    TreeBar().GetTreeCtrl().SetFocus();
+    PumpMessages();
+    EXPECT_TRUE(TreeBar().m_bActive);
+
+    MainFrame().SetFocus();
+    PumpMessages();
+    EXPECT_FALSE(TreeBar().m_bActive);
 }
 
 } // namespace
