@@ -2,6 +2,8 @@
 
 #include "SettingsNumber.h"
 
+#include "newproject/ProfileMruStore.h"
+
 #include "res/resource.h"
 
 // Classes in this file besides CAppSettings: CSettingsExchange, one list of
@@ -52,11 +54,6 @@ namespace {
 const char kSettings[] = "Settings";
 const char kMultiplot[] = "Multiplot";
 const char kCorrectionSection[] = "Corrections\\CorrSpec #%1d";
-const char kMruSection[] = "MRU ReportInfo\\MRU #%1d";
-const char kMaxMruKey[] = "nMaxMruRepInfo";
-const int kDefaultMaxMru = 6;
-// Shorter tree titles belong to entries never written ("?" when missing).
-const int kShortestMruTreeTitle = 4;
 
 CString Numbered(LPCTSTR lpszFormat, int n)
 {
@@ -101,7 +98,7 @@ void CAppSettings::ReadProfile(CSettingsStore& profile, const CString& sUntitled
     CSettingsExchange exchange(profile, false);
     ReadCorrections(profile, sUntitled);
     ExchangeSettings(exchange);
-    ReadMruReportInfo(profile);
+    ReadMruReportInfo();
     ExchangeMultiplot(exchange);
 }
 
@@ -191,20 +188,16 @@ void CAppSettings::WriteCorrections(CSettingsStore& profile)
     }
 }
 
-void CAppSettings::ReadMruReportInfo(CSettingsStore& profile)
+// The recently used methods live in the application's profile, which the
+// descriptors read and write themselves.
+void CAppSettings::ReadMruReportInfo()
 {
-    const int nMaxMru = static_cast<int>(profile.GetInt(kSettings, kMaxMruKey, kDefaultMaxMru));
-    m_aMruReportInfo.RemoveAll();
-    for (int i = 0; i < nMaxMru; ++i) {
-        CReportInfo info(true);
-        info.LoadFromProfile(Numbered(kMruSection, i));
-        if (info.m_sTreeTitle.GetLength() >= kShortestMruTreeTitle)
-            m_aMruReportInfo.Add(info);
-    }
+    CProfileMruStore store;
+    m_aMruReportInfo.Load(store);
 }
 
 void CAppSettings::WriteMruReportInfo()
 {
-    for (int i = 0; i < m_aMruReportInfo.GetSize(); ++i)
-        m_aMruReportInfo[i].SaveToProfile(Numbered(kMruSection, i));
+    CProfileMruStore store;
+    m_aMruReportInfo.Save(store);
 }

@@ -9,6 +9,7 @@
 #include "PageSetup.h"
 
 #include "model/ReportInfo.h"
+#include "newproject/MruReportInfoList.h"
 
 #include "NSpectrum.h"
 #include "afx.h"
@@ -41,7 +42,7 @@ public:
     bool m_bBgnCorrection = false;
     bool m_bFtmCorrection = false;
     bool m_bCorrectionZezur = false;
-    CArray<CReportInfo, CReportInfo&> m_aMruReportInfo;
+    CMruReportInfoList m_aMruReportInfo;
 
 // Tables, printing and export
     bool m_bShowColCorrection = true;
@@ -84,6 +85,6 @@ private:
     void ExchangeMultiplot(CSettingsExchange& exchange);
     void ReadCorrections(CSettingsStore& profile, const CString& sUntitled);
     void WriteCorrections(CSettingsStore& profile);
-    void ReadMruReportInfo(CSettingsStore& profile);
+    void ReadMruReportInfo();
     void WriteMruReportInfo();
 };

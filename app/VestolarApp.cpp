@@ -9,6 +9,8 @@
 #include "model/ThirdOctaveBandLabels.h"
 #include "res/resource.h"
 
+#include "AfxOleInit.h"
+#include "COleMessageFilter.h"
 #include "CTKWorkspaceState.h"
 
 #include <clocale>
@@ -16,6 +18,7 @@
 BEGIN_MESSAGE_MAP(CVestolarApp, CTKSkinnedApp)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
     ON_COMMAND(ID_FILE_CLOSE_WORKSPACE, OnFileClose)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
@@ -96,19 +99,21 @@ int CVestolarApp::ExitInstance()
     SaveSettings();
     m_ProjectWindows.DeleteTemplates();
     FreeLanguageLibrary();
-    if (m_bOleInited)
-        ::OleUninitialize();
-    m_bOleInited = FALSE;
     return CTKSkinnedApp::ExitInstance();
 }
 
+// OLE ends with the framework after ExitInstance. The message filter's busy
+// and not-responding dialogs stay off: the program's own messages and
+// recalculations must not have COM dialogs stacked on them.
 BOOL CVestolarApp::InitOle()
 {
-    if (FAILED(::OleInitialize(nullptr))) {
+    if (!AfxOleInit()) {
         AfxMessageBox(IDS_OLE_INIT_FAILED);
         return FALSE;
     }
-    m_bOleInited = TRUE;
+    COleMessageFilter* pFilter = AfxOleGetMessageFilter();
+    pFilter->EnableBusyDialog(FALSE);
+    pFilter->EnableNotRespondingDialog(FALSE);
     return TRUE;
 }
 

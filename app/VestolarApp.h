@@ -112,8 +112,6 @@ private:
     void SetMainCaption(const CString& sCaption);
     BOOL PromptWorkspacePath(CString& rsPath);
     BOOL SaveWorkspaceCommand(BOOL bAlwaysAsk);
-
-    BOOL m_bOleInited = FALSE;
 };
 
 // The program's application object, as the framework's current one.

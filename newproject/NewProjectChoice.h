@@ -6,12 +6,13 @@
 
 #include "afxwin.h"
 #include "model/ReportInfo.h"
+#include "newproject/MruReportInfoList.h"
 
 class CNewProjectChoice {
 public:
     // Runs the dialog; FALSE when it was cancelled. After OK the recently
     // used methods start with the chosen one.
-    BOOL Ask(CArray<CReportInfo, CReportInfo&>& aMruReportInfo, CWnd* pParent = nullptr);
+    BOOL Ask(CMruReportInfoList& mruList, CWnd* pParent = nullptr);
 
     CReportInfo m_reportInfo{true};
     BOOL m_bAddToProjects = TRUE;

@@ -61,7 +61,7 @@ TEST(CAppSettings, AFirstStartTakesTheDefaults)
     EXPECT_EQ(60.0, settings.m_dMultiplotRange);
     EXPECT_EQ(70.0, settings.m_dMultiplotMax);
     EXPECT_EQ(TRUE, settings.m_bMultiplotAutoScale);
-    EXPECT_EQ(0, settings.m_aMruReportInfo.GetSize());
+    EXPECT_EQ(0, static_cast<int>(settings.m_aMruReportInfo.GetEntries().size()));
     ASSERT_EQ(10, settings.m_aCorrSpectra.GetSize());
     ASSERT_EQ(10, settings.m_aCorrSelection.GetSize());
     for (int i = 0; i < 10; ++i) {
@@ -144,7 +144,7 @@ TEST(CAppSettings, KeepsOnlyTheWholeMultiplotRange)
     EXPECT_EQ(-3.0, restarted.m_dMultiplotMax);
 }
 
-TEST(CAppSettings, ReadsRecentlyUsedMethodsWithATreeTitleOfFourCharactersOrMore)
+TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharacters)
 {
     struct Row {
         int nMaxMru;
@@ -164,17 +164,17 @@ TEST(CAppSettings, ReadsRecentlyUsedMethodsWithATreeTitleOfFourCharactersOrMore)
         CProfileHost host;
         CSettingsStore& profile = host.GetProfile();
         profile.WriteInt("Settings", "nMaxMruRepInfo", row.nMaxMru);
-        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", row.lpszTitle0);
-        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sTreeTitle", row.lpszTitle1);
+        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", row.lpszTitle0);
+        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sGraphTitle", row.lpszTitle1);
         CAppSettings settings;
 
         settings.ReadProfile(profile, "Untitled");
-        EXPECT_EQ(row.nExpected, settings.m_aMruReportInfo.GetSize());
+        EXPECT_EQ(row.nExpected, static_cast<int>(settings.m_aMruReportInfo.GetEntries().size()));
 
         profile.WriteString("MRU ReportInfo", nullptr, nullptr);
         settings.WriteProfile(profile);
         EXPECT_EQ(CString(row.nExpected > 0 ? row.lpszTitle0 : "none"),
-                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", "none"));
+                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", "none"));
     }
 }
 

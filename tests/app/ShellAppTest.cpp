@@ -8,6 +8,8 @@
 #include "app/MainFrame.h"
 #include "app/VestolarApp.h"
 #include "app/VestolarDoc.h"
+#include "AfxOleInit.h"
+#include "COleMessageFilter.h"
 #include "model/ThirdOctaveBandLabels.h"
 #include "newproject/MethodCatalogue.h"
 #include "res/resource.h"
@@ -219,6 +221,33 @@ TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
         EXPECT_EQ(row.lpszExpected, ProfileText(row.lpszSection, row.lpszValue));
     }
     EXPECT_EQ(0xdeadbeef, ProfileNumber("Settings", "nMaxMruRepInfo"));
+}
+
+// The program's own messages and recalculations must not get the COM busy
+// dialogs stacked on them.
+TEST_F(ShellApp, StartsOleWithTheBusyDialogsOff)
+{
+    StartProgram();
+
+    ASSERT_TRUE(AfxOleIsInitialized());
+    EXPECT_FALSE(AfxOleGetMessageFilter()->IsBusyDialogEnabled());
+    EXPECT_FALSE(AfxOleGetMessageFilter()->IsNotRespondingDialogEnabled());
+}
+
+TEST_F(ShellApp, PrintSetupShowsThePrinterSetupDialog)
+{
+    StartProgram();
+    std::vector<DWORD> aFlags;
+    AfxSetCommonDialogHook([&aFlags](CCommonDialog& dlg) {
+        aFlags.push_back(static_cast<CPrintDialog&>(dlg).m_pd.Flags);
+        return static_cast<INT_PTR>(IDCANCEL);
+    });
+
+    m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_SETUP);
+    AfxSetCommonDialogHook({});
+
+    ASSERT_EQ(1u, aFlags.size());
+    EXPECT_NE(0u, aFlags[0] & PD_PRINTSETUP);
 }
 
 TEST_F(ShellApp, TheMachineWideLanguageChoosesTheLanguageLibrary)

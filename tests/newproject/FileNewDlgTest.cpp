@@ -446,16 +446,14 @@ TEST_F(FileNewDlgTest, AsksFileNewForTheMethodOverTheApplicationsRecentlyUsedMet
     };
     for (const auto& row : kCases) {
         SCOPED_TRACE(row.szCase);
-        CArray<CReportInfo, CReportInfo&> aMruReportInfo;
-        if (row.szEarlier != nullptr) {
-            CReportInfo earlier = Entry(row.szEarlier);
-            aMruReportInfo.Add(earlier);
-        }
+        CMruReportInfoList mruList;
+        if (row.szEarlier != nullptr)
+            mruList.SetEntries({Entry(row.szEarlier)});
         CNewProjectChoice choice;
         CModalDialogWatch watch([&](HWND hDlg) { PressButton(hDlg, row.nButton); });
-        EXPECT_EQ(row.nButton == IDOK, choice.Ask(aMruReportInfo) != FALSE);
+        EXPECT_EQ(row.nButton == IDOK, choice.Ask(mruList) != FALSE);
         EXPECT_STREQ(row.szTemplate, choice.m_reportInfo.m_sTemplateFileName);
-        ASSERT_EQ(1, aMruReportInfo.GetSize());
-        EXPECT_STREQ(row.szFirstMru, aMruReportInfo[0].m_sTreeTitle);
+        ASSERT_EQ(1u, mruList.GetEntries().size());
+        EXPECT_STREQ(row.szFirstMru, mruList.GetEntries()[0].m_sTreeTitle);
     }
 }
