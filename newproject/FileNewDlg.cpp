@@ -16,7 +16,7 @@ const COLORREF kImageMask = RGB(255, 255, 255);
 const int kMinDropDownHeight = 100;
 const int kMaxDropDownHeight = 300;
 
-// Pictures of bitmap IDB_METHOD_TREE.
+// Pictures of bitmap IDB_TREEIMAGES.
 const int kRootImage = 0;
 const int kMethodImage = 4;
 const int kNodeImage = 5;
@@ -63,7 +63,7 @@ void CFileNewDlg::CreateMethodTree()
     m_treeDropDown.Create(WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                           CRect(0, 0, 0, 0), &m_comboPicker, IDC_METHOD_TREE);
     if (m_imageList.GetSafeHandle() == nullptr)
-        m_imageList.Create(IDB_METHOD_TREE, kImageWidth, 1, kImageMask);
+        m_imageList.Create(IDB_TREEIMAGES, kImageWidth, 1, kImageMask);
     m_treeDropDown.SetImageList(&m_imageList, TVSIL_NORMAL);
     m_treeDropDown.DeleteAllItems();
     m_treeDropDown.m_bOnlyLeaves = TRUE;

@@ -585,7 +585,6 @@
 // ---- New-project dialog (newproject/) ----
 #define IDD_FILE_NEW                             104
 #define IDD_BASIC_ELEMENT                        151
-#define IDB_METHOD_TREE                          133
 #define IDC_METHOD_TREE                          101
 #define IDC_ADD_TO_PROJECTS                      1000
 #define IDC_METHOD_COMBO                         1004

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the bitmaps of the main frame's toolbars and of the tree's image
-list (res/Toolbar.bmp, res/WordToolbar.bmp, res/TreeImages.bmp): 16 x 16
-images side by side, 24-bit, white where nothing is drawn (the mask colour)."""
+"""Writes the bitmaps of the main frame's toolbars (res/Toolbar.bmp,
+res/WordToolbar.bmp): 16 x 16 images side by side, 24-bit, white where
+nothing is drawn (the mask colour)."""
 import struct
 import sys
 
@@ -66,23 +66,7 @@ def toolbar(export_label):
     return img
 
 
-def tree_images():
-    img = blank(20)
-    box(img, 0, (190, 190, 190))                  # workspace, inactive project
-    box(img, 1, (200, 220, 255))                  # project, table nodes
-    box(img, 2, (230, 230, 200)); text(img, 2, 'S')   # multiplot settings
-    box(img, 4, (255, 255, 255)); text(img, 4, 'R')   # report
-    box(img, 5, (255, 220, 120), top=4)           # closed folder
-    box(img, 6, (255, 240, 170), top=3)           # open folder
-    box(img, 7, (220, 255, 220)); text(img, 7, 'L')   # level measurement
-    box(img, 8, (255, 120, 120))                  # active project
-    box(img, 16, (220, 235, 255)); text(img, 16, 'T')  # reverberation measurement
-    box(img, 19, (235, 235, 235)); text(img, 19, 'B')  # background measurement
-    return img
-
-
 if __name__ == '__main__':
     folder = sys.argv[1] if len(sys.argv) > 1 else 'res'
     write(folder + '/Toolbar.bmp', toolbar('EX'))
     write(folder + '/WordToolbar.bmp', toolbar('W'))
-    write(folder + '/TreeImages.bmp', tree_images())

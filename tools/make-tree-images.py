@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Writes res/MethodTree.bmp, the pictures of the "New Project" method tree:
-20 pictures of 16 x 15 pixels side by side, 8 bits per pixel, white as the
-transparent colour. The tree uses picture 0 (project: stacked windows),
-4 (method: a page with a graph) and 5 (category: a closed folder); the
-others are plain pages in the program's colours.
+"""Writes res/TreeImages.bmp, the pictures of the program's trees (the tree
+bar and the "New Project" method tree share them): 20 pictures of 16 x 15
+pixels side by side, 8 bits per pixel, white as the transparent colour.
+0 workspace and project (stacked windows), 1 project being inserted and
+table-like nodes, 2 multiplot set-up, 4 report (a page with a graph),
+5 closed folder, 6 open folder, 7 level measurement, 8 active project,
+16 reverberation measurement, 19 background-noise measurement; the others
+are plain pages.
 
-Usage: tools/make-method-tree-bitmap.py res/MethodTree.bmp
+Usage: tools/make-tree-images.py res/TreeImages.bmp
 """
 import struct
 import sys
@@ -21,6 +24,9 @@ PALETTE = {
     'Y': (204, 153, 0),
     'w': (250, 250, 250),
     'r': (200, 0, 0),
+    'R': (255, 120, 120),
+    'G': (0, 150, 0),
+    'o': (255, 240, 170),
 }
 
 PROJECT = [
@@ -93,8 +99,35 @@ PLAIN_PAGE = [
 ]
 
 
+def recoloured(rows, mapping):
+    return [''.join(mapping.get(ch, ch) for ch in row) for row in rows]
+
+
+# A plain page with a coloured mark in its lower right corner.
+def marked_page(colour):
+    rows = [list(row) for row in PLAIN_PAGE]
+    for y in range(9, 13):
+        for x in range(9, 13):
+            rows[y][x] = colour
+    return [''.join(row) for row in rows]
+
+
+PICTURES = {
+    0: PROJECT,
+    1: recoloured(PROJECT, {'B': 'g'}),
+    2: recoloured(PAGE_WITH_GRAPH, {'r': 'B'}),
+    4: PAGE_WITH_GRAPH,
+    5: CLOSED_FOLDER,
+    6: recoloured(CLOSED_FOLDER, {'y': 'o'}),
+    7: marked_page('G'),
+    8: recoloured(PROJECT, {'B': 'R', 'b': 'r'}),
+    16: marked_page('B'),
+    19: marked_page('g'),
+}
+
+
 def picture(index):
-    return {0: PROJECT, 4: PAGE_WITH_GRAPH, 5: CLOSED_FOLDER}.get(index, PLAIN_PAGE)
+    return PICTURES.get(index, PLAIN_PAGE)
 
 
 def main(path):
