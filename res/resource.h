@@ -601,3 +601,9 @@
 #define IDS_CONFIRM_PROJECT_DELETE_CAPTION 194
 #define IDS_CONFIRM_PROJECT_DELETE 195
 // ---- end of the measurement tree ----
+
+// ---- Measurement tree: drag inside the tree (app/) ----
+// Cursors: the item under the cursor takes the drop, or it does not.
+#define IDC_TREE_DROP                            117
+#define IDC_TREE_NO_DROP                         118
+// ---- end of the drag inside the tree ----
