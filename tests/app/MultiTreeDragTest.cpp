@@ -322,7 +322,7 @@ TEST_F(MultiTreeDragTest, TheScrollTimerScrollsByTheCursorsDistancePastAnEdge)
     struct CCase {
         const char* m_lpszCursor;
         CPoint m_cursor;
-        int m_nTicks;
+        int m_nTicks;  // the counter runs on from drag to drag: 12 ticks hold two multiples of 6
         int m_nLines;  // negative: up
     };
     const CCase cases[] = {
@@ -357,7 +357,19 @@ TEST_F(MultiTreeDragTest, TheScrollTimerScrollsByTheCursorsDistancePastAnEdge)
             EXPECT_EQ(visibleOrder[nFirst + m_tree.GetVisibleCount() - 1], HighlightedItem());
         }
         ReleaseAt(c.m_cursor);
+        Tick(CMultiTree::kScrollTimer);
+        EXPECT_EQ(nFirst, indexOf(m_tree.GetFirstVisibleItem())) << "a tick after the drag";
     }
+}
+
+TEST_F(MultiTreeDragTest, DestroyingTheTreeDuringADragTakesTheImageDown)
+{
+    BeginDrag(m_sourceLeaves[1]);
+    MoveTo(PointOn(m_hReceiving));
+    ASSERT_NE(nullptr, CImageList::GetDragImage(nullptr, nullptr));
+    m_tree.DestroyWindow();
+    EXPECT_EQ(nullptr, CImageList::GetDragImage(nullptr, nullptr));
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
 }
 
 // Pixels that are not the tree's white in the band right of the item texts.
