@@ -4,6 +4,9 @@
 // which items start a drag, the cursor and the drag image, the drop
 // highlight, the hover timer's expansion, the scroll timer's lines at either
 // edge, and the message the parent gets after a valid drop.
+//
+// Not tested: when the hover timer restarts and when it runs on (the tests
+// send the timer's messages; the system's timers never fire here).
 
 #include "app/MultiTree.h"
 
