@@ -49,8 +49,8 @@ int EdgeScrollDivisor(int nDepth)
     return std::max(1, kSlowestDivisor - nDepth / kDepthPerStep);
 }
 
-// Both edges are looked at: a tree lower than the two bands scrolls up and
-// down on the same tick, as it always did.
+// Both edges are looked at on every tick: in a tree lower than the two bands
+// together the cursor can be in both, and the tree then scrolls up and down.
 CTreeScrollStep TreeScrollStepAt(int nCursorY, int nTop, int nBottom, int nTick)
 {
     CTreeScrollStep step;
