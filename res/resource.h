@@ -651,3 +651,8 @@
 #define IDC_CORNER_CHN2_REVERBERATION_CORNER 1137
 #define IDC_CORNER_CHN2_NONE 1138
 // ---- end of the assignment dialogs and reverberation import page ----
+// ---- Measurement tree: drag inside the tree (app/) ----
+// Cursors: the item under the cursor takes the drop, or it does not.
+#define IDC_TREE_DROP                            117
+#define IDC_TREE_NO_DROP                         118
+// ---- end of the drag inside the tree ----

@@ -3,6 +3,7 @@
 #include "AfxHandleMap.h"
 #include "CBitmap.h"
 #include "CDC.h"
+#include "CWnd.h"
 
 #include <cassert>
 #include <utility>
@@ -81,4 +82,21 @@ COLORREF CImageList::GetBkColor() const { return ImageList_GetBkColor(m_hImageLi
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
     return ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);
+}
+
+BOOL CImageList::BeginDrag(int nImage, CPoint ptHotSpot)
+{
+    return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
+}
+void CImageList::EndDrag() { ImageList_EndDrag(); }
+BOOL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
+{
+    return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
+}
+BOOL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(pWndLock->GetSafeHwnd()); }
+BOOL CImageList::DragMove(CPoint pt) { return ImageList_DragMove(pt.x, pt.y); }
+BOOL CImageList::DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
+CImageList* CImageList::GetDragImage(LPPOINT lpPoint, LPPOINT lpPointHotSpot)
+{
+    return FromHandle(ImageList_GetDragImage(lpPoint, lpPointHotSpot));
 }

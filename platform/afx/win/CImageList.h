@@ -8,6 +8,7 @@
 
 class CBitmap;
 class CDC;
+class CWnd;
 
 class CImageList : public CObject {
     DECLARE_DYNCREATE(CImageList)
@@ -47,4 +48,15 @@ public:
     COLORREF SetBkColor(COLORREF cr);
     COLORREF GetBkColor() const;
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+
+// Dragging: the system keeps one drag image per process. Points are relative
+// to the locked window's upper-left corner (window, not client area).
+    BOOL BeginDrag(int nImage, CPoint ptHotSpot);
+    static void EndDrag();
+    static BOOL DragEnter(CWnd* pWndLock, CPoint point);
+    static BOOL DragLeave(CWnd* pWndLock);
+    static BOOL DragMove(CPoint pt);
+    static BOOL DragShowNolock(BOOL bShow);
+    // A temporary wrapper of the current drag image, or null.
+    static CImageList* GetDragImage(LPPOINT lpPoint, LPPOINT lpPointHotSpot);
 };

@@ -3,7 +3,7 @@
 // the paint, drawing helpers draw where they should.
 //
 // Not tested here: image-list drawing (no program code draws an image list
-// itself; the tree control does).
+// itself; the tree control does, and the drag image draws itself).
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +203,39 @@ TEST(CImageList, CountsTheImagesAdded)
 
     EXPECT_EQ(images.Add(&bitmap, RGB(255, 255, 255)), 0);
     EXPECT_EQ(images.GetImageCount(), 2);
+}
+
+TEST(CImageList, TheDragImageFollowsTheMovesUntilTheDragEnds)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
+    CBitmap bitmap;
+    CClientDC screen(nullptr);
+    bitmap.CreateCompatibleBitmap(&screen, 16, 16);
+    ASSERT_EQ(images.Add(&bitmap, RGB(255, 255, 255)), 0);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 10, 10, 80, 60, nullptr,
+                             nullptr));
+    EXPECT_EQ(CImageList::GetDragImage(nullptr, nullptr), nullptr);
+
+    ASSERT_TRUE(images.BeginDrag(0, CPoint(3, 4)));
+    EXPECT_TRUE(CImageList::DragEnter(&wnd, CPoint(10, 20)));
+    EXPECT_TRUE(CImageList::DragMove(CPoint(30, 40)));
+    CPoint point(-1, -1);
+    CPoint hotSpot(-1, -1);
+    CImageList* pDragImage = CImageList::GetDragImage(&point, &hotSpot);
+    ASSERT_NE(pDragImage, nullptr);
+    EXPECT_EQ(pDragImage->GetImageCount(), 1);
+    EXPECT_EQ(point, CPoint(30, 40));
+    EXPECT_EQ(hotSpot, CPoint(3, 4));
+    EXPECT_TRUE(CImageList::DragShowNolock(FALSE));
+    EXPECT_TRUE(CImageList::DragLeave(&wnd));
+    CImageList::EndDrag();
+
+    EXPECT_EQ(CImageList::GetDragImage(nullptr, nullptr), nullptr);
+    EXPECT_EQ(images.GetImageCount(), 1) << "the drag worked on a copy";
+    wnd.DestroyWindow();
+    AfxDeleteTempMaps();
 }
 
 namespace {
