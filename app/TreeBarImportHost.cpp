@@ -1,5 +1,7 @@
 #include "TreeBarImportHost.h"
 
+#include "MeasAssignDlg.h"
+#include "MeasAssignDlgCorner.h"
 #include "ProjectDocument.h"
 #include "TreeDlg.h"
 #include "VestolarApp.h"
@@ -53,11 +55,9 @@ void CTreeBarImportHost::SetProjectNodeText(CProjectDoc& doc, const CString& sTe
     }
 }
 
-// Until the assignment dialogs come, every question is answered with Cancel:
-// nothing is filed for it.
-BOOL CTreeBarImportHost::RunAssignDialog(CAssignExchange& /*exchange*/, BOOL /*bCorner*/)
+BOOL CTreeBarImportHost::RunAssignDialog(CAssignExchange& exchange, BOOL bCorner)
 {
-    return FALSE;
+    return bCorner ? CMeasAssignDlgCorner::Run(exchange, &m_treeBar) : CMeasAssignDlg::Run(exchange, &m_treeBar);
 }
 
 void CTreeBarImportHost::OpenWorkspace(const CString& sPath)

@@ -3,7 +3,8 @@
 // the tables of the project under the cursor with one recalculation per
 // drop, an instrument project names the project's node, the corrections of
 // the settings are added, and a file that cannot be read is named in its
-// message.
+// message; without a table group selected the assignment dialog of the
+// project's kind asks where each channel goes.
 
 #include "ShellWindowsFixture.h"
 
@@ -14,6 +15,8 @@
 #include "tools/fixtures/CFixtureFolder.h"
 #include "tools/fixtures/CInstrumentFileBuilder.h"
 #include "tools/fixtures/CInstrumentFileWriter.h"
+
+#include "CModalDialogWatch.h"
 
 #include <fstream>
 
@@ -47,6 +50,11 @@ public:
 private:
     CProjectHost& m_app;
 };
+
+void PressButton(HWND hDlg, int nID)
+{
+    ::SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, nID)));
+}
 
 class CTreeBarImportTest : public CShellWindowsTest {
 protected:
@@ -195,6 +203,49 @@ TEST_F(CTreeBarImportTest, NamesAFileThatCannotBeReadAndImportsTheOthers)
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), m_boxes.m_boxes[0].nType & MB_ICONMASK);
     EXPECT_EQ(1, RecordCount(123));
     EXPECT_EQ(1, m_pCounter->m_nResultPasses);
+}
+
+// Channel 1's row in the dialog: the plain dialog's receiving room, or the
+// corner dialog's receiving-room corner; Cancel files nothing.
+TEST_F(CTreeBarImportTest, AsksTheAssignmentDialogOfTheProjectsKindWithoutASelectedGroup)
+{
+    struct CCase {
+        const char* m_lpszCase;
+        bool m_bCorner;
+        int m_nButton;
+        int m_nTableId;
+        int m_nRecords;
+    };
+    const CCase cases[] = {
+        {"plain, OK", false, IDOK, 123, 1},
+        {"plain, Cancel", false, IDCANCEL, 123, 0},
+        {"corner, OK", true, IDOK, 129, 1},
+    };
+    int nMinute = 0;
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_lpszCase);
+        std::vector<bool CReportInfo::*> aFlags = {&CReportInfo::m_bField, &CReportInfo::m_bAirborne,
+                                                   &CReportInfo::m_bISO, &CReportInfo::m_bNormal};
+        if (c.m_bCorner)
+            aFlags.push_back(&CReportInfo::m_bCorner);
+        CVestolarDoc* pDoc = NewProject(aFlags);
+        const UINT nRadio = c.m_bCorner ? IDC_CORNER_CHN1_RECEIVING_CORNER : IDC_CHN1_RECEIVING_ROOM;
+        bool bCornerDialog = false;
+        CModalDialogWatch watch([&](HWND hDlg) {
+            bCornerDialog = ::GetDlgItem(hDlg, IDC_CORNER_CHN1_RECEIVING_CORNER) != nullptr;
+            ::SendDlgItemMessage(hDlg, nRadio, BM_CLICK, 0, 0);
+            PressButton(hDlg, c.m_nButton);
+        });
+        m_pCounter->m_nResultPasses = 0;
+        HTREEITEM hMeasurementData = TreeBar().GetTreeCtrl().GetParentItem(pDoc->GetTreeItems().GetTableItem(123));
+
+        DropOn(hMeasurementData, {LevelFile("a" + std::to_string(++nMinute) + ".vsf", 70.0f, nMinute)});
+
+        EXPECT_EQ(1, watch.GetDialogCount());
+        EXPECT_EQ(c.m_bCorner, bCornerDialog);
+        EXPECT_EQ(c.m_nRecords, pDoc->GetProject().GetMeasurementList(c.m_nTableId)->GetCount() - 1);
+        EXPECT_EQ(1, m_pCounter->m_nResultPasses);
+    }
 }
 
 }  // namespace
