@@ -93,12 +93,7 @@ protected:
     // Drags the paths over hItem and drops them there; the drop's effect.
     DWORD DropOn(HTREEITEM hItem, const std::vector<std::string>& aPaths)
     {
-        CMultiTree& tree = TreeBar().GetTreeCtrl();
-        tree.EnsureVisible(hItem);
-        CRect rect;
-        tree.GetItemRect(hItem, &rect, TRUE);
-        CPoint point = rect.CenterPoint();
-        tree.ClientToScreen(&point);
+        const CPoint point = ScreenPointOf(hItem);
         const POINTL pt = {point.x, point.y};
 
         CTestDataObject* pData = CTestDataObject::Create();

@@ -49,14 +49,11 @@ class CTreeContextMenuTest : public CShellWindowsTest {
 protected:
     // Right-clicks the middle of hItem, as the tree reports it to the bar,
     // and reads the menu that shows.
-    std::vector<CMenuItemState> ContextMenuOn(HTREEITEM hItem)
+    std::vector<CMenuItemState> ContextMenuOn(HTREEITEM hItem) { return ContextMenuAt(ScreenPointOf(hItem)); }
+    // The menu the tree asks for at a screen point; (-1, -1) is the menu key.
+    std::vector<CMenuItemState> ContextMenuAt(CPoint point)
     {
         CMultiTree& tree = TreeBar().GetTreeCtrl();
-        tree.EnsureVisible(hItem);
-        CRect rect;
-        tree.GetItemRect(hItem, &rect, TRUE);
-        CPoint point = rect.CenterPoint();
-        tree.ClientToScreen(&point);
         s_items.clear();
         HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROCRET, RecordUpdatedPopup, nullptr, ::GetCurrentThreadId());
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, CloseMenu);
@@ -84,11 +81,7 @@ protected:
         rec.m_MeasSetup.SetDescription(nRole, 1);
         rec.m_Spectrum.SetTitle("L #1");
         pDoc->GetProject().AddMeasurement(rec, FALSE);
-        CTreeCtrl& tree = TreeBar().GetTreeCtrl();
-        HTREEITEM hLeaf = tree.GetChildItem(pDoc->GetTreeItems().GetTableItem(nTableId));
-        while (tree.GetNextSiblingItem(hLeaf) != nullptr)
-            hLeaf = tree.GetNextSiblingItem(hLeaf);
-        return hLeaf;
+        return LastLeaf(pDoc, nTableId);
     }
 };
 
@@ -112,6 +105,30 @@ TEST_F(CTreeContextMenuTest, ShowsTheTreesCommandsForTheItemUnderTheCursor)
               aTexts);
     EXPECT_EQ(hGroup, TreeBar().GetTreeCtrl().GetSelectedItem());
     EXPECT_TRUE(TreeBar().m_bActive);
+}
+
+TEST_F(CTreeContextMenuTest, KeepsTheSelectionWithoutAnItemUnderTheCursorOrFromTheMenuKey)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    HTREEITEM hLeaf = AddLevel(pDoc, 123, kRoleReceiving);
+    CRect client;
+    TreeBar().GetTreeCtrl().GetClientRect(&client);
+    CPoint belowTheItems(client.left + 5, client.bottom - 5);
+    TreeBar().GetTreeCtrl().ClientToScreen(&belowTheItems);
+    ASSERT_EQ(nullptr, TreeBar().GetTreeCtrl().HitTest(CPoint(client.left + 5, client.bottom - 5)));
+    struct CCase {
+        const char* m_lpszCase;
+        CPoint m_point;
+    };
+    const CCase cases[] = {{"below the items", belowTheItems}, {"menu key", CPoint(-1, -1)}};
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_lpszCase);
+        TreeBar().GetTreeCtrl().SelectItem(hLeaf);
+        const std::vector<CMenuItemState> items = ContextMenuAt(c.m_point);
+        ASSERT_FALSE(items.empty());
+        EXPECT_EQ(hLeaf, TreeBar().GetTreeCtrl().GetSelectedItem());
+        EXPECT_TRUE(IsShownEnabled(items, ID_EDIT_DELETE_MEASUREMENT));
+    }
 }
 
 TEST_F(CTreeContextMenuTest, EnablesTheTreeCommandsByWhatTheItemIs)

@@ -65,11 +65,7 @@ protected:
         for (int nBand = 0; nBand < kBandCount; ++nBand)
             rec.m_Spectrum.InsertSpecLine(nBand, dLevel, 1, 1);
         pDoc->GetProject().AddMeasurement(rec, FALSE);
-        CTreeCtrl& tree = TreeBar().GetTreeCtrl();
-        HTREEITEM hLeaf = tree.GetChildItem(pDoc->GetTreeItems().GetTableItem(nTableId));
-        while (tree.GetNextSiblingItem(hLeaf) != nullptr)
-            hLeaf = tree.GetNextSiblingItem(hLeaf);
-        return hLeaf;
+        return LastLeaf(pDoc, nTableId);
     }
     HTREEITEM SummaryLeaf(CVestolarDoc* pDoc, int nTableId)
     {
