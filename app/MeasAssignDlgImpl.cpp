@@ -35,19 +35,20 @@ BOOL CMeasAssignDlgImpl::OnInitDialog()
     if (m_pReportInfo == nullptr)
         return TRUE;
 
+    const CMeasAssignRules rules(m_layout, *m_pReportInfo);
     CAssignRows rows1;
     CAssignRows rows2;
-    CMeasAssignRules(m_layout, *m_pReportInfo).Preselect(m_pChannel1, m_pChannel2, rows1, rows2);
+    rules.Preselect(m_pChannel1, m_pChannel2, rows1, rows2);
     if (m_pChannel1)
-        ShowChannelRows(m_nFirstRadio1, rows1);
+        ShowChannelRows(rules, m_nFirstRadio1, rows1);
     if (m_pChannel2)
-        ShowChannelRows(m_nFirstRadio2, rows2);
+        ShowChannelRows(rules, m_nFirstRadio2, rows2);
     return TRUE;
 }
 
-void CMeasAssignDlgImpl::ShowChannelRows(UINT nFirstRadio, const CAssignRows& rows)
+void CMeasAssignDlgImpl::ShowChannelRows(const CMeasAssignRules& rules, UINT nFirstRadio, const CAssignRows& rows)
 {
-    const int nRowCount = CMeasAssignRules(m_layout, *m_pReportInfo).GetRowCount();
+    const int nRowCount = rules.GetRowCount();
     for (int nRow = 0; nRow < nRowCount; ++nRow) {
         if (rows.IsEnabled(nRow))
             GetDlgItem(nFirstRadio + nRow)->EnableWindow(TRUE);

@@ -34,7 +34,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    void ShowChannelRows(UINT nFirstRadio, const CAssignRows& rows);
+    void ShowChannelRows(const CMeasAssignRules& rules, UINT nFirstRadio, const CAssignRows& rows);
     int CheckedTable(const CMeasAssignRules& rules, UINT nFirstRadio) const;
 
     CMeasAssignRules::ELayout m_layout;

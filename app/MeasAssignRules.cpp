@@ -1,6 +1,7 @@
 #include "MeasAssignRules.h"
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -29,40 +30,48 @@ unsigned Bits(std::initializer_list<int> rows)
 }
 
 // One line of the rules: for projects with the flag and records of the
-// spectrum type, offer the rows and check one. nAlternativeCheck, when not -1,
-// is checked instead on channel 2 when there is a channel-1 record: the
-// second channel of a two-channel level measurement is the receiving room.
+// spectrum type, offer the rows and check one. m_nCheckBesideChannel1, unless
+// kSameCheck, is checked instead on channel 2 when there is a channel-1
+// record: the second channel of a two-channel level measurement is the
+// receiving room.
 struct CRuleLine {
     bool CReportInfo::*m_pFlag;
     int m_nSpectrumType;
     unsigned m_nRows;
     int m_nCheck;
-    int m_nAlternativeCheck;
+    int m_nCheckBesideChannel1;
 };
 
 constexpr int kLevel = NSpectrum::kTypeLevel;
 constexpr int kReverb = NSpectrum::kTypeReverberation;
+constexpr int kSameCheck = -1;
 
-const CRuleLine kStandardRules[] = {
-    { &CReportInfo::m_bAirborne, kLevel, Bits({ kSourceRoom, kReceivingRoom, kBackgroundNoise }), kSourceRoom, kReceivingRoom },
-    { &CReportInfo::m_bAirborne, kReverb, Bits({ kReverberation }), kReverberation, -1 },
-    { &CReportInfo::m_bImpact, kLevel, Bits({ kReceivingRoom, kBackgroundNoise }), kReceivingRoom, -1 },
-    { &CReportInfo::m_bImpact, kReverb, Bits({ kReverberation }), kReverberation, -1 },
-    { &CReportInfo::m_bAbsorption, kReverb, Bits({ kReverberation, kRefReverberation }), kReverberation, -1 },
-    { &CReportInfo::m_bReverberation, kReverb, Bits({ kReverberation }), kReverberation, -1 },
-    { &CReportInfo::m_bTotalLossFactor, kReverb, Bits({ kReverberation }), kReverberation, -1 },
-    { &CReportInfo::m_bImpactAirborne, kLevel, Bits({ kSourceRoom, kReceivingRoom, kBackgroundNoise, kReverberation }), kSourceRoom, kReceivingRoom },
-    { &CReportInfo::m_bImpactAirborne, kReverb, Bits({ kRefReverberation }), kRefReverberation, -1 },
+const std::vector<CRuleLine> kStandardRules = {
+    { &CReportInfo::m_bAirborne, kLevel, Bits({ kSourceRoom, kReceivingRoom, kBackgroundNoise }),
+      kSourceRoom, kReceivingRoom },
+    { &CReportInfo::m_bAirborne, kReverb, Bits({ kReverberation }), kReverberation, kSameCheck },
+    { &CReportInfo::m_bImpact, kLevel, Bits({ kReceivingRoom, kBackgroundNoise }), kReceivingRoom, kSameCheck },
+    { &CReportInfo::m_bImpact, kReverb, Bits({ kReverberation }), kReverberation, kSameCheck },
+    { &CReportInfo::m_bAbsorption, kReverb, Bits({ kReverberation, kRefReverberation }), kReverberation, kSameCheck },
+    { &CReportInfo::m_bReverberation, kReverb, Bits({ kReverberation }), kReverberation, kSameCheck },
+    { &CReportInfo::m_bTotalLossFactor, kReverb, Bits({ kReverberation }), kReverberation, kSameCheck },
+    { &CReportInfo::m_bImpactAirborne, kLevel,
+      Bits({ kSourceRoom, kReceivingRoom, kBackgroundNoise, kReverberation }), kSourceRoom, kReceivingRoom },
+    { &CReportInfo::m_bImpactAirborne, kReverb, Bits({ kRefReverberation }), kRefReverberation, kSameCheck },
 };
 
-const CRuleLine kCornerRules[] = {
+const std::vector<CRuleLine> kCornerRules = {
     { &CReportInfo::m_bAirborne, kLevel,
-      Bits({ kCornerSourceRoom, kCornerReceivingRoom, kCornerBackgroundNoise, kSourceCorner, kReceivingCorner, kBackgroundCorner }),
+      Bits({ kCornerSourceRoom, kCornerReceivingRoom, kCornerBackgroundNoise, kSourceCorner, kReceivingCorner,
+             kBackgroundCorner }),
       kCornerSourceRoom, kCornerReceivingRoom },
-    { &CReportInfo::m_bAirborne, kReverb, Bits({ kCornerReverberation, kReverberationCorner }), kCornerReverberation, -1 },
+    { &CReportInfo::m_bAirborne, kReverb, Bits({ kCornerReverberation, kReverberationCorner }),
+      kCornerReverberation, kSameCheck },
     { &CReportInfo::m_bImpact, kLevel,
-      Bits({ kCornerReceivingRoom, kCornerBackgroundNoise, kReceivingCorner, kBackgroundCorner }), kCornerReceivingRoom, -1 },
-    { &CReportInfo::m_bImpact, kReverb, Bits({ kCornerReverberation, kReverberationCorner }), kCornerReverberation, -1 },
+      Bits({ kCornerReceivingRoom, kCornerBackgroundNoise, kReceivingCorner, kBackgroundCorner }),
+      kCornerReceivingRoom, kSameCheck },
+    { &CReportInfo::m_bImpact, kReverb, Bits({ kCornerReverberation, kReverberationCorner }),
+      kCornerReverberation, kSameCheck },
 };
 
 }  // namespace
@@ -102,18 +111,13 @@ CAssignRows CMeasAssignRules::RowsOf(const NBuildData& record, bool bWithChannel
     CAssignRows rows;
     rows.m_nEnabled = 1u << GetNoneRow();
     const int nType = record.m_Spectrum.GetType();
-    auto apply = [&](const CRuleLine& line) {
+    for (const CRuleLine& line : m_layout == kCornerLayout ? kCornerRules : kStandardRules) {
         if (!(m_info.*line.m_pFlag) || line.m_nSpectrumType != nType)
-            return;
+            continue;
         rows.m_nEnabled |= line.m_nRows;
-        rows.m_nChecked = bWithChannel1 && line.m_nAlternativeCheck >= 0 ? line.m_nAlternativeCheck : line.m_nCheck;
-    };
-    if (m_layout == kCornerLayout)
-        for (const CRuleLine& line : kCornerRules)
-            apply(line);
-    else
-        for (const CRuleLine& line : kStandardRules)
-            apply(line);
+        const bool bBesideChannel1 = bWithChannel1 && line.m_nCheckBesideChannel1 != kSameCheck;
+        rows.m_nChecked = bBesideChannel1 ? line.m_nCheckBesideChannel1 : line.m_nCheck;
+    }
     return rows;
 }
 
