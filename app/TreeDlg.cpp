@@ -3,6 +3,7 @@
 #include "ProjectDocument.h"
 #include "VestolarApp.h"
 
+#include "import/ImportDispatcher.h"
 #include "import/TreeItemData.h"
 #include "import/TreeLayout.h"
 #include "model/TableGroups.h"
@@ -35,12 +36,15 @@ BEGIN_MESSAGE_MAP(CTreeDlg, CTKSizeDialogBar)
     ON_NOTIFY(NM_SETFOCUS, IDC_MEASUREMENT_TREE, OnTreeSetFocus)
     ON_NOTIFY(NM_KILLFOCUS, IDC_MEASUREMENT_TREE, OnTreeKillFocus)
     ON_NOTIFY(NM_DBLCLK, IDC_MEASUREMENT_TREE, OnTreeDblClk)
+    ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_EDIT_DELETE_MEASUREMENT, OnDelete)
     ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_MEASUREMENT, OnUpdateDelete)
     ON_COMMAND(ID_PROJECT_SET_ACTIVE, OnSetActiveProject)
     ON_UPDATE_COMMAND_UI(ID_PROJECT_SET_ACTIVE, OnUpdateSetActiveProject)
     ON_COMMAND(ID_VIEW_OPEN, OnOpen)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN, OnUpdateOpen)
+    ON_COMMAND(ID_VIEW_PROPERTIES, OnProperties)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_PROPERTIES, OnUpdateProperties)
 END_MESSAGE_MAP()
 
 CTreeDlg::CTreeDlg() : CTKSizeDialogBar(kTreeBarSizeStyle)
@@ -61,6 +65,22 @@ void CTreeDlg::DoDataExchange(CDataExchange* pDX)
 {
     CTKSizeDialogBar::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_MEASUREMENT_TREE, m_wndTree);
+}
+
+// Files dropped anywhere on the bar reach the tree's drop target, which hands
+// them back here to be imported.
+BOOL CTreeDlg::OnInitDialog()
+{
+    CTKSizeDialogBar::OnInitDialog();
+    m_wndTree.RegisterDropTarget(this);
+    m_wndTree.SetFileImporter(this);
+    return TRUE;
+}
+
+int CTreeDlg::ImportFiles(CStringArray& paths)
+{
+    CImportDispatcher dispatcher(m_importHost);
+    return dispatcher.ImportFiles(paths);
 }
 
 // Builds the project's subtree: its node, the view nodes under "Results" and
@@ -312,4 +332,43 @@ void CTreeDlg::OnTreeKillFocus(NMHDR* pNMHDR, LRESULT* pResult)
 {
     m_bActive = m_wndTree.GetEditControl() != nullptr;
     *pResult = 0;
+}
+
+// The tree's commands for the item under the cursor, which becomes the
+// selection. The tree takes the focus, so the frame updates and routes them
+// as it does the main menu's; a click on the bar beside the tree shows the
+// bar's own menu.
+void CTreeDlg::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() != m_wndTree.GetSafeHwnd()) {
+        CTKSizeDialogBar::OnContextMenu(pWnd, point);
+        return;
+    }
+    point = ContextMenuPoint(point);
+    m_wndTree.SetFocus();
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_TREE_CONTEXT_MENU))
+        return;
+    menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, GetDockingFrame());
+}
+
+// A click selects the item under it; from the keyboard (-1, -1) the menu
+// opens on the selected item.
+CPoint CTreeDlg::ContextMenuPoint(CPoint point)
+{
+    if (point.x == -1 && point.y == -1) {
+        CRect rect;
+        HTREEITEM hSelected = m_wndTree.GetSelectedItem();
+        CPoint atItem = hSelected != nullptr && m_wndTree.GetItemRect(hSelected, &rect, TRUE) ? rect.CenterPoint()
+                                                                                               : CPoint(0, 0);
+        m_wndTree.ClientToScreen(&atItem);
+        return atItem;
+    }
+    CPoint client = point;
+    m_wndTree.ScreenToClient(&client);
+    UINT nFlags = 0;
+    HTREEITEM hItem = m_wndTree.HitTest(client, &nFlags);
+    if (hItem != nullptr && (nFlags & TVHT_ONITEM) != 0)
+        m_wndTree.SelectItem(hItem);
+    return point;
 }

@@ -4,7 +4,13 @@
 // node per project, and under each project its view nodes and its table
 // groups with one leaf per measurement (import/TreeItemData.h says what each
 // item carries). The documents ask it to build a project's subtree and to
-// keep the leaves of their measurements.
+// keep the leaves of their measurements. Files dropped on it are imported
+// into the selected project; its commands act on the selection, from the
+// main menu while the tree has the focus and from its context menu.
+
+#include "MultiTree.h"
+#include "TreeBarImportHost.h"
+#include "TreeFileImporter.h"
 
 #include "CTKSizeDialogBar.h"
 
@@ -21,7 +27,7 @@ struct CTreeItemRecord {
     BOOL m_bHasChildren = FALSE;
 };
 
-class CTreeDlg : public CTKSizeDialogBar {
+class CTreeDlg : public CTKSizeDialogBar, public CTreeFileImporter {
 public:
     CTreeDlg();
     ~CTreeDlg() override;
@@ -48,7 +54,12 @@ public:
     CDocument* GetItemDocument(HTREEITEM hItem);
     void GetSelectedItem(CTreeItemRecord& rItem);
     bool IsAverageItem(const CTreeItemRecord& item);
-    CTreeCtrl& GetTreeCtrl() { return m_wndTree; }
+    CMultiTree& GetTreeCtrl() { return m_wndTree; }
+
+// Import
+    // Imports the files in order into the selected project, which is
+    // recalculated once at the end; -1 when no project is selected then.
+    int ImportFiles(CStringArray& paths) override;
 
     // Set while the tree has the focus (or its label edit has it): the
     // frame and the documents send the tree's commands here first.
@@ -56,11 +67,13 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
     void OnSizedOrDocked(int cx, int cy, BOOL bFloating, int nFlags) override;
 
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
 
 // Commands on the selection (TreeDlgCommands.cpp)
     afx_msg void OnDelete();
@@ -70,6 +83,8 @@ protected:
     afx_msg void OnOpen();
     afx_msg void OnUpdateOpen(CCmdUI* pCmdUI);
     afx_msg void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnProperties();
+    afx_msg void OnUpdateProperties(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -87,7 +102,10 @@ private:
     void DeleteMeasurement(const CTreeItemRecord& item, CDocument* pDoc);
     void ActivateFirstProject();
     void OpenSelection();
+    bool ShowSelectionGraph(const CTreeItemRecord& item, CDocument* pDoc);
+    CPoint ContextMenuPoint(CPoint point);
 
-    CTreeCtrl m_wndTree;
+    CMultiTree m_wndTree;
     CImageList m_ImageList;
+    CTreeBarImportHost m_importHost{*this};
 };

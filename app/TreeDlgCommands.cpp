@@ -1,5 +1,6 @@
 // The tree bar's commands on the selected item: delete a project or a
-// measurement, make a project the active one, and open an item's window.
+// measurement, make a project the active one, show the graph of a
+// measurement or a table, and open an item's window.
 
 #include "TreeDlg.h"
 
@@ -7,7 +8,10 @@
 #include "VestolarApp.h"
 
 #include "import/TreeItemData.h"
+#include "import/TreeLayout.h"
 #include "res/resource.h"
+
+#include "MultiLineGraph.h"
 
 namespace {
 
@@ -31,10 +35,18 @@ CVestolarApp& App()
     return *static_cast<CVestolarApp*>(AfxGetApp());
 }
 
+CProjectDoc& ProjectOf(CDocument* pDoc)
+{
+    return CProjectDocument::FromDocument(pDoc)->GetProject();
+}
+
 int ProjectNumberOf(CDocument* pDoc)
 {
-    return CProjectDocument::FromDocument(pDoc)->GetProject().m_nProjectNumber;
+    return ProjectOf(pDoc).m_nProjectNumber;
 }
+
+// Table 130 holds results: its graphs always show a summary.
+constexpr int kResultsTableId = 130;
 
 }  // namespace
 
@@ -173,4 +185,54 @@ void CTreeDlg::OpenSelection()
     if (hGroup == nullptr)
         return;
     pProject->ShowView(static_cast<int>(m_wndTree.GetItemData(hGroup)), TRUE, TRUE);
+}
+
+void CTreeDlg::OnProperties()
+{
+    CTreeItemRecord item;
+    GetSelectedItem(item);
+    CDocument* pDoc = GetItemDocument(nullptr);
+    if (item.m_hItem == nullptr || pDoc == nullptr || item.m_dwData <= kItemMeasurementData)
+        return;
+    if (ShowSelectionGraph(item, pDoc))
+        m_wndTree.SetFocus();
+}
+
+void CTreeDlg::OnUpdateProperties(CCmdUI* pCmdUI)
+{
+    CTreeItemRecord item;
+    GetSelectedItem(item);
+    CDocument* pDoc = GetItemDocument(nullptr);
+    pCmdUI->Enable(item.m_hItem != nullptr && item.m_dwData >= static_cast<DWORD_PTR>(kFirstTableId) &&
+                   pDoc != nullptr && !ProjectOf(pDoc).m_ReportInfo.m_bMultiplot);
+}
+
+// A measurement leaf shows its record; the summary leaf and table 130 show
+// the table's summary record; any other group shows every record of its
+// table, summary first, in one graph. False when the item has no table.
+bool CTreeDlg::ShowSelectionGraph(const CTreeItemRecord& item, CDocument* pDoc)
+{
+    const bool bLeaf = !IsItemCode(item.m_dwData);
+    HTREEITEM hGroup = bLeaf ? m_wndTree.GetParentItem(item.m_hItem) : item.m_hItem;
+    if (hGroup == nullptr)
+        return false;
+    const int nTableId = static_cast<int>(m_wndTree.GetItemData(hGroup));
+    CProjectDoc& project = ProjectOf(pDoc);
+    CMeasurementList* pList = project.GetMeasurementList(nTableId);
+    if (pList == nullptr || pList->IsEmpty())
+        return false;
+    const CString sTitle = GraphTitleOf(project.m_nProjectNumber, project.m_ReportInfo, nTableId);
+    const CVestolarApp& app = App();
+    if (bLeaf || nTableId == kResultsTableId) {
+        const NBuildData record = bLeaf ? pList->GetAt(reinterpret_cast<POSITION>(item.m_dwData)) : pList->GetHead();
+        const BOOL bMeasurement = bLeaf && nTableId != kResultsTableId && !IsAverageItem(item);
+        record.ShowGraph(sTitle, app.m_nLowerFreq, app.m_nUpperFreq, bMeasurement);
+        return true;
+    }
+    CArray<NSpectrum, const NSpectrum&> aSpectra;
+    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
+        aSpectra.Add(pList->GetNext(pos).m_Spectrum);
+    CMultiLineGraph graph;
+    graph.ShowGraph(sTitle, app.m_nLowerFreq, app.m_nUpperFreq, aSpectra);
+    return true;
 }

@@ -36,6 +36,9 @@ public:
     CReportInfo m_reportInfo{false};  // the only descriptor without the default captions
     CCalc m_calc;
 
+// The reports' filter text, as the last INI project import read it
+    CString m_sFilterText;
+
 // The main template (a project with its hidden frame) and the templates of
 // the project windows
     CMultiDocTemplate* m_pMainTemplate = nullptr;

@@ -40,14 +40,16 @@ void CInstrumentImport::ShowInvalidFormat()
     m_host.ShowImportMessage(IDS_INVALID_DATA_FORMAT);
 }
 
-// An open error names the reader's code: "Invalid data format.\nError code: n".
+// An open error names the reader's code and the file on a line of its own,
+// "Invalid data format.\nError code: n\n<path>": in a batch of many files the
+// code alone does not tell the user which one failed.
 bool CInstrumentImport::OpenChecked(CReadKelFile& reader, const CString& sPath, bool bConverter)
 {
     const int nResult = bConverter ? reader.OpenConverterFile(sPath) : reader.OpenFile(sPath);
     if (nResult != 0) {
         CString sText;
-        sText.Format("%s\n%s %1d", static_cast<LPCTSTR>(StringFromTable(IDS_INVALID_DATA_FORMAT)),
-                     static_cast<LPCTSTR>(StringFromTable(IDS_ERROR_CODE)), nResult);
+        sText.Format("%s\n%s %1d\n%s", static_cast<LPCTSTR>(StringFromTable(IDS_INVALID_DATA_FORMAT)),
+                     static_cast<LPCTSTR>(StringFromTable(IDS_ERROR_CODE)), nResult, static_cast<LPCTSTR>(sPath));
         m_host.ShowImportText(sText);
         return false;
     }

@@ -99,10 +99,15 @@ CString SecondReceivingRoomLabel(const CReportInfo& info)
     return Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
 }
 
+CString SingleLoudspeakerResultsLabel(const CReportInfo& info)
+{
+    return info.m_sIndexStr + info.m_sSubscript + " - " + Text(IDS_TREE_RESULTS);
+}
+
 CString FacilityWithLabel(const CReportInfo& info)
 {
     if (info.m_bSingleLoudspeaker)
-        return info.m_sIndexStr + info.m_sSubscript + " - " + Text(IDS_TREE_RESULTS);
+        return SingleLoudspeakerResultsLabel(info);
     if (IsLabReduction(info))
         return Text(IDS_TREE_REFERENCE_FLOOR_WITH);
     if (IsLabImprovement(info))
@@ -168,4 +173,48 @@ CString TableGroupLabelOf(const CReportInfo& info, int nTableId)
     default:
         return CString();
     }
+}
+
+namespace {
+
+// The graph names a table by its plain title: of the label variants only the
+// corner tables and the single-loudspeaker results keep theirs.
+CString GraphTableTitleOf(const CReportInfo& info, int nTableId)
+{
+    switch (nTableId) {
+    case 122:
+        return Text(IDS_TREE_SOURCE_ROOM);
+    case 123:
+        return Text(IDS_TREE_RECEIVING_ROOM);
+    case 124:
+        return Text(IDS_TREE_REVERBERATION);
+    case 125:
+        return Text(IDS_TREE_BACKGROUND_NOISE);
+    case 126:
+        return info.m_bCorner ? Joined(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : Text(IDS_TREE_REF_REVERBERATION);
+    case 127:
+        return Text(IDS_TREE_MULTIPLOT);
+    case 128:
+        return info.m_bCorner ? Joined(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER) : Bracketed(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
+    case 129:
+        return info.m_bCorner ? Joined(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER)
+                              : Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
+    case 130:
+        return info.m_bSingleLoudspeaker ? SingleLoudspeakerResultsLabel(info) : Text(IDS_TREE_TEST_FACILITY);
+    case 131:
+        return Text(IDS_TREE_R_WITHOUT);
+    case 132:
+        return Joined(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
+    default:
+        return "?????";
+    }
+}
+
+} // namespace
+
+CString GraphTitleOf(int nProjectNumber, const CReportInfo& info, int nTableId)
+{
+    CString sNumber;
+    sNumber.Format("%1d - ", nProjectNumber);
+    return Text(IDS_TREE_PROJECT) + sNumber + GraphTableTitleOf(info, nTableId);
 }

@@ -599,6 +599,8 @@
 #define IDS_CONFIRM_MEASUREMENT_DELETE 162
 #define IDS_CONFIRM_PROJECT_DELETE_CAPTION 194
 #define IDS_CONFIRM_PROJECT_DELETE 195
+// The tree's context menu
+#define IDR_TREE_CONTEXT_MENU 187
 // ---- end of the measurement tree ----
 
 // ---- Measurement tree: assignment dialogs and reverberation import page (app/) ----

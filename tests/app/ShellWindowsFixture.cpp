@@ -86,6 +86,26 @@ HTREEITEM CShellWindowsTest::ChildWithText(HTREEITEM hParent, const char* lpszTe
     return nullptr;
 }
 
+HTREEITEM CShellWindowsTest::LastLeaf(CVestolarDoc* pDoc, int nTableId)
+{
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    HTREEITEM hLeaf = tree.GetChildItem(pDoc->GetTreeItems().GetTableItem(nTableId));
+    while (hLeaf != nullptr && tree.GetNextSiblingItem(hLeaf) != nullptr)
+        hLeaf = tree.GetNextSiblingItem(hLeaf);
+    return hLeaf;
+}
+
+CPoint CShellWindowsTest::ScreenPointOf(HTREEITEM hItem)
+{
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    tree.EnsureVisible(hItem);
+    CRect rect;
+    tree.GetItemRect(hItem, &rect, TRUE);
+    CPoint point = rect.CenterPoint();
+    tree.ClientToScreen(&point);
+    return point;
+}
+
 int CShellWindowsTest::ViewCount(CDocument* pDoc)
 {
     int nCount = 0;

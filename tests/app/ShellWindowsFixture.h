@@ -33,6 +33,10 @@ protected:
     // The texts of the children of hParent, in order.
     std::vector<std::string> ChildTexts(HTREEITEM hParent);
     HTREEITEM ChildWithText(HTREEITEM hParent, const char* lpszText);
+    // The last leaf of the group of table nTableId of the project.
+    HTREEITEM LastLeaf(CVestolarDoc* pDoc, int nTableId);
+    // The middle of hItem in screen coordinates, scrolled into view.
+    CPoint ScreenPointOf(HTREEITEM hItem);
     static int ViewCount(CDocument* pDoc);
 
     CMessageBoxRecorder m_boxes;

@@ -64,16 +64,20 @@ int TotalCount(CImportFixture& fixture)
 
 } // namespace
 
-TEST(InstrumentImport, ReportsACorruptFileWithTheReadersCodeAndFilesNothing)
+// In a batch each failing file is named, so the user knows which to look at.
+TEST(InstrumentImport, ReportsEachCorruptFileByNameWithTheReadersCodeAndFilesNothing)
 {
     CImportFixture fixture;
-    std::ofstream(fixture.PathOf("bad.vsf")) << "not an instrument file\n";
-    const int nCode = CReadKelFile().OpenFile(fixture.PathOf("bad.vsf").c_str());
-    ASSERT_NE(nCode, 0);
-    EXPECT_EQ(fixture.Import({"bad.vsf"}), 0);
-    EXPECT_EQ(fixture.m_host.m_aMessages, std::vector<std::string>{StringOf(IDS_INVALID_DATA_FORMAT) + "\n" +
-                                                                    StringOf(IDS_ERROR_CODE) + " " +
-                                                                    std::to_string(nCode)});
+    std::vector<std::string> aExpected;
+    for (const char* lpszName : {"first.vsf", "second.sdf"}) {
+        std::ofstream(fixture.PathOf(lpszName)) << "not an instrument file\n";
+        const int nCode = CReadKelFile().OpenFile(fixture.PathOf(lpszName).c_str());
+        ASSERT_NE(nCode, 0);
+        aExpected.push_back(StringOf(IDS_INVALID_DATA_FORMAT) + "\n" + StringOf(IDS_ERROR_CODE) + " " +
+                            std::to_string(nCode) + "\n" + fixture.PathOf(lpszName));
+    }
+    EXPECT_EQ(fixture.Import({"first.vsf", "second.sdf"}), 0);
+    EXPECT_EQ(fixture.m_host.m_aMessages, aExpected);
     EXPECT_EQ(TotalCount(fixture), 0);
 }
 

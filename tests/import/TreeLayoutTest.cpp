@@ -1,5 +1,6 @@
 // Behaviours of the tree layout: the view nodes under "Results" for each
-// project kind, and the label of every table group with its variants.
+// project kind, the label of every table group with its variants, and the
+// title of a table's graph.
 
 #include "import/TreeLayout.h"
 
@@ -128,6 +129,49 @@ TEST(TreeLayout, LabelsNoGroupOutsideTheTables)
 {
     EXPECT_STREQ("", TableGroupLabelOf(CReportInfo(), 121));
     EXPECT_STREQ("", TableGroupLabelOf(CReportInfo(), 133));
+}
+
+struct CGraphTitleCase {
+    int m_nTableId;
+    const char* m_lpszKind;
+    CFlags m_aFlags;
+    const char* m_lpszTitle;
+};
+
+// The graph keeps the plain titles where the group's label has a variant,
+// except in corner projects.
+const CGraphTitleCase kGraphTitleCases[] = {
+    {122, "plain", {}, "Project7 - Source room"},
+    {122, "impact corrected", {&CReportInfo::m_bImpactCorrected}, "Project7 - Source room"},
+    {123, "intensity", {&CReportInfo::m_bIntensity}, "Project7 - Receiving room"},
+    {124, "plain", {}, "Project7 - Reverberation"},
+    {125, "intensity", {&CReportInfo::m_bIntensity}, "Project7 - Background noise"},
+    {126, "plain", {}, "Project7 - Ref. reverberation"},
+    {126, "corner", {&CReportInfo::m_bCorner}, "Project7 - Reverberation Corner"},
+    {127, "multiplot", {&CReportInfo::m_bMultiplot}, "Project7 - Multiplot"},
+    {128, "plain", {}, "Project7 - Source room (Airborne)"},
+    {128, "corner", {&CReportInfo::m_bCorner}, "Project7 - Source room Corner"},
+    {129, "intensity", {&CReportInfo::m_bIntensity}, "Project7 - Receiving room (Airborne)"},
+    {129, "corner", {&CReportInfo::m_bCorner}, "Project7 - Receiving room Corner"},
+    {130, "lab airborne improvement", {&CReportInfo::m_bLab, &CReportInfo::m_bAirborne, &CReportInfo::m_bImprovement},
+     "Project7 - Laboratory test facility"},
+    {130, "single loudspeaker", {&CReportInfo::m_bField, &CReportInfo::m_bSingleLoudspeaker}, "Project7 - Rw - Results"},
+    {131, "lab impact reduction", {&CReportInfo::m_bLab, &CReportInfo::m_bImpact, &CReportInfo::m_bReduction},
+     "Project7 - R-without"},
+    {132, "corner", {&CReportInfo::m_bCorner}, "Project7 - Background noise Corner"},
+    {121, "measurement data folder", {}, "Project7 - ?????"},
+    {133, "above the tables", {}, "Project7 - ?????"},
+};
+
+TEST(TreeLayout, TitlesATablesGraphWithTheProjectNumberAndTheTable)
+{
+    for (const CGraphTitleCase& c : kGraphTitleCases) {
+        SCOPED_TRACE(std::to_string(c.m_nTableId) + " " + c.m_lpszKind);
+        CReportInfo info = KindWith(c.m_aFlags);
+        info.m_sIndexStr = "R";
+        info.m_sSubscript = "w";
+        EXPECT_STREQ(c.m_lpszTitle, GraphTitleOf(7, info, c.m_nTableId));
+    }
 }
 
 } // namespace
