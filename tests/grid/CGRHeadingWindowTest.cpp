@@ -1,8 +1,8 @@
 // CGRTopHdg and CGRSideHdg on a real grid window: where they lie, what they
 // draw (WM_PRINT and the screen after a scroll), clicks and the popup menu,
 // the sizing cursor and drags of column, row and heading edges, best fit
-// on a double click, and context help. Tips are left to the cell area's
-// tests: both windows share the hit test rule through the control.
+// on a double click, context help and the tip's hit test. Still untested:
+// the tip's text request (it reads the real cursor position).
 #include "HeadingsGrid.h"
 
 #include <gtest/gtest.h>
@@ -247,4 +247,18 @@ TEST_F(CGRHeadingWindow, HelpNamesTheHeadingCellAndSection)
               2000 + 100 * 11 + 9);
     EXPECT_EQ(m_grid.GetSideHeading()->SendMessage(CGRGrid::kHelpHitTestMessage, 0, MAKELPARAM(10, 45)),
               3000 + 100 * 9 + 12);
+}
+
+TEST_F(CGRHeadingWindow, TipToolIsReportedOnceThePointerRestsInAHeadingCell)
+{
+    struct Row {
+        int x, y;
+        INT_PTR nExpected;
+    };
+    const Row rows[] = {{80, 5, -1}, {90, 8, 1}, {160, 8, -1}, {160, 8, 1}, {380, 8, -1}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));
+        TOOLINFO info = {};
+        EXPECT_EQ(m_grid.GetTopHeading()->OnToolHitTest(CPoint(row.x, row.y), &info), row.nExpected);
+    }
 }
