@@ -2,7 +2,7 @@
 
 #include "CGRAxis.h"
 #include "CGRCtrl.h"
-#include "CGRTipText.h"
+#include "CGRCellTip.h"
 
 #include <windowsx.h>
 
@@ -719,17 +719,7 @@ INT_PTR CGRGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     int nCol = -1, nRow = -1;
     if (m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow) != kGridDone)
         return -1;
-    if (nCol != m_nTipCol || nRow != m_nTipRow) {
-        m_nTipCol = nCol;
-        m_nTipRow = nRow;
-        CancelToolTips();
-        return -1;
-    }
-    pTI->hwnd = GetSafeHwnd();
-    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
-    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
-    return 1;
+    return m_tip.HitTest(this, nCol, nRow, pTI);
 }
 
 BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
@@ -738,7 +728,7 @@ BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     CString sText;
     if (!CellAtCursor(nCol, nRow) || m_pCtrl->OnHint(nCol, nRow, kSectionCellArea, &sText) != 1)
         return FALSE;
-    CGRTipText::Supply(pNMHDR, sText);
+    CGRCellTip::Supply(pNMHDR, sText);
     *pResult = 0;
     return TRUE;
 }

@@ -1,7 +1,7 @@
 #include "CGRHeading.h"
 
 #include "CGRCtrl.h"
-#include "CGRTipText.h"
+#include "CGRCellTip.h"
 
 #include <windowsx.h>
 
@@ -540,17 +540,7 @@ INT_PTR CGRHeading::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     int nCol = -1, nRow = -1;
     if (!CGRHeadingGeometry(Info(), m_bTop).CellAt(point.x, point.y, nCol, nRow))
         return -1;
-    if (nCol != m_nTipCol || nRow != m_nTipRow) {
-        m_nTipCol = nCol;
-        m_nTipRow = nRow;
-        CancelToolTips();
-        return -1;
-    }
-    pTI->hwnd = GetSafeHwnd();
-    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
-    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
-    return 1;
+    return m_tip.HitTest(this, nCol, nRow, pTI);
 }
 
 BOOL CGRHeading::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
@@ -563,7 +553,7 @@ BOOL CGRHeading::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     if (GetCellFromPoint(point, &nCol, &nRow, nullptr) != kGridDone
         || m_pCtrl->OnHint(nCol, nRow, Section(), &sText) != 1)
         return FALSE;
-    CGRTipText::Supply(pNMHDR, sText);
+    CGRCellTip::Supply(pNMHDR, sText);
     *pResult = 0;
     return TRUE;
 }

@@ -11,6 +11,7 @@
 #include "afxwin.h"
 
 #include "CGRHeadingGeometry.h"
+#include "CGRCellTip.h"
 #include "RedrawRegionList.h"
 
 class CGRCellType;
@@ -92,6 +93,5 @@ private:
     int m_nStartTotal = 0;
     int m_nUniformDivisor = 0;
     CRect m_trackingLine = CRect(-1, -1, -1, -1);
-    mutable int m_nTipCol = -1;
-    mutable int m_nTipRow = -1;
+    mutable CGRCellTip m_tip;
 };

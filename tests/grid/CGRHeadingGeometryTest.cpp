@@ -31,42 +31,26 @@ void MakeSheet(CGRGridInfo& info)
     info.m_sideHdgWidths = {25, 15};
 }
 
-struct CellRow {
+// A point and what is expected there: the cell (column, row) or the edge
+// (kind, index).
+struct HitRow {
     int x, y;
     bool bHit;
-    int nCol, nRow;
+    int nFirst, nSecond;
 };
 
-void ExpectCells(const CGRHeadingGeometry& geometry, const CellRow* rows, size_t nRows)
+using HitTest = bool (CGRHeadingGeometry::*)(int, int, int&, int&) const;
+
+void ExpectHits(const CGRHeadingGeometry& geometry, HitTest hitTest, const HitRow* rows, size_t nRows)
 {
     for (size_t i = 0; i < nRows; ++i) {
-        const CellRow& row = rows[i];
+        const HitRow& row = rows[i];
         SCOPED_TRACE("point " + std::to_string(row.x) + "," + std::to_string(row.y));
-        int nCol = -99, nRow = -99;
-        EXPECT_EQ(geometry.CellAt(row.x, row.y, nCol, nRow), row.bHit);
+        int nFirst = -99, nSecond = -99;
+        EXPECT_EQ((geometry.*hitTest)(row.x, row.y, nFirst, nSecond), row.bHit);
         if (row.bHit) {
-            EXPECT_EQ(nCol, row.nCol);
-            EXPECT_EQ(nRow, row.nRow);
-        }
-    }
-}
-
-struct EdgeRow {
-    int x, y;
-    bool bHit;
-    int nKind, nIndex;
-};
-
-void ExpectEdges(const CGRHeadingGeometry& geometry, const EdgeRow* rows, size_t nRows)
-{
-    for (size_t i = 0; i < nRows; ++i) {
-        const EdgeRow& row = rows[i];
-        SCOPED_TRACE("point " + std::to_string(row.x) + "," + std::to_string(row.y));
-        int nKind = -99, nIndex = -99;
-        EXPECT_EQ(geometry.EdgeAt(row.x, row.y, nKind, nIndex), row.bHit);
-        if (row.bHit) {
-            EXPECT_EQ(nKind, row.nKind);
-            EXPECT_EQ(nIndex, row.nIndex);
+            EXPECT_EQ(nFirst, row.nFirst);
+            EXPECT_EQ(nSecond, row.nSecond);
         }
     }
 }
@@ -80,17 +64,17 @@ TEST(CGRHeadingGeometry, TopHeadingCellsFollowTheColumnsInView)
 {
     CGRGridInfo info;
     MakeSheet(info);
-    const CellRow unscrolled[] = {
+    const HitRow unscrolled[] = {
         {80, 5, true, 1, -2}, {80, 15, true, 1, -1}, {0, 29, true, 0, -1}, {80, 30, false, 0, 0},
         {299, 0, true, 3, -2}, {300, 0, false, 0, 0}, {-1, 5, false, 0, 0},
     };
-    ExpectCells(CGRHeadingGeometry(info, true), unscrolled, std::size(unscrolled));
+    ExpectHits(CGRHeadingGeometry(info, true), &CGRHeadingGeometry::CellAt, unscrolled, std::size(unscrolled));
 
     info.m_nLockedCols = 1;
     info.m_nLockedColsWidth = 75;
     info.m_nLeftCol = 4;
-    const CellRow scrolled[] = {{10, 15, true, 0, -1}, {80, 15, true, 4, -1}, {160, 5, true, 5, -2}};
-    ExpectCells(CGRHeadingGeometry(info, true), scrolled, std::size(scrolled));
+    const HitRow scrolled[] = {{10, 15, true, 0, -1}, {80, 15, true, 4, -1}, {160, 5, true, 5, -2}};
+    ExpectHits(CGRHeadingGeometry(info, true), &CGRHeadingGeometry::CellAt, scrolled, std::size(scrolled));
 }
 
 TEST(CGRHeadingGeometry, SideHeadingCellsFollowTheRowsInView)
@@ -98,29 +82,29 @@ TEST(CGRHeadingGeometry, SideHeadingCellsFollowTheRowsInView)
     CGRGridInfo info;
     MakeSheet(info);
     info.m_nTopRow = 3;
-    const CellRow rows[] = {
+    const HitRow rows[] = {
         {5, 0, true, -2, 3}, {20, 25, true, -1, 4}, {39, 139, true, -1, 9}, {40, 5, false, 0, 0}, {5, 140, false, 0, 0},
         {5, 200, false, 0, 0},
     };
-    ExpectCells(CGRHeadingGeometry(info, false), rows, std::size(rows));
+    ExpectHits(CGRHeadingGeometry(info, false), &CGRHeadingGeometry::CellAt, rows, std::size(rows));
 }
 
 TEST(CGRHeadingGeometry, AnEdgeIsHitWithinTwoPixelsNotThree)
 {
     CGRGridInfo info;
     MakeSheet(info);
-    const EdgeRow top[] = {
+    const HitRow top[] = {
         {75, 5, true, kAcross, 0}, {73, 5, true, kAcross, 0}, {77, 5, true, kAcross, 0},
         {72, 5, false, 0, 0},      {78, 5, false, 0, 0},      {150, 20, true, kAcross, 1},
         {40, 8, true, kDown, -2},  {40, 12, true, kDown, -2}, {40, 13, false, 0, 0},
         {40, 28, true, kDown, -1}, {40, 27, false, 0, 0},
     };
-    ExpectEdges(CGRHeadingGeometry(info, true), top, std::size(top));
-    const EdgeRow side[] = {
+    ExpectHits(CGRHeadingGeometry(info, true), &CGRHeadingGeometry::EdgeAt, top, std::size(top));
+    const HitRow side[] = {
         {15, 5, true, kAcross, -2}, {38, 5, true, kAcross, -1}, {37, 5, false, 0, 0},
         {5, 21, true, kDown, 0},    {5, 23, false, 0, 0},       {5, 58, true, kDown, 2},
     };
-    ExpectEdges(CGRHeadingGeometry(info, false), side, std::size(side));
+    ExpectHits(CGRHeadingGeometry(info, false), &CGRHeadingGeometry::EdgeAt, side, std::size(side));
 }
 
 TEST(CGRHeadingGeometry, TheEdgeBeforeAHiddenItemSizesTheHiddenOne)
@@ -129,10 +113,10 @@ TEST(CGRHeadingGeometry, TheEdgeBeforeAHiddenItemSizesTheHiddenOne)
     MakeSheet(info);
     info.m_columns[1].nWidth = 0;
     info.m_topHdgHeights = {0, 10};
-    const EdgeRow top[] = {
+    const HitRow top[] = {
         {75, 20, true, kAcross, 1}, {150, 20, true, kAcross, 2}, {40, 10, true, kDown, -1},
     };
-    ExpectEdges(CGRHeadingGeometry(info, true), top, std::size(top));
+    ExpectHits(CGRHeadingGeometry(info, true), &CGRHeadingGeometry::EdgeAt, top, std::size(top));
 }
 
 TEST(CGRHeadingGeometry, EdgesSizeDataAcrossTheTopAndDownTheSide)
