@@ -76,6 +76,8 @@ public:
     int DeleteTab(long lID);
     int SetTabColors(long lID, COLORREF crText, COLORREF crBack, COLORREF crCurrentText,
                      COLORREF crCurrentBack);
+    // Help for a part of the control: FALSE when it has no help context.
+    BOOL ShowContextHelp(int nCol, int nRow, int nSection);
 
 // Names both halves use
     using CWnd::GetFont;

@@ -114,3 +114,12 @@ int CGRCtrl::SetTabColors(long lID, COLORREF crText, COLORREF crBack, COLORREF c
     m_sheetTabs.Update();
     return kGridDone;
 }
+
+BOOL CGRCtrl::ShowContextHelp(int nCol, int nRow, int nSection)
+{
+    int nID = OnGetContextHelpID(nCol, nRow, nSection);
+    if (nID == 0)
+        return FALSE;
+    WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
+    return TRUE;
+}

@@ -762,9 +762,5 @@ BOOL CGRGrid::OnHelpInfo(HELPINFO* pHelpInfo)
         nCol = nRow = -1;
         m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow);
     }
-    int nID = m_pCtrl->OnGetContextHelpID(nCol, nRow, kSectionCellArea);
-    if (nID == 0)
-        return FALSE;
-    m_pCtrl->WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
-    return TRUE;
+    return m_pCtrl->ShowContextHelp(nCol, nRow, kSectionCellArea);
 }

@@ -577,9 +577,5 @@ BOOL CGRHeading::OnHelpInfo(HELPINFO* pHelpInfo)
         ScreenToClient(&point);
         GetCellFromPoint(point, &nCol, &nRow, nullptr);
     }
-    int nID = m_pCtrl->OnGetContextHelpID(nCol, nRow, Section());
-    if (nID == 0)
-        return FALSE;
-    m_pCtrl->WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
-    return TRUE;
+    return m_pCtrl->ShowContextHelp(nCol, nRow, Section());
 }

@@ -248,23 +248,15 @@ void CGRTab::OnRButtonDown(UINT, CPoint point)
     m_pCtrl->StartMenu(m_strip.TabAt(point.x), 0, screen, kSectionSheetTabs);
 }
 
-int CGRTab::HelpID()
-{
-    return m_pCtrl->OnGetContextHelpID(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow(), kSectionSheetTabs);
-}
-
+// Help on the tabs is help on the current cell in the tabs' section.
 LRESULT CGRTab::OnHelpHitTest(WPARAM, LPARAM)
 {
-    return HelpID();
+    return m_pCtrl->OnGetContextHelpID(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow(), kSectionSheetTabs);
 }
 
 BOOL CGRTab::OnHelpInfo(HELPINFO* pHelpInfo)
 {
     if (pHelpInfo->iContextType != HELPINFO_WINDOW)
         return FALSE;
-    int nID = HelpID();
-    if (nID == 0)
-        return FALSE;
-    m_pCtrl->WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
-    return TRUE;
+    return m_pCtrl->ShowContextHelp(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow(), kSectionSheetTabs);
 }

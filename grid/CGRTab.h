@@ -48,7 +48,6 @@ private:
     void DrawSplitter(CDC* pDC, const CRect& client);
     int ClientWidth() const;
     bool InResizeZone(CPoint point) const;
-    int HelpID();
 
     CGRCtrl* m_pCtrl;
     CScrollBar m_scrollBar;
