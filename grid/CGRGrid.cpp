@@ -1,8 +1,8 @@
 #include "CGRGrid.h"
 
 #include "CGRAxis.h"
-#include "CGRCtrl.h"
 #include "CGRCellTip.h"
+#include "CGRCtrl.h"
 
 #include <windowsx.h>
 

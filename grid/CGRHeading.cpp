@@ -1,7 +1,8 @@
 #include "CGRHeading.h"
 
-#include "CGRCtrl.h"
 #include "CGRCellTip.h"
+#include "CGRCtrl.h"
+#include "CGRHeadingGeometry.h"
 
 #include <windowsx.h>
 

@@ -10,7 +10,6 @@
 
 #include "afxwin.h"
 
-#include "CGRHeadingGeometry.h"
 #include "CGRCellTip.h"
 #include "RedrawRegionList.h"
 

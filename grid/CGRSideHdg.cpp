@@ -1,5 +1,6 @@
 #include "CGRSideHdg.h"
 
+#include "CGRAxis.h"
 #include "CGRCtrl.h"
 
 CGRSideHdg::CGRSideHdg(CGRCtrl* pCtrl) : CGRHeading(pCtrl, false)
