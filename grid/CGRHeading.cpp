@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CGRHeading, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
     ON_WM_SETCURSOR()
     ON_WM_HELPINFO()
     ON_MESSAGE(CGRGrid::kHelpHitTestMessage, OnHelpHitTest)
@@ -351,6 +352,15 @@ void CGRHeading::OnMouseMove(UINT nFlags, CPoint point)
     }
 }
 
+// A drag whose capture another window takes (a message box, a switch to
+// another program) ends where it stands; it does not go on with the next
+// move of a released button.
+void CGRHeading::OnCaptureChanged(CWnd*)
+{
+    if (m_bSizing)
+        EndDrag();
+}
+
 BOOL CGRHeading::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     if (pWnd != this)
@@ -509,8 +519,8 @@ void CGRHeading::MoveTrackingLine(int nPos)
 // total is announced to the control.
 void CGRHeading::EndDrag()
 {
-    ::ReleaseCapture();
     m_bSizing = 0;
+    ::ReleaseCapture();
     if (m_trackingLine.left != -1 && m_pCtrl->GetCellArea()->GetSafeHwnd()) {
         CClientDC dc(m_pCtrl->GetCellArea());
         dc.DrawFocusRect(&m_trackingLine);

@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CGRTab, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
     ON_WM_SETCURSOR()
     ON_WM_HELPINFO()
     ON_MESSAGE(CGRGrid::kHelpHitTestMessage, OnHelpHitTest)
@@ -219,6 +220,11 @@ void CGRTab::OnLButtonUp(UINT, CPoint)
         return;
     m_bResizing = 0;
     ::ReleaseCapture();
+}
+
+void CGRTab::OnCaptureChanged(CWnd*)
+{
+    m_bResizing = 0;
 }
 
 void CGRTab::OnMouseMove(UINT, CPoint point)

@@ -216,6 +216,20 @@ TEST_F(CGRHeadingWindow, DraggingARowEdgePastItsTopGivesHeightZero)
     EXPECT_EQ(m_grid.GetRowHeight(1), 20);
 }
 
+TEST_F(CGRHeadingWindow, ADragThatLosesTheMouseEndsWhereItStands)
+{
+    m_grid.SetUserSizingMode(2);
+    CWnd* pSide = m_grid.GetSideHeading();
+    Mouse(pSide, WM_MOUSEMOVE, 0, 10, 60);
+    Mouse(pSide, WM_LBUTTONDOWN, MK_LBUTTON, 10, 60);
+    Mouse(pSide, WM_MOUSEMOVE, MK_LBUTTON, 10, 70);
+    m_parent.SetCapture();
+    ::ReleaseCapture();
+    Mouse(pSide, WM_MOUSEMOVE, 0, 10, 100);
+    EXPECT_EQ(m_grid.GetRowHeight(2), 30);
+    EXPECT_EQ(m_grid.Log(), "RowSized(2,30,0)");
+}
+
 TEST_F(CGRHeadingWindow, DraggingAHeadingEdgeSizesTheHeadingAndLaysOut)
 {
     m_grid.SetUserSizingMode(2);
