@@ -24,7 +24,9 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_REGISTERED_MESSAGE(CGRCtrl::kFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
-CGRCtrl::CGRCtrl() : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this)
+CGRCtrl::CGRCtrl()
+    : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this), m_topHeading(this),
+      m_sideHeading(this), m_sheetTabs(this)
 {
     m_popupMenu.CreatePopupMenu();
     CreatePens();
@@ -111,6 +113,7 @@ BOOL CGRCtrl::CreateChildWindows()
 {
     CRect empty(0, 0, 0, 0);
     return m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID)
+           && CreateHeadingsAndTabs()
            && CreateEditControls();
 }
 
@@ -239,6 +242,7 @@ CSize CGRCtrl::GetControlClientSize() const
 
 void CGRCtrl::PlaceComponents(BOOL bScrollBarAndTabsOnly)
 {
+    PlaceHeadingsAndTabs(bScrollBarAndTabsOnly);
     if (bScrollBarAndTabsOnly || !m_cellArea.GetSafeHwnd())
         return;
     m_cellArea.MoveWindow(&GetGridInfo()->m_componentRects[CGRGridInfo::kCellArea], FALSE);
@@ -248,6 +252,10 @@ void CGRCtrl::RepaintAfterMove()
 {
     if (m_cellArea.GetSafeHwnd())
         m_cellArea.Moved();
+    if (m_topHeading.GetSafeHwnd())
+        m_topHeading.Moved();
+    if (m_sideHeading.GetSafeHwnd())
+        m_sideHeading.Moved();
 }
 
 BOOL CGRCtrl::IsControlVisible() const
@@ -259,6 +267,8 @@ int CGRCtrl::RedrawAll()
 {
     if (GetPaintMode() == 1 && m_cellArea.GetSafeHwnd())
         m_cellArea.Invalidate(FALSE);
+    if (GetPaintMode() == 1)
+        RedrawHeadingsAndTabs();
     return kGridDone;
 }
 
@@ -266,6 +276,7 @@ int CGRCtrl::RedrawCell(int nCol, int nRow)
 {
     if (m_cellArea.GetSafeHwnd() && nCol >= 0 && nRow >= 0)
         m_cellArea.RedrawCell(nCol, nRow);
+    RedrawHeadingCell(nCol, nRow);
     return kGridDone;
 }
 

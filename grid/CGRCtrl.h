@@ -11,6 +11,9 @@
 #include "CGREdit.h"
 #include "CGRGrid.h"
 #include "CGRMaskedEdit.h"
+#include "CGRSideHdg.h"
+#include "CGRTab.h"
+#include "CGRTopHdg.h"
 #include "GridPrintEngine.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
@@ -58,6 +61,23 @@ public:
     static const UINT kFindReplaceMessage;
     static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
+
+// Headings and sheet tabs (CGRCtrl_headings.cpp)
+    static constexpr UINT kTopHeadingID = 2;
+    static constexpr UINT kSideHeadingID = 3;
+    CGRTopHdg* GetTopHeading();
+    CGRSideHdg* GetSideHeading();
+    CGRTab* GetSheetTabs();
+    // Negative coordinates: the rectangle in the heading window.
+    int GetCellRect(int nCol, int nRow, CRect* pRect);
+    // Sheet tabs: a label, the id OnTabSelected gets, and the colours of the
+    // tab and of the tab while current.
+    int AddTab(LPCTSTR lpszLabel, long lID);
+    int DeleteTab(long lID);
+    int SetTabColors(long lID, COLORREF crText, COLORREF crBack, COLORREF crCurrentText,
+                     COLORREF crCurrentBack);
+    // Help for a part of the control: FALSE when it has no help context.
+    BOOL ShowContextHelp(int nCol, int nRow, int nSection);
 
 // Names both halves use
     using CWnd::GetFont;
@@ -116,6 +136,10 @@ private:
     BOOL CreateChildWindows();
     void TakeDialogFont(CWnd* pDialog);
     static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
+    BOOL CreateHeadingsAndTabs();
+    void PlaceHeadingsAndTabs(BOOL bScrollBarAndTabsOnly);
+    void RedrawHeadingsAndTabs();
+    void RedrawHeadingCell(int nCol, int nRow);
 
     CGRGrid m_cellArea;
     CGREdit m_edit;
@@ -127,4 +151,7 @@ private:
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;
+    CGRTopHdg m_topHeading;
+    CGRSideHdg m_sideHeading;
+    CGRTab m_sheetTabs;
 };

@@ -2,6 +2,7 @@
 
 #include "CGRAxis.h"
 #include "CGRDataSource.h"
+#include "CGRHeadingAxis.h"
 #include "CGRMem.h"
 #include "CGRMultiSelect.h"
 #include "CGRSysColors.h"
@@ -1471,11 +1472,7 @@ int CGRCtrlCore::GetCellFromPoint(int x, int y, int& nCol, int& nRow, CRect* pRe
 int CGRCtrlCore::HeadingOffset(bool bRows, int nIndex) const
 {
     const CGRGridInfo& info = *m_pGridInfo;
-    int nOutermost = -(bRows ? info.m_nNumberTopHdgRows : info.m_nNumberSideHdgCols);
-    int nOffset = 0;
-    for (int nHeading = nOutermost; nHeading < nIndex; ++nHeading)
-        nOffset += HeadingSize(bRows, nHeading);
-    return nOffset;
+    return (bRows ? CGRHeadingAxis::TopRows(info) : CGRHeadingAxis::SideCols(info)).Offset(nIndex);
 }
 
 int CGRCtrlCore::HeadingSize(bool bRows, int nIndex) const
@@ -1629,6 +1626,56 @@ int CGRCtrlCore::SetUserSizingMode(int nMode)
 {
     m_pGridInfo->m_nUserSizingMode = nMode;
     return kGridDone;
+}
+
+// ---------------------------------------------------------------------------
+// Headings and sheet tabs
+
+int CGRCtrlCore::StoreDraggedColWidth(int nCol, int nWidth)
+{
+    CGRGridInfo& info = *m_pGridInfo;
+    if (nCol < 0 || nCol >= info.m_nNumberCols || nWidth < 0)
+        return kGridOutOfRange;
+    info.m_columns[static_cast<size_t>(nCol)].nWidth = nWidth;
+    UpdateLockedSizes();
+    RecomputeView();
+    return kGridDone;
+}
+
+int CGRCtrlCore::StoreDraggedRowHeight(int nRow, int nHeight)
+{
+    CGRGridInfo& info = *m_pGridInfo;
+    if (nRow < 0 || nRow >= info.m_nNumberRows || nHeight < 0)
+        return kGridOutOfRange;
+    if (info.m_nUniformRowHeight)
+        info.m_nDefRowHeight = std::max(nHeight, 1);
+    else
+        info.m_rowHeights[static_cast<size_t>(nRow)] = nHeight;
+    UpdateLockedSizes();
+    RecomputeView();
+    return kGridDone;
+}
+
+int CGRCtrlCore::SetTabWidth(int nWidth)
+{
+    if (nWidth < 0)
+        return kGridOutOfRange;
+    m_pGridInfo->m_nTabWidth = nWidth;
+    AdjustComponentSizes();
+    return kGridDone;
+}
+
+int CGRCtrlCore::GetTabWidth() const
+{
+    return m_pGridInfo->m_nTabWidth;
+}
+
+void CGRCtrlCore::SizeTabArea(int nWidth)
+{
+    m_bTabSizing = 1;
+    m_pGridInfo->m_nTabWidth = nWidth;
+    AdjustComponentSizes();
+    m_bTabSizing = 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -208,6 +208,17 @@ public:
     int FindAndReplace(const GridFindRequest& request);
     int EnableFindAcrossColumns(int nOn);
 
+// Headings and sheet tabs: sizes the user drags, the tab area
+    // A drag stores its sizes as it goes; the set notifications come once,
+    // from SetColWidth or SetRowHeight at the drag's end.
+    int StoreDraggedColWidth(int nCol, int nWidth);
+    int StoreDraggedRowHeight(int nRow, int nHeight);
+    // Width of the sheet-tab area left of the horizontal scroll bar; 0: none.
+    int SetTabWidth(int nWidth);
+    int GetTabWidth() const;
+    // The tab strip's own resize: only the tabs and the scroll bar move.
+    void SizeTabArea(int nWidth);
+
 // Popup menu
     int StartMenu(int nCol, int nRow, CPoint ptScreen, int nSection);
     BOOL DispatchMenuCommand(UINT nID);

@@ -1,6 +1,7 @@
 #include "CGRGrid.h"
 
 #include "CGRAxis.h"
+#include "CGRCellTip.h"
 #include "CGRCtrl.h"
 
 #include <windowsx.h>
@@ -12,10 +13,6 @@ const UINT kCellAreaDlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 const int kMoveByLeftButton = 1;
 const int kMoveByRightButton = 2;
 const int kMoveByDrag = 3;
-// A tip stays up as long as the pointer rests and comes quickly.
-const int kTipMaxWidth = 32767;
-const int kTipAutoPopMs = 32767;
-const int kTipDelayMs = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRGrid, CWnd)
@@ -722,35 +719,16 @@ INT_PTR CGRGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     int nCol = -1, nRow = -1;
     if (m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow) != kGridDone)
         return -1;
-    if (nCol != m_nTipCol || nRow != m_nTipRow) {
-        m_nTipCol = nCol;
-        m_nTipRow = nRow;
-        CancelToolTips();
-        return -1;
-    }
-    pTI->hwnd = GetSafeHwnd();
-    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
-    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
-    return 1;
+    return m_tip.HitTest(this, nCol, nRow, pTI);
 }
 
 BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
-    // The tip control reads the text after this returns; every cell area
-    // shares the one buffer, as only one tip shows at a time.
-    static CString s_sTipText;
     int nCol = -1, nRow = -1;
     CString sText;
     if (!CellAtCursor(nCol, nRow) || m_pCtrl->OnHint(nCol, nRow, kSectionCellArea, &sText) != 1)
         return FALSE;
-    HWND hWndTip = pNMHDR->hwndFrom;
-    ::SendMessage(hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipAutoPopMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_INITIAL, kTipDelayMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_RESHOW, kTipDelayMs);
-    s_sTipText = sText;
-    reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(s_sTipText));
+    CGRCellTip::Supply(pNMHDR, sText);
     *pResult = 0;
     return TRUE;
 }
@@ -784,9 +762,5 @@ BOOL CGRGrid::OnHelpInfo(HELPINFO* pHelpInfo)
         nCol = nRow = -1;
         m_pCtrl->GetCellFromPoint(point.x, point.y, nCol, nRow);
     }
-    int nID = m_pCtrl->OnGetContextHelpID(nCol, nRow, kSectionCellArea);
-    if (nID == 0)
-        return FALSE;
-    m_pCtrl->WinHelp(static_cast<DWORD_PTR>(nID), HELP_CONTEXT);
-    return TRUE;
+    return m_pCtrl->ShowContextHelp(nCol, nRow, kSectionCellArea);
 }

@@ -6,6 +6,7 @@
 
 #include "afxwin.h"
 
+#include "CGRCellTip.h"
 #include "RedrawRegionList.h"
 
 class CGRCellType;
@@ -85,7 +86,6 @@ private:
     int m_bHasFocus = 0;
     int m_bTypeCaptured = 0;
     int m_bSkipFocus = 0;
-    mutable int m_nTipCol = -1;
-    mutable int m_nTipRow = -1;
+    mutable CGRCellTip m_tip;
     int m_nCellsDrawn = 0;
 };

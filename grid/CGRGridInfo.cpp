@@ -9,11 +9,13 @@ const short kHeadingBorder = kBorderRaised;
 const short kHeadingAlignment = kAlignCenter | kAlignVCenter;
 }
 
-// A new sheet: no columns or rows, one heading row and column, headings in
+// A new sheet: no columns or rows, one heading row and column, each as
+// large as its heading (the windows, the hit tests and the printed pages
+// all measure the side heading by the one width), headings in
 // the button face colour with a raised frame and centred text, and a memory
 // data source of its own.
 CGRGridInfo::CGRGridInfo()
-    : m_topHdgHeights{20}, m_sideHdgWidths{25}, m_pMem(new CGRMem)
+    : m_topHdgHeights{20}, m_sideHdgWidths{40}, m_pMem(new CGRMem)
 {
     m_headingDefault.SetBackColor(GRSysColor(COLOR_BTNFACE));
     m_headingDefault.SetBorderStyle(kHeadingBorder);

@@ -36,6 +36,8 @@ public:
 
     static constexpr int kMaxHeadingSize = 1024;
     static constexpr int kClassicScrollBarSize = 17;
+    // Heading option: a double click on a column's edge fits the column.
+    static constexpr int kBestFitOnDoubleClick = 0;
 
 // Columns
     int m_nNumberCols = 0;

@@ -326,9 +326,9 @@ TEST_F(CGRCtrlCoreMoves, CellRectanglesOfHeadingsAndHiddenCells)
 {
     CRect rect;
     m_grid.GetCellRect(-1, -1, &rect);
-    EXPECT_EQ(RectText(rect), "0,0,25,20");
+    EXPECT_EQ(RectText(rect), "0,0,40,20");
     m_grid.GetCellRect(-1, 2, &rect);
-    EXPECT_EQ(RectText(rect), "0,40,25,60");
+    EXPECT_EQ(RectText(rect), "0,40,40,60");
     m_grid.GetCellRect(2, 7, &rect);
     EXPECT_EQ(RectText(rect), "150,140,225,160");
 

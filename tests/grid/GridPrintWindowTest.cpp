@@ -96,6 +96,19 @@ TEST_F(GridPrinting, ThreeBandsPrintWithRepeatedHeadingsInsideTheMargins)
     }
 }
 
+// The page arithmetic counts the side heading's width beside the cells;
+// the repeated heading column fills exactly that room, with no gap and no
+// overlap.
+TEST_F(GridPrinting, RepeatedSideHeadingFillsTheRoomThePagesCountForIt)
+{
+    m_grid.SetPrintOption(GridPrintEngine::kSideHeading, 1);
+    ASSERT_EQ(PrintAll(), 3);
+    const int kEdge = 98;
+    const int kHeadingWidth = static_cast<int>(40 * 826.0 / 210 / 3.79);
+    EXPECT_EQ(m_printer.GetPagePixel(1, kEdge + kHeadingWidth - 5, kEdge + 10), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(m_printer.GetPagePixel(1, kEdge + kHeadingWidth + 5, kEdge + 10), CPrintedGrid::ColourOf(7));
+}
+
 TEST_F(GridPrinting, WithoutHeadingsTheCellsStartAtTheMargins)
 {
     ASSERT_EQ(PrintAll(), 3);
