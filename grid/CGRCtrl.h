@@ -12,6 +12,12 @@
 #include "CGRGrid.h"
 #include "CGRMaskedEdit.h"
 #include "GridPrintEngine.h"
+// Corner button, scroll bars, hint and drop target
+#include "CGRCnrBtn.h"
+#include "CGRDropTarget.h"
+#include "CGRHScroll.h"
+#include "CGRHint.h"
+#include "CGRVScroll.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
 public:
@@ -58,6 +64,23 @@ public:
     static const UINT kFindReplaceMessage;
     static constexpr UINT kSheetTabsID = 5;
     static constexpr UINT kSetCellTypeOptionMessage = WM_USER + 100;
+
+// Corner button, scroll bars, hint and drop target
+    CGRCnrBtn* GetCornerButton();
+    CGRVScroll* GetVScrollBar();
+    CGRHScroll* GetHScrollBar();
+    CGRHint* GetHint();
+    CGRDropTarget* GetDropTarget();
+    CScrollBar* GetScrollBarCtrl(int nBar) const override;
+    // The application's help for the context the control names for a part;
+    // FALSE when it names none.
+    BOOL ShowContextHelp(int nCol, int nRow, int nSection);
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, int nCol, int nRow);
+    virtual int OnDragDrop(COleDataObject* pDataObject, int nCol, int nRow);
+    static constexpr UINT kCornerButtonID = 4;
+    static constexpr UINT kVScrollBarID = 6;
+    static constexpr UINT kHScrollBarID = 7;
 
 // Names both halves use
     using CWnd::GetFont;
@@ -107,6 +130,10 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+    // Corner button, scroll bars, hint and drop target
+    afx_msg void OnDestroy();
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -116,6 +143,11 @@ private:
     BOOL CreateChildWindows();
     void TakeDialogFont(CWnd* pDialog);
     static void SetLayoutRTL(CWnd* pWnd, BOOL bOn);
+    // Corner button, scroll bars, hint and drop target
+    BOOL CreateCompanionWindows();
+    void PlaceCompanionWindows(BOOL bScrollBarAndTabsOnly);
+    void RedrawCompanionWindows();
+    void UpdateScrollBars();
 
     CGRGrid m_cellArea;
     CGREdit m_edit;
@@ -127,4 +159,10 @@ private:
     CPen m_highlightPen;
     CPen m_shadowPen;
     CPen m_defaultBorderPen;
+    // Corner button, scroll bars, hint and drop target
+    CGRCnrBtn m_cornerButton;
+    CGRVScroll m_vScroll;
+    CGRHScroll m_hScroll;
+    CGRHint m_hint;
+    CGRDropTarget m_dropTarget;
 };
