@@ -1,14 +1,11 @@
 #include "CGRCnrBtn.h"
 
 #include "CGRCtrl.h"
+#include "CGRTip.h"
 
 namespace {
 const UINT kHelpHitTestMessage = 0x0366;
 const UINT kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
-// The tip stays up as long as the pointer rests and comes quickly.
-const int kTipMaxWidth = 32767;
-const int kTipAutoPopMs = 32767;
-const int kTipDelayMs = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRCnrBtn, CWnd)
@@ -179,10 +176,7 @@ void CGRCnrBtn::OnRButtonUp(UINT, CPoint point)
 // One tool covers the whole button; its text comes from OnHint.
 INT_PTR CGRCnrBtn::OnToolHitTest(CPoint, TOOLINFO* pTI) const
 {
-    pTI->hwnd = GetSafeHwnd();
-    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
-    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
+    CGRTip::DescribeTool(this, pTI);
     return 1;
 }
 
@@ -193,14 +187,7 @@ BOOL CGRCnrBtn::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     CString sText;
     if (m_pCtrl->OnHint(-1, -1, kSectionCornerButton, &sText) != 1)
         return FALSE;
-    HWND hWndTip = pNMHDR->hwndFrom;
-    ::SendMessage(hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipAutoPopMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_INITIAL, kTipDelayMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_RESHOW, kTipDelayMs);
-    s_sTipText = sText;
-    reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(s_sTipText));
-    *pResult = 0;
+    CGRTip::AnswerTextRequest(pNMHDR, sText, s_sTipText, pResult);
     return TRUE;
 }
 

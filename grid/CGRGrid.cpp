@@ -2,6 +2,7 @@
 
 #include "CGRAxis.h"
 #include "CGRCtrl.h"
+#include "CGRTip.h"
 
 #include <windowsx.h>
 
@@ -12,10 +13,6 @@ const UINT kCellAreaDlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 const int kMoveByLeftButton = 1;
 const int kMoveByRightButton = 2;
 const int kMoveByDrag = 3;
-// A tip stays up as long as the pointer rests and comes quickly.
-const int kTipMaxWidth = 32767;
-const int kTipAutoPopMs = 32767;
-const int kTipDelayMs = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRGrid, CWnd)
@@ -728,10 +725,7 @@ INT_PTR CGRGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         CancelToolTips();
         return -1;
     }
-    pTI->hwnd = GetSafeHwnd();
-    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
-    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
-    pTI->lpszText = LPSTR_TEXTCALLBACK;
+    CGRTip::DescribeTool(this, pTI);
     return 1;
 }
 
@@ -744,14 +738,7 @@ BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     CString sText;
     if (!CellAtCursor(nCol, nRow) || m_pCtrl->OnHint(nCol, nRow, kSectionCellArea, &sText) != 1)
         return FALSE;
-    HWND hWndTip = pNMHDR->hwndFrom;
-    ::SendMessage(hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipAutoPopMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_INITIAL, kTipDelayMs);
-    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_RESHOW, kTipDelayMs);
-    s_sTipText = sText;
-    reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(s_sTipText));
-    *pResult = 0;
+    CGRTip::AnswerTextRequest(pNMHDR, sText, s_sTipText, pResult);
     return TRUE;
 }
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CGRHintPlacement, FlagsPutAnEdgeOrTheMiddleAtThePoint)
+TEST(CGRHintPlacement, FlagsPutAnEdgeOrTheMiddleAtThePointInsideTheControl)
 {
     const CSize client(400, 300);
     const CSize size(40, 16);
@@ -21,26 +21,7 @@ TEST(CGRHintPlacement, FlagsPutAnEdgeOrTheMiddleAtThePoint)
         {"centred on y", {100, 100}, CGRHintPlacement::kCentredOnY, 100, 92},
         {"vertical bar's hint (34)", {382, 150}, 34, 342, 142},
         {"horizontal bar's hint (20)", {200, 282}, 20, 180, 266},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.lpszCase);
-        CRect rect = CGRHintPlacement::Place(row.point, size, row.nFlags, client);
-        EXPECT_EQ(rect.left, row.nLeft);
-        EXPECT_EQ(rect.top, row.nTop);
-        EXPECT_EQ(rect.Size(), size);
-    }
-}
-
-TEST(CGRHintPlacement, HintThatSticksOutIsMovedIntoTheControl)
-{
-    const CSize client(400, 300);
-    struct Row {
-        const char* lpszCase;
-        CPoint point;
-        int nFlags;
-        int nLeft, nTop;
-    } rows[] = {
-        {"right edge at x = 5", {5, 100}, CGRHintPlacement::kRightAtX, 0, 100},
+        {"right edge at x = 5: moved right", {5, 100}, CGRHintPlacement::kRightAtX, 0, 100},
         {"left of the control", {-10, 100}, 0, 0, 100},
         {"past the right edge", {390, 100}, 0, 360, 100},
         {"right edge exactly at the control's", {400, 100}, CGRHintPlacement::kRightAtX, 360, 100},
@@ -49,9 +30,10 @@ TEST(CGRHintPlacement, HintThatSticksOutIsMovedIntoTheControl)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lpszCase);
-        CRect rect = CGRHintPlacement::Place(row.point, CSize(40, 16), row.nFlags, client);
+        CRect rect = CGRHintPlacement::Place(row.point, size, row.nFlags, client);
         EXPECT_EQ(rect.left, row.nLeft);
         EXPECT_EQ(rect.top, row.nTop);
+        EXPECT_EQ(rect.Size(), size);
     }
 }
 
