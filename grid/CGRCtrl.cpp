@@ -425,7 +425,7 @@ void CGRCtrl::PlaceCompanionWindows(BOOL bScrollBarAndTabsOnly)
     if (!m_cornerButton.GetSafeHwnd())
         return;
     const CRect* rects = GetGridInfo()->m_componentRects;
-    m_hScroll.MoveWindow(&rects[CGRGridInfo::kHScrollBar], bScrollBarAndTabsOnly);
+    m_hScroll.MoveWindow(&rects[CGRGridInfo::kHScrollBar], TRUE);
     if (bScrollBarAndTabsOnly)
         return;
     m_cornerButton.MoveWindow(&rects[CGRGridInfo::kCornerButton], FALSE);

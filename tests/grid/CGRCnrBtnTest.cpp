@@ -14,6 +14,12 @@ protected:
     {
         m_grid.GetCornerButton()->SendMessage(nMessage, nFlags, PointParam(x, y));
     }
+    void AskForTheCursor()
+    {
+        CGRCnrBtn* pCorner = m_grid.GetCornerButton();
+        pCorner->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pCorner->GetSafeHwnd()),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
 };
 
 }
@@ -43,6 +49,7 @@ TEST_F(CGRCnrBtnWindow, DraggingTheBottomEdgeAboveTheControlMakesTheTopHeadingHe
     m_grid.m_bLogViewMoves = false;
     Mouse(WM_MOUSEMOVE, 0, 20, 18);
     EXPECT_EQ(m_grid.GetCornerButton()->GetSizingZone(), CGRCornerSizing::kTopHeightZone);
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_SIZENS));
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 20, 18);
     EXPECT_EQ(CWnd::GetCapture(), m_grid.GetCornerButton());
     Mouse(WM_MOUSEMOVE, MK_LBUTTON, 20, 45);
@@ -62,6 +69,8 @@ TEST_F(CGRCnrBtnWindow, DraggingTheRightEdgeSizesTheSideHeading)
 {
     CreateGrid();
     Mouse(WM_MOUSEMOVE, 0, 38, 5);
+    AskForTheCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_SIZEWE));
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 38, 5);
     Mouse(WM_MOUSEMOVE, MK_LBUTTON, 70, 5);
     Mouse(WM_LBUTTONUP, 0, 70, 5);
@@ -75,6 +84,8 @@ TEST_F(CGRCnrBtnWindow, WithoutUserSizingTheEdgesSizeNothing)
     m_grid.SetUserSizingMode(0);
     Mouse(WM_MOUSEMOVE, 0, 20, 18);
     EXPECT_EQ(m_grid.GetCornerButton()->GetSizingZone(), CGRCornerSizing::kNoZone);
+    AskForTheCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_ARROW));
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 20, 18);
     Mouse(WM_MOUSEMOVE, MK_LBUTTON, 20, 45);
     Mouse(WM_LBUTTONUP, 0, 20, 45);
