@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CGRCnrBtn, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_SETCURSOR()
+    ON_WM_CAPTURECHANGED()
     ON_WM_HELPINFO()
     ON_MESSAGE(kHelpHitTestMessage, OnHelpHitTest)
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
@@ -139,12 +140,19 @@ void CGRCnrBtn::OnLButtonUp(UINT, CPoint point)
 {
     int nProcessed = 0;
     if (m_sizing.IsCapturing()) {
-        ::ReleaseCapture();
         m_sizing.EndDrag();
+        ::ReleaseCapture();
         nProcessed = 1;
     }
     CRect rect = ClientRect();
     m_pCtrl->OnCB_LClicked(0, &rect, &point, nProcessed);
+}
+
+// A drag whose capture is taken away (another window, a switch of
+// application) ends where it is; later moves no longer size.
+void CGRCnrBtn::OnCaptureChanged(CWnd*)
+{
+    m_sizing.EndDrag();
 }
 
 void CGRCnrBtn::OnLButtonDblClk(UINT, CPoint point)

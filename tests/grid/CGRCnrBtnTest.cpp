@@ -78,6 +78,21 @@ TEST_F(CGRCnrBtnWindow, DraggingTheRightEdgeSizesTheSideHeading)
     EXPECT_EQ(Component(CGRGridInfo::kCornerButton), CRect(0, 0, 70, 20));
 }
 
+TEST_F(CGRCnrBtnWindow, LosingTheCaptureEndsTheDragWhereItIs)
+{
+    CreateGrid();
+    m_grid.m_bLogViewMoves = false;
+    Mouse(WM_MOUSEMOVE, 0, 20, 18);
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 20, 18);
+    Mouse(WM_MOUSEMOVE, MK_LBUTTON, 20, 30);
+    m_parent.SetCapture();
+    ::ReleaseCapture();
+    Mouse(WM_MOUSEMOVE, 0, 20, 60);
+    EXPECT_EQ(m_grid.GetTopHeadingHeight(), 30);
+    Mouse(WM_LBUTTONUP, 0, 20, 60);
+    EXPECT_EQ(m_grid.Log(), "CB_L(1,1) TopSized(30) CB_L(0,0)");
+}
+
 TEST_F(CGRCnrBtnWindow, WithoutUserSizingTheEdgesSizeNothing)
 {
     CreateGrid();
