@@ -1,7 +1,6 @@
 #include "CGRCnrBtn.h"
 
 #include "CGRCtrl.h"
-#include "CGRTip.h"
 
 namespace {
 const UINT kHelpHitTestMessage = 0x0366;
@@ -181,21 +180,21 @@ void CGRCnrBtn::OnRButtonUp(UINT, CPoint point)
 // ---------------------------------------------------------------------------
 // Tips and context help
 
-// One tool covers the whole button; its text comes from OnHint.
+// One tool covers the whole button: the corner cell (-1, -1), which is
+// never a new cell to rest in, so the tool is reported at once. Its text
+// comes from OnHint.
 INT_PTR CGRCnrBtn::OnToolHitTest(CPoint, TOOLINFO* pTI) const
 {
-    CGRTip::DescribeTool(this, pTI);
-    return 1;
+    return m_tip.HitTest(this, -1, -1, pTI);
 }
 
 BOOL CGRCnrBtn::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
-    // The tip control reads the text after this returns.
-    static CString s_sTipText;
     CString sText;
     if (m_pCtrl->OnHint(-1, -1, kSectionCornerButton, &sText) != 1)
         return FALSE;
-    CGRTip::AnswerTextRequest(pNMHDR, sText, s_sTipText, pResult);
+    CGRCellTip::Supply(pNMHDR, sText);
+    *pResult = 0;
     return TRUE;
 }
 

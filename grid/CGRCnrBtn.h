@@ -6,6 +6,7 @@
 
 #include "afxwin.h"
 
+#include "CGRCellTip.h"
 #include "CGRCornerSizing.h"
 
 class CGRCtrl;
@@ -45,4 +46,5 @@ private:
 
     CGRCtrl* m_pCtrl;
     CGRCornerSizing m_sizing;
+    mutable CGRCellTip m_tip;
 };

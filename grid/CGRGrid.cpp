@@ -2,7 +2,6 @@
 
 #include "CGRAxis.h"
 #include "CGRCtrl.h"
-#include "CGRTip.h"
 
 #include <windowsx.h>
 
@@ -13,6 +12,10 @@ const UINT kCellAreaDlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 const int kMoveByLeftButton = 1;
 const int kMoveByRightButton = 2;
 const int kMoveByDrag = 3;
+// A tip stays up as long as the pointer rests and comes quickly.
+const int kTipMaxWidth = 32767;
+const int kTipAutoPopMs = 32767;
+const int kTipDelayMs = 200;
 }
 
 BEGIN_MESSAGE_MAP(CGRGrid, CWnd)
@@ -725,7 +728,10 @@ INT_PTR CGRGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         CancelToolTips();
         return -1;
     }
-    CGRTip::DescribeTool(this, pTI);
+    pTI->hwnd = GetSafeHwnd();
+    pTI->uId = reinterpret_cast<UINT_PTR>(GetSafeHwnd());
+    pTI->uFlags = TTF_IDISHWND | TTF_TRANSPARENT | TTF_ALWAYSTIP | TTF_NOTBUTTON;
+    pTI->lpszText = LPSTR_TEXTCALLBACK;
     return 1;
 }
 
@@ -738,7 +744,14 @@ BOOL CGRGrid::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     CString sText;
     if (!CellAtCursor(nCol, nRow) || m_pCtrl->OnHint(nCol, nRow, kSectionCellArea, &sText) != 1)
         return FALSE;
-    CGRTip::AnswerTextRequest(pNMHDR, sText, s_sTipText, pResult);
+    HWND hWndTip = pNMHDR->hwndFrom;
+    ::SendMessage(hWndTip, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipAutoPopMs);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_INITIAL, kTipDelayMs);
+    ::SendMessage(hWndTip, TTM_SETDELAYTIME, TTDT_RESHOW, kTipDelayMs);
+    s_sTipText = sText;
+    reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(s_sTipText));
+    *pResult = 0;
     return TRUE;
 }
 
