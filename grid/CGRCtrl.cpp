@@ -22,11 +22,15 @@ BEGIN_MESSAGE_MAP(CGRCtrl, CWnd)
     ON_WM_ERASEBKGND()
     ON_MESSAGE(CGRCtrl::kSetCellTypeOptionMessage, OnSetCellTypeOption)
     ON_REGISTERED_MESSAGE(CGRCtrl::kFindReplaceMessage, OnFindReplace)
+    ON_WM_DESTROY()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 CGRCtrl::CGRCtrl()
     : m_cellArea(this), m_edit(this), m_maskedEdit(this), m_printEngine(this), m_topHeading(this),
-      m_sideHeading(this), m_sheetTabs(this)
+      m_sideHeading(this), m_sheetTabs(this), m_cornerButton(this), m_vScroll(this), m_hScroll(this), m_hint(this),
+      m_dropTarget(this)
 {
     m_popupMenu.CreatePopupMenu();
     CreatePens();
@@ -114,6 +118,7 @@ BOOL CGRCtrl::CreateChildWindows()
     CRect empty(0, 0, 0, 0);
     return m_cellArea.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCellAreaID)
            && CreateHeadingsAndTabs()
+           && CreateCompanionWindows()
            && CreateEditControls();
 }
 
@@ -243,6 +248,7 @@ CSize CGRCtrl::GetControlClientSize() const
 void CGRCtrl::PlaceComponents(BOOL bScrollBarAndTabsOnly)
 {
     PlaceHeadingsAndTabs(bScrollBarAndTabsOnly);
+    PlaceCompanionWindows(bScrollBarAndTabsOnly);
     if (bScrollBarAndTabsOnly || !m_cellArea.GetSafeHwnd())
         return;
     m_cellArea.MoveWindow(&GetGridInfo()->m_componentRects[CGRGridInfo::kCellArea], FALSE);
@@ -256,6 +262,7 @@ void CGRCtrl::RepaintAfterMove()
         m_topHeading.Moved();
     if (m_sideHeading.GetSafeHwnd())
         m_sideHeading.Moved();
+    UpdateScrollBars();
 }
 
 BOOL CGRCtrl::IsControlVisible() const
@@ -267,8 +274,10 @@ int CGRCtrl::RedrawAll()
 {
     if (GetPaintMode() == 1 && m_cellArea.GetSafeHwnd())
         m_cellArea.Invalidate(FALSE);
-    if (GetPaintMode() == 1)
+    if (GetPaintMode() == 1) {
         RedrawHeadingsAndTabs();
+        RedrawCompanionWindows();
+    }
     return kGridDone;
 }
 
@@ -404,4 +413,112 @@ void CGRCtrl::OnSysColorChange()
 LRESULT CGRCtrl::OnSetCellTypeOption(WPARAM wParam, LPARAM lParam)
 {
     return SetCellTypeOption(static_cast<int>(wParam), static_cast<long>(lParam));
+}
+
+// ---------------------------------------------------------------------------
+// Corner button, scroll bars, hint and drop target
+
+BOOL CGRCtrl::CreateCompanionWindows()
+{
+    CRect empty(0, 0, 0, 0);
+    if (!m_cornerButton.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, empty, this, kCornerButtonID)
+        || !m_vScroll.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, empty, this, kVScrollBarID)
+        || !m_hScroll.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, empty, this, kHScrollBarID))
+        return FALSE;
+    // A grid whose hint cannot be made works on without scroll hints.
+    m_hint.Create(this);
+    return TRUE;
+}
+
+// While the sheet tabs are sized only the horizontal bar moves with them.
+void CGRCtrl::PlaceCompanionWindows(BOOL bScrollBarAndTabsOnly)
+{
+    if (!m_cornerButton.GetSafeHwnd())
+        return;
+    const CRect* rects = GetGridInfo()->m_componentRects;
+    m_hScroll.MoveWindow(&rects[CGRGridInfo::kHScrollBar], TRUE);
+    if (bScrollBarAndTabsOnly)
+        return;
+    m_cornerButton.MoveWindow(&rects[CGRGridInfo::kCornerButton], FALSE);
+    m_vScroll.MoveWindow(&rects[CGRGridInfo::kVScrollBar], TRUE);
+}
+
+void CGRCtrl::RedrawCompanionWindows()
+{
+    if (!m_cornerButton.GetSafeHwnd())
+        return;
+    m_cornerButton.Invalidate(FALSE);
+    UpdateScrollBars();
+}
+
+void CGRCtrl::UpdateScrollBars()
+{
+    if (!m_vScroll.GetSafeHwnd())
+        return;
+    m_vScroll.Update();
+    m_hScroll.Update();
+}
+
+CGRCnrBtn* CGRCtrl::GetCornerButton()
+{
+    return &m_cornerButton;
+}
+
+CGRVScroll* CGRCtrl::GetVScrollBar()
+{
+    return &m_vScroll;
+}
+
+CGRHScroll* CGRCtrl::GetHScrollBar()
+{
+    return &m_hScroll;
+}
+
+CGRHint* CGRCtrl::GetHint()
+{
+    return &m_hint;
+}
+
+CGRDropTarget* CGRCtrl::GetDropTarget()
+{
+    return &m_dropTarget;
+}
+
+CScrollBar* CGRCtrl::GetScrollBarCtrl(int nBar) const
+{
+    return const_cast<CGRScrollBar*>(nBar ? static_cast<const CGRScrollBar*>(&m_vScroll) : &m_hScroll);
+}
+
+// The hint is a popup owned by the frame, not a child: it would outlive
+// the control.
+void CGRCtrl::OnDestroy()
+{
+    CWnd::OnDestroy();
+    if (m_hint.GetSafeHwnd())
+        m_hint.DestroyWindow();
+}
+
+void CGRCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    m_vScroll.OnScrollMessage(nSBCode, nPos);
+}
+
+void CGRCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    m_hScroll.OnScrollMessage(nSBCode, nPos);
+}
+
+DROPEFFECT CGRCtrl::OnDragEnter(COleDataObject*)
+{
+    return DROPEFFECT_NONE;
+}
+
+DROPEFFECT CGRCtrl::OnDragOver(COleDataObject*, int, int)
+{
+    return DROPEFFECT_NONE;
+}
+
+int CGRCtrl::OnDragDrop(COleDataObject*, int, int)
+{
+    return 0;
 }

@@ -15,6 +15,12 @@
 #include "CGRTab.h"
 #include "CGRTopHdg.h"
 #include "GridPrintEngine.h"
+// Corner button, scroll bars, hint and drop target
+#include "CGRCnrBtn.h"
+#include "CGRDropTarget.h"
+#include "CGRHScroll.h"
+#include "CGRHint.h"
+#include "CGRVScroll.h"
 
 class CGRCtrl : public CWnd, public CGRCtrlCore {
 public:
@@ -78,6 +84,19 @@ public:
                      COLORREF crCurrentBack);
     // Help for a part of the control: FALSE when it has no help context.
     BOOL ShowContextHelp(int nCol, int nRow, int nSection);
+// Corner button, scroll bars, hint and drop target
+    CGRCnrBtn* GetCornerButton();
+    CGRVScroll* GetVScrollBar();
+    CGRHScroll* GetHScrollBar();
+    CGRHint* GetHint();
+    CGRDropTarget* GetDropTarget();
+    CScrollBar* GetScrollBarCtrl(int nBar) const override;
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, int nCol, int nRow);
+    virtual int OnDragDrop(COleDataObject* pDataObject, int nCol, int nRow);
+    static constexpr UINT kCornerButtonID = 4;
+    static constexpr UINT kVScrollBarID = 6;
+    static constexpr UINT kHScrollBarID = 7;
 
 // Names both halves use
     using CWnd::GetFont;
@@ -127,6 +146,10 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetCellTypeOption(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+    // Corner button, scroll bars, hint and drop target
+    afx_msg void OnDestroy();
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -140,6 +163,11 @@ private:
     void PlaceHeadingsAndTabs(BOOL bScrollBarAndTabsOnly);
     void RedrawHeadingsAndTabs();
     void RedrawHeadingCell(int nCol, int nRow);
+    // Corner button, scroll bars, hint and drop target
+    BOOL CreateCompanionWindows();
+    void PlaceCompanionWindows(BOOL bScrollBarAndTabsOnly);
+    void RedrawCompanionWindows();
+    void UpdateScrollBars();
 
     CGRGrid m_cellArea;
     CGREdit m_edit;
@@ -154,4 +182,10 @@ private:
     CGRTopHdg m_topHeading;
     CGRSideHdg m_sideHeading;
     CGRTab m_sheetTabs;
+    // Corner button, scroll bars, hint and drop target
+    CGRCnrBtn m_cornerButton;
+    CGRVScroll m_vScroll;
+    CGRHScroll m_hScroll;
+    CGRHint m_hint;
+    CGRDropTarget m_dropTarget;
 };

@@ -1325,7 +1325,8 @@ void CGRCtrlCore::ClampViewToMaxima()
 // ---------------------------------------------------------------------------
 // In-cell editing
 
-// Opens the edit over a cell: the cell becomes current, its type and its
+// Opens the edit over a cell: the selection shrinks to the cell, the cell
+// becomes current, its type and its
 // read-only state must allow editing, the data source and the program grid
 // must agree; then the window side shows the edit control with the cell's
 // text and passes the first key on.
@@ -1334,6 +1335,7 @@ int CGRCtrlCore::EditCell(int nCol, int nRow, UINT nKey)
     if (m_bEditing)
         return kGridOutOfRange;
     m_bEditing = 1;
+    CollapseSelectionTo(nCol, nRow);
     if ((nCol != GetCurrentCol() || nRow != GetCurrentRow()) && GotoCell(nCol, nRow) != kGridDone) {
         m_bEditing = 0;
         return kGridRefused;

@@ -366,6 +366,7 @@ private:
     std::vector<int> BestCellWidths(CDC* pDC, int nStartCol, int nEndCol, int nRowsToCheck, int nFlags);
     void StoreEditedText(LPCTSTR lpszText);
     void FollowSelection(int& nCol, int& nRow);
+    void CollapseSelectionTo(int nCol, int nRow);
     bool CurrentCellMatches(const CString& sFind, long lFlags);
     void ReplaceCellText(int nCol, int nRow, const CString& sText);
     int FindFromCurrent(const CString& sFind, long lFlags, int& nCol, int& nRow);

@@ -72,6 +72,21 @@ void CGRCtrlCore::FollowSelection(int& nCol, int& nRow)
     pSelect->GetCurrentCell(&nCol, &nRow);
 }
 
+// An edit works on one cell: the selection becomes that cell alone (no
+// block while multiple selection is off), and the cells selected before
+// are drawn again unselected.
+void CGRCtrlCore::CollapseSelectionTo(int nCol, int nRow)
+{
+    CGRMultiSelect* pSelect = GetMultiSelect();
+    int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
+    bool bHadBlocks = pSelect->GetTotalRange(&nLeft, &nTop, &nRight, &nBottom) == 0;
+    pSelect->ClearAll();
+    if (pSelect->GetSelectMode() & 0xFFFF)
+        pSelect->StartBlock(nCol, nRow);
+    if (bHadBlocks)
+        RedrawRange(nLeft, nTop, nRight, nBottom);
+}
+
 // The selected cells' texts, a Tab between cells of one row and a line feed
 // between rows; nothing after the last cell.
 CString CGRCtrlCore::GetSelectedText()

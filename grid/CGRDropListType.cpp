@@ -13,8 +13,9 @@ const UINT kCharEnter = 13;
 const UINT kCharOpenParen = 40;
 }
 
-// A drop list's text never runs into its neighbours.
-CGRDropListType::CGRDropListType() : m_nButtonWidth(CGRGridInfo::kClassicScrollBarSize)
+// A drop list's text never runs into its neighbours. Its button is as wide
+// as the system's vertical scroll bar.
+CGRDropListType::CGRDropListType() : m_nButtonWidth(ButtonWidth())
 {
     m_nCanOverlap = 0;
 }

@@ -39,6 +39,9 @@ public:
     void OnDraw(CDC* pDC, CRect* pRect, int nCol, int nRow, CGRCell* pCell, int nSelected, int nCurrent) override;
     void GetBestSize(CDC* pDC, CSize* pSize, CGRCell* pCell) override;
 
+    // The width of the button: the system's vertical scroll-bar width
+    // (natively the classic 17 pixels).
+    static int ButtonWidth();
     // The items of a label: each ended by a line feed.
     static void SplitItems(LPCTSTR lpszLabel, CStringArray& items);
     // An item of the open list was chosen, or the list closed without one.

@@ -60,6 +60,11 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 
 }
 
+int CGRDropListType::ButtonWidth()
+{
+    return ::GetSystemMetrics(SM_CXVSCROLL);
+}
+
 // Below the cell, at most 15 items high, as wide as the widest item, kept
 // inside the cell area. A grid without a window keeps the items unshown, as
 // without a window system.

@@ -3,6 +3,7 @@
 #include "CGRArrowType.h"
 #include "CGRCheckBoxType.h"
 #include "CGRDropListType.h"
+#include "CGRGridInfo.h"
 
 void CGRCheckBoxType::OnDraw(CDC*, CRect*, int, int, CGRCell*, int, int) {}
 void CGRArrowType::OnDraw(CDC*, CRect*, int, int, CGRCell*, int, int) {}
@@ -32,4 +33,9 @@ int CGRDropListType::ShowList(int, int)
 void CGRDropListType::CloseList()
 {
     m_pList = nullptr;
+}
+
+int CGRDropListType::ButtonWidth()
+{
+    return CGRGridInfo::kClassicScrollBarSize;
 }

@@ -161,7 +161,7 @@ TEST_F(CGRBuiltInTypes, DropListButtonPressOpensTheListAndShowsReleased)
     EXPECT_EQ(pType->OnLClicked(1, 1, 0, &rect, &onButton), 0);
     CRect edit = rect;
     EXPECT_EQ(pType->GetEditArea(&edit), 1);
-    EXPECT_EQ(edit.right, rect.right - CGRGridInfo::kClassicScrollBarSize - 1);
+    EXPECT_EQ(edit.right, rect.right - CGRDropListType::ButtonWidth() - 1);
 }
 
 TEST_F(CGRBuiltInTypes, DropListChoiceIsStoredUnlessTheGridRefusesItsText)

@@ -229,3 +229,35 @@ TEST_F(CGRCellTypesWindow, SpinButtonHalvesCountUpAndDown)
     Click(CPoint(rect.left + 4, rect.top + 4));
     EXPECT_EQ(m_grid.m_notices, std::vector<std::string>({sId + ":16", sId + ":17"}));
 }
+
+// Holds another vertical scroll-bar width for the system while it lives.
+class CScrollBarWidth {
+public:
+    explicit CScrollBarWidth(int nWidth)
+    {
+        m_metrics.cbSize = sizeof(m_metrics);
+        ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(m_metrics), &m_metrics, 0);
+        NONCLIENTMETRICSA changed = m_metrics;
+        changed.iScrollWidth = nWidth;
+        ::SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof(changed), &changed, 0);
+    }
+    ~CScrollBarWidth() { ::SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof(m_metrics), &m_metrics, 0); }
+
+private:
+    NONCLIENTMETRICSA m_metrics = {};
+};
+
+TEST(CGRCellTypeButtons, DropListAndSpinButtonsAreAsWideAsTheSystemsScrollBar)
+{
+    CScrollBarWidth width(23);
+    ASSERT_EQ(::GetSystemMetrics(SM_CXVSCROLL), 23);
+    CGRDropListType dropList;
+    CGRSpinButtonType spin;
+    CRect rect(0, 0, 100, 20);
+    CRect dropListEdit = rect;
+    dropList.GetEditArea(&dropListEdit);
+    CRect spinEdit = rect;
+    spin.GetEditArea(&spinEdit);
+    EXPECT_EQ(dropListEdit.right, 100 - 23 - 1);
+    EXPECT_EQ(spinEdit.right, 100 - 23 - 1);
+}

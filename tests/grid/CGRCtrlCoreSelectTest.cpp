@@ -22,6 +22,12 @@ public:
         return 0;
     }
     CString m_sClipboard = "untouched";
+    int RedrawRange(int nStartCol, int nStartRow, int nEndCol, int nEndRow) override
+    {
+        m_log.push_back("Redraw(" + std::to_string(nStartCol) + "," + std::to_string(nStartRow) + ","
+                        + std::to_string(nEndCol) + "," + std::to_string(nEndRow) + ")");
+        return 0;
+    }
 };
 
 class CGRCtrlCoreSelect : public testing::Test {
@@ -108,6 +114,37 @@ TEST_F(CGRCtrlCoreSelect, TheWholeRowSwitchSelectsRows)
     EXPECT_EQ(m_grid.GetMultiSelect()->GetSelectMode(), CGRMultiSelect::kModeRows);
     MoveBy(1, 0, 2, 3);
     EXPECT_EQ(m_grid.IsSelected(4, 3, nullptr), 1);
+}
+
+TEST_F(CGRCtrlCoreSelect, StartingAnEditShrinksTheSelectionToTheEditedCell)
+{
+    struct Row {
+        const char* lpszCase;
+        int nCol, nRow;
+    } rows[] = {{"the current cell", 1, 1}, {"another cell", 3, 4}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        m_grid.GotoCell(1, 1);
+        m_grid.SelectRange(0, 0, 2, 2);
+        m_grid.SelectRange(4, 0, 4, 1);
+        m_grid.m_log.clear();
+        ASSERT_EQ(m_grid.EditCell(row.nCol, row.nRow, 0), 0);
+        EXPECT_EQ(m_grid.GetMultiSelect()->GetNumberBlocks(), 1);
+        EXPECT_EQ(m_grid.IsSelected(0, 0, nullptr), 0);
+        EXPECT_EQ(m_grid.IsSelected(4, 1, nullptr), 0);
+        EXPECT_EQ(m_grid.IsSelected(row.nCol, row.nRow, nullptr), 1);
+        EXPECT_EQ(m_grid.m_log.front(), "Redraw(0,0,4,2)");
+        m_grid.FinishEdit("", TRUE, FALSE, 0, 0);
+    }
+}
+
+TEST_F(CGRCtrlCoreSelect, StartingAnEditWithoutMultipleSelectionSelectsNothing)
+{
+    m_grid.SetMultiSelectMode(0);
+    m_grid.GotoCell(1, 1);
+    ASSERT_EQ(m_grid.EditCell(2, 2, 0), 0);
+    EXPECT_EQ(m_grid.GetMultiSelect()->GetNumberBlocks(), 0);
+    EXPECT_EQ(m_grid.IsSelected(2, 2, nullptr), 0);
 }
 
 TEST_F(CGRCtrlCoreSelect, CopiesABlockWithTabsAndLineFeedsOnly)

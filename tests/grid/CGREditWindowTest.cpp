@@ -4,6 +4,7 @@
 // mouse and with Shift held, copy and paste through the real clipboard, and
 // the find dialog's message.
 #include "grid/CGRCtrl.h"
+#include "grid/CGRMultiSelect.h"
 
 #include <commdlg.h>
 #include <gtest/gtest.h>
@@ -219,6 +220,28 @@ TEST_F(CGREditWindow, BlocksSelectedWithTheMouseAreCopiedThroughTheClipboard)
     CString sClipboard;
     ASSERT_EQ(m_grid.GetClipboardText(sClipboard), 0);
     EXPECT_STREQ(sClipboard, "a\tb\nc\td");
+}
+
+TEST_F(CGREditWindow, TypingIntoASelectedBlockShrinksTheSelectionToTheEditedCell)
+{
+    m_grid.SetMultiSelectMode(1);
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, CellCentre(1, 1));
+    Mouse(WM_MOUSEMOVE, MK_LBUTTON, CellCentre(2, 2));
+    Mouse(WM_LBUTTONUP, 0, CellCentre(2, 2));
+    auto screenPixel = [this](CPoint point) {
+        HDC hArea = ::GetDC(m_grid.GetCellArea()->GetSafeHwnd());
+        COLORREF color = ::GetPixel(hArea, point.x, point.y);
+        ::ReleaseDC(m_grid.GetCellArea()->GetSafeHwnd(), hArea);
+        return color;
+    };
+    m_grid.GetCellArea()->UpdateWindow();
+    ASSERT_EQ(screenPixel(CellCentre(2, 2)), ::GetSysColor(COLOR_HIGHLIGHT));
+    Type(m_grid.GetCellArea(), "h");
+    ASSERT_TRUE(m_grid.IsEditing());
+    EXPECT_EQ(m_grid.IsSelected(1, 1, nullptr), 1);
+    EXPECT_EQ(m_grid.IsSelected(2, 2, nullptr), 0);
+    EXPECT_EQ(m_grid.GetMultiSelect()->GetNumberBlocks(), 1);
+    EXPECT_NE(screenPixel(CellCentre(2, 2)), ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
 TEST_F(CGREditWindow, ShiftWithArrowKeysGrowsABlock)

@@ -1,14 +1,14 @@
 #pragma once
-// The grid's cell area drawn through WM_PRINT into a 32-bit memory bitmap,
-// read back pixel by pixel.
+// The grid's cell area (or another of its windows) drawn through WM_PRINT
+// into a 32-bit memory bitmap, read back pixel by pixel.
 
 #include "grid/CGRCtrl.h"
 
 class CGridSnapshot {
 public:
-    explicit CGridSnapshot(CGRCtrl& grid)
+    explicit CGridSnapshot(CGRCtrl& grid) : CGridSnapshot(grid.GetCellArea()) {}
+    explicit CGridSnapshot(CWnd* pArea)
     {
-        CGRGrid* pArea = grid.GetCellArea();
         CRect client;
         pArea->GetClientRect(&client);
         HDC hScreen = ::GetDC(nullptr);
