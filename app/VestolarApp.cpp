@@ -76,6 +76,7 @@ BOOL CVestolarApp::InitInstance()
         return FALSE;
     }
     m_pMainWnd = pMainFrame;
+    SetMeasGraphHost(&m_GraphWindows);
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
@@ -96,6 +97,8 @@ BOOL CVestolarApp::InitInstance()
 
 int CVestolarApp::ExitInstance()
 {
+    SetMeasGraphHost(nullptr);
+    m_GraphWindows.CloseAll();
     SaveSettings();
     m_ProjectWindows.DeleteTemplates();
     FreeLanguageLibrary();

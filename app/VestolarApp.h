@@ -15,6 +15,7 @@
 #include "CTKSkinnedApp.h"
 
 #include "Calc.h"
+#include "MeasGraphWindows.h"
 #include "NBuildData.h"
 #include "afxwin.h"
 
@@ -43,6 +44,10 @@ public:
 // the project windows
     CMultiDocTemplate* m_pMainTemplate = nullptr;
     CProjectWindows m_ProjectWindows;
+
+// The measurement-data library's graph windows (Properties and the tables'
+// graph commands)
+    CMeasGraphWindows m_GraphWindows;
 
 // Start and end
     BOOL InitInstance() override;

@@ -11,6 +11,7 @@
 #include "AfxOleInit.h"
 #include "COleMessageFilter.h"
 #include "model/ThirdOctaveBandLabels.h"
+#include "platform/measdata/MeasGraphWnd.h"
 #include "newproject/MethodCatalogue.h"
 #include "res/resource.h"
 
@@ -300,6 +301,26 @@ TEST_F(ShellApp, ASystemDecimalCommaGoesIntoTheBandLabels)
     ::WriteProfileStringA("Intl", "sDecimal", ".");
     for (int n = 0; n < kBandLabelCount; ++n)
         ThirdOctaveBandLabels[n] = aSaved[n];
+}
+
+// Properties and the tables' graph commands reach the program's graph
+// windows; the program closes those still open when it ends.
+TEST_F(ShellApp, AGraphOpensItsWindowUntilTheProgramEnds)
+{
+    CVestolarApp& app = StartProgram();
+    NBuildData record;
+    record.m_Spectrum.InsertData(20, 50.0);
+
+    ASSERT_TRUE(record.ShowGraph("Pos 1", 17, 37, TRUE));
+
+    ASSERT_EQ(1u, app.m_GraphWindows.GetWindows().size());
+    const HWND hGraph = app.m_GraphWindows.GetWindows()[0]->GetSafeHwnd();
+    char szTitle[32] = {};
+    ::GetWindowTextA(hGraph, szTitle, sizeof(szTitle));
+    EXPECT_STREQ("Pos 1", szTitle);
+    EndProgram();
+    EXPECT_FALSE(::IsWindow(hGraph));
+    EXPECT_FALSE(record.ShowGraph("Pos 1", 17, 37, TRUE));
 }
 
 TEST_F(ShellApp, AWorkspaceOfThreeProjectsSavesClosesAndReopensAsItWas)
