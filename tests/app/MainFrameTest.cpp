@@ -93,7 +93,9 @@ TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)
 
 TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)
 {
-    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
     const bool bBefore = App().m_bBgnCorrection;
 
     Command(ID_EXTRAS_BGN_CORRECTION);
@@ -103,6 +105,19 @@ TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)
     Command(ID_EXTRAS_BGN_CORRECTION);
     EXPECT_EQ(bBefore, App().m_bBgnCorrection);
     EXPECT_EQ(bBefore, IsChecked(MainFrame(), ID_EXTRAS_BGN_CORRECTION));
+}
+
+// Ctrl+R and the menu come the same way: without an open project window the
+// toggles are disabled and change nothing.
+TEST_F(CShellWindowsTest, LeavesTheCorrectionFlagsAloneWithoutAnOpenWindow)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    const bool bBefore = App().m_bCorrectionZezur;
+
+    Command(ID_EXTRAS_ZEZUR_CORRECTION);
+
+    EXPECT_EQ(bBefore, App().m_bCorrectionZezur);
+    EXPECT_EQ(bBefore, IsChecked(MainFrame(), ID_EXTRAS_ZEZUR_CORRECTION));
 }
 
 TEST_F(CShellWindowsTest, OpensTheActiveProjectsTablesWithTheOpenCommands)
