@@ -44,6 +44,12 @@ bool& ToggleFlag(UINT nID)
     }
 }
 
+// The bar's own visibility, whether or not the frame shows.
+bool IsBarShown(const CControlBar& bar)
+{
+    return (bar.GetStyle() & WS_VISIBLE) != 0;
+}
+
 bool IsTreeCommand(UINT nID)
 {
     for (UINT nTreeId : kTreeCommands) {
@@ -82,6 +88,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMainFrameBase)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_RECEIVING_ROOM, OnUpdateOpenView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_BACKGROUND_NOISE, OnUpdateOpenView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_REVERBERATION, OnUpdateOpenView)
+    ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateViewToolBar)
     ON_COMMAND_EX(ID_VIEW_EXPLORER_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_EXPLORER_BAR, OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
@@ -109,8 +117,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-// Both toolbars carry the framework's toolbar id, so the View menu's
-// "Toolbar" finds the one made first: the one of the export target.
+// Both toolbars carry the framework's toolbar id; the one of the export
+// target is made first.
 BOOL CMainFrame::CreateToolBars()
 {
     if (GetVestolarApp().m_nExportTyp == kExportTypWordReport)
@@ -160,6 +168,19 @@ void CMainFrame::ShowExportToolBar()
     VisibleToolBar().EnableWindow(TRUE);
     ShowControlBar(&HiddenToolBar(), FALSE, FALSE);
     HiddenToolBar().EnableWindow(FALSE);
+}
+
+// View > Toolbar shows or hides the toolbar of the export target. The
+// framework's toggle looks a bar up by its id and so would find the one made
+// first, which is the hidden one once the export target has changed.
+void CMainFrame::OnViewToolBar()
+{
+    ShowControlBar(&VisibleToolBar(), !IsBarShown(VisibleToolBar()), FALSE);
+}
+
+void CMainFrame::OnUpdateViewToolBar(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(IsBarShown(VisibleToolBar()));
 }
 
 void CMainFrame::SetMenuChecks()

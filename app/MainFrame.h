@@ -27,6 +27,9 @@ public:
 
     CTreeDlg& GetTreeBar() { return m_wndTreeBar; }
 
+    // Called again whenever the export target changes.
+    void ShowExportToolBar();
+
     // Recalculates every project with the hint, in the order they were made.
     void UpdateAllProjects(int nHint);
 
@@ -41,6 +44,8 @@ protected:
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
     afx_msg BOOL OnOpenView(UINT nID);
     afx_msg void OnUpdateOpenView(CCmdUI* pCmdUI);
+    afx_msg void OnViewToolBar();
+    afx_msg void OnUpdateViewToolBar(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -49,7 +54,6 @@ private:
     BOOL CreateToolBars();
     BOOL CreateStatusBar();
     BOOL CreateTreeBar();
-    void ShowExportToolBar();
     CTKCoolToolBar& VisibleToolBar();
     CTKCoolToolBar& HiddenToolBar();
     void SetMenuChecks();

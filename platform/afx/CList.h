@@ -75,18 +75,20 @@ private:
     static CNode* ToNode(POSITION position);
     static CNode* NonEmpty(CNode* pNode);
     static CNode* Step(POSITION& rPosition, CNode* CNode::*pLink);
-    POSITION Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement);
+    POSITION Link(CNode* pPrev, CNode* pNext, const TYPE& newElement);
 
     CNode* m_pHead = nullptr;
     CNode* m_pTail = nullptr;
     int m_nCount = 0;
 };
 
+// Copies element by element; the elements of src are const here, which an
+// ARG_TYPE of TYPE& would not take, so they go to Link directly.
 template <class TYPE, class ARG_TYPE>
 CList<TYPE, ARG_TYPE>::CList(const CList& src) : CObject(src)
 {
     for (const CNode* pNode = src.m_pHead; pNode != nullptr; pNode = pNode->m_pNext)
-        AddTail(pNode->m_data);
+        Link(m_pTail, nullptr, pNode->m_data);
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -179,9 +181,9 @@ POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newEleme
 
 // Inserts a new node between two neighbours; null stands for the list's ends.
 template <class TYPE, class ARG_TYPE>
-POSITION CList<TYPE, ARG_TYPE>::Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
+POSITION CList<TYPE, ARG_TYPE>::Link(CNode* pPrev, CNode* pNext, const TYPE& newElement)
 {
-    CNode* pNode = new CNode{pNext, pPrev, TYPE(newElement)};
+    CNode* pNode = new CNode{pNext, pPrev, newElement};
     (pPrev != nullptr ? pPrev->m_pNext : m_pHead) = pNode;
     (pNext != nullptr ? pNext->m_pPrev : m_pTail) = pNode;
     ++m_nCount;

@@ -81,6 +81,69 @@ TEST_F(CShellWindowsTest, CreatesNoProjectWhenFileNewIsCancelled)
     EXPECT_EQ(nullptr, App().m_pMainTemplate->GetFirstDocPosition());
 }
 
+// The bars with the toolbar id, in the order the frame made them.
+std::vector<CControlBar*> ToolBars(CMainFrame& frame)
+{
+    std::vector<CControlBar*> aBars;
+    for (POSITION pos = frame.m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = static_cast<CControlBar*>(frame.m_listControlBars.GetNext(pos));
+        if (pBar->GetDlgCtrlID() == AFX_IDW_TOOLBAR)
+            aBars.push_back(pBar);
+    }
+    return aBars;
+}
+
+bool IsShown(CControlBar* pBar)
+{
+    return (pBar->GetStyle() & WS_VISIBLE) != 0;
+}
+
+// The check mark as the View menu shows it when it opens.
+bool IsCheckedAfterUpdate(CMainFrame& frame, UINT nID)
+{
+    CMenu* pMenuBar = frame.GetMenu();
+    for (UINT n = 0; n < pMenuBar->GetMenuItemCount(); ++n) {
+        CMenu* pPopup = pMenuBar->GetSubMenu(static_cast<int>(n));
+        if (pPopup != nullptr && pPopup->GetMenuState(nID, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+            frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->m_hMenu), MAKELPARAM(n, FALSE));
+            return (pPopup->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        }
+    }
+    return false;
+}
+
+// Both toolbars carry the toolbar id. The frame is made for the Excel
+// target, so the Word toolbar is the second: View > Toolbar must still act on
+// it once the export target is Word, and leave the hidden one alone.
+TEST_F(CShellWindowsTest, TogglesTheToolbarOfTheExportTargetWithViewToolbar)
+{
+    struct Row {
+        int nExportTyp;
+        size_t nInUse;  // index of the toolbar in use, in the order made
+    } rows[] = {{12, 1}, {11, 0}};
+    std::vector<CControlBar*> aBars = ToolBars(MainFrame());
+    ASSERT_EQ(2u, aBars.size());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nExportTyp);
+        App().m_nExportTyp = row.nExportTyp;
+        MainFrame().ShowExportToolBar();
+        CControlBar* pInUse = aBars[row.nInUse];
+        CControlBar* pOther = aBars[1 - row.nInUse];
+        ASSERT_TRUE(IsShown(pInUse));
+        EXPECT_TRUE(IsCheckedAfterUpdate(MainFrame(), ID_VIEW_TOOLBAR));
+
+        Command(ID_VIEW_TOOLBAR);
+        EXPECT_FALSE(IsShown(pInUse));
+        EXPECT_FALSE(IsShown(pOther));
+        EXPECT_FALSE(IsCheckedAfterUpdate(MainFrame(), ID_VIEW_TOOLBAR));
+
+        Command(ID_VIEW_TOOLBAR);
+        EXPECT_TRUE(IsShown(pInUse));
+        EXPECT_FALSE(IsShown(pOther));
+        EXPECT_TRUE(IsCheckedAfterUpdate(MainFrame(), ID_VIEW_TOOLBAR));
+    }
+}
+
 TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)
 {
     App().m_sWorkspaceTitle = "Plant";
@@ -93,7 +156,9 @@ TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)
 
 TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)
 {
-    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(122, TRUE, TRUE);
+    PumpMessages();
     const bool bBefore = App().m_bBgnCorrection;
 
     Command(ID_EXTRAS_BGN_CORRECTION);
@@ -103,6 +168,19 @@ TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)
     Command(ID_EXTRAS_BGN_CORRECTION);
     EXPECT_EQ(bBefore, App().m_bBgnCorrection);
     EXPECT_EQ(bBefore, IsChecked(MainFrame(), ID_EXTRAS_BGN_CORRECTION));
+}
+
+// Ctrl+R and the menu come the same way: without an open project window the
+// toggles are disabled and change nothing.
+TEST_F(CShellWindowsTest, LeavesTheCorrectionFlagsAloneWithoutAnOpenWindow)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    const bool bBefore = App().m_bCorrectionZezur;
+
+    Command(ID_EXTRAS_ZEZUR_CORRECTION);
+
+    EXPECT_EQ(bBefore, App().m_bCorrectionZezur);
+    EXPECT_EQ(bBefore, IsChecked(MainFrame(), ID_EXTRAS_ZEZUR_CORRECTION));
 }
 
 TEST_F(CShellWindowsTest, OpensTheActiveProjectsTablesWithTheOpenCommands)

@@ -220,6 +220,22 @@ BOOL IsCtlColorMessage(UINT message)
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
+// Asks a command's update handlers only whether it is enabled: nothing on
+// screen changes. Without a handler that says otherwise it stays enabled.
+class CEnableQueryCmdUI : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetRadio(BOOL) override {}
+    void SetText(LPCTSTR) override {}
+
+    BOOL m_bEnabled = TRUE;
+};
+
 }  // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -268,7 +284,11 @@ const MSG* CWnd::GetCurrentMessage()
 }
 
 // A control's notification is offered to the control first (reflection),
-// then routed as a command from this window.
+// then routed as a command from this window. A menu or accelerator command
+// is first put to its update handlers: the menu may not have been updated
+// since the state changed, and an accelerator bypasses the menu altogether,
+// so Del or Alt+Enter could otherwise run a command that is disabled. A
+// disabled command is swallowed.
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     UINT nID = LOWORD(wParam);
@@ -279,8 +299,13 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         if (ReflectLastMsg(hWndCtrl))
             return TRUE;
-    } else if (nCode == 1) {
-        nCode = CN_COMMAND;  // an accelerator
+    } else {
+        CEnableQueryCmdUI state;
+        state.m_nID = nID;
+        OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        if (!state.m_bEnabled)
+            return TRUE;
+        nCode = CN_COMMAND;  // 0 from a menu, 1 from an accelerator
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }

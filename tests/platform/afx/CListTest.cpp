@@ -163,6 +163,31 @@ TEST(CList, CopiesIntoListsOfTheirOwn)
     EXPECT_EQ(original.GetSize(), 3);
 }
 
+// Lists of records are declared with a reference argument, as the
+// measurement lists are; copying one must copy its elements all the same.
+TEST(CList, CopiesListsTakingTheirElementsByReference)
+{
+    CList<CString, CString&> original;
+    CString sFirst = "first";
+    CString sSecond = "second";
+    original.AddTail(sFirst);
+    original.AddTail(sSecond);
+
+    CList<CString, CString&> copy(original);
+    copy.GetHead() = "changed";
+    CList<CString, CString&> assigned;
+    assigned.AddTail(sSecond);
+    assigned = original;
+    original.RemoveAll();
+
+    ASSERT_EQ(copy.GetSize(), 2);
+    EXPECT_STREQ(copy.GetHead(), "changed");
+    EXPECT_STREQ(copy.GetTail(), "second");
+    ASSERT_EQ(assigned.GetSize(), 2);
+    EXPECT_STREQ(assigned.GetHead(), "first");
+    EXPECT_STREQ(assigned.GetTail(), "second");
+}
+
 // Loading appends, as the framework's lists do: callers empty them first.
 TEST(CList, ArchivesCountAndElementsAndAppendsWhenLoading)
 {

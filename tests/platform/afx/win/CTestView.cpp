@@ -9,7 +9,10 @@ IMPLEMENT_DYNCREATE(CTestView, CView)
 BEGIN_MESSAGE_MAP(CTestView, CView)
     ON_COMMAND_EX(ID_TEST_ROUTE, OnRoute)
     ON_COMMAND(ID_TEST_VIEWONLY, OnViewOnly)
+    ON_COMMAND(ID_TEST_DISABLED, OnDisabled)
+    ON_COMMAND(ID_TEST_DISABLED_KEY, OnDisabled)
     ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_KEY, OnUpdateDisabled)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -87,6 +90,11 @@ BOOL CTestView::OnRoute(UINT)
 void CTestView::OnViewOnly()
 {
     TestEvents().push_back("view only");
+}
+
+void CTestView::OnDisabled()
+{
+    TestEvents().push_back("disabled");
 }
 
 void CTestView::OnUpdateDisabled(CCmdUI* pCmdUI)

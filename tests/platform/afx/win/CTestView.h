@@ -40,6 +40,7 @@ protected:
 
     afx_msg BOOL OnRoute(UINT nID);
     afx_msg void OnViewOnly();
+    afx_msg void OnDisabled();
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnFilePrint();

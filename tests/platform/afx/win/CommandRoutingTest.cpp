@@ -97,7 +97,7 @@ TEST_F(CommandRouting, MenuItemsTakeTheirStateFromTheUpdateHandlersOfTheChain)
         {ID_TEST_ROUTE, FALSE, FALSE},
         {ID_TEST_VIEWONLY, FALSE, TRUE},   // no view to handle it
         {ID_TEST_UNHANDLED, FALSE, TRUE},
-        {ID_TEST_DISABLED, FALSE, TRUE},   // no handler at all
+        {ID_TEST_DISABLED, FALSE, TRUE},   // no view to handle it
         {ID_TEST_VIEWONLY, TRUE, FALSE},
         {ID_TEST_DISABLED, TRUE, TRUE},    // the view's update handler
         {ID_TEST_TABLEONLY, TRUE, TRUE},   // only in the menu
@@ -160,6 +160,36 @@ TEST_F(CommandRouting, TheMainFramesAcceleratorsTurnKeysIntoCommands)
 
     const std::vector<std::string> expected = {"accelerator"};
     EXPECT_EQ(TestEvents(), expected);
+}
+
+// The menu may be out of date, and the key of a command in no menu of the
+// window bypasses it: the update handlers decide before either runs.
+TEST_F(CommandRouting, AMenuOrAcceleratorCommandRunsOnlyWhileItsUpdateHandlerEnablesIt)
+{
+    struct Row {
+        const char* pszCase;
+        UINT nID;    // sent as a menu command, or
+        UINT nKey;   // pressed in the view
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"disabled from the menu", ID_TEST_DISABLED, 0, {}},
+        {"disabled by its key", 0, VK_DELETE, {}},
+        {"no update handler, from the menu", ID_TEST_VIEWONLY, 0, {"view only"}},
+        {"no update handler, by its key", 0, VK_F9, {"accelerator"}},
+    };
+    CTestView* pView = ShowTableView(NewDocument());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        TestEvents().clear();
+
+        if (row.nKey != 0)
+            pView->PostMessage(WM_KEYDOWN, row.nKey, 1);
+        else
+            MainFrame().SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, 0));
+        PumpMessages();
+
+        EXPECT_EQ(TestEvents(), row.expected);
+    }
 }
 
 TEST_F(CommandRouting, TheStatusBarShowsThePromptOfTheHighlightedItem)

@@ -9,9 +9,10 @@
 #define ID_TEST_TOGGLE 40002      // the main frame checks it on the bar menu
 #define ID_TEST_VIEWONLY 40003    // only the view handles it
 #define ID_TEST_UNHANDLED 40004   // nobody handles it
-#define ID_TEST_DISABLED 40005    // an update handler disables it
+#define ID_TEST_DISABLED 40005    // the view handles it; its update handler disables it
 #define ID_TEST_RANGE_FIRST 40010
 #define ID_TEST_RANGE_LAST 40012
 #define ID_TEST_TABLEONLY 40020   // in the table template's menu only
 #define ID_TEST_ACCEL 40021       // F9 in the main frame's accelerators
+#define ID_TEST_DISABLED_KEY 40022  // Del: in no menu; as ID_TEST_DISABLED
 
