@@ -6,25 +6,16 @@ void CShellWindowsTest::SetUp()
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kelvaron");
     CProjectDoc::SetProjectCounter(0);
     m_pApp = std::make_unique<CVestolarApp>();
-    static char szNoArguments[] = "";
-    ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
-    ASSERT_TRUE(m_pApp->InitInstance());
-    PumpMessages();
+    ASSERT_TRUE(StartTestApplication(*m_pApp));
 }
 
 void CShellWindowsTest::TearDown()
 {
     if (m_pApp == nullptr)
         return;
-    m_pApp->CloseAllDocuments(FALSE);
-    if (m_pApp->m_pMainWnd != nullptr)
-        m_pApp->m_pMainWnd->DestroyWindow();
-    PumpMessages();
-    m_pApp->ExitInstance();
+    EndTestApplication(*m_pApp);
     m_pApp.reset();
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    DiscardMessages();
 }
 
 CVestolarDoc* CShellWindowsTest::NewProject(const std::vector<bool CReportInfo::*>& aFlags)

@@ -9,25 +9,16 @@ void CTestApplicationTest::SetUp()
     CTestChildFrame::s_bOwnCaption = FALSE;
     CTestChildFrame::s_bMaximized = FALSE;
     m_pApp = std::make_unique<CTestApp>();
-    static char szNoArguments[] = "";
-    ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
-    ASSERT_TRUE(m_pApp->InitInstance());
-    PumpMessages();
+    ASSERT_TRUE(StartTestApplication(*m_pApp));
 }
 
 void CTestApplicationTest::TearDown()
 {
     if (m_pApp == nullptr)
         return;
-    m_pApp->CloseAllDocuments(FALSE);
-    if (m_pApp->m_pMainWnd != nullptr)
-        m_pApp->m_pMainWnd->DestroyWindow();
-    PumpMessages();
-    m_pApp->ExitInstance();
+    EndTestApplication(*m_pApp);
     m_pApp.reset();
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    DiscardMessages();
 }
 
 CTestDoc* CTestApplicationTest::NewDocument()

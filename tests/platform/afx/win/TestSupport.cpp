@@ -24,6 +24,31 @@ void PumpMessages(BOOL bIdle)
     }
 }
 
+BOOL StartTestApplication(CWinApp& app)
+{
+    static char szNoArguments[] = "";
+    if (!AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL) || !app.InitInstance())
+        return FALSE;
+    PumpMessages();
+    return TRUE;
+}
+
+void EndTestApplication(CWinApp& app)
+{
+    app.CloseAllDocuments(FALSE);
+    if (app.m_pMainWnd != nullptr)
+        app.m_pMainWnd->DestroyWindow();
+    PumpMessages();
+    app.ExitInstance();
+}
+
+void DiscardMessages()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
 CMessageBoxRecorder::CMessageBoxRecorder()
 {
     AfxSetMessageBoxHook([this](LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {

@@ -12,6 +12,16 @@
 // PreTranslateMessage, as its loop does), then lets idle processing run.
 void PumpMessages(BOOL bIdle = TRUE);
 
+// Starts the application in the test process as the program starts it: no
+// arguments, InitInstance, then the queued messages. FALSE when
+// InitInstance refused to start.
+BOOL StartTestApplication(CWinApp& app);
+// Ends it as the program ends: the documents closed without a question, the
+// main window destroyed, its last messages handled, then ExitInstance.
+void EndTestApplication(CWinApp& app);
+// Drops what is still queued once the application object is gone.
+void DiscardMessages();
+
 class CMessageBoxRecorder {
 public:
     CMessageBoxRecorder();
