@@ -6,7 +6,7 @@
 #include "VestolarDoc.h"
 #include "VestolarView.h"
 
-#include "model/ThirdOctaveBandLabels.h"
+#include "platform/measdata/ThirdOctaveBandLabels.h"
 #include "res/resource.h"
 
 #include "AfxOleInit.h"

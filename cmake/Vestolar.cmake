@@ -1,6 +1,7 @@
 # Helpers shared by every folder of the project.
 
 set(VESTOLAR_ROOT ${CMAKE_SOURCE_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/Layering.cmake)
 
 if(VESTOLAR_NATIVE)
   # The benchmark tree measures optimised code without the sanitizers' cost.
@@ -23,6 +24,7 @@ function(vestolar_library name)
     return()
   endif()
   add_library(${name} STATIC ${ARG_SOURCES})
+  set_property(GLOBAL APPEND PROPERTY VESTOLAR_LIBRARIES ${name})
   target_include_directories(${name} PUBLIC ${VESTOLAR_ROOT} ${CMAKE_CURRENT_SOURCE_DIR})
   if(ARG_LIBS)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})

@@ -18,8 +18,8 @@ public:
 // Persistence: the archive record (ReportInfoArchive.cpp) and the profile
 // section of a recently used method (ReportInfoProfile.cpp)
     void Serialize(CArchive& ar) override;
-    virtual int SaveToProfile(CString sSection);
-    virtual int LoadFromProfile(CString sSection);
+    virtual int SaveToProfile(CSettingsStore& profile, CString sSection);
+    virtual int LoadFromProfile(const CSettingsStore& profile, CString sSection);
 
 // Setting
     bool m_bField = false;

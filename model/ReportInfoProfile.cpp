@@ -5,7 +5,6 @@
 
 #include "ReportInfo.h"
 #include "ReportInfoFields.h"
-#include "ProjectHost.h"
 
 namespace {
 
@@ -21,9 +20,8 @@ int DefaultOf(const CReportInfoDwordField& field)
 
 } // namespace
 
-int CReportInfo::SaveToProfile(CString sSection)
+int CReportInfo::SaveToProfile(CSettingsStore& profile, CString sSection)
 {
-    CSettingsStore& profile = CProjectHost::GetCurrent().GetProfile();
     for (const CReportInfoDwordField& field : ReportInfoDwordFields()) {
         const int nValue = field.m_pFlag != nullptr ? (this->*field.m_pFlag ? 1 : 0) : this->*field.m_pInt;
         profile.WriteInt(sSection, field.m_lpszName, nValue);
@@ -35,9 +33,8 @@ int CReportInfo::SaveToProfile(CString sSection)
 
 // A flag is set for any value but 0; a missing key reads as 0 for a flag,
 // -999 for m_nYear, 0 for m_nCoincidenceFreq and "?" for a text.
-int CReportInfo::LoadFromProfile(CString sSection)
+int CReportInfo::LoadFromProfile(const CSettingsStore& profile, CString sSection)
 {
-    const CSettingsStore& profile = CProjectHost::GetCurrent().GetProfile();
     for (const CReportInfoDwordField& field : ReportInfoDwordFields()) {
         const int nValue = static_cast<int>(profile.GetInt(sSection, field.m_lpszName, DefaultOf(field)));
         if (field.m_pFlag != nullptr)

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "app/VersionReader.h"
+#include "platform/version/VersionReader.h"
 #include "newproject/BasicElementDlg.h"
 
 namespace {

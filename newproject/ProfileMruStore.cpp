@@ -29,11 +29,11 @@ BOOL CProfileMruStore::WriteProfileInt(LPCTSTR szSection, LPCTSTR szEntry, int n
 
 void CProfileMruStore::LoadReportInfo(const CString& sSection, CReportInfo& info)
 {
-    info.LoadFromProfile(sSection);
+    info.LoadFromProfile(Profile(), sSection);
 }
 
 void CProfileMruStore::SaveReportInfo(const CString& sSection, const CReportInfo& info)
 {
     CReportInfo stored(info);
-    stored.SaveToProfile(sSection);
+    stored.SaveToProfile(Profile(), sSection);
 }

@@ -8,7 +8,7 @@
 #include "CScopedSaveDC.h"
 #include "CScopedSelectObject.h"
 
-#include "model/ThirdOctaveBandLabels.h"
+#include "ThirdOctaveBandLabels.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include "app/VestolarDoc.h"
 #include "AfxOleInit.h"
 #include "COleMessageFilter.h"
-#include "model/ThirdOctaveBandLabels.h"
+#include "platform/measdata/ThirdOctaveBandLabels.h"
 #include "platform/measdata/MeasGraphWnd.h"
 #include "newproject/MethodCatalogue.h"
 #include "res/resource.h"

@@ -21,10 +21,10 @@ TEST(CReportInfoProfile, LoadsBackTheFlagsIntegersAndMethodTextsOnly)
     saved.m_sTemplateFileName = "App_SRI_ISO16283_1.xls";
     saved.m_dVolume = 50.0;
     saved.m_sClient = "Client";
-    EXPECT_EQ(0, saved.SaveToProfile(kSection));
+    EXPECT_EQ(0, saved.SaveToProfile(host.GetProfile(), kSection));
 
     CReportInfo loaded;
-    EXPECT_EQ(0, loaded.LoadFromProfile(kSection));
+    EXPECT_EQ(0, loaded.LoadFromProfile(host.GetProfile(), kSection));
 
     EXPECT_TRUE(loaded.m_bField && loaded.m_bAirborne && loaded.m_bFarRange && loaded.m_bAverageLoudspeaker);
     EXPECT_FALSE(loaded.m_bLab);
@@ -47,7 +47,7 @@ TEST(CReportInfoProfile, ReadsMissingKeysAsTheirDefaults)
     loaded.m_bField = true;
     loaded.m_nCoincidenceFreq = 2;
 
-    loaded.LoadFromProfile(kSection);
+    loaded.LoadFromProfile(host.GetProfile(), kSection);
 
     EXPECT_TRUE(loaded.m_bLab);
     EXPECT_FALSE(loaded.m_bField);
@@ -62,10 +62,10 @@ TEST(CReportInfoProfile, ReadsAnyNonZeroFlagAsSetAndSavesItAsOne)
     CRecordingHost host;
     host.GetProfile().WriteInt(kSection, "m_bCorner", 5);
     CReportInfo info;
-    info.LoadFromProfile(kSection);
+    info.LoadFromProfile(host.GetProfile(), kSection);
     EXPECT_TRUE(info.m_bCorner);
 
-    info.SaveToProfile(kSection);
+    info.SaveToProfile(host.GetProfile(), kSection);
 
     EXPECT_EQ(1u, host.GetProfile().GetInt(kSection, "m_bCorner", 0));
 }
@@ -74,11 +74,11 @@ TEST(CReportInfoProfile, KeepsAnEmptyTextEmpty)
 {
     CRecordingHost host;
     CReportInfo saved;
-    saved.SaveToProfile(kSection);
+    saved.SaveToProfile(host.GetProfile(), kSection);
     CReportInfo loaded;
     loaded.m_sSubscript = "w";
 
-    loaded.LoadFromProfile(kSection);
+    loaded.LoadFromProfile(host.GetProfile(), kSection);
 
     EXPECT_TRUE(loaded.m_sSubscript.IsEmpty());
 }

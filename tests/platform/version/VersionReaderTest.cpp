@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/VersionReader.h"
+#include "platform/version/VersionReader.h"
 
 TEST(VersionReader, ReadsTheStringValuesOfTheProgramsOwnFile)
 {

@@ -1,7 +1,7 @@
 // Behaviours of the band label table: the labels by band number and the
 // decimal comma put in once at start.
 
-#include "model/ThirdOctaveBandLabels.h"
+#include "platform/measdata/ThirdOctaveBandLabels.h"
 
 #include <gtest/gtest.h>
 
