@@ -164,8 +164,8 @@ TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharact
         CProfileHost host;
         CSettingsStore& profile = host.GetProfile();
         profile.WriteInt("Settings", "nMaxMruRepInfo", row.nMaxMru);
-        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", row.lpszTitle0);
-        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sGraphTitle", row.lpszTitle1);
+        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", row.lpszTitle0);
+        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sTreeTitle", row.lpszTitle1);
         CAppSettings settings;
 
         settings.ReadProfile(profile, "Untitled");
@@ -174,7 +174,7 @@ TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharact
         profile.WriteString("MRU ReportInfo", nullptr, nullptr);
         settings.WriteProfile(profile);
         EXPECT_EQ(CString(row.nExpected > 0 ? row.lpszTitle0 : "none"),
-                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", "none"));
+                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", "none"));
     }
 }
 
