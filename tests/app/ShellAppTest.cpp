@@ -196,7 +196,6 @@ TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
         {"Settings", "m_nExportTyp", 11},
         {"Settings", "m_nPopupWindow", 102},
         {"Settings", "m_bLaunchExcel", 1},
-        {"Multiplot", "m_dMultiplotRange", 60},
         {"Multiplot", "m_bMultiplotAutoScale", 1},
         {"Corrections\\CorrSpec #9", "Channel Selection", 0},
     };
@@ -216,6 +215,7 @@ TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
         {"Settings", "m_PageSetup_MeasTab.m_sHeaderLeft", ""},
         {"Corrections\\CorrSpec #0", "Title", "Untitled"},
         {"Corrections\\CorrSpec #0", "17", "-999.9"},
+        {"Multiplot", "m_dMultiplotRange", "60"},
     };
     for (const TextRow& row : texts) {
         SCOPED_TRACE(row.lpszValue);
