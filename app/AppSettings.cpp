@@ -36,12 +36,20 @@ public:
             rsValue = m_Profile.GetString(lpszSection, lpszKey, lpszDefault);
     }
 
-    // Stored as an integer: the fraction is cut off (toward zero) when written.
-    void WholeNumber(LPCTSTR lpszSection, LPCTSTR lpszKey, double& rdValue, int nDefault)
+    // Written as text with all its decimals, so that an absorption range of
+    // 0.2 survives a restart; the whole numbers earlier versions stored, and
+    // a text that holds no number, read as before.
+    void Decimal(LPCTSTR lpszSection, LPCTSTR lpszKey, double& rdValue, int nDefault)
     {
-        int nValue = static_cast<int>(rdValue);
-        Int(lpszSection, lpszKey, nValue, nDefault);
-        rdValue = nValue;
+        if (m_bWriting) {
+            m_Profile.WriteString(lpszSection, lpszKey, SettingsDecimalText(rdValue));
+            return;
+        }
+        double dStored = 0.0;
+        if (SettingsDecimalValue(m_Profile.GetString(lpszSection, lpszKey, ""), dStored))
+            rdValue = dStored;
+        else
+            rdValue = static_cast<int>(m_Profile.GetInt(lpszSection, lpszKey, nDefault));
     }
 
 private:
@@ -142,8 +150,8 @@ void CAppSettings::ExchangeSettings(CSettingsExchange& exchange)
 
 void CAppSettings::ExchangeMultiplot(CSettingsExchange& exchange)
 {
-    exchange.WholeNumber(kMultiplot, "m_dMultiplotRange", m_dMultiplotRange, 60);
-    exchange.WholeNumber(kMultiplot, "m_dMultiplotMax", m_dMultiplotMax, 70);
+    exchange.Decimal(kMultiplot, "m_dMultiplotRange", m_dMultiplotRange, 60);
+    exchange.Decimal(kMultiplot, "m_dMultiplotMax", m_dMultiplotMax, 70);
     exchange.Int(kMultiplot, "m_nMultiplotGraphType", m_nMultiplotGraphType, 0);
     exchange.Int(kMultiplot, "m_nMultiplotLineType", m_nMultiplotLineType, 0);
     exchange.String(kMultiplot, "m_sGraphTitle", m_sGraphTitle, "");

@@ -214,10 +214,13 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return CMainFrameBase::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-// The caption names the workspace, never a document.
+// The caption names the workspace, never a document: "Vestolar" alone while
+// the workspace has no title, which is what File > New looks for before it
+// adds the new project's title.
 void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
-    SetWindowText(m_strTitle + " - " + GetVestolarApp().m_sWorkspaceTitle);
+    const CString& sWorkspaceTitle = GetVestolarApp().m_sWorkspaceTitle;
+    SetWindowText(sWorkspaceTitle.IsEmpty() ? m_strTitle : m_strTitle + " - " + sWorkspaceTitle);
 }
 
 // A toggle flips its application flag and its mark, and every project is

@@ -2,8 +2,8 @@
 // Classes in this file: CMultiplotSetup, what the multiplot set-up dialog
 // shows and edits: ten curve slots (colour, line style, line size, title),
 // the range, maximum, graph and line type, graph and axis title, and
-// autoscale. It is filled from the application's defaults and the project's
-// curves, and its values go back to both.
+// autoscale. It shows the project's own values (the application's defaults
+// in the slots without a curve) and stores only what the user changed.
 
 #include "AppSettings.h"
 
@@ -18,13 +18,7 @@ struct CMultiplotCurve {
     CString m_sTitle;
 };
 
-class CMultiplotSetup {
-public:
-    void Fill(CProjectDoc& project, const CAppSettings& settings);
-    // The project's display, its curves' colours, styles and sizes (not
-    // their titles), and the application's defaults for later curves.
-    void Apply(CProjectDoc& project, CAppSettings& settings) const;
-
+struct CMultiplotValues {
     CMultiplotCurve m_aCurves[kMultiplotCurveCount];
     double m_dRange = 0.0;
     double m_dMax = 0.0;
@@ -33,4 +27,18 @@ public:
     CString m_sGraphTitle;
     CString m_sAxisTitle;
     BOOL m_bAutoScale = FALSE;
+};
+
+class CMultiplotSetup : public CMultiplotValues {
+public:
+    void Fill(CProjectDoc& project, const CAppSettings& settings);
+    // A value changed since Fill goes to the project (a curve's colour,
+    // style and size, not its title) and becomes the application's default
+    // for later curves and projects; a value left as shown changes nothing.
+    void Apply(CProjectDoc& project, CAppSettings& settings) const;
+
+private:
+    void ApplyCurves(CProjectDoc& project, CAppSettings& settings) const;
+
+    CMultiplotValues m_Shown;
 };

@@ -2,7 +2,8 @@
 // Classes in this file: CMultiplotSetupDlg, the set-up of a multiplot
 // project's graph. This stand-in edits the graph and axis titles, the range,
 // the maximum and autoscale; the curve slots pass through unchanged until
-// the multiplot's own dialog comes.
+// the multiplot's own dialog comes. A number the user does not edit keeps
+// its exact value.
 
 #include "MultiplotSetup.h"
 

@@ -28,6 +28,20 @@ CString SettingsNumberText(double dValue)
 
 double SettingsNumberValue(const CString& sText)
 {
+    double dValue = 0.0;
+    return SettingsDecimalValue(sText, dValue) ? dValue : kMissingSettingsValue;
+}
+
+CString SettingsDecimalText(double dValue)
+{
+    char szText[64];
+    const std::to_chars_result result = std::to_chars(szText, szText + sizeof(szText) - 1, dValue);
+    *result.ptr = '\0';
+    return szText;
+}
+
+BOOL SettingsDecimalValue(const CString& sText, double& rdValue)
+{
     std::string sNumber(static_cast<LPCTSTR>(sText));
     sNumber.erase(0, sNumber.find_first_not_of(" \t"));
     for (char& ch : sNumber) {
@@ -37,7 +51,6 @@ double SettingsNumberValue(const CString& sText)
     const char* pFirst = sNumber.c_str();
     if (*pFirst == '+')
         ++pFirst;
-    double dValue = 0.0;
-    const std::from_chars_result result = std::from_chars(pFirst, sNumber.c_str() + sNumber.size(), dValue);
-    return result.ec == std::errc() ? dValue : kMissingSettingsValue;
+    const std::from_chars_result result = std::from_chars(pFirst, sNumber.c_str() + sNumber.size(), rdValue);
+    return result.ec == std::errc();
 }

@@ -82,6 +82,7 @@ public:
     afx_msg void OnFileSaveAs();
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
     afx_msg void OnCloseAll();
+    afx_msg BOOL OnOpenRecentWorkspace(UINT nID);
 
 // The project model's host
     CCalcSettings GetCalcSettings() const override;
@@ -120,6 +121,8 @@ private:
     void SetMainCaption(const CString& sCaption);
     BOOL PromptWorkspacePath(CString& rsPath);
     BOOL SaveWorkspaceCommand(BOOL bAlwaysAsk);
+    BOOL MayReplaceWorkspaceWith(const CString& sPath);
+    CDocument* ReplaceWorkspace(const CString& sPath);
 };
 
 // The program's application object, as the framework's current one.

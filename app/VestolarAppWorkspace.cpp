@@ -128,12 +128,45 @@ void CVestolarApp::OnCloseAll()
 
 CDocument* CVestolarApp::OpenDocumentFile(LPCTSTR lpszFileName)
 {
-    if (m_sWorkspacePath == lpszFileName || !SaveModified())
+    if (!MayReplaceWorkspaceWith(lpszFileName))
         return nullptr;
-    CProjectDoc* pLast = ReadWorkspace(lpszFileName);
-    if (m_sWorkspacePath == lpszFileName)
+    return ReplaceWorkspace(lpszFileName);
+}
+
+// Opening the workspace already open does nothing and asks nothing; another
+// one replaces the open workspace once that is saved or given up.
+BOOL CVestolarApp::MayReplaceWorkspaceWith(const CString& sPath)
+{
+    return m_sWorkspacePath != sPath && SaveModified();
+}
+
+// The project opened last, or null: also for a workspace without projects,
+// which still opens.
+CDocument* CVestolarApp::ReplaceWorkspace(const CString& sPath)
+{
+    CProjectDoc* pLast = ReadWorkspace(sPath);
+    if (m_sWorkspacePath == sPath)
         SetMainCaption(CString(kProgramCaption) + " - " + m_sWorkspaceTitle);
     return pLast != nullptr ? CVestolarDoc::FromProject(*pLast) : nullptr;
+}
+
+// File > Recent File. The framework drops an entry whenever opening it gives
+// no document, which here also means the workspace is open already, the
+// save question was cancelled or the workspace has no projects; an entry
+// goes only when its file cannot be opened or read.
+BOOL CVestolarApp::OnOpenRecentWorkspace(UINT nID)
+{
+    const int nIndex = static_cast<int>(nID - ID_FILE_MRU_FILE1);
+    if (m_pRecentFileList == nullptr || nIndex >= m_pRecentFileList->GetSize() ||
+        (*m_pRecentFileList)[nIndex].IsEmpty())
+        return FALSE;
+    const CString sPath = (*m_pRecentFileList)[nIndex];
+    if (!MayReplaceWorkspaceWith(sPath))
+        return TRUE;
+    ReplaceWorkspace(sPath);
+    if (m_sWorkspacePath != sPath)
+        m_pRecentFileList->Remove(nIndex);
+    return TRUE;
 }
 
 int CVestolarApp::OpenWorkspace(LPCTSTR lpszPath)

@@ -34,16 +34,19 @@ const CReverbBands kReverbTimeMeanBands = {20, 37, 18, 39};   // 100-5000 Hz, 63
 
 // Copies the reverberation time of the summary record of table 124 into
 // spectrum 0 over a fixed span, missing bands included; 3 without a band
-// the single value needs.
+// the single value needs. A time shorter than 1 ms is missing, as in every
+// other method, so that no single value reads 0.00 s.
 int CopyReverbTime(CCalc& calc, const CReverbBands& bands)
 {
     calc.Reset();
     const NSpectrum reverb = calc.SummaryLevel(kTableReverb);
     for (int nBand = bands.m_nFirstNeeded; nBand <= bands.m_nLastNeeded; ++nBand)
-        if (IsMissingValue(reverb.GetSpecLine(nBand)))
+        if (IsReverbTimeMissing(reverb.GetSpecLine(nBand), kMissingThreshold))
             return kCalcBandMissing;
-    for (int nBand = bands.m_nFirstCopied; nBand <= bands.m_nLastCopied; ++nBand)
-        calc.m_aSpec[0].InsertData(nBand, reverb.GetSpecLine(nBand));
+    for (int nBand = bands.m_nFirstCopied; nBand <= bands.m_nLastCopied; ++nBand) {
+        const double dTime = reverb.GetSpecLine(nBand);
+        calc.m_aSpec[0].InsertData(nBand, IsReverbTimeMissing(dTime, kMissingThreshold) ? kMissingValue : dTime);
+    }
     return kCalcDone;
 }
 

@@ -253,16 +253,16 @@ CSetMethod ReductionSets(double dArea, double dVolume, double dFixedTerm)
 }
 
 // Dn over sets with the absorption factor k: (L1 - L2) - Round(10 lg(k V /
-// (10 T)), 1), dB; spectrum 2 holds the normalisation term itself.
+// (10 T)), 1), dB. Spectrum 2 holds the result less the level difference, as
+// the single Dn method keeps it: the tables show one quantity with one sign
+// whatever the number of loudspeaker positions.
 CSetMethod NormalisedDifferenceSets(double dAbsorptionFactor, double dVolume)
 {
     CSetMethod method;
     method.m_term = [=](int, double dReverb) {
         return NegatedTerm(NormalisedTerm(dAbsorptionFactor, dVolume, dReverb));
     };
-    method.m_shownTerm = [=](int, double dReverb) {
-        return NormalisedTerm(dAbsorptionFactor, dVolume, dReverb);
-    };
+    method.m_shownTerm = method.m_term;
     return method;
 }
 

@@ -26,9 +26,13 @@ void ReadNumber(const char* szKey, double& dField, const CString& sPath)
 
 } // namespace
 
-void CIniProjectImport::ShowInvalidFormat()
+// After a drop of many files the user must know which one to look at: the
+// file's path follows on a line of its own.
+void CIniProjectImport::ShowInvalidFormat(const CString& sPath)
 {
-    m_host.ShowImportMessage(IDS_INVALID_DATA_FORMAT);
+    CString sText;
+    sText.LoadString(IDS_INVALID_DATA_FORMAT);
+    m_host.ShowImportText(sText + "\n" + sPath);
 }
 
 int CIniProjectImport::ImportIniProjectTable(int nTable, CString sPath)
@@ -39,7 +43,7 @@ int CIniProjectImport::ImportIniProjectTable(int nTable, CString sPath)
     CList<NBuildData, NBuildData&> records;
     if (!CReadKelFile::IsIniProjectFile(sPath) ||
         CReadKelFile::ReadIniTable(records, nTable, pDoc->m_ReportInfo, sPath) != 0) {
-        ShowInvalidFormat();
+        ShowInvalidFormat(sPath);
         return -1;
     }
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr;)

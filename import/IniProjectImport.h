@@ -12,8 +12,9 @@ class CIniProjectImport {
 public:
     explicit CIniProjectImport(CTreeImportHost& host) : m_host(host) {}
 
-    // 0 done; -1 without a project or when a table fails (tables filed
-    // before it stay).
+    // 0 done; -1 without a project, or when the file is not an INI project or
+    // a table of it is damaged (tables filed before it stay). A table the
+    // file does not hold is one without entries.
     int ImportIniProject(CString sPath);
     int ImportIniProjectTable(int nTable, CString sPath);
 
@@ -23,7 +24,7 @@ private:
     static void ReadRoomAndClimate(CReportInfo& info, const CString& sPath);
     static void ReadReportTexts(CReportInfo& info, const CString& sPath);
     static void ReadNumberText(const char* szKey, CString& sField, const CString& sPath);
-    void ShowInvalidFormat();
+    void ShowInvalidFormat(const CString& sPath);
 
     CTreeImportHost& m_host;
 };

@@ -8,8 +8,11 @@
 
 #include "CPrivateProfile.h"
 
+#include <cctype>
 #include <locale>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -82,6 +85,42 @@ CString EntrySection(const CString& sSection, int nEntry)
 bool HasEntry(const CString& sEntry, const CString& sPath)
 {
     return int(AfxGetPrivateProfileInt(sEntry, "Status", kEndOfList, sPath)) != kEndOfList;
+}
+
+std::string LowerCase(std::string sText)
+{
+    for (char& c : sText)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return sText;
+}
+
+std::vector<std::string> SectionNames(const CString& sPath)
+{
+    std::vector<char> aBuffer(4096);
+    // The list is cut to the buffer (two characters short of it) when it does
+    // not fit.
+    while (AfxGetPrivateProfileString(nullptr, nullptr, "", aBuffer.data(), DWORD(aBuffer.size()), sPath) ==
+           aBuffer.size() - 2)
+        aBuffer.resize(aBuffer.size() * 2);
+    std::vector<std::string> aNames;
+    for (const char* pName = aBuffer.data(); *pName != '\0'; pName += aNames.back().size() + 1)
+        aNames.emplace_back(pName);
+    return aNames;
+}
+
+// Whether the file holds any entry section of the table ("<name> <n>"), also
+// one that does not begin its list. Section names match without regard to
+// case, as the profile functions match them.
+bool HasTableSection(const CString& sSection, const CString& sPath)
+{
+    const std::string sPrefix = LowerCase(static_cast<LPCTSTR>(sSection)) + " ";
+    for (const std::string& sName : SectionNames(sPath)) {
+        const std::string sLower = LowerCase(sName);
+        if (sLower.size() > sPrefix.size() && sLower.compare(0, sPrefix.size(), sPrefix) == 0 &&
+            sLower.find_first_not_of("0123456789", sPrefix.size()) == std::string::npos)
+            return true;
+    }
+    return false;
 }
 
 CString ProfileText(const char* szSection, const CString& sKey, const char* szDefault, DWORD nSize,
@@ -193,7 +232,10 @@ int CReadKelFile::ReadIniTable(CList<NBuildData, NBuildData&>& list, int nTable,
     if (!IsIniProjectFile(sPath) || !IniTableOf(nTable, info, table))
         return -1;
     const CString sSection = table.m_szSection;
-    if (!HasEntry(EntrySection(sSection, 1), sPath))
+    // A table the file does not hold has no entries (a converted analyser file
+    // holds only the tables the analyser measured); one whose entries are
+    // there without a first entry that opens the list is damaged.
+    if (!HasEntry(EntrySection(sSection, 1), sPath) && HasTableSection(sSection, sPath))
         return -1;
     NBuildData model = ModelRecord(table, CTime::GetCurrentTime());
     const bool bReverb = table.m_bReverberation;

@@ -98,9 +98,11 @@ int CProjectDoc::RemoveMeasurement(int nTableId, POSITION pos)
 {
     CMeasurementList* pList = GetMeasurementList(nTableId);
     if (pList != nullptr) {
-        pList->RemoveAt(pos);
+        // The tree finds the leaf by the record's position, which dies with
+        // the record.
         if (m_pTree != nullptr)
             m_pTree->RemoveMeasurementItem(nTableId, pos);
+        pList->RemoveAt(pos);
     }
     SetWorkspaceModified();
     return 0;

@@ -11,10 +11,10 @@ const char kSettingsSection[] = "Settings";
 const char kMaxEntry[] = "nMaxMruRepInfo";
 
 // A section that does not exist reads back with "?" texts; only an entry with
-// a real graph title is a method.
+// a real tree title is a method.
 bool IsStoredMethod(const CReportInfo& info)
 {
-    return info.m_sGraphTitle.GetLength() > 3;
+    return info.m_sTreeTitle.GetLength() > 3;
 }
 
 } // namespace

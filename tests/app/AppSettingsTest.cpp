@@ -128,23 +128,43 @@ TEST(CAppSettings, KeepsCorrectionValuesWithOneDecimal)
     EXPECT_EQ(CString("-0.5"), profile.GetString("Corrections\\CorrSpec #3", "22", "?"));
 }
 
-TEST(CAppSettings, KeepsOnlyTheWholeMultiplotRange)
+TEST(CAppSettings, KeepsTheMultiplotRangeAndMaximumWithTheirDecimals)
 {
-    CProfileHost host;
-    CAppSettings settings;
-    settings.ReadProfile(host.GetProfile(), "Untitled");
-    settings.m_dMultiplotRange = 62.5;
-    settings.m_dMultiplotMax = -3.7;
-    settings.WriteProfile(host.GetProfile());
+    const struct {
+        double dRange;
+        double dMax;
+    } rows[] = {{0.2, 1.0}, {62.5, -3.7}, {60.0, 70.0}, {0.1 + 0.2, 1e-7}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.dRange << " / " << row.dMax);
+        CProfileHost host;
+        CAppSettings settings;
+        settings.ReadProfile(host.GetProfile(), "Untitled");
+        settings.m_dMultiplotRange = row.dRange;
+        settings.m_dMultiplotMax = row.dMax;
+        settings.WriteProfile(host.GetProfile());
 
-    CAppSettings restarted;
-    restarted.ReadProfile(host.GetProfile(), "Untitled");
+        CAppSettings restarted;
+        restarted.ReadProfile(host.GetProfile(), "Untitled");
 
-    EXPECT_EQ(62.0, restarted.m_dMultiplotRange);
-    EXPECT_EQ(-3.0, restarted.m_dMultiplotMax);
+        EXPECT_EQ(row.dRange, restarted.m_dMultiplotRange);
+        EXPECT_EQ(row.dMax, restarted.m_dMultiplotMax);
+    }
 }
 
-TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharacters)
+TEST(CAppSettings, ReadsTheWholeMultiplotNumbersOfEarlierVersions)
+{
+    CProfileHost host;
+    host.GetProfile().WriteInt("Multiplot", "m_dMultiplotRange", 45);
+    host.GetProfile().WriteString("Multiplot", "m_dMultiplotMax", "no number");
+    CAppSettings settings;
+
+    settings.ReadProfile(host.GetProfile(), "Untitled");
+
+    EXPECT_EQ(45.0, settings.m_dMultiplotRange);
+    EXPECT_EQ(70.0, settings.m_dMultiplotMax);
+}
+
+TEST(CAppSettings, ReadsRecentlyUsedMethodsWithATreeTitleLongerThanThreeCharacters)
 {
     struct Row {
         int nMaxMru;
@@ -164,8 +184,8 @@ TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharact
         CProfileHost host;
         CSettingsStore& profile = host.GetProfile();
         profile.WriteInt("Settings", "nMaxMruRepInfo", row.nMaxMru);
-        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", row.lpszTitle0);
-        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sGraphTitle", row.lpszTitle1);
+        profile.WriteString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", row.lpszTitle0);
+        profile.WriteString("MRU ReportInfo\\MRU #1", "m_sTreeTitle", row.lpszTitle1);
         CAppSettings settings;
 
         settings.ReadProfile(profile, "Untitled");
@@ -174,7 +194,7 @@ TEST(CAppSettings, ReadsRecentlyUsedMethodsWithAGraphTitleLongerThanThreeCharact
         profile.WriteString("MRU ReportInfo", nullptr, nullptr);
         settings.WriteProfile(profile);
         EXPECT_EQ(CString(row.nExpected > 0 ? row.lpszTitle0 : "none"),
-                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sGraphTitle", "none"));
+                  profile.GetString("MRU ReportInfo\\MRU #0", "m_sTreeTitle", "none"));
     }
 }
 

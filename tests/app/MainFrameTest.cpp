@@ -146,12 +146,19 @@ TEST_F(CShellWindowsTest, TogglesTheToolbarOfTheExportTargetWithViewToolbar)
 
 TEST_F(CShellWindowsTest, NamesTheWorkspaceInTheCaption)
 {
-    App().m_sWorkspaceTitle = "Plant";
-    MainFrame().OnUpdateFrameTitle(TRUE);
+    const struct {
+        const char* lpszWorkspaceTitle;
+        const char* lpszCaption;
+    } rows[] = {{"Plant", "Vestolar - Plant"}, {"", "Vestolar"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lpszWorkspaceTitle);
+        App().m_sWorkspaceTitle = row.lpszWorkspaceTitle;
+        MainFrame().OnUpdateFrameTitle(TRUE);
 
-    CString sCaption;
-    MainFrame().GetWindowText(sCaption);
-    EXPECT_STREQ("Vestolar - Plant", sCaption);
+        CString sCaption;
+        MainFrame().GetWindowText(sCaption);
+        EXPECT_STREQ(row.lpszCaption, sCaption);
+    }
 }
 
 TEST_F(CShellWindowsTest, FlipsACorrectionFlagAndItsCheckMark)

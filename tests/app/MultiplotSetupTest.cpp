@@ -1,10 +1,12 @@
-// Behaviours of the multiplot set-up's values: filled from the application's
-// defaults and the project's curves, and written back to the project, its
+// Behaviours of the multiplot set-up's values: filled from the project's own
+// display and curves (the application's defaults in the slots without a
+// curve), and storing only what the user changed, into the project, its
 // curves (not their titles) and the defaults.
 
 #include "app/MultiplotSetup.h"
 
 #include "model/ProjectDoc.h"
+#include "platform/afx/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,11 @@ protected:
         m_Project.m_ReportInfo.m_bMultiplot = true;
         m_Project.m_ReportInfo.m_sSubTitle = "Graph";
         m_Project.m_ReportInfo.m_sGraphTitle = "Axis";
+        m_Project.m_dMultiplotRange = 0.1 + 0.2;
+        m_Project.m_dMultiplotMax = 88.25;
+        m_Project.m_nMultiplotGraphType = 2;
+        m_Project.m_nMultiplotLineType = 3;
+        m_Project.m_bMultiplotAutoScale = 2;  // any value but 0 is on
         for (int n = 0; n < kMultiplotCurveCount; ++n) {
             m_Settings.m_aLineColor[n] = 100 + n;
             m_Settings.m_aLineStyle[n] = 200 + n;
@@ -26,6 +33,8 @@ protected:
         m_Settings.m_dMultiplotMax = 80.0;
         m_Settings.m_nMultiplotGraphType = 1;
         m_Settings.m_nMultiplotLineType = 2;
+        m_Settings.m_sGraphTitle = "Default graph";
+        m_Settings.m_sAxisTitle = "Default axis";
         m_Settings.m_bMultiplotAutoScale = FALSE;
         AddCurve("first", 3);
         AddCurve("second", 4);
@@ -39,11 +48,16 @@ protected:
         m_Project.GetMeasurementList(kMultiplotTableId)->AddTail(rec);
     }
 
+    Bytes ProjectBytes()
+    {
+        return StoreBytes([&](CArchive& ar) { m_Project.Serialize(ar); });
+    }
+
     CProjectDoc m_Project;
     CAppSettings m_Settings;
 };
 
-TEST_F(MultiplotSetupTest, TakesTheProjectsCurvesOverTheDefaults)
+TEST_F(MultiplotSetupTest, ShowsTheProjectsOwnValuesAndItsCurvesOverTheDefaults)
 {
     CMultiplotSetup setup;
     setup.Fill(m_Project, m_Settings);
@@ -54,14 +68,32 @@ TEST_F(MultiplotSetupTest, TakesTheProjectsCurvesOverTheDefaults)
     EXPECT_EQ(102, setup.m_aCurves[2].m_nColor);
     EXPECT_EQ(309, setup.m_aCurves[9].m_nSize);
     EXPECT_STREQ("", setup.m_aCurves[2].m_sTitle);
-    EXPECT_EQ(50.0, setup.m_dRange);
-    EXPECT_EQ(2, setup.m_nLineType);
+    EXPECT_EQ(0.1 + 0.2, setup.m_dRange);
+    EXPECT_EQ(88.25, setup.m_dMax);
+    EXPECT_EQ(2, setup.m_nGraphType);
+    EXPECT_EQ(3, setup.m_nLineType);
     EXPECT_STREQ("Graph", setup.m_sGraphTitle);
     EXPECT_STREQ("Axis", setup.m_sAxisTitle);
-    EXPECT_FALSE(setup.m_bAutoScale);
+    EXPECT_EQ(TRUE, setup.m_bAutoScale);
 }
 
-TEST_F(MultiplotSetupTest, WritesTheValuesBackToProjectCurvesAndDefaults)
+TEST_F(MultiplotSetupTest, ChangesNothingWhenNothingWasChanged)
+{
+    const Bytes before = ProjectBytes();
+    CMultiplotSetup setup;
+    setup.Fill(m_Project, m_Settings);
+
+    setup.Apply(m_Project, m_Settings);
+
+    EXPECT_EQ(before, ProjectBytes());
+    EXPECT_EQ(50.0, m_Settings.m_dMultiplotRange);
+    EXPECT_EQ(1, m_Settings.m_nMultiplotGraphType);
+    EXPECT_STREQ("Default graph", m_Settings.m_sGraphTitle);
+    EXPECT_FALSE(m_Settings.m_bMultiplotAutoScale);
+    EXPECT_EQ(100, m_Settings.m_aLineColor[0]);
+}
+
+TEST_F(MultiplotSetupTest, StoresWhatWasChangedInTheProjectItsCurvesAndTheDefaults)
 {
     CMultiplotSetup setup;
     setup.Fill(m_Project, m_Settings);
@@ -71,7 +103,7 @@ TEST_F(MultiplotSetupTest, WritesTheValuesBackToProjectCurvesAndDefaults)
     }
     setup.m_dMax = 90.0;
     setup.m_sGraphTitle = "New graph";
-    setup.m_bAutoScale = TRUE;
+    setup.m_bAutoScale = FALSE;
 
     setup.Apply(m_Project, m_Settings);
 
@@ -79,11 +111,18 @@ TEST_F(MultiplotSetupTest, WritesTheValuesBackToProjectCurvesAndDefaults)
     EXPECT_EQ(90.0, m_Settings.m_dMultiplotMax);
     EXPECT_STREQ("New graph", m_Project.m_ReportInfo.m_sSubTitle);
     EXPECT_STREQ("New graph", m_Settings.m_sGraphTitle);
-    EXPECT_TRUE(m_Project.m_bMultiplotAutoScale);
+    EXPECT_FALSE(m_Project.m_bMultiplotAutoScale);
     const NBuildData& second = m_Project.GetMeasurementList(kMultiplotTableId)->GetTail();
     EXPECT_EQ(7, second.m_nLineColor);
+    EXPECT_EQ(4, second.m_nLineStyle);
     EXPECT_STREQ("second", second.m_Spectrum.GetTitle());
     EXPECT_EQ(7, m_Settings.m_aLineColor[9]);
+    EXPECT_EQ(209, m_Settings.m_aLineStyle[9]);
+    // Left as shown: neither the project nor the defaults change.
+    EXPECT_EQ(0.1 + 0.2, m_Project.m_dMultiplotRange);
+    EXPECT_EQ(50.0, m_Settings.m_dMultiplotRange);
+    EXPECT_STREQ("Axis", m_Project.m_ReportInfo.m_sGraphTitle);
+    EXPECT_STREQ("Default axis", m_Settings.m_sAxisTitle);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 // Behaviours of a project's windows: one window per view kind, found again
 // by the control id of its child, hidden windows for printing, the
 // multiplot table for multiplot projects, the child frames' remembered
-// size and the project's hidden frame.
-// Not yet tested here: the multiplot set-up dialog's round trip (its values
-// are tested in MultiplotSetupTest).
+// size, the project's hidden frame, and the multiplot set-up confirmed
+// without a change (what it stores is tested in MultiplotSetupTest).
 
 #include "ShellWindowsFixture.h"
 
@@ -12,6 +11,9 @@
 #include "app/MultiplotTabView.h"
 #include "app/ResultView.h"
 #include "app/TabView.h"
+
+#include "CModalDialogWatch.h"
+#include "platform/afx/ArchiveBytes.h"
 
 namespace {
 
@@ -75,6 +77,41 @@ TEST_F(CShellWindowsTest, OpensTheMultiplotTableInMultiplotProjects)
     CView* pView = CProjectWindows::FindView(pDoc, 127);
     ASSERT_NE(nullptr, pView);
     EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CMultiplotTabView)));
+}
+
+// The set-up shows the project's own display, not the application's
+// defaults, and OK without a change leaves the saved project as it was.
+TEST_F(CShellWindowsTest, AMultiplotSetUpConfirmedUnchangedLeavesTheProjectAsItWas)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bMultiplot});
+    CProjectDoc& project = pDoc->GetProject();
+    project.m_dMultiplotRange = 0.1 + 0.2;
+    project.m_dMultiplotMax = 88.25;
+    project.m_bMultiplotAutoScale = FALSE;
+    project.m_ReportInfo.m_sSubTitle = "Walls";
+    App().m_dMultiplotMax = 70.0;
+    App().m_bMultiplotAutoScale = TRUE;
+    App().m_sGraphTitle = "Default graph";
+    const auto projectBytes = [&] { return StoreBytes([&](CArchive& ar) { project.Serialize(ar); }); };
+    const Bytes before = projectBytes();
+    std::string sShownMax;
+    std::string sShownTitle;
+    CModalDialogWatch watch([&](HWND hDlg) {
+        char szText[64] = {};
+        ::GetDlgItemTextA(hDlg, IDC_MULTIPLOT_MAX, szText, sizeof(szText));
+        sShownMax = szText;
+        ::GetDlgItemTextA(hDlg, IDC_MULTIPLOT_GRAPH_TITLE, szText, sizeof(szText));
+        sShownTitle = szText;
+        ::SendMessage(hDlg, WM_COMMAND, IDOK, 0);
+    });
+
+    pDoc->ShowView(111, FALSE, TRUE);
+
+    EXPECT_EQ(1, watch.GetDialogCount());
+    EXPECT_EQ("88.25", sShownMax);
+    EXPECT_EQ("Walls", sShownTitle);
+    EXPECT_EQ(before, projectBytes());
+    EXPECT_EQ(70.0, App().m_dMultiplotMax);
 }
 
 TEST_F(CShellWindowsTest, OpensNothingForKindsWithoutAWindow)

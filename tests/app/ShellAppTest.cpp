@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -146,6 +147,23 @@ protected:
         }
         return aTexts;
     }
+    std::vector<std::string> RecentFiles() const
+    {
+        std::vector<std::string> aPaths;
+        for (int i = 0; i < m_pApp->m_pRecentFileList->GetSize(); ++i) {
+            if (!(*m_pApp->m_pRecentFileList)[i].IsEmpty())
+                aPaths.push_back(static_cast<LPCTSTR>((*m_pApp->m_pRecentFileList)[i]));
+        }
+        return aPaths;
+    }
+    // File > Recent File on the entry of that path.
+    void OpenRecent(const std::string& sPath)
+    {
+        const std::vector<std::string> aPaths = RecentFiles();
+        const auto it = std::find(aPaths.begin(), aPaths.end(), sPath);
+        ASSERT_NE(aPaths.end(), it);
+        m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1 + static_cast<UINT>(it - aPaths.begin()));
+    }
     std::string Caption() const
     {
         char szCaption[256] = {};
@@ -196,7 +214,6 @@ TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
         {"Settings", "m_nExportTyp", 11},
         {"Settings", "m_nPopupWindow", 102},
         {"Settings", "m_bLaunchExcel", 1},
-        {"Multiplot", "m_dMultiplotRange", 60},
         {"Multiplot", "m_bMultiplotAutoScale", 1},
         {"Corrections\\CorrSpec #9", "Channel Selection", 0},
     };
@@ -216,6 +233,7 @@ TEST_F(ShellApp, TheFirstStartWritesTheSettingsDefaults)
         {"Settings", "m_PageSetup_MeasTab.m_sHeaderLeft", ""},
         {"Corrections\\CorrSpec #0", "Title", "Untitled"},
         {"Corrections\\CorrSpec #0", "17", "-999.9"},
+        {"Multiplot", "m_dMultiplotRange", "60"},
     };
     for (const TextRow& row : texts) {
         SCOPED_TRACE(row.lpszValue);
@@ -392,6 +410,43 @@ TEST_F(ShellApp, AWorkspaceMergesIntoAnother)
     EXPECT_TRUE(app.m_bWorkspaceModified);
     EXPECT_EQ(CString("Untitled"), Projects()[3]->GetTitle());
     EXPECT_TRUE(m_Boxes.m_boxes.empty());
+}
+
+// The entry goes only with its file: not when the workspace is open already,
+// when the save question is cancelled, or when the workspace has no project.
+TEST_F(ShellApp, ARecentWorkspaceLeavesTheListOnlyWhenItsFileCannotBeRead)
+{
+    const std::string sPlant = Workspace("Plant.vsp");
+    const std::string sEmpty = Workspace("Empty.vsp");
+    const std::string sGone = Workspace("Gone.vsp");
+    CVestolarApp& app = StartProgram();
+    ASSERT_TRUE(app.SaveWorkspaceTo(sEmpty.c_str(), TRUE));
+    SaveThreeProjects(sPlant);
+    app.m_pRecentFileList->Add(sGone.c_str());
+    const std::vector<std::string> aAll = {sGone, sPlant, sEmpty};
+    ASSERT_EQ(aAll, RecentFiles());
+
+    OpenRecent(sPlant);
+    EXPECT_EQ(aAll, RecentFiles());
+    EXPECT_EQ(3u, Projects().size());
+
+    app.m_bWorkspaceModified = true;
+    m_Boxes.Answer({IDCANCEL});
+    OpenRecent(sEmpty);
+    EXPECT_EQ(aAll, RecentFiles());
+    EXPECT_EQ(CString(sPlant.c_str()), app.m_sWorkspacePath);
+    EXPECT_EQ(1u, m_Boxes.m_boxes.size());
+
+    app.m_bWorkspaceModified = false;
+    OpenRecent(sEmpty);
+    EXPECT_EQ((std::vector<std::string>{sEmpty, sGone, sPlant}), RecentFiles());
+    EXPECT_EQ(CString(sEmpty.c_str()), app.m_sWorkspacePath);
+    EXPECT_TRUE(Projects().empty());
+
+    OpenRecent(sGone);
+    EXPECT_EQ((std::vector<std::string>{sEmpty, sPlant}), RecentFiles());
+    EXPECT_EQ(2u, m_Boxes.m_boxes.size());
+    EXPECT_EQ(CString(sEmpty.c_str()), app.m_sWorkspacePath);
 }
 
 TEST_F(ShellApp, ACorruptWorkspaceFileGivesItsMessageAndChangesNothingOpen)

@@ -90,8 +90,10 @@ TEST(CalcMultiSet, EachAirborneMemberAddsItsTerm)
         {"R'", &CCalc::CalcAppSoundReductionSets, false, 0.0, 0.0},
         {"facade, loudspeaker", &CCalc::CalcFacadeLoudspeakerSets, false, -1.5, -1.5},
         {"facade, road traffic", &CCalc::CalcFacadeTrafficSets, false, -3.0, -3.0},
-        // -Round(10 lg(0.16 V / (10 T)), 1); spectrum 2 keeps the term itself
-        {"Dn", &CCalc::CalcLevelDifferenceSets, false, -2.0, 2.0},
+        // -Round(10 lg(0.16 V / (10 T)), 1); spectrum 2 with the sign of the
+        // single-position Dn
+        {"Dn", &CCalc::CalcLevelDifferenceSets, false, -2.0, -2.0},
+        {"laboratory Dn", &CCalc::CalcLabNormLevelDifferenceSets, false, -2.0, -2.0},
         {"DnT, T0 0.5 s", &CCalc::CalcAirborneSetsNoAreaTerm, false, 0.0, 0.0},
         {"DnT, T0 1.0 s", &CCalc::CalcAirborneSetsNoAreaTerm, true, -3.0, -3.0},
     };

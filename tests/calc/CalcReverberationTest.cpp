@@ -40,27 +40,35 @@ TEST(CalcReverberation, GivesTheTimeAt1000HzAndTheMeanOf400To1250Hz)
     EXPECT_EQ(39, project.m_Calc.m_aSpec[0].GetUpperFreq());
 }
 
+// A time shorter than 1 ms is no measured time, as in every other method: a
+// time of 0 s at 1000 Hz must not give a single value of 0.00 s.
 TEST(CalcReverberation, NeedsItsBandsAndCopiesMissingOnesOutsideThem)
 {
     struct CRow {
         const char* m_pszName;
         int (CCalc::*m_pfnMethod)();
         int m_nMissingBand;
+        double m_dTime;
         int m_nStatus;
     };
     const CRow aRows[] = {
-        {"time, 80 Hz missing", &CCalc::CalcReverbTime, 19, kCalcDone},
-        {"time, 125 Hz missing", &CCalc::CalcReverbTime, 21, kCalcBandMissing},
-        {"time, 4000 Hz missing", &CCalc::CalcReverbTime, 36, kCalcBandMissing},
-        {"mean, 63 Hz missing", &CCalc::CalcReverbTimeMean, 18, kCalcDone},
-        {"mean, 100 Hz missing", &CCalc::CalcReverbTimeMean, 20, kCalcBandMissing},
-        {"mean, 5000 Hz missing", &CCalc::CalcReverbTimeMean, 37, kCalcBandMissing},
+        {"time, 80 Hz missing", &CCalc::CalcReverbTime, 19, kMissingValue, kCalcDone},
+        {"time, 80 Hz of 0 s", &CCalc::CalcReverbTime, 19, 0.0, kCalcDone},
+        {"time, 125 Hz missing", &CCalc::CalcReverbTime, 21, kMissingValue, kCalcBandMissing},
+        {"time, 1000 Hz of 0 s", &CCalc::CalcReverbTime, 30, 0.0, kCalcBandMissing},
+        {"time, 1000 Hz of 0.0009 s", &CCalc::CalcReverbTime, 30, 0.0009, kCalcBandMissing},
+        {"time, 4000 Hz missing", &CCalc::CalcReverbTime, 36, kMissingValue, kCalcBandMissing},
+        {"mean, 63 Hz missing", &CCalc::CalcReverbTimeMean, 18, kMissingValue, kCalcDone},
+        {"mean, 63 Hz negative", &CCalc::CalcReverbTimeMean, 18, -0.5, kCalcDone},
+        {"mean, 100 Hz missing", &CCalc::CalcReverbTimeMean, 20, kMissingValue, kCalcBandMissing},
+        {"mean, 400 Hz of 0 s", &CCalc::CalcReverbTimeMean, 26, 0.0, kCalcBandMissing},
+        {"mean, 5000 Hz negative", &CCalc::CalcReverbTimeMean, 37, -0.5, kCalcBandMissing},
     };
     for (const CRow& row : aRows) {
         SCOPED_TRACE(row.m_pszName);
         CCalcTestProject project;
         CBandArray times = RoomReverbTimes();
-        times[row.m_nMissingBand] = kMissingValue;
+        times[row.m_nMissingBand] = row.m_dTime;
         project.SetSummaryLevel(kTableReverb, times);
         project.m_Calc.m_aSpec[0].InsertData(5, 1.0);
 

@@ -1,6 +1,6 @@
 // INI project files: the file type and version, entries and their set
 // numbers, continuation files, locale-independent numbers, protocol data,
-// and a project that ends at a failing table.
+// tables the file does not hold, and a project that ends at a damaged table.
 
 #include "ImportFixture.h"
 
@@ -65,7 +65,8 @@ TEST(IniProjectImport, AcceptsTheProjectTypeFromVersionThreeOn)
         EXPECT_EQ(fixture.Import({"p.prj"}), 0);
         EXPECT_EQ(fixture.CountOf(122), row.bAccepted ? 1 : 0);
         EXPECT_EQ(fixture.m_host.m_aMessages,
-                  row.bAccepted ? std::vector<std::string>{} : std::vector<std::string>{StringOf(IDS_INVALID_DATA_FORMAT)});
+                  row.bAccepted ? std::vector<std::string>{}
+                                : std::vector<std::string>{StringOf(IDS_INVALID_DATA_FORMAT) + "\n" + fixture.PathOf("p.prj")});
     }
 }
 
@@ -175,15 +176,74 @@ TEST(IniProjectImport, AppendsTheClientLinesAgainOnASecondImport)
     EXPECT_EQ(fixture.Recalculations(), 1);
 }
 
-TEST(IniProjectImport, KeepsTheTablesFiledBeforeAFailingTable)
+TEST(IniProjectImport, ReadsATableTheFileDoesNotHoldAsEmptyAndRefusesADamagedOne)
+{
+    struct Row {
+        const char* szCase;
+        std::string sTables;
+        int nResult;
+    } rows[] = {
+        {"no section of the table", "", 0},
+        {"only a table whose name begins alike", Entry("SPECTRUM SEND LS", 1, "1.0") + Entry("SPECTRUM SEND LS", 2, "70.0"), 0},
+        {"entries without the first", Entry("SPECTRUM SEND", 2, "70.0"), -1},
+        {"entries in other letter case without the first", Entry("spectrum send", 3, "70.0"), -1},
+        {"a first entry without its status", "[SPECTRUM SEND 1]\nB18=1.0\n", -1},
+        {"a first entry that marks the end", "[SPECTRUM SEND 1]\nStatus=333\n", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.szCase);
+        CImportFixture fixture;
+        Write(fixture, "p.prj", General("3.0") + row.sTables);
+        CList<NBuildData, NBuildData&> records;
+        NBuildData leftOver;
+        records.AddTail(leftOver);
+        EXPECT_EQ(CReadKelFile::ReadIniTable(records, 122, fixture.m_doc.m_ReportInfo, fixture.PathOf("p.prj").c_str()),
+                  row.nResult);
+        EXPECT_EQ(records.GetCount(), 0);
+    }
+}
+
+// A converted analyser file holds only the tables the analyser measured.
+TEST(IniProjectImport, ImportsAProjectWhoseFileLacksSomeOfItsTables)
+{
+    CImportFixture fixture;
+    fixture.SetKind({&CReportInfo::m_bLab, &CReportInfo::m_bAirborne});
+    Write(fixture, "Lab.prj",
+          General("3.0") + Entry("SPECTRUM SEND", 1, "1.0") + Entry("SPECTRUM SEND", 2, "70.0") +
+              Entry("SPECTRUM RECEIVE", 1, "1.0") + Entry("SPECTRUM RECEIVE", 2, "40.0") +
+              Entry("SPECTRUM REVERB", 1, "0.5") +
+              "[PROTOCOL DATA]\nVolume Receive=55\nSize=10.0\nTemperature=21\nHumidity=45\n"
+              "Test Specimen1=Wall\nJob Number=J-7\n");
+    EXPECT_EQ(fixture.Import({"Lab.prj"}), 0);
+    EXPECT_TRUE(fixture.m_host.m_aMessages.empty());
+    for (const auto& [nTable, nCount] : std::vector<std::pair<int, int>>{{122, 1}, {123, 1}, {124, 1}, {125, 0}, {130, 0}}) {
+        SCOPED_TRACE(nTable);
+        EXPECT_EQ(fixture.CountOf(nTable), nCount);
+    }
+    const CReportInfo& info = fixture.m_doc.m_ReportInfo;
+    EXPECT_DOUBLE_EQ(info.m_dVolume, 55.0);
+    EXPECT_DOUBLE_EQ(info.m_dArea, 10.0);
+    EXPECT_DOUBLE_EQ(info.m_dTemperature1, 21.0);
+    EXPECT_EQ(std::string(info.m_sHumidity), "45.0");
+    EXPECT_EQ(std::string(info.m_sDescription), "Wall");
+    EXPECT_EQ(std::string(info.m_sReportNo), "J-7");
+    EXPECT_EQ(std::string(fixture.m_doc.m_sName), "Lab.prj");
+}
+
+TEST(IniProjectImport, StopsAtADamagedTableNamingTheFileAndKeepsTheTablesFiledBefore)
 {
     CImportFixture fixture;
     fixture.m_doc.m_sName = "Mine";
     Write(fixture, "p.prj", General("3.0") + Entry("SPECTRUM SEND", 1, "1.0") + Entry("SPECTRUM SEND", 2, "70.0") +
-                                Entry("SPECTRUM RECEIVE", 1, "1.0") + Entry("SPECTRUM RECEIVE", 2, "40.0"));
+                                Entry("SPECTRUM RECEIVE", 1, "1.0") + Entry("SPECTRUM RECEIVE", 2, "40.0") +
+                                Entry("BACKGROUND NOISE", 2, "20.0") + Entry("SPECTRUM REVERB", 1, "0.5") +
+                                "[PROTOCOL DATA]\nVolume Receive=55\n");
     fixture.Import({"p.prj"});
     EXPECT_EQ(fixture.CountOf(122), 1);
     EXPECT_EQ(fixture.CountOf(123), 1);
-    EXPECT_EQ(fixture.m_host.m_aMessages, std::vector<std::string>{StringOf(IDS_INVALID_DATA_FORMAT)});
+    EXPECT_EQ(fixture.CountOf(124), 0);
+    EXPECT_EQ(fixture.m_host.m_aMessages,
+              std::vector<std::string>{StringOf(IDS_INVALID_DATA_FORMAT) + "\n" + fixture.PathOf("p.prj")});
     EXPECT_EQ(std::string(fixture.m_doc.m_sName), "Mine");
+    EXPECT_LT(fixture.m_doc.m_ReportInfo.m_dVolume, 0.0);
 }

@@ -263,4 +263,33 @@ TEST(CProjectDocFiling, AddsRemovesAndRenamesTreeLeaves)
     EXPECT_EQ(std::vector<std::string>{"Average"}, TitlesOf(*doc.GetMeasurementList(123)));
 }
 
+// A tree that reads the record its leaf stands for while it removes the leaf.
+class CRecordReadingTree : public CRecordingViews {
+public:
+    CRecordReadingTree(std::vector<std::string>& rEvents, CProjectDoc& doc) : CRecordingViews(rEvents), m_doc(doc) {}
+
+    void RemoveMeasurementItem(int nTableId, POSITION pos) override
+    {
+        m_aTitles.push_back(static_cast<LPCTSTR>(m_doc.GetMeasurementList(nTableId)->GetAt(pos).m_Spectrum.GetTitle()));
+    }
+
+    CProjectDoc& m_doc;
+    std::vector<std::string> m_aTitles;
+};
+
+TEST(CProjectDocFiling, RemovesTheLeafWhileItsRecordIsStillThere)
+{
+    CRecordingHost host;
+    CProjectDoc doc;
+    CRecordReadingTree tree(host.m_aEvents, doc);
+    doc.SetTreeSink(&tree);
+    doc.m_ReportInfo = KindWith(kFieldAirborne);
+    doc.AddMeasurement(MakeRecord(0, kRoleReceiving, "Pos 1"), TRUE);
+
+    doc.RemoveMeasurement(123, doc.GetMeasurementList(123)->GetTailPosition());
+
+    EXPECT_EQ(std::vector<std::string>{"Pos 1"}, tree.m_aTitles);
+    EXPECT_EQ(std::vector<std::string>{"Average"}, TitlesOf(*doc.GetMeasurementList(123)));
+}
+
 } // namespace

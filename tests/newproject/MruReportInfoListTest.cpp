@@ -54,13 +54,21 @@ public:
     std::vector<std::string> m_savedOrder;
 };
 
-CReportInfo Method(LPCTSTR szTreeTitle, LPCTSTR szGraphTitle = "Graph title")
+CReportInfo WithTreeTitle(const std::string& sTreeTitle)
 {
     CReportInfo info(true);
     info.m_bField = true;
-    info.m_sTreeTitle = szTreeTitle;
-    info.m_sGraphTitle = szGraphTitle;
+    info.m_sTreeTitle = sTreeTitle.c_str();
+    info.m_sGraphTitle = "Graph title";
     return info;
+}
+
+// Methods named by a letter: their tree titles are "Method A", "Method B", ...
+const std::string kMethodPrefix = "Method ";
+
+CReportInfo Method(LPCTSTR szLetter)
+{
+    return WithTreeTitle(kMethodPrefix + szLetter);
 }
 
 std::vector<CReportInfo> Methods(const std::string& sTitles)
@@ -71,11 +79,14 @@ std::vector<CReportInfo> Methods(const std::string& sTitles)
     return methods;
 }
 
+// The letters of the methods in order; any other tree title in brackets.
 std::string TreeTitles(const CMruReportInfoList& list)
 {
     std::string sTitles;
-    for (const CReportInfo& info : list.GetEntries())
-        sTitles += static_cast<LPCTSTR>(info.m_sTreeTitle);
+    for (const CReportInfo& info : list.GetEntries()) {
+        const std::string sTitle = static_cast<LPCTSTR>(info.m_sTreeTitle);
+        sTitles += sTitle.rfind(kMethodPrefix, 0) == 0 ? sTitle.substr(kMethodPrefix.size()) : "[" + sTitle + "]";
+    }
     return sTitles;
 }
 
@@ -147,7 +158,7 @@ TEST(MruReportInfoList, TellsTreeTitlesApartByCase)
     EXPECT_EQ(TreeTitles(list), "Aab");
 }
 
-TEST(MruReportInfoList, LoadsUpToTheMaximumAndOnlyEntriesWithAGraphTitle)
+TEST(MruReportInfoList, LoadsUpToTheMaximumAndOnlyEntriesWithATreeTitleOfMoreThanThreeCharacters)
 {
     const struct
     {
@@ -155,9 +166,9 @@ TEST(MruReportInfoList, LoadsUpToTheMaximumAndOnlyEntriesWithAGraphTitle)
         int nMax;  // 0: no value in the profile
         const char* szLoaded;
     } rows[] = {
-        {"default maximum", 0, "ABDEF"},
+        {"default maximum", 0, "ABD[ISO1]F"},
         {"maximum 3", 3, "AB"},
-        {"maximum 8", 8, "ABDEFG"},
+        {"maximum 8", 8, "ABD[ISO1]FG"},
         {"negative maximum", -5, ""},
     };
     for (const auto& row : rows)
@@ -166,8 +177,10 @@ TEST(MruReportInfoList, LoadsUpToTheMaximumAndOnlyEntriesWithAGraphTitle)
         CMemoryMruStore store;
         if (row.nMax != 0)
             store.m_ints[kMaxKey] = row.nMax;
-        const std::vector<CReportInfo> stored = {Method("A"), Method("B"), Method("C", "abc"), Method("D"),
-                                                 Method("E", "abcd"), Method("F"), Method("G")};
+        CReportInfo noGraphTitle = Method("F");
+        noGraphTitle.m_sGraphTitle.Empty();
+        const std::vector<CReportInfo> stored = {Method("A"), Method("B"), WithTreeTitle("ISO"), Method("D"),
+                                                 WithTreeTitle("ISO1"), noGraphTitle, Method("G")};
         for (size_t i = 0; i < stored.size(); i++)
             store.m_sections[static_cast<LPCTSTR>(CMruReportInfoList::GetSectionName(static_cast<int>(i)))] = stored[i];
         CMruReportInfoList list;

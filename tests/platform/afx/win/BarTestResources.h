@@ -1,7 +1,10 @@
 #pragma once
 // Resource ids of the control-bar tests.
 
-#define IDR_BARFRAME 410        // frame: title, menu, toolbar and its bitmap
+// The frame's id is also a string id; string ids come in blocks of sixteen,
+// and this one lies in a block of neither the program's string table nor the
+// test application's, which the test links too.
+#define IDR_BARFRAME 20000      // frame: title, menu, toolbar and its bitmap
 #define IDR_BAR_CLASSIC 411     // toolbar in the classic WORD layout, with bitmap
 #define IDR_BAR_NOBITMAP 412    // toolbar without a bitmap
 #define IDR_BAR_MALFORMED 413   // toolbar data of the wrong length

@@ -8,6 +8,8 @@
 #include "CBarTestFrame.h"
 #include "TestSupport.h"
 
+#include "res/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -99,6 +101,19 @@ protected:
     std::unique_ptr<CWinApp> m_pApp;
     CBarTestFrame* m_pFrame = nullptr;
 };
+
+// String ids come in blocks of sixteen, and the linker keeps only one
+// block of an id: the test's texts must not share a block with the
+// program's string table, which the test links too.
+TEST_F(ControlBarTest, TheFramesTextsAndTheProgramsTextsBothLoad)
+{
+    CString sCaption;
+    m_pFrame->GetWindowText(sCaption);
+    EXPECT_STREQ("Bar Frame", sCaption);
+    CString sProgramText;
+    EXPECT_TRUE(sProgramText.LoadString(IDS_TPL_LAB_ISO140_8_REDUCT_IMPACT));
+    EXPECT_STREQ("ReducImpact_SPL_ISO140_8.xls", sProgramText);
+}
 
 TEST_F(ControlBarTest, BarsTakeTheirEdgesAndTheMDIClientTheRestAtEverySize)
 {
