@@ -130,9 +130,14 @@ int CGRCtrlCore::GetClipboardText(CString&)
 // Fields part at Tab (next column), CR or LF (next row, back at the current
 // column; CR LF counts once). Each field goes to its cell when the cell is
 // in the grid and may be written; the block that received text is selected.
+// A grid without a current cell (no rows or columns yet) has nowhere to
+// start: its current position is the corner heading cell, which a paste
+// must not overwrite, so nothing is pasted and the paste is refused.
 int CGRCtrlCore::PasteFromText(const CString& sText)
 {
     const int nStartCol = GetCurrentCol(), nStartRow = GetCurrentRow();
+    if (nStartCol < 0 || nStartRow < 0)
+        return kGridRefused;
     int nCol = nStartCol, nRow = nStartRow;
     int nLastCol = nStartCol, nLastRow = nStartRow;
     LPCTSTR p = sText;

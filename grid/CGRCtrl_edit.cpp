@@ -2,6 +2,8 @@
 // message.
 #include "CGRCtrl.h"
 
+#include "res/resource.h"
+
 #include <commdlg.h>
 
 #include <cstring>
@@ -118,7 +120,8 @@ void CGRCtrl::SetFindDialog(CWnd* pDialog)
 }
 
 // The find dialog's request, one step at a time; an unsuccessful search
-// tells the user on the dialog and gives it the focus back.
+// tells the user on the dialog (in the texts of the language in use) and
+// gives it the focus back.
 LRESULT CGRCtrl::OnFindReplace(WPARAM, LPARAM lParam)
 {
     const FINDREPLACE* pFind = reinterpret_cast<const FINDREPLACE*>(lParam);
@@ -138,7 +141,10 @@ LRESULT CGRCtrl::OnFindReplace(WPARAM, LPARAM lParam)
     request.bReplace = (pFind->Flags & FR_REPLACE) != 0;
     request.bReplaceAll = (pFind->Flags & FR_REPLACEALL) != 0;
     if (FindAndReplace(request) != kGridDone) {
-        m_pFindDialog->MessageBox("Item not found", "Not Found", MB_OK);
+        CString sText, sCaption;
+        sText.LoadString(IDS_GRID_ITEM_NOT_FOUND);
+        sCaption.LoadString(IDS_GRID_NOT_FOUND_CAPTION);
+        m_pFindDialog->MessageBox(sText, sCaption, MB_OK);
         m_pFindDialog->SetFocus();
     }
     return 0;

@@ -299,3 +299,24 @@ TEST_F(CGREditWindow, TheFindMessageFindsTextInAnotherColumn)
     EXPECT_EQ(m_grid.SendMessage(CGRCtrl::kFindReplaceMessage, 0, reinterpret_cast<LPARAM>(&find)), 0);
     EXPECT_EQ(Current(), "4,3");
 }
+
+// The answer to a search without a match is in the language in use: this
+// test links the grid's texts as a language library carries them.
+TEST_F(CGREditWindow, AFindWithoutAMatchTellsTheUserInTheLanguageInUse)
+{
+    std::string sShown;
+    AfxSetMessageBoxHook([&](LPCTSTR lpszText, LPCTSTR lpszCaption, UINT) {
+        sShown = std::string(lpszCaption) + ": " + lpszText;
+        return IDOK;
+    });
+    m_grid.SetFindDialog(&m_other);
+    char szFind[] = "absent";
+    FINDREPLACE find = {};
+    find.lStructSize = sizeof(find);
+    find.Flags = FR_DOWN;
+    find.lpstrFindWhat = szFind;
+    find.wFindWhatLen = sizeof(szFind);
+    m_grid.SendMessage(CGRCtrl::kFindReplaceMessage, 0, reinterpret_cast<LPARAM>(&find));
+    AfxSetMessageBoxHook(nullptr);
+    EXPECT_EQ(sShown, "Language library: not found: Language library: item not found");
+}
