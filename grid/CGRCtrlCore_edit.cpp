@@ -10,14 +10,17 @@
 // becomes current, its type and its
 // read-only state must allow editing, the data source and the program grid
 // must agree; then the window side shows the edit control with the cell's
-// text and passes the first key on.
+// text and passes the first key on. A heading cell is edited where it
+// stands, in its heading: it never becomes current, so the current cell
+// stays where it is.
 int CGRCtrlCore::EditCell(int nCol, int nRow, UINT nKey)
 {
     if (m_bEditing)
         return kGridOutOfRange;
     m_bEditing = 1;
     CollapseSelectionTo(nCol, nRow);
-    if ((nCol != GetCurrentCol() || nRow != GetCurrentRow()) && GotoCell(nCol, nRow) != kGridDone) {
+    bool bHeadingCell = nCol < 0 || nRow < 0;
+    if (!bHeadingCell && (nCol != GetCurrentCol() || nRow != GetCurrentRow()) && GotoCell(nCol, nRow) != kGridDone) {
         m_bEditing = 0;
         return kGridRefused;
     }

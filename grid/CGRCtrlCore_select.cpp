@@ -73,15 +73,16 @@ void CGRCtrlCore::FollowSelection(int& nCol, int& nRow)
 }
 
 // An edit works on one cell: the selection becomes that cell alone (no
-// block while multiple selection is off), and the cells selected before
-// are drawn again unselected.
+// block while multiple selection is off, nor for a heading cell, which is
+// never selected), and the cells selected before are drawn again
+// unselected.
 void CGRCtrlCore::CollapseSelectionTo(int nCol, int nRow)
 {
     CGRMultiSelect* pSelect = GetMultiSelect();
     int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
     bool bHadBlocks = pSelect->GetTotalRange(&nLeft, &nTop, &nRight, &nBottom) == 0;
     pSelect->ClearAll();
-    if (pSelect->GetSelectMode() & 0xFFFF)
+    if ((pSelect->GetSelectMode() & 0xFFFF) && nCol >= 0 && nRow >= 0)
         pSelect->StartBlock(nCol, nRow);
     if (bHadBlocks)
         RedrawRange(nLeft, nTop, nRight, nBottom);

@@ -45,12 +45,31 @@ CWnd* CGRCtrl::GetEditControl(BOOL bMasked)
     return &m_edit;
 }
 
+// The window that shows a cell: the cell area, a heading for a heading
+// cell, the corner button for the corner. The rectangle of a cell is in
+// that window's coordinates.
+CWnd* CGRCtrl::WindowOfCell(int nCol, int nRow)
+{
+    CWnd* pWnd = &m_cellArea;
+    if (nCol < 0 && nRow < 0)
+        pWnd = &m_cornerButton;
+    else if (nRow < 0)
+        pWnd = &m_topHeading;
+    else if (nCol < 0)
+        pWnd = &m_sideHeading;
+    return pWnd->GetSafeHwnd() ? pWnd : &m_cellArea;
+}
+
 // The edit takes the cell's text and font (else the sheet's default font),
-// covers the cell and gets the focus; a first key is typed into it.
-void CGRCtrl::ShowEditControl(CWnd* pEdit, int, int, const CRect& rect, CGRCell& cell, UINT nKey)
+// sits in the window that shows the cell, covers the cell and gets the
+// focus; a first key is typed into it.
+void CGRCtrl::ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey)
 {
     if (!pEdit || !pEdit->GetSafeHwnd())
         return;
+    CWnd* pParent = WindowOfCell(nCol, nRow);
+    if (::GetParent(pEdit->GetSafeHwnd()) != pParent->GetSafeHwnd())
+        pEdit->SetParent(pParent);
     m_pShownEdit = dynamic_cast<CGREditBase*>(pEdit);
     CFont* pFont = cell.GetFont() ? cell.GetFont() : GetGridInfo()->m_pDefFont;
     if (pFont)
