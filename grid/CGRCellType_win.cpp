@@ -8,6 +8,7 @@
 #include "CGRCell.h"
 #include "CGRCtrlCore.h"
 #include "CGRDataSource.h"
+#include "CGRDibCopy.h"
 #include "CGRGridInfo.h"
 
 namespace {
@@ -115,30 +116,43 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
 }
 
 // The bitmap at its natural size, vertically centred, when it fits the
-// cell's height less the margins; else stretched to that height.
+// cell's height less the margins; else stretched to that height. On paper
+// the margin and the natural size grow with the print scale, and the
+// picture goes to the printer as a device-independent copy: a printer DC
+// cannot take a bitmap made for the screen.
 int CGRCellType::DrawBitmap(CDC* pDC, CBitmap* pBitmap, CRect* pRect, COLORREF crBack)
 {
     BITMAP info = {};
     if (!pBitmap || !pBitmap->GetBitmap(&info) || info.bmHeight <= 0)
         return 0;
-    int nAvailable = pRect->Height() - 2 * kBitmapMargin;
-    bool bNatural = info.bmHeight <= nAvailable;
-    int nHeight = bNatural ? info.bmHeight : pRect->Height() - 4;
-    int nWidth = bNatural ? info.bmWidth : info.bmWidth * (nHeight * 100 / info.bmHeight) / 100;
-    nWidth = std::min(nWidth, pRect->Width() - 2 * kBitmapMargin);
-    CRect strip(pRect->left, pRect->top, pRect->left + 2 * kBitmapMargin + nWidth, pRect->bottom);
+    const bool bPrinting = pDC->IsPrinting() != FALSE;
+    const double dScale = bPrinting ? m_dPrintScale : 1.0;
+    const int nMargin = static_cast<int>(kBitmapMargin * dScale);
+    const int nNaturalWidth = static_cast<int>(info.bmWidth * dScale);
+    const int nNaturalHeight = static_cast<int>(info.bmHeight * dScale);
+    bool bNatural = nNaturalHeight <= pRect->Height() - 2 * nMargin;
+    int nHeight = bNatural ? nNaturalHeight : pRect->Height() - 4;
+    int nWidth = bNatural ? nNaturalWidth : info.bmWidth * (nHeight * 100 / info.bmHeight) / 100;
+    nWidth = std::min(nWidth, pRect->Width() - 2 * nMargin);
+    CRect strip(pRect->left, pRect->top, pRect->left + 2 * nMargin + nWidth, pRect->bottom);
     DrawBackground(pDC, &strip, crBack, 0, 0, nullptr, 0, 0);
+    int x = pRect->left + nMargin;
+    int yCentred = pRect->top + (pRect->Height() - nHeight) / 2;
+    if (bPrinting) {
+        if (nWidth > 0 && nHeight > 0)
+            CGRDibCopy(pBitmap).Stretch(pDC, CRect(x, yCentred, x + nWidth, yCentred + nHeight));
+        return nWidth + 2 * nMargin;
+    }
     CDC memDC;
     if (!memDC.CreateCompatibleDC(pDC))
         return 0;
     CScopedSelectObject selected(memDC, *pBitmap);
-    int x = pRect->left + kBitmapMargin;
     if (bNatural)
-        pDC->BitBlt(x, pRect->top + (pRect->Height() - nHeight) / 2, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
+        pDC->BitBlt(x, yCentred, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
     else
-        pDC->StretchBlt(x, pRect->top + kBitmapMargin, nWidth, nHeight, &memDC, 0, 0, info.bmWidth,
-                        info.bmHeight, SRCCOPY);
-    return nWidth + 2 * kBitmapMargin;
+        pDC->StretchBlt(x, pRect->top + nMargin, nWidth, nHeight, &memDC, 0, 0, info.bmWidth, info.bmHeight,
+                        SRCCOPY);
+    return nWidth + 2 * nMargin;
 }
 
 void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nRow, CGRCell* pCell,

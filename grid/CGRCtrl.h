@@ -155,6 +155,7 @@ protected:
 private:
     void CreatePens();
     BOOL CreateEditControls();
+    CWnd* WindowOfCell(int nCol, int nRow);
     int FindFont(const LOGFONT& logFont);
     BOOL CreateChildWindows();
     void TakeDialogFont(CWnd* pDialog);

@@ -337,6 +337,8 @@ protected:
     BYTE m_bKeepSizes = 0;
 
 private:
+    static bool InRange(int nValue, int nLow, int nHigh);
+    static CGRAxis AxisOf(const CGRGridInfo& info, bool bRows);
     bool IsDataCell(int nCol, int nRow) const;
     CGRDataSource* DataSourceFor(int nCol) const;
     CGRCellType* CellTypeOf(int nCol, int nRow, CGRCell& cell);

@@ -73,15 +73,16 @@ void CGRCtrlCore::FollowSelection(int& nCol, int& nRow)
 }
 
 // An edit works on one cell: the selection becomes that cell alone (no
-// block while multiple selection is off), and the cells selected before
-// are drawn again unselected.
+// block while multiple selection is off, nor for a heading cell, which is
+// never selected), and the cells selected before are drawn again
+// unselected.
 void CGRCtrlCore::CollapseSelectionTo(int nCol, int nRow)
 {
     CGRMultiSelect* pSelect = GetMultiSelect();
     int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
     bool bHadBlocks = pSelect->GetTotalRange(&nLeft, &nTop, &nRight, &nBottom) == 0;
     pSelect->ClearAll();
-    if (pSelect->GetSelectMode() & 0xFFFF)
+    if ((pSelect->GetSelectMode() & 0xFFFF) && nCol >= 0 && nRow >= 0)
         pSelect->StartBlock(nCol, nRow);
     if (bHadBlocks)
         RedrawRange(nLeft, nTop, nRight, nBottom);
@@ -130,9 +131,14 @@ int CGRCtrlCore::GetClipboardText(CString&)
 // Fields part at Tab (next column), CR or LF (next row, back at the current
 // column; CR LF counts once). Each field goes to its cell when the cell is
 // in the grid and may be written; the block that received text is selected.
+// A grid without a current cell (no rows or columns yet) has nowhere to
+// start: its current position is the corner heading cell, which a paste
+// must not overwrite, so nothing is pasted and the paste is refused.
 int CGRCtrlCore::PasteFromText(const CString& sText)
 {
     const int nStartCol = GetCurrentCol(), nStartRow = GetCurrentRow();
+    if (nStartCol < 0 || nStartRow < 0)
+        return kGridRefused;
     int nCol = nStartCol, nRow = nStartRow;
     int nLastCol = nStartCol, nLastRow = nStartRow;
     LPCTSTR p = sText;

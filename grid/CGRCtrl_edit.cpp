@@ -2,6 +2,8 @@
 // message.
 #include "CGRCtrl.h"
 
+#include "res/resource.h"
+
 #include <commdlg.h>
 
 #include <cstring>
@@ -43,12 +45,31 @@ CWnd* CGRCtrl::GetEditControl(BOOL bMasked)
     return &m_edit;
 }
 
+// The window that shows a cell: the cell area, a heading for a heading
+// cell, the corner button for the corner. The rectangle of a cell is in
+// that window's coordinates.
+CWnd* CGRCtrl::WindowOfCell(int nCol, int nRow)
+{
+    CWnd* pWnd = &m_cellArea;
+    if (nCol < 0 && nRow < 0)
+        pWnd = &m_cornerButton;
+    else if (nRow < 0)
+        pWnd = &m_topHeading;
+    else if (nCol < 0)
+        pWnd = &m_sideHeading;
+    return pWnd->GetSafeHwnd() ? pWnd : &m_cellArea;
+}
+
 // The edit takes the cell's text and font (else the sheet's default font),
-// covers the cell and gets the focus; a first key is typed into it.
-void CGRCtrl::ShowEditControl(CWnd* pEdit, int, int, const CRect& rect, CGRCell& cell, UINT nKey)
+// sits in the window that shows the cell, covers the cell and gets the
+// focus; a first key is typed into it.
+void CGRCtrl::ShowEditControl(CWnd* pEdit, int nCol, int nRow, const CRect& rect, CGRCell& cell, UINT nKey)
 {
     if (!pEdit || !pEdit->GetSafeHwnd())
         return;
+    CWnd* pParent = WindowOfCell(nCol, nRow);
+    if (::GetParent(pEdit->GetSafeHwnd()) != pParent->GetSafeHwnd())
+        pEdit->SetParent(pParent);
     m_pShownEdit = dynamic_cast<CGREditBase*>(pEdit);
     CFont* pFont = cell.GetFont() ? cell.GetFont() : GetGridInfo()->m_pDefFont;
     if (pFont)
@@ -118,7 +139,8 @@ void CGRCtrl::SetFindDialog(CWnd* pDialog)
 }
 
 // The find dialog's request, one step at a time; an unsuccessful search
-// tells the user on the dialog and gives it the focus back.
+// tells the user on the dialog (in the texts of the language in use) and
+// gives it the focus back.
 LRESULT CGRCtrl::OnFindReplace(WPARAM, LPARAM lParam)
 {
     const FINDREPLACE* pFind = reinterpret_cast<const FINDREPLACE*>(lParam);
@@ -138,7 +160,10 @@ LRESULT CGRCtrl::OnFindReplace(WPARAM, LPARAM lParam)
     request.bReplace = (pFind->Flags & FR_REPLACE) != 0;
     request.bReplaceAll = (pFind->Flags & FR_REPLACEALL) != 0;
     if (FindAndReplace(request) != kGridDone) {
-        m_pFindDialog->MessageBox("Item not found", "Not Found", MB_OK);
+        CString sText, sCaption;
+        sText.LoadString(IDS_GRID_ITEM_NOT_FOUND);
+        sCaption.LoadString(IDS_GRID_NOT_FOUND_CAPTION);
+        m_pFindDialog->MessageBox(sText, sCaption, MB_OK);
         m_pFindDialog->SetFocus();
     }
     return 0;

@@ -29,16 +29,18 @@ BOOL CGREdit::PreTranslateMessage(MSG* pMsg)
 }
 
 // The start of an edit: a type whose text never runs on keeps the edit in
-// its cell.
+// its cell, and so does a heading cell (the edit grows over the cell
+// area's empty cells only).
 void CGREdit::OnSetFocus(CWnd* pOldWnd)
 {
     CGREditBase::OnSetFocus(pOldWnd);
     m_bGrowing = m_bGrowOption;
     if (m_pCtrl) {
         CGRCell cell;
-        int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
+        int nCol = 0, nRow = 0;
+        GetEditedCell(nCol, nRow);
         m_pCtrl->GetCellIndirect(nCol, nRow, &cell);
-        if (!m_pCtrl->GetCellType(cell.GetCellType())->CanOverlap(&cell))
+        if (nCol < 0 || nRow < 0 || !m_pCtrl->GetCellType(cell.GetCellType())->CanOverlap(&cell))
             m_bGrowing = 0;
     }
     CRect client;

@@ -85,11 +85,19 @@ void CGREditBase::SelectAll()
     SendMessage(EM_SCROLLCARET);
 }
 
+void CGREditBase::GetEditedCell(int& nCol, int& nRow) const
+{
+    bool bEditing = m_pCtrl->IsEditing() != 0;
+    nCol = bEditing ? m_pCtrl->GetEditCol() : m_pCtrl->GetCurrentCol();
+    nRow = bEditing ? m_pCtrl->GetEditRow() : m_pCtrl->GetCurrentRow();
+}
+
 BOOL CGREditBase::VerifyChar(UINT* pnChar)
 {
     if (!m_pCtrl)
         return TRUE;
-    int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
+    int nCol = 0, nRow = 0;
+    GetEditedCell(nCol, nRow);
     if (!m_pCtrl->GetGridInfo()->m_pDefDataSource->OnEditVerify(nCol, nRow, this, pnChar))
         return FALSE;
     return m_pCtrl->OnEditVerify(nCol, nRow, this, pnChar) != 0;
@@ -130,7 +138,8 @@ LRESULT CGREditBase::OnEditKeyDown(WPARAM wParam, LPARAM lParam)
     m_nLastKey = nKey;
     if (!m_pCtrl)
         return CEdit::WindowProc(WM_KEYDOWN, wParam, lParam);
-    int nCol = m_pCtrl->GetCurrentCol(), nRow = m_pCtrl->GetCurrentRow();
+    int nCol = 0, nRow = 0;
+    GetEditedCell(nCol, nRow);
     DWORD dwSelection = static_cast<DWORD>(SendMessage(EM_GETSEL));
     int nSelStart = LOWORD(dwSelection), nSelEnd = HIWORD(dwSelection);
     int nLength = GetWindowTextLength();

@@ -30,6 +30,9 @@ protected:
     void ContinueAt(int nCol, int nRow);
     void Cancel();
     void SelectAll();
+    // The cell being edited (a heading cell is never current); the current
+    // cell while the control edits none.
+    void GetEditedCell(int& nCol, int& nRow) const;
 
     CGRCtrl* m_pCtrl = nullptr;
     int m_nNextCol = 0;

@@ -54,7 +54,9 @@ void CGRMaskedEdit::OnSetFocus(CWnd* pOldWnd)
     CGREditBase::OnSetFocus(pOldWnd);
     if (m_pCtrl) {
         CGRCell cell;
-        m_pCtrl->GetCellIndirect(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow(), &cell);
+        int nCol = 0, nRow = 0;
+        GetEditedCell(nCol, nRow);
+        m_pCtrl->GetCellIndirect(nCol, nRow, &cell);
         SetMask(cell.GetMask());
     }
     SelectAll();
@@ -96,7 +98,10 @@ void CGRMaskedEdit::OnChar(UINT nChar, UINT, UINT)
     }
     if (nCaret >= m_mask.GetPositionCount() || !m_mask.Accepts(nCaret, ch))
         return;
-    if (m_pCtrl && !m_pCtrl->OnEditVerify(m_pCtrl->GetCurrentCol(), m_pCtrl->GetCurrentRow(), this, &nChar))
+    int nCol = 0, nRow = 0;
+    if (m_pCtrl)
+        GetEditedCell(nCol, nRow);
+    if (m_pCtrl && !m_pCtrl->OnEditVerify(nCol, nRow, this, &nChar))
         return;
     DefWindowProc(WM_CHAR, nChar, 0);
 }

@@ -195,3 +195,22 @@ std::vector<int> GridPrintEngine::WalkOrder(bool bRows, const Page& page) const
         order.push_back(nIndex);
     return order;
 }
+
+// An item's size on paper, in logical units; 0 for an item that does not
+// print.
+int GridPrintEngine::PrintedSize(bool bRows, int nIndex) const
+{
+    return static_cast<int>(SizeOf(bRows, nIndex) * (bRows ? m_dVScale : m_dHScale));
+}
+
+// The rows (columns) of a joined range that the page prints, in the order
+// they print: repeated heading items and the page's own, without the items
+// of no size.
+std::vector<int> GridPrintEngine::PrintedPartOfJoin(bool bRows, int nFirst, int nLast, const Page& page) const
+{
+    std::vector<int> part;
+    for (int nIndex : WalkOrder(bRows, page))
+        if (nIndex >= nFirst && nIndex <= nLast && PrintedSize(bRows, nIndex) != 0)
+            part.push_back(nIndex);
+    return part;
+}

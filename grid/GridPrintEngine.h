@@ -67,6 +67,8 @@ private:
 // Printing a page (window system)
     void PrintCell(CDC* pDC, int nCol, int nRow, const CRect& rect, const Page& page);
     std::vector<int> WalkOrder(bool bRows, const Page& page) const;
+    int PrintedSize(bool bRows, int nIndex) const;
+    std::vector<int> PrintedPartOfJoin(bool bRows, int nFirst, int nLast, const Page& page) const;
 
     CGRCtrlCore* m_pCtrl;
     std::vector<Page> m_pages;

@@ -57,12 +57,12 @@ int GridPrintEngine::PrintPage(CDC* pDC, int nPage)
     int nLastRight = m_nLeftEdge, nLastBottom = m_nTopEdge;
     int y = m_nTopEdge;
     for (int nRow : rows) {
-        int nHeight = static_cast<int>(SizeOf(true, nRow) * m_dVScale);
+        int nHeight = PrintedSize(true, nRow);
         if (nHeight == 0)
             continue;
         int x = m_nLeftEdge;
         for (int nCol : cols) {
-            int nWidth = static_cast<int>(SizeOf(false, nCol) * m_dHScale);
+            int nWidth = PrintedSize(false, nCol);
             if (nWidth == 0)
                 continue;
             if (nCol < 0 && nRow < 0) {
@@ -93,28 +93,33 @@ int GridPrintEngine::PrintPage(CDC* pDC, int nPage)
 }
 
 // A joined cell prints once, at its first cell on the page, over the part
-// of the join the page holds, with the join's start cell's content.
+// of the join the page holds, with the join's start cell's content. Joined
+// heading cells print the same way, with the heading rows and columns the
+// page repeats. The printed cell carries the page's part as its join, so
+// its type scales the font to one of those rows, not to all of them.
 void GridPrintEngine::PrintCell(CDC* pDC, int nCol, int nRow, const CRect& rect, const Page& page)
 {
     CRect cellRect = rect;
-    int nSourceCol = nCol, nSourceRow = nRow;
     int nJoinCol = nCol, nJoinRow = nRow, nJoinEndCol = nCol, nJoinEndRow = nRow;
-    if (nCol >= 0 && nRow >= 0 && Info().m_nJoinsInUse
-        && m_pCtrl->GetJoinRange(nJoinCol, nJoinRow, nJoinEndCol, nJoinEndRow) == kGridDone) {
-        int nFirstCol = std::max(nJoinCol, page.nStartCol), nFirstRow = std::max(nJoinRow, page.nStartRow);
-        if (nCol != nFirstCol || nRow != nFirstRow)
+    bool bJoined = !(nCol < 0 && nRow < 0) && Info().m_nJoinsInUse
+                   && m_pCtrl->GetJoinRange(nJoinCol, nJoinRow, nJoinEndCol, nJoinEndRow) == kGridDone;
+    int nSourceCol = bJoined ? nJoinCol : nCol;
+    int nSourceRow = bJoined ? nJoinRow : nRow;
+    std::vector<int> joinedCols, joinedRows;
+    if (bJoined) {
+        joinedCols = PrintedPartOfJoin(false, nJoinCol, nJoinEndCol, page);
+        joinedRows = PrintedPartOfJoin(true, nJoinRow, nJoinEndRow, page);
+        if (joinedCols.empty() || joinedRows.empty() || nCol != joinedCols.front() || nRow != joinedRows.front())
             return;
-        for (int c = nCol + 1; c <= std::min(nJoinEndCol, page.nEndCol); ++c)
-            cellRect.right += static_cast<int>(SizeOf(false, c) * m_dHScale);
-        for (int r = nRow + 1; r <= std::min(nJoinEndRow, page.nEndRow); ++r)
-            cellRect.bottom += static_cast<int>(SizeOf(true, r) * m_dVScale);
-        nSourceCol = nJoinCol;
-        nSourceRow = nJoinRow;
+        for (size_t i = 1; i < joinedCols.size(); ++i)
+            cellRect.right += PrintedSize(false, joinedCols[i]);
+        for (size_t i = 1; i < joinedRows.size(); ++i)
+            cellRect.bottom += PrintedSize(true, joinedRows[i]);
     }
     CGRCell cell;
     m_pCtrl->GetCellIndirect(nSourceCol, nSourceRow, &cell);
-    // Drawn as a cell of its own: the join is the page's part of it.
-    cell.ClearPropertyFlag(kPropJoin);
+    if (bJoined)
+        cell.SetJoinInfo(1, static_cast<int>(joinedCols.size()) - 1, static_cast<int>(joinedRows.size()) - 1);
     CScopedSaveDC saved(*pDC);
     CRgn clip;
     if (!m_bPreScaled) {

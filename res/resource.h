@@ -658,3 +658,8 @@
 #define IDC_TREE_DROP                            117
 #define IDC_TREE_NO_DROP                         118
 // ---- end of the drag inside the tree ----
+// ---- Grid control (grid/) ----
+// The find dialog's answer when nothing matches: text and caption.
+#define IDS_GRID_ITEM_NOT_FOUND                  9700
+#define IDS_GRID_NOT_FOUND_CAPTION               9701
+// ---- end of the grid control ----

@@ -138,3 +138,31 @@ TEST_F(CGRCtrlCoreEdit, ContinuingStepsOverTheJoinedRangeAndCanBeRefused)
     EXPECT_EQ(m_grid.IsEditing(), 0);
     EXPECT_STREQ(m_grid.GetCellText(2, 0), "k");
 }
+
+// A heading cell never becomes current: its edit opens where it stands and
+// the current cell stays; the edited text goes to the heading cell.
+TEST_F(CGRCtrlCoreEdit, HeadingCellsAreEditedWhereTheyStand)
+{
+    struct Row {
+        int nCol, nRow;
+        const char* lpszShown;
+    };
+    const Row rows[] = {
+        {1, -1, "EditStart(1,-1) Show(1,-1,0,\"top\")"},
+        {-1, 2, "EditStart(-1,2) Show(-1,2,0,\"side\")"},
+    };
+    m_grid.SetCellText(1, -1, "top");
+    m_grid.SetCellText(-1, 2, "side");
+    m_grid.GotoCell(2, 0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszShown);
+        m_grid.m_log.clear();
+        EXPECT_EQ(m_grid.EditCell(row.nCol, row.nRow, 0), 0);
+        EXPECT_EQ(m_grid.Log(), row.lpszShown);
+        EXPECT_EQ(m_grid.FinishEdit("typed", FALSE, TRUE, row.nCol + 1, row.nRow), 1);
+        EXPECT_EQ(m_grid.IsEditing(), 0);
+        EXPECT_STREQ(m_grid.GetCellText(row.nCol, row.nRow), "typed");
+        EXPECT_EQ(m_grid.GetCurrentCol(), 2);
+        EXPECT_EQ(m_grid.GetCurrentRow(), 0);
+    }
+}

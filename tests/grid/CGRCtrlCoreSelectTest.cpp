@@ -194,6 +194,19 @@ TEST_F(CGRCtrlCoreSelect, PastingSkipsReadOnlyCellsAndCellsOutsideTheGrid)
     EXPECT_STREQ(m_grid.GetCellText(4, 4), "fixed");
 }
 
+// A grid without rows or columns has no current cell: its current position
+// is the corner heading cell, which must keep its text.
+TEST(CGRCtrlCoreSelectEmpty, PastingWithoutACurrentCellWritesNothingAndIsRefused)
+{
+    CClipboardGrid grid;
+    grid.SetCellText(-1, -1, "corner");
+    ASSERT_EQ(grid.GetCurrentCol(), -1);
+    EXPECT_EQ(grid.PasteFromText("1\t2\n3"), 2);
+    EXPECT_STREQ(grid.GetCellText(-1, -1), "corner");
+    EXPECT_STREQ(grid.GetCellText(0, -1), "");
+    EXPECT_STREQ(grid.GetCellText(-1, 0), "");
+}
+
 TEST_F(CGRCtrlCoreSelect, FindsAcrossColumnsOnlyWhenSwitchedOn)
 {
     m_grid.SetCellText(0, 1, "zero");

@@ -9,6 +9,7 @@
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -67,6 +68,19 @@ protected:
     void Key(CWnd* pWnd, UINT nKey) { pWnd->SendMessage(WM_KEYDOWN, nKey); }
 
     CWnd* Edit() { return m_grid.GetEdit(); }
+
+    // The find dialog's message for one search down the grid.
+    LRESULT FindDown(const char* lpszText)
+    {
+        char szFind[64] = {};
+        strncpy(szFind, lpszText, sizeof(szFind) - 1);
+        FINDREPLACE find = {};
+        find.lStructSize = sizeof(find);
+        find.Flags = FR_DOWN;
+        find.lpstrFindWhat = szFind;
+        find.wFindWhatLen = sizeof(szFind);
+        return m_grid.SendMessage(CGRCtrl::kFindReplaceMessage, 0, reinterpret_cast<LPARAM>(&find));
+    }
 
     std::string Current() const
     {
@@ -290,12 +304,21 @@ TEST_F(CGREditWindow, TheFindMessageFindsTextInAnotherColumn)
     m_grid.EnableFindAcrossColumns(1);
     m_grid.SetFindDialog(&m_other);
     m_grid.GotoCell(0, 0);
-    char szFind[] = "need";
-    FINDREPLACE find = {};
-    find.lStructSize = sizeof(find);
-    find.Flags = FR_DOWN;
-    find.lpstrFindWhat = szFind;
-    find.wFindWhatLen = sizeof(szFind);
-    EXPECT_EQ(m_grid.SendMessage(CGRCtrl::kFindReplaceMessage, 0, reinterpret_cast<LPARAM>(&find)), 0);
+    EXPECT_EQ(FindDown("need"), 0);
     EXPECT_EQ(Current(), "4,3");
+}
+
+// The answer to a search without a match is in the language in use: this
+// test links the grid's texts as a language library carries them.
+TEST_F(CGREditWindow, AFindWithoutAMatchTellsTheUserInTheLanguageInUse)
+{
+    std::string sShown;
+    AfxSetMessageBoxHook([&](LPCTSTR lpszText, LPCTSTR lpszCaption, UINT) {
+        sShown = std::string(lpszCaption) + ": " + lpszText;
+        return IDOK;
+    });
+    m_grid.SetFindDialog(&m_other);
+    FindDown("absent");
+    AfxSetMessageBoxHook(nullptr);
+    EXPECT_EQ(sShown, "Language library: not found: Language library: item not found");
 }

@@ -1,7 +1,8 @@
 // CGRTopHdg and CGRSideHdg on a real grid window: where they lie, what they
 // draw (WM_PRINT and the screen after a scroll), clicks and the popup menu,
 // the sizing cursor and drags of column, row and heading edges, best fit
-// on a double click, context help and the tip's hit test. Still untested:
+// on a double click, context help, the tip's hit test and the in-cell edit
+// of a heading cell. Still untested:
 // the tip's text request (it reads the real cursor position).
 #include "HeadingsGrid.h"
 
@@ -52,6 +53,40 @@ TEST_F(CGRHeadingWindow, CellRectanglesOfHeadingCellsAreTheHeadingsOwn)
     m_grid.GetTopHeading()->GetCellRect(&nCol, &nRow, &rect);
     EXPECT_EQ(nCol, 1);
     EXPECT_EQ(RectText(rect), "75,0,225,20");
+}
+
+// The edit of a heading cell opens over the cell in its heading, one pixel
+// short at the right and bottom as in the cell area; the current cell
+// stays. The next edit of a data cell takes the edit back to the cell area.
+TEST_F(CGRHeadingWindow, AHeadingCellIsEditedOverItselfInItsHeading)
+{
+    struct Row {
+        int nCol, nRow;
+        CWnd* pHeading;
+        const char* lpszRect;
+    };
+    const Row rows[] = {
+        {2, -1, m_grid.GetTopHeading(), "150,0,224,19"},
+        {-1, 3, m_grid.GetSideHeading(), "0,60,39,79"},
+    };
+    CWnd* pEdit = m_grid.GetEdit();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszRect);
+        ASSERT_EQ(m_grid.EditCell(row.nCol, row.nRow, 0), 0);
+        EXPECT_EQ(::GetParent(pEdit->GetSafeHwnd()), row.pHeading->GetSafeHwnd());
+        EXPECT_TRUE(pEdit->IsWindowVisible());
+        CRect rect;
+        pEdit->GetWindowRect(&rect);
+        row.pHeading->ScreenToClient(&rect);
+        EXPECT_EQ(RectText(rect), row.lpszRect);
+        EXPECT_EQ(m_grid.FinishEdit("typed", FALSE, FALSE, 0, 0), 1);
+        EXPECT_STREQ(m_grid.GetCellText(row.nCol, row.nRow), "typed");
+        EXPECT_EQ(m_grid.GetCurrentCol(), 0);
+        EXPECT_EQ(m_grid.GetCurrentRow(), 0);
+    }
+    ASSERT_EQ(m_grid.EditCell(1, 1, 0), 0);
+    EXPECT_EQ(::GetParent(pEdit->GetSafeHwnd()), m_grid.GetCellArea()->GetSafeHwnd());
+    m_grid.FinishEdit("", TRUE, FALSE, 0, 0);
 }
 
 TEST_F(CGRHeadingWindow, HeadingCellsAreDrawnByTheirTypesAndThePastTheLastFilled)
