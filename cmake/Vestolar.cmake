@@ -47,3 +47,25 @@ function(vestolar_test name)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     ENVIRONMENT "VESTOLAR_TEST_DATA=${VESTOLAR_ROOT}/tests/data")
 endfunction()
+
+# vestolar_rc_depends(<script> ...): the resource compiler reports no
+# included files, so a changed header of resource ids would leave the
+# compiled resources stale. Name the headers a script includes by quotes
+# (beside it, or below the project root) as its dependencies.
+function(vestolar_rc_depends)
+  foreach(script IN LISTS ARGN)
+    get_filename_component(full ${script} ABSOLUTE)
+    get_filename_component(dir ${full} DIRECTORY)
+    file(STRINGS ${full} includes REGEX "^#include \"[^\"]+\"")
+    set(depends "")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
+      if(EXISTS ${dir}/${header})
+        list(APPEND depends ${dir}/${header})
+      elseif(EXISTS ${VESTOLAR_ROOT}/${header})
+        list(APPEND depends ${VESTOLAR_ROOT}/${header})
+      endif()
+    endforeach()
+    set_property(SOURCE ${full} APPEND PROPERTY OBJECT_DEPENDS ${depends})
+  endforeach()
+endfunction()
