@@ -1,5 +1,5 @@
 # Vestolar: the two commands of the README, and the benchmarks.
-#   make run    builds the program and starts it under Wine
+#   make run    builds the program and starts it under Wine, in a virtual desktop
 #   make test   builds both trees and runs both test suites
 #   make bench  runs the benchmarks of the native tree
 
@@ -11,33 +11,42 @@ JOBS       := $(shell nproc)
 
 PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 \
             xvfb xauth x11-utils libz-mingw-w64-dev fonts-liberation \
-            libbenchmark-dev googletest cmake ninja-build g++ imagemagick
+            libbenchmark-dev googletest cmake ninja-build g++ imagemagick fonts-wine
 
 TEST_PREFIX := $(BUILD)/wineprefix
+# The prefix of `make run` lasts from run to run: it holds the program's
+# profile, with the settings and the window's place.
+RUN_PREFIX  := $(BUILD)/runprefix
 export WINEDEBUG  := -all
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: run test bench deps build-win build-native wineprefix clean
+.PHONY: run test bench deps configure-win build-win build-program build-native wineprefix clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
 
-build-win: deps
+configure-win: deps
 	@cmake -S . -B $(WIN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake --no-warn-unused-cli >/dev/null
+
+build-win: configure-win
 	@cmake --build $(WIN_DIR) -j $(JOBS)
+
+# The program with its libraries; it depends on the language libraries.
+build-program: configure-win
+	@cmake --build $(WIN_DIR) -j $(JOBS) --target Vestolar
 
 build-native: deps
 	@cmake -S . -B $(NATIVE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(NATIVE_DIR) -j $(JOBS)
 
 # A private Wine prefix, made anew for each test run so no registry value or
-# file of an earlier run leaks into this one.
+# file of an earlier run leaks into this one; with Wine's own fonts, so that
+# dialogs are measured with Tahoma as on Windows.
 wineprefix: deps
 	@rm -rf $(TEST_PREFIX)
-	@WINEPREFIX=$(TEST_PREFIX) wineboot -i >/dev/null 2>&1
-	@WINEPREFIX=$(TEST_PREFIX) wineserver -w
+	@tools/make-wineprefix.sh $(TEST_PREFIX)
 
 test: build-native build-win wineprefix
 	@echo "== native suite (sanitizers)"
@@ -46,8 +55,9 @@ test: build-native build-win wineprefix
 	@WINEPREFIX=$(TEST_PREFIX) xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    tools/run-win-tests.sh $(WIN_DIR) $(JOBS)
 
-run: build-win
-	@tools/run-under-wine.sh $(WIN_DIR)/bin/Vestolar.exe
+run: build-program
+	@tools/make-wineprefix.sh $(RUN_PREFIX)
+	@WINEPREFIX=$(RUN_PREFIX) tools/run-under-wine.sh $(WIN_DIR)/bin/Vestolar.exe
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTOLAR_BENCH=ON >/dev/null

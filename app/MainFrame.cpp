@@ -151,6 +151,16 @@ BOOL CMainFrame::CreateTreeBar()
     return TRUE;
 }
 
+// The MDI client keeps the bits of its old place when the bars around it
+// move or the frame changes size: without a full repaint its background and
+// edge would show stale paint until something else redraws them.
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    CMainFrameBase::RecalcLayout(bNotify);
+    if (m_hWndMDIClient != nullptr)
+        ::RedrawWindow(m_hWndMDIClient, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 CTKCoolToolBar& CMainFrame::VisibleToolBar()
 {
     return GetVestolarApp().m_nExportTyp == kExportTypWordReport ? m_wndWordToolBar : m_wndToolBar;
@@ -298,11 +308,15 @@ void CMainFrame::OnUpdateOpenView(CCmdUI* pCmdUI)
 }
 
 // Cancel in the save query keeps everything; otherwise the layout is stored
-// with only the visible toolbar, and the documents close unasked.
+// with only the visible toolbar, and the documents close unasked. The
+// user's answer stands for the whole close: neither the layout's store nor
+// the framework's close asks the question again (a second Cancel would stop
+// the close after the documents were gone).
 void CMainFrame::OnClose()
 {
     if (!GetVestolarApp().SaveModified())
         return;
+    GetVestolarApp().m_bWorkspaceModified = false;
     HiddenToolBar().DestroyWindow();
     StoreLayout();
     GetVestolarApp().HideApplication();

@@ -35,6 +35,7 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    void RecalcLayout(BOOL bNotify = TRUE) override;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -1,5 +1,6 @@
 #include "CArchive.h"
 #include "CFile.h"
+#include "CMemFile.h"
 #include "CMemoryException.h"
 
 #include <algorithm>
@@ -37,7 +38,8 @@ const WORD kSchemaMask = 0xFFFF;
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
     : m_pFile(pFile), m_nMode(nMode), m_aBuffer(static_cast<size_t>(std::max(nBufSize, 16)))
 {
-    assert(pFile != nullptr && pFile->IsOpen());
+    // A memory file is open from its construction on.
+    assert(pFile != nullptr && (pFile->IsOpen() || dynamic_cast<CMemFile*>(pFile) != nullptr));
     m_aLoaded.emplace_back();
 }
 

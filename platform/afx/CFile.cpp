@@ -43,7 +43,7 @@ CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags)
 
 CFile::~CFile()
 {
-    Abort();
+    CFile::Abort();
 }
 
 // modeCreate | modeNoTruncate opens an existing file as it is and creates a

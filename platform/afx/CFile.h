@@ -39,20 +39,20 @@ public:
     BOOL IsOpen() const { return m_pStream != nullptr; }
     CString GetFilePath() const { return m_strFileName; }
     CString GetFileName() const;
-    ULONGLONG GetPosition() const;
-    ULONGLONG GetLength() const;
+    virtual ULONGLONG GetPosition() const;
+    virtual ULONGLONG GetLength() const;
 
-// Operations
+// Operations (virtual: an archive works on a memory file as on a disk file)
     BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
-    UINT Read(void* lpBuf, UINT nCount);
-    void Write(const void* lpBuf, UINT nCount);
-    ULONGLONG Seek(LONGLONG lOff, UINT nFrom);
+    virtual UINT Read(void* lpBuf, UINT nCount);
+    virtual void Write(const void* lpBuf, UINT nCount);
+    virtual ULONGLONG Seek(LONGLONG lOff, UINT nFrom);
     void SeekToBegin() { Seek(0, begin); }
     ULONGLONG SeekToEnd() { return Seek(0, end); }
-    void Flush();
+    virtual void Flush();
     void Commit();
-    void Close();
-    void Abort();
+    virtual void Close();
+    virtual void Abort();
 
     static void Remove(LPCTSTR lpszFileName);
     static void Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName);

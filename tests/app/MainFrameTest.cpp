@@ -1,7 +1,7 @@
 // Behaviours of the main frame: its menus, bars and caption, File > New, the
 // correction toggles and the open commands of the active project.
-// Not yet tested here: the options sheet and the close with its stored
-// layout (their pieces come with the options and the workspace state).
+// The resize, the stored place and the close: MainFrameLayoutTest.cpp.
+// Not yet tested here: the options sheet (its pieces come with the options).
 
 #include "ShellWindowsFixture.h"
 

@@ -18,6 +18,14 @@ void CShellWindowsTest::TearDown()
     DiscardMessages();
 }
 
+void CShellWindowsTest::RestartApplication()
+{
+    TearDown();
+    CProjectDoc::SetProjectCounter(0);
+    m_pApp = std::make_unique<CVestolarApp>();
+    ASSERT_TRUE(StartTestApplication(*m_pApp));
+}
+
 CVestolarDoc* CShellWindowsTest::NewProject(const std::vector<bool CReportInfo::*>& aFlags)
 {
     CReportInfo method;

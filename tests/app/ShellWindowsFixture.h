@@ -20,6 +20,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Ends the program as the framework ends it and starts it again on the
+    // profile it left behind.
+    void RestartApplication();
+
     CVestolarApp& App() { return *m_pApp; }
     CMainFrame& MainFrame() { return *static_cast<CMainFrame*>(m_pApp->m_pMainWnd); }
     CTreeDlg& TreeBar() { return MainFrame().GetTreeBar(); }

@@ -159,4 +159,18 @@ TEST_F(CShellWindowsTest, KnowsWhileTheTreeHasTheFocus)
     EXPECT_FALSE(TreeBar().m_bActive);
 }
 
+// Nothing would keep a name typed into a label editor yet.
+TEST_F(CShellWindowsTest, OpensNoLabelEditorOnTheTree)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    const HTREEITEM hProject = pDoc->GetTreeItems().GetProjectItem();
+    tree.SetFocus();
+    tree.SelectItem(hProject);
+    PumpMessages();
+
+    EXPECT_EQ(nullptr, tree.EditLabel(hProject));
+    EXPECT_EQ(nullptr, tree.GetEditControl());
+}
+
 } // namespace

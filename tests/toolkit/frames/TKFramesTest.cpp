@@ -1,10 +1,10 @@
 // Tests of the toolkit frame stand-ins on a frame made step by step as the
 // program's main window: the bars on their edges, the tree bar's size
 // notification and dialog initialisation, its toggle and its context menu's
-// "Hide", and the attach rules of the menu organiser and the tab client.
+// "Hide", and the attach rules of the menu organiser and the tab client
+// (the workspace state: CTKWorkspaceStateTest.cpp).
 //
-// Not tested: the context menu's tracking (a modal menu loop), the
-// workspace state (it stores nothing yet).
+// Not tested: the context menu's tracking (a modal menu loop).
 
 #include "CTKTestMainFrame.h"
 #include "TKFramesTestResources.h"
