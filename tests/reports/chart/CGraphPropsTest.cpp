@@ -357,3 +357,24 @@ TEST_F(CGraphPropsTest, ResultChartExportsAPlaceableMetafileOfItsRuns)
     ::DeleteMetaFile(hWmf);
     ::DeleteFileA(sPath);
 }
+
+TEST(Charting, StartAndStopAreCountedAndUnknownChartsAnswerZero)
+{
+    const int nStarted = GraphStartup(0, "HC");
+    EXPECT_EQ(GraphStartup(0, "HC"), nStarted + 1);
+    EXPECT_EQ(GraphShutdown(), nStarted);
+    EXPECT_EQ(GraphShutdown(), nStarted - 1);
+    for (int i = 0; i < nStarted + 2; ++i)
+        GraphShutdown();
+    EXPECT_EQ(GraphShutdown(), 0);  // never below zero
+    for (HGRAPH hGraph : {0, 12345, -1}) {
+        SCOPED_TRACE(hGraph);
+        SetNumSets(hGraph, 0, 0, CChartValue{4.0, "", false});
+        EXPECT_EQ(GetNumSets(hGraph, 0, 0).dNumber, 0.0);
+        EXPECT_EQ(GetSDKInfo(hGraph, 0, 6).dNumber, 0.0);
+        EXPECT_EQ(EnableEnhancedEvents(hGraph, nullptr, 0), 0);
+        EXPECT_EQ(GraphDrawList(hGraph), nullptr);
+        EXPECT_NE(GraphSelectWindow(hGraph, 0), 0);
+        SetDrawMode(hGraph, 0, 0, CChartValue{6.0, "", false});
+    }
+}
