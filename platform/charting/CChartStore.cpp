@@ -1,7 +1,5 @@
 #include "CChartStore.h"
 
-#include <cmath>
-#include <limits>
 
 BOOL CChartStore::HoldsElement(ChartPropertyId id, int nRow, int nCol) const
 {
@@ -57,13 +55,9 @@ CString CChartStore::GetText(ChartPropertyId id, int nRow, int nCol) const
     return it == m_values.end() ? CString() : it->second.sText;
 }
 
-// Truncated toward zero; a number no int can hold reads 0.
 int CChartStore::GetInt(ChartPropertyId id, int nRow, int nCol) const
 {
-    const double dValue = GetNumber(id, nRow, nCol);
-    if (!std::isfinite(dValue) || std::fabs(dValue) >= std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(dValue);
+    return ChartWholeNumber(GetNumber(id, nRow, nCol));
 }
 
 void CChartStore::ResetData()

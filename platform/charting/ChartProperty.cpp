@@ -1,5 +1,8 @@
 #include "ChartProperty.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const ChartPropertyInfo kProperties[] = {
@@ -15,4 +18,11 @@ static_assert(sizeof(kProperties) / sizeof(kProperties[0]) == kChartPropertyCoun
 const ChartPropertyInfo& GetChartPropertyInfo(ChartPropertyId id)
 {
     return kProperties[static_cast<int>(id)];
+}
+
+int ChartWholeNumber(double dValue)
+{
+    if (!std::isfinite(dValue) || std::fabs(dValue) >= std::numeric_limits<int>::max())
+        return 0;
+    return static_cast<int>(dValue);
 }

@@ -34,3 +34,7 @@ struct CChartValue {
 constexpr int kChartPropertyCount = static_cast<int>(ChartPropertyId::Count);
 
 const ChartPropertyInfo& GetChartPropertyInfo(ChartPropertyId id);
+
+// A stored number as a whole number: truncated toward zero, 0 for a number
+// no int can hold.
+int ChartWholeNumber(double dValue);

@@ -2,8 +2,6 @@
 
 #include "CGraphProps.h"
 
-#include <cmath>
-#include <limits>
 
 void CGraphProperty::Bind(CGraphProps* pOwner, int nDims, ChartGetter pfnGetter, ChartSetter pfnSetter)
 {
@@ -52,19 +50,13 @@ CChartValue CGraphProperty::Get() const
 
 int CGraphProperty::SetInt(int nValue)
 {
-    CChartValue value;
-    value.dNumber = nValue;
-    Set(value);
+    SetDouble(nValue);
     return nValue;
 }
 
-// Truncated toward zero; a number no int holds reads 0.
 int CGraphProperty::GetInt() const
 {
-    const double dValue = Get().dNumber;
-    if (!std::isfinite(dValue) || std::fabs(dValue) >= std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(dValue);
+    return ChartWholeNumber(Get().dNumber);
 }
 
 double CGraphProperty::SetDouble(double dValue)
