@@ -76,14 +76,16 @@ void CGraphTextPainter::DrawSpacedText(double x, double y, int nMode, int nAlign
 
 // Plot strip, inner area, frame, the two bands of the rating range and the
 // frame with its extents exchanged (a code the component leaves undrawn).
-void CGraphTextPainter::DrawFrame(const CPlot& p, int nExchangedKind)
+void CGraphTextPainter::DrawFrame(const CPlot& p, int nExchangedKind, bool bRangeBands)
 {
     m_graph.SelWin();
     GraphBox(p.L, p.B, p.W, 0.01 * p.H, 20, 6, 0, 0);
     GraphBox(p.L + p.k, p.B, p.W - 2 * p.k, p.H, 6, 0, 0, 0);
     GraphBox(p.L, p.B, p.W, p.H, 2, 0, 0, 0);
-    GraphBox(p.L + 2 * p.k, p.B, 2 * p.k, p.H, 2, 6, 2, 0);
-    GraphBox(p.L + p.W - 3 * p.k, p.B, 2 * p.k, p.H, 2, 6, 2, 0);
+    if (bRangeBands) {
+        GraphBox(p.L + 2 * p.k, p.B, 2 * p.k, p.H, 2, 6, 2, 0);
+        GraphBox(p.L + p.W - 3 * p.k, p.B, 2 * p.k, p.H, 2, 6, 2, 0);
+    }
     GraphBox(p.L, p.B, p.H, p.W, nExchangedKind, 1, 0, 0);
 }
 
@@ -151,19 +153,40 @@ CString CGraphTextPainter::ReferenceCurveText(bool bShiftedRefCurve) const
     return LoadText(kTexts[m_info.m_bImpact ? 1 : 0][m_info.m_bOEN ? 1 : 0][bShiftedRefCurve ? 1 : 0]);
 }
 
+// The reference curve's line sample and text, then a second entry with a
+// dashed sample of its own width code and colour.
+void CGraphTextPainter::DrawReferenceLegend(const CPlot& p, const CString& sCurve, const CString& sSecond,
+                                            int nSecondWidth, int nSecondColour, int nSecondMode)
+{
+    m_graph.SelWin();
+    GraphLineSample(p.L, p.T + 1.7 * p.u, p.L + 1.8 * p.k, p.T + 1.7 * p.u, 4, 1, 12);
+    GraphLineSample(p.L, p.T + 3.2 * p.u, p.L + 1.8 * p.k, p.T + 3.2 * p.u, nSecondWidth,
+                    2, nSecondColour);
+    SetFont("Arial", 75);
+    DrawSpacedText(p.L + 3 * p.k, p.T + p.u, kModeTransparent, 0, 0, sCurve);
+    DrawSpacedText(p.L + 3 * p.k, p.T + 2.5 * p.u, nSecondMode, 0, 0, sSecond);
+}
+
 void CGraphTextPainter::DrawGraphTexts(bool bShiftedRefCurve)
 {
     const CPlot p = ReadPlot();
-    DrawFrame(p, 6);
+    DrawFrame(p, 6, true);
     DrawFrequencyAxis(p, 75, true, p.B / 2.9);
     DrawValueAxis(p, 7, 0.2 * p.L);
     DrawValueTitle(p, m_info.m_sGraphTitle + ", " + m_info.m_sIndexStr, 75, m_info.m_sSubscript, 60, 75);
-    m_graph.SelWin();
-    GraphLineSample(p.L, p.T + 1.7 * p.u, p.L + 1.8 * p.k, p.T + 1.7 * p.u, 4, 1, 12);
-    GraphLineSample(p.L, p.T + 3.2 * p.u, p.L + 1.8 * p.k, p.T + 3.2 * p.u, 1, 2, 0);
-    SetFont("Arial", 75);
-    DrawSpacedText(p.L + 3 * p.k, p.T + p.u, kModeTransparent, 0, 0, ReferenceCurveText(bShiftedRefCurve));
-    DrawSpacedText(p.L + 3 * p.k, p.T + 2.5 * p.u, kModeOpaque, 0, 0, LoadText(IDS_GRAPH_FREQUENCY_RANGE));
+    DrawReferenceLegend(p, ReferenceCurveText(bShiftedRefCurve), LoadText(IDS_GRAPH_FREQUENCY_RANGE), 1, 0,
+                        kModeOpaque);
+}
+
+void CGraphTextPainter::DrawGraphTextsASTM()
+{
+    const CPlot p = ReadPlot();
+    DrawFrame(p, 6, false);
+    DrawFrequencyAxis(p, 75, true, p.B / 2.9);
+    DrawValueAxis(p, 7, 0.2 * p.L);
+    DrawValueTitle(p, m_info.m_sGraphTitle + ", " + m_info.m_sIndexStr, 80, m_info.m_sSubscript, 65, 75);
+    DrawReferenceLegend(p, LoadText(m_info.m_bAirborne ? IDS_GRAPH_ASTM_REFERENCE : IDS_GRAPH_ASTM_IIC),
+                        m_info.m_sIndexStr + m_info.m_sSubscript, 4, 9, kModeTransparent);
 }
 
 // The result table shows no chart for these kinds.
@@ -178,7 +201,7 @@ void CGraphTextPainter::DrawResultGraphTexts(const std::vector<CString>& aSetTit
     if (NoResultChart())
         return;
     const CPlot p = ReadPlot();
-    DrawFrame(p, 10);
+    DrawFrame(p, 10, true);
     DrawFrequencyAxis(p, 80, false, p.B / 2.3);
     DrawValueAxis(p, 11, p.L / 4.4);
     DrawValueTitle(p, LoadText(IDS_GRAPH_LEVEL), 80, "", 80, 80);

@@ -6,8 +6,8 @@
 // legend. Every position follows the plot geometry the chart reports
 // (SDKInfo), so the texts move with the plot.
 //
-// Built: the standard sound-insulation chart of the report and the result
-// table's chart. The other report kinds (ASTM, impact reduction,
+// Built: the report's standard sound-insulation and ASTM charts and the
+// result table's chart. The other report kinds (impact reduction,
 // improvement, absorption, loss factor, reverberation, multiplot) are not.
 
 #include "CGraphProps.h"
@@ -23,6 +23,8 @@ public:
     // The report's standard chart: the reference-curve legend names the
     // shifted curve when bShiftedRefCurve.
     void DrawGraphTexts(bool bShiftedRefCurve);
+    // The report's ASTM chart: the reference contour and the rating's symbol.
+    void DrawGraphTextsASTM();
     // The result table's chart; aSetTitles are the titles of the per-set
     // results (their legend shows with two or more).
     void DrawResultGraphTexts(const std::vector<CString>& aSetTitles);
@@ -35,11 +37,13 @@ private:
         double L, B, W, H, T, k, u, dAxisLow;
     };
     CPlot ReadPlot();
-    void DrawFrame(const CPlot& plot, int nExchangedKind);
+    void DrawFrame(const CPlot& plot, int nExchangedKind, bool bRangeBands);
     void DrawFrequencyAxis(const CPlot& plot, int nTitleSize, bool bSpaced, double dMarkY);
     void DrawValueAxis(const CPlot& plot, int nNumbers, double dMarkX);
     void DrawValueTitle(const CPlot& plot, const CString& sMain, int nMainSize, const CString& sSubscript,
                         int nSubscriptSize, int nUnitSize);
+    void DrawReferenceLegend(const CPlot& plot, const CString& sCurve, const CString& sSecond, int nSecondWidth,
+                             int nSecondColour, int nSecondMode);
     void DrawResultLegend(const CPlot& plot);
     void DrawSetsLegend(const CPlot& plot, const std::vector<CString>& aSetTitles);
     void SetFont(const char* lpszFace, int nSize);

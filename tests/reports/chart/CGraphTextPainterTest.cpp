@@ -196,3 +196,28 @@ TEST_F(CGraphTextPainterTest, ResultChartLegendFollowsTheProjectKind)
         EXPECT_EQ(sTexts.find("Frequency, f, Hz|"), sTexts.find("Frequency"));  // in one piece
     }
 }
+
+TEST_F(CGraphTextPainterTest, AstmChartNamesItsContourAndDrawsNoRatingRange)
+{
+    struct Row {
+        const char* lpszCase;
+        bool bAirborne;
+        const char* lpszContour;
+    };
+    const Row rows[] = {{"airborne", true, "Reference contour according to E 413 - 10"},
+                        {"impact", false, "IIC contour according to E 989 - 06"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        m_info.m_bASTM = true;
+        m_info.m_bAirborne = row.bAirborne;
+        m_info.m_bImpact = !row.bAirborne;
+        const std::string sTexts = Joined(Paint([](CGraphTextPainter& painter) { painter.DrawGraphTextsASTM(); }));
+        const std::string sLegend = Spaced(row.lpszContour) + Spaced("DnT");
+        ASSERT_GE(sTexts.size(), sLegend.size());
+        EXPECT_EQ(sTexts.substr(sTexts.size() - sLegend.size()), sLegend);
+        int nDashed = 0;
+        for (const CChartItem& item : GraphDrawList(Graph().GetHandle())->Items())
+            nDashed += item.kind == ChartItemKind::Frame && item.nPenStyle == kChartDash;
+        EXPECT_EQ(nDashed, 0);
+    }
+}
