@@ -146,3 +146,25 @@ TEST(CKelMetaFile, EmptyNameAsksWithTheFileDialog)
     AfxSetCommonDialogHook(nullptr);
     ::DeleteFileA(sPath.c_str());
 }
+
+// Another program's mapping named "MapF" holds a different picture: the
+// file asked for is the one read.
+TEST(CKelMetaFile, AnotherProgramsMappingNeverSuppliesThePicture)
+{
+    const std::vector<BYTE> foreign = WindowsFixture(50, 40);
+    HANDLE hForeign = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                           static_cast<DWORD>(foreign.size()), "MapF");
+    ASSERT_NE(hForeign, nullptr);
+    void* pView = ::MapViewOfFile(hForeign, FILE_MAP_WRITE, 0, 0, 0);
+    ASSERT_NE(pView, nullptr);
+    std::memcpy(pView, foreign.data(), foreign.size());
+    const std::string sPath = TempFile("own.wmf");
+    WriteFixture(sPath, PlaceableFixture(1440, 720, 1440));
+    CKelMetaFile metaFile;
+    EXPECT_NE(metaFile.Load(sPath.c_str()), nullptr);
+    EXPECT_EQ(metaFile.m_nFormat, 1);
+    EXPECT_EQ(metaFile.m_rcFrame, CRect(0, 0, 2540, 1270));
+    ::UnmapViewOfFile(pView);
+    ::CloseHandle(hForeign);
+    ::DeleteFileA(sPath.c_str());
+}
