@@ -663,3 +663,22 @@
 #define IDS_GRID_ITEM_NOT_FOUND                  9700
 #define IDS_GRID_NOT_FOUND_CAPTION               9701
 // ---- end of the grid control ----
+// ---- Charts and graph cells (reports/) ----
+#define IDS_GRAPH_FREQUENCY                      179
+#define IDS_GRAPH_FREQUENCY_RANGE                187
+#define IDS_GRAPH_REFERENCE_717_1                188
+#define IDS_GRAPH_REFERENCE_717_2                189
+#define IDS_GRAPH_SHIFTED_717_1                  212
+#define IDS_GRAPH_SHIFTED_717_2                  213
+#define IDS_GRAPH_OEN_REFERENCE_717_1            232
+#define IDS_GRAPH_OEN_REFERENCE_717_2            233
+#define IDS_GRAPH_OEN_SHIFTED_717_1              234
+#define IDS_GRAPH_OEN_SHIFTED_717_2              235
+#define IDS_GRAPH_RATING_RANGE                   416
+#define IDS_GRAPH_ISO_717_2                      417
+#define IDS_GRAPH_ASTM_REFERENCE                 433
+#define IDS_GRAPH_ASTM_IIC                       434
+#define IDS_GRAPH_LEVEL                          469
+#define IDS_WMF_ALDUS_FORMAT                     26967
+#define IDS_WMF_WINDOWS_3X                       26968
+// ---- end of the charts and graph cells ----

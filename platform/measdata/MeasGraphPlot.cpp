@@ -1,5 +1,7 @@
 #include "MeasGraphPlot.h"
 
+#include "MeasValueRuns.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,18 +26,15 @@ int CMeasGraphPlot::ValueToY(double dValue) const
 
 std::vector<CGraphLine> CMeasGraphPlot::Lines(const NSpectrum& spectrum) const
 {
+    const int nLowBand = m_scale.GetLowBand();
+    const auto aRuns = PresentValueRuns(m_scale.GetHighBand() - nLowBand + 1, [&](int i) {
+        return IsMissingValue(spectrum.GetSpecLine(nLowBand + i));
+    });
     std::vector<CGraphLine> aLines;
-    bool bInLine = false;
-    for (int nBand = m_scale.GetLowBand(); nBand <= m_scale.GetHighBand(); ++nBand) {
-        const double dValue = spectrum.GetSpecLine(nBand);
-        if (IsMissingValue(dValue)) {
-            bInLine = false;
-            continue;
-        }
-        if (!bInLine)
-            aLines.emplace_back();
-        aLines.back().push_back(CPoint(BandToX(nBand), ValueToY(dValue)));
-        bInLine = true;
+    for (const CValueRun& run : aRuns) {
+        CGraphLine& line = aLines.emplace_back();
+        for (int nBand = nLowBand + run.nFirst; nBand <= nLowBand + run.nLast; ++nBand)
+            line.push_back(CPoint(BandToX(nBand), ValueToY(spectrum.GetSpecLine(nBand))));
     }
     return aLines;
 }

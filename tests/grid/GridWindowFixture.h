@@ -6,6 +6,8 @@
 
 #include "grid/CGRCtrl.h"
 
+#include "support/CTextRecorder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,80 +77,6 @@ public:
     HDC m_hDC;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
-};
-
-// A text drawn, where, and the weight of the font it was drawn in.
-struct TextCall {
-    std::string sText;
-    POINTL ptReference;
-    RECTL rcClip;
-    LONG nWeight;
-};
-
-// The texts of a recorded metafile with the font selected for each.
-class CTextRecorder {
-public:
-    explicit CTextRecorder(HENHMETAFILE hMetafile)
-    {
-        ::EnumEnhMetaFile(nullptr, hMetafile, Collect, this, nullptr);
-    }
-    const TextCall* Find(const std::string& sText) const
-    {
-        for (const TextCall& call : m_calls)
-            if (call.sText == sText)
-                return &call;
-        return nullptr;
-    }
-    std::vector<TextCall> m_calls;
-    std::vector<LONG> m_createdHeights;
-    // Records that put something on the page (not state, objects or moves).
-    int m_nDrawings = 0;
-
-private:
-    static int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
-    {
-        reinterpret_cast<CTextRecorder*>(lParam)->Take(pRecord);
-        return 1;
-    }
-    void Take(const ENHMETARECORD* pRecord)
-    {
-        const DWORD stateRecords[] = {EMR_HEADER, EMR_EOF, EMR_SAVEDC, EMR_RESTOREDC, EMR_SELECTOBJECT,
-                                      EMR_EXTCREATEFONTINDIRECTW, EMR_CREATEPEN, EMR_CREATEBRUSHINDIRECT,
-                                      EMR_DELETEOBJECT, EMR_SETBKMODE, EMR_SETTEXTCOLOR, EMR_SETBKCOLOR,
-                                      EMR_MOVETOEX};
-        if (std::find(std::begin(stateRecords), std::end(stateRecords), pRecord->iType) == std::end(stateRecords))
-            ++m_nDrawings;
-        if (pRecord->iType == EMR_EXTCREATEFONTINDIRECTW) {
-            const auto* pFont = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(pRecord);
-            m_weights.resize(std::max<size_t>(m_weights.size(), pFont->ihFont + 1));
-            m_weights[pFont->ihFont] = pFont->elfw.elfLogFont.lfWeight;
-            m_createdHeights.push_back(pFont->elfw.elfLogFont.lfHeight);
-        } else if (pRecord->iType == EMR_SAVEDC) {
-            m_savedWeights.push_back(m_nSelectedWeight);
-        } else if (pRecord->iType == EMR_RESTOREDC) {
-            for (LONG i = reinterpret_cast<const EMRRESTOREDC*>(pRecord)->iRelative; i < 0; ++i) {
-                if (m_savedWeights.empty())
-                    break;
-                m_nSelectedWeight = m_savedWeights.back();
-                m_savedWeights.pop_back();
-            }
-        } else if (pRecord->iType == EMR_SELECTOBJECT) {
-            DWORD ihObject = reinterpret_cast<const EMRSELECTOBJECT*>(pRecord)->ihObject;
-            if (ihObject < m_weights.size() && m_weights[ihObject] != 0)
-                m_nSelectedWeight = m_weights[ihObject];
-        } else if (pRecord->iType == EMR_EXTTEXTOUTW) {
-            const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
-            const auto* pChars = reinterpret_cast<const WCHAR*>(reinterpret_cast<const BYTE*>(pRecord)
-                                                                + pText->emrtext.offString);
-            std::string sText;
-            for (DWORD i = 0; i < pText->emrtext.nChars; ++i)
-                sText += static_cast<char>(pChars[i]);
-            m_calls.push_back({sText, pText->emrtext.ptlReference, pText->emrtext.rcl, m_nSelectedWeight});
-        }
-    }
-    std::vector<LONG> m_weights;
-    std::vector<LONG> m_savedWeights;
-    LONG m_nSelectedWeight = FW_NORMAL;
 };
 
 template <class TGrid>
