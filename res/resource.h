@@ -658,3 +658,27 @@
 #define IDC_TREE_DROP                            117
 #define IDC_TREE_NO_DROP                         118
 // ---- end of the drag inside the tree ----
+// ---- Measurement tables (tables/) ----
+#define IDR_MEAS_TABLE_CONTEXT_MENU 190
+#define IDS_DELETE_SELECTED_MEASUREMENTS 163
+#define IDS_TABLE_FREQUENCY 179
+#define IDS_TABLE_CORRECTION 242
+#define IDS_LEGEND 243
+#define IDS_LEGEND_L_AVG 244
+#define IDS_LEGEND_SD 245
+#define IDS_LEGEND_N 246
+#define IDS_LEGEND_L 247
+#define IDS_LEGEND_CORR 248
+#define IDS_LEGEND_S 250
+#define IDS_LEGEND_STATUS_CHARS 251
+#define IDS_LEGEND_T 252
+#define IDS_LEGEND_T_AVG 253
+#define IDS_LEGEND_SUM_A 260
+#define IDS_TABLE_BARE_FLOOR 411
+#define IDS_TABLE_AREA_SM 548
+#define IDS_LEGEND_R_AVG 639
+#define IDS_LEGEND_R 640
+#define IDS_LEGEND_STATUS_CHARS_LAB 641
+#define IDS_LEGEND_POSITIONS 657
+#define IDS_LEGEND_POSITIONS_IGNORED 658
+// ---- end of the measurement tables ----
