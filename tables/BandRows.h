@@ -23,6 +23,11 @@ public:
     // Tables without a "Sum A" row: the reverberation and multiplot tables.
     static bool HasSumRow(int nTableId) { return nTableId != 124 && nTableId != 126 && nTableId != 127; }
 
+    // The row of the measurement areas in the intensity receiving-room
+    // tables: the band above the range, or the empty row below the table
+    // when the range ends at the last band (the "Sum A" row stays clear).
+    static int AreaRowFor(int nUpperBand) { return nUpperBand < kBandCount - 1 ? RowOfBand(nUpperBand + 1) : kLastRow; }
+
     // The heights of rows 2 to 40 that show bands nLowBand to nHighBand;
     // false, and no heights, when a band lies outside 0..43.
     static bool HeightsFor(int nLowBand, int nHighBand, int nTableId, std::map<int, int>& heights);

@@ -1,6 +1,7 @@
 #include "GridSelectionHooks.h"
 
 #include "grid/CGRCtrl.h"
+#include "grid/CGRMultiSelect.h"
 
 namespace {
 bool IsKeyHeld(int nVirtualKey)

@@ -11,7 +11,7 @@
 #include "app/HiddenFrame.h"
 #include "app/MultiplotTabView.h"
 #include "app/ResultView.h"
-#include "app/TabView.h"
+#include "tables/TabView.h"
 
 namespace {
 

@@ -1,0 +1,48 @@
+#pragma once
+// Classes in this file: CLevelTabGrid, the grid of the level tables (source
+// and receiving rooms, background noise, the second and corner tables, the
+// test-facility tables): five columns per measurement (level, status mark,
+// number of averages, correction, signal-to-noise), the "Sum A" row, the
+// source-position list, the checks of typed levels and corrections, and the
+// commit of a typed value into its measurement.
+
+#include "TabGrid.h"
+
+class CLevelTabGrid : public CTabGrid {
+public:
+    CLevelTabGrid() = default;
+
+// Notifications
+    void OnSetup() override;
+    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
+    void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, LONG_PTR lParam) override;
+    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
+    int OnMenuStart(int nCol, int nRow, int nSection) override;
+
+// Table operations
+    void AddMeasurementColumns(CString sTitle) override;
+    void FillValues(CMeasurementList& list) override;
+    void FillMeasurementColumns(int nPosition) override;
+    void ShowColumnSet(int nFirstCol, BOOL bHide) override;
+    void SetSelectedStatus(int nStatus) override;
+    void OnCellEdited(int nCol, long nRow, int nFlag) override;
+
+    static constexpr long kValueParam = 4;
+    static constexpr long kCorrectionParam = 7;
+
+private:
+    bool IsFacilityTable() const;
+    bool IsIntensityTable() const;
+    bool HasPositionList() const;
+    CString LegendText() const;
+    void LayOutPositionCell(int nCol, const NBuildData& rec);
+    void LayOutGroupCells(int nCol);
+    void SetGroupWidths();
+    void FillAverages(CMeasurementList& list);
+    void FillGroup(int nPosition, const NBuildData& rec);
+    void FillBandRow(int nCol, int nRow, const NBuildData& rec);
+    void SetFrequencyRange();
+    void CommitCell(int nCol, int nRow);
+    int PositionFromText(const CString& sText) const;
+};

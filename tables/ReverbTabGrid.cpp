@@ -1,0 +1,271 @@
+#include "ReverbTabGrid.h"
+
+#include "BandRows.h"
+#include "GridSelectionHooks.h"
+#include "StatusMark.h"
+#include "TabView.h"
+#include "TableColumns.h"
+#include "TypedKey.h"
+#include "TypedNumber.h"
+
+#include "app/AppSettings.h"
+#include "res/resource.h"
+
+namespace {
+constexpr int kTimeWidth = 45;
+constexpr int kMarkWidth = 30;
+constexpr int kHeadingRow = 1;
+constexpr short kCentered = kAlignCenter | kAlignVCenter;
+constexpr long kMultiLineStyle = 2;
+constexpr double kMissingLimit = -499.5;
+
+CString Text(UINT nID)
+{
+    CString sText;
+    sText.LoadString(nID);
+    return sText;
+}
+
+bool IsMissing(double dValue)
+{
+    return dValue <= kMissingLimit;
+}
+} // namespace
+
+// Loss factors need a third decimal.
+int CReverbTabGrid::Decimals() const
+{
+    const CProjectDoc* pProject = GetProject();
+    return pProject != nullptr && pProject->m_ReportInfo.m_bTotalLossFactor ? 3 : 2;
+}
+
+void CReverbTabGrid::OnSetup()
+{
+    CTabGrid::OnSetup();
+    SetCellText(1, kHeadingRow, "T avg");
+    SetCellAlignment(1, kHeadingRow, kCentered);
+    CGRCell legend;
+    GetCell(0, CBandRows::kLegendRow, &legend);
+    legend.SetCellTypeEx(kMultiLineStyle);
+    legend.SetAlignment(kAlignLeft);
+    legend.SetText(Text(IDS_LEGEND) + Text(IDS_LEGEND_T_AVG) + Text(IDS_LEGEND_SD) + Text(IDS_LEGEND_N) +
+                   Text(IDS_LEGEND_T) + Text(IDS_LEGEND_S) + Text(IDS_LEGEND_STATUS_CHARS));
+    SetCell(0, CBandRows::kLegendRow, &legend);
+    const CAppSettings& settings = GetSettings();
+    ShowColumnSet(6, !settings.m_bShowColNumOfAvg);
+    ShowColumnSet(5, !settings.m_bShowColSatus);
+}
+
+void CReverbTabGrid::AddMeasurementColumns(CString sTitle)
+{
+    const int nPosition = m_nMeasCount + 1;
+    const int nCol = CTableColumns(GetTableId()).FirstColOf(nPosition);
+    CGRCell title;
+    GetCell(nCol, 0, &title);
+    title.SetFont(GetFont(AddFont("Arial", 16, 600)));
+    title.SetText(sTitle);
+    title.SetLabel(sTitle);
+    title.SetAlignment(kAlignLeft | kAlignVCenter);
+    title.SetBorderStyle(kBorderThickRight);
+    title.SetCellType(NoteTypeIndex());
+    title.SetReadOnly(0);
+    SetCell(nCol, 0, &title);
+    JoinCells(nCol, 0, nCol + 2, 0);
+    JoinCells(nCol, -1, nCol + 2, -1);
+    const int nHeadingFont = AddFont("Arial", 15, 600);
+    const char* const aHeadings[] = {"T", "S", "N"};
+    for (int i = 0; i < 3; ++i) {
+        SetCellText(nCol + i, kHeadingRow, aHeadings[i]);
+        SetCellFontIndex(nCol + i, kHeadingRow, nHeadingFont);
+        SetCellAlignment(nCol + i, kHeadingRow, kCentered);
+    }
+    for (int nRow = CBandRows::kFirstBandRow; nRow < m_nLastRow; ++nRow) {
+        CGRCell cell;
+        GetCell(nCol, nRow, &cell);
+        cell.SetReadOnly(0);
+        cell.SetParam(kTimeParam);
+        SetCell(nCol, nRow, &cell);
+    }
+    for (int nRow = 0; nRow < m_nLastRow; ++nRow) {
+        SetCellBorder(nCol, nRow, nRow == 0 ? kBorderLeft | kBorderTop : kBorderLeft);
+        SetCellBorder(nCol + 2, nRow, kBorderThickRight);
+    }
+    ++m_nMeasCount;
+    ShadeGroup(nPosition, m_nLastRow - 1);
+    SetGroupWidths();
+    JoinLegendRows();
+    SetColWidth(GetColCount() - 1, 1);
+}
+
+void CReverbTabGrid::SetGroupWidths()
+{
+    const CAppSettings& settings = GetSettings();
+    for (int nCol = CTableColumns::kFirstGroupCol; nCol + 2 < GetColCount(); nCol += 3) {
+        SetColWidth(nCol, kTimeWidth);
+        SetColWidth(nCol + 1, settings.m_bShowColSatus ? kMarkWidth : 0);
+        SetColWidth(nCol + 2, settings.m_bShowColNumOfAvg ? kMarkWidth : 0);
+    }
+}
+
+
+void CReverbTabGrid::ShowColumnSet(int nFirstCol, BOOL bHide)
+{
+    for (int nCol = nFirstCol; nCol < GetColCount() - 1; nCol += 3)
+        SetColWidth(nCol, bHide ? 0 : kMarkWidth);
+    const int nCount = GetColCount();
+    auto isShown = [this, nCount](int nCol) { return nCol < nCount - 1 && GetColWidth(nCol) > 0; };
+    if (m_nMeasCount == 0)
+        m_nLastCol = 3;
+    else if (isShown(6))
+        m_nLastCol = nCount - 2;
+    else if (isShown(5))
+        m_nLastCol = nCount - 3;
+    else
+        m_nLastCol = nCount - 4;
+    RedrawAll();
+    if (GetSafeHwnd() != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// ---------------------------------------------------------------------------
+// Values
+
+void CReverbTabGrid::FillValues(CMeasurementList& list)
+{
+    const CAppSettings& settings = GetSettings();
+    SetFreqRange(settings.m_nLowerFreq, settings.m_nUpperFreq);
+    FillAverages(list);
+    POSITION pos = list.GetHeadPosition();
+    if (pos != nullptr)
+        list.GetNext(pos);
+    for (int nPosition = 1; pos != nullptr; ++nPosition)
+        FillGroup(nPosition, list.GetNext(pos));
+    JoinLegendRows();
+    SetColWidth(GetColCount() - 1, 1);
+    RedrawAll();
+}
+
+void CReverbTabGrid::FillAverages(CMeasurementList& list)
+{
+    if (list.IsEmpty())
+        return;
+    const NSpectrum& spectrum = list.GetHead().m_Spectrum;
+    const bool bMeasurements = list.GetCount() > 1;
+    for (int nRow = CBandRows::kFirstBandRow; nRow < m_nLastRow - 1; ++nRow) {
+        const int nBand = CBandRows::BandOfRow(nRow);
+        const bool bShown = bMeasurements && !IsMissing(spectrum.GetSpecLine(nBand));
+        SetCellText(1, nRow, bShown ? spectrum.GetSpecLineStr(nBand, Decimals()) : CString());
+        SetCellText(2, nRow, bShown ? spectrum.GetSDStr(nBand, 2) : CString());
+        SetCellText(3, nRow, bShown ? spectrum.GetAvrCntStr(nBand) : CString());
+    }
+}
+
+void CReverbTabGrid::FillGroup(int nPosition, const NBuildData& rec)
+{
+    const int nCol = CTableColumns(GetTableId()).FirstColOf(nPosition);
+    const NSpectrum& spectrum = rec.m_Spectrum;
+    for (int nRow = CBandRows::kFirstBandRow; nRow < m_nLastRow - 1; ++nRow) {
+        const int nBand = CBandRows::BandOfRow(nRow);
+        const bool bValue = !IsMissing(spectrum.GetSpecLine(nBand));
+        const bool bMark = bValue || spectrum.GetMeasStatus(nBand) == CStatusMark::kManualMissingShown;
+        SetCellText(nCol, nRow, bValue ? spectrum.GetSpecLineStr(nBand, Decimals()) : CString());
+        SetCellText(nCol + 1, nRow, bMark ? GetStatusMark(spectrum, nBand) : CString());
+        SetCellText(nCol + 2, nRow, bValue ? spectrum.GetAvrCntStr(nBand) : CString());
+    }
+    SetCellText(nCol, 0, spectrum.GetTitle());
+    SetCellLabel(nCol, 0, spectrum.GetTitle());
+}
+
+void CReverbTabGrid::FillMeasurementColumns(int nPosition)
+{
+    CTabView* pView = GetTabView();
+    CMeasurementList* pList = pView != nullptr ? pView->GetMeasList() : nullptr;
+    const NBuildData* pRec = RecordAt(nPosition);
+    if (pList == nullptr || pRec == nullptr)
+        return;
+    FillAverages(*pList);
+    FillGroup(nPosition, *pRec);
+    ShadeGroup(nPosition, m_nLastRow - 1);
+    RedrawAll();
+}
+
+// ---------------------------------------------------------------------------
+// Selection and status
+
+void CReverbTabGrid::SetSelectedStatus(int nStatus)
+{
+    SetStatusOfSelected(nStatus);
+}
+
+void CReverbTabGrid::OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed)
+{
+    CTabGrid::OnTH_LClicked(nCol, nRow, nUpDown, pRect, pPoint, nProcessed);
+    if (nUpDown != 0)
+        return;
+    SelectMeasurementsByHeading(nCol);
+}
+
+// ---------------------------------------------------------------------------
+// Typing and committing
+
+int CReverbTabGrid::OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    if (cell.GetParam() == kTimeParam && nRow > kHeadingRow) {
+        const CTypedKey::CEditState state = EditStateOf(pEdit);
+        if (!CTypedKey::AcceptReverberationKey(state, *pnKey, Decimals(), m_cDecimal))
+            return 0;
+    }
+    m_bEditChanged = 1;
+    return 1;
+}
+
+void CReverbTabGrid::OnCellChange(int nOldCol, int, int nOldRow, int)
+{
+    if (!m_bEditChanged)
+        return;
+    m_bEditChanged = 0;
+    CommitCell(nOldCol, nOldRow);
+}
+
+void CReverbTabGrid::CommitCell(int nCol, int nRow)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    CString sText = cell.GetText() != nullptr ? cell.GetText() : "";
+    const bool bTime = cell.GetParam() == kTimeParam && nRow > kHeadingRow;
+    if (bTime) {
+        sText = CTypedNumber::NormalizeReverberation(sText, m_cDecimal, Decimals());
+        SetCellText(nCol, nRow, sText);
+    } else {
+        SetCellLabel(nCol, nRow, sText);
+    }
+    CTabView* pView = GetTabView();
+    if (pView == nullptr)
+        return;
+    if (nRow == 0 && CTableColumns(GetTableId()).OffsetInGroup(nCol) == 0) {
+        pView->RenameMeasurement(nCol, sText);
+    } else if (bTime) {
+        const double dValue = sText.IsEmpty() ? kMissingValue : CTypedNumber::ValueOf(sText, m_cDecimal);
+        pView->SetBandValue(nCol, dValue, CBandRows::BandOfRow(nRow), TRUE, TRUE);
+    }
+}
+
+void CReverbTabGrid::OnCellEdited(int nCol, long nRow, int nFlag)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, static_cast<int>(nRow), &cell);
+    CTabView* pView = GetTabView();
+    if (cell.GetReadOnly() || pView == nullptr)
+        return;
+    if (nRow == 0)
+        pView->RenameMeasurement(nCol, CString());
+    else if (cell.GetParam() == kTimeParam && nRow > kHeadingRow)
+        pView->SetBandValue(nCol, kMissingValue, CBandRows::BandOfRow(static_cast<int>(nRow)), FALSE, nFlag);
+}
+
+int CReverbTabGrid::OnMenuStart(int, int, int)
+{
+    return CGridSelectionHooks::PostContextMenuToParent(*this);
+}

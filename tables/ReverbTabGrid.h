@@ -1,0 +1,36 @@
+#pragma once
+// Classes in this file: CReverbTabGrid, the grid of the reverberation-time
+// tables (124 and 126): three columns per measurement (time "T", status
+// mark "S", number of averages "N"), times with two decimals, or three in
+// total-loss-factor projects, typed below 60 s.
+
+#include "TabGrid.h"
+
+class CReverbTabGrid : public CTabGrid {
+public:
+    CReverbTabGrid() = default;
+
+// Notifications
+    void OnSetup() override;
+    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
+    void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
+    int OnMenuStart(int nCol, int nRow, int nSection) override;
+
+// Table operations
+    void AddMeasurementColumns(CString sTitle) override;
+    void FillValues(CMeasurementList& list) override;
+    void FillMeasurementColumns(int nPosition) override;
+    void ShowColumnSet(int nFirstCol, BOOL bHide) override;
+    void SetSelectedStatus(int nStatus) override;
+    void OnCellEdited(int nCol, long nRow, int nFlag) override;
+
+    static constexpr long kTimeParam = 4;
+
+private:
+    int Decimals() const;
+    void SetGroupWidths();
+    void FillAverages(CMeasurementList& list);
+    void FillGroup(int nPosition, const NBuildData& rec);
+    void CommitCell(int nCol, int nRow);
+};

@@ -1,0 +1,110 @@
+#pragma once
+// Classes in this file: CTabGrid, the grid of one measurement table: the
+// fixed layout (frequency, average, SD and N columns, band rows, "Sum A",
+// legend), the bookkeeping of measurements and selections, the keys, clicks,
+// deferred redraw, select all, adding and deleting measurements. The level
+// and reverberation grids fill in the columns of a measurement.
+
+#include "grid/CGRCtrl.h"
+#include "grid/CGRNoteType.h"
+
+#include "TypedKey.h"
+
+#include "model/ProjectDoc.h"
+
+class CAppSettings;
+class CTabView;
+
+class CTabGrid : public CGRCtrl {
+public:
+    CTabGrid();
+    ~CTabGrid() override;
+
+// Own operations
+    virtual int SetFreqRange(int nLowBand, int nHighBand);
+    virtual CString GetStatusMark(NSpectrum spectrum, int nBand);
+    virtual int AddMeasurement(CString sTitle, BOOL bAddToDocument, int nFlags);
+    virtual int DeleteMeasurement();
+    virtual void AddMeasurementColumns(CString sTitle) = 0;
+    virtual void FillValues(CMeasurementList& list) = 0;
+    virtual void FillMeasurementColumns(int nPosition) = 0;
+    virtual void ShowColumnSet(int nFirstCol, BOOL bHide) = 0;
+    virtual void SetSelectedStatus(int nStatus) = 0;
+    afx_msg virtual void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg virtual void OnTimer(UINT_PTR nIDEvent);
+    virtual int PasteText();
+    virtual int CopySelection();
+    virtual void SelectAll();
+    virtual void OnCellEdited(int nCol, long nRow, int nFlag);
+
+    void ShowMeasurementGraph();
+
+// Notifications shared by every table grid
+    void OnSetup() override;
+    void OnLClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    void OnDClicked(int nCol, int nRow, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    void OnSH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    void OnCB_LClicked(int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
+    void OnKeyDown(UINT* pnKey, int nProcessed) override;
+    void OnCharDown(UINT* pnKey, int nProcessed) override;
+    int OnEditFinish(int nCol, int nRow, CWnd* pEdit, LPCTSTR lpszText, BOOL bCancelled) override;
+    int OnEditContinue(int nCol, int nRow, int* pnNewCol, int* pnNewRow) override;
+    void OnKillFocus(int nSection, CWnd* pNewFocus) override;
+    using CGRCtrl::OnKillFocus;
+
+// Attributes
+    CGRNoteType m_noteType;
+    int m_nLastRow = 0;
+    int m_nMeasCount = 0;
+    char m_cDecimal = '.';
+    BYTE m_bEditChanged = 0;
+    CUIntArray m_arrAddedMeas;
+    CUIntArray m_arrSelMeas;
+    BYTE m_bMeasSelected = 0;
+    int m_nClickCol = 0;
+    int m_nLastCol = 0;
+
+    static constexpr UINT_PTR kRedrawTimer = 1234;
+    static constexpr UINT kRedrawDelay = 50;
+
+protected:
+    CTabView* GetTabView() const;
+    CProjectDoc* GetProject() const;
+    const CAppSettings& GetSettings() const;
+    int GetTableId() const;
+    bool IsReverberation() const;
+    int PositionOfCol(int nCol) const;
+    int NoteTypeIndex() const { return m_nNoteType; }
+    void RestartRedrawTimer();
+    // The rows of the legend block and the closing row, joined over every
+    // column but the closing one.
+    void JoinLegendRows();
+    // Commits the cell being left: the level and reverberation grids write
+    // it through their cell-change notification.
+    void CommitCurrentCell();
+    NBuildData* RecordAt(int nPosition) const;
+    // Grey for an excluded measurement, white otherwise, rows 0 to nLastRow.
+    void ShadeGroup(int nPosition, int nLastRow);
+    // Include or exclude the measurements selected through their headings.
+    void SetStatusOfSelected(int nStatus);
+    // The release of a heading click: the whole measurement of the column,
+    // the average columns or the frequency column.
+    void SelectMeasurementsByHeading(int nCol);
+    // The text and selection of an in-cell edit.
+    static CTypedKey::CEditState EditStateOf(CWnd* pEdit);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LayOutFrequencyColumn();
+    void LayOutHeadings();
+    void LayOutBorders();
+    void MoveByKey(UINT nKey);
+    void ClearSelectedCells();
+    bool IsShownCol(int nCol) const;
+    bool IsShownRow(int nRow) const;
+    static char ReadDecimalSeparator();
+
+    int m_nNoteType = -1;
+};
