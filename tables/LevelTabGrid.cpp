@@ -261,17 +261,17 @@ void CLevelTabGrid::FillAverages(CMeasurementList& list)
     for (int nRow = CBandRows::kFirstBandRow; nRow <= CBandRows::kSumRow; ++nRow) {
         const int nBand = CBandRows::BandOfRow(nRow);
         const bool bShown = bMeasurements && nRow < CBandRows::kSumRow && !IsMissing(spectrum.GetSpecLine(nBand));
-        SetCellText(1, nRow, bShown ? spectrum.GetSpecLineStr(nBand, 1) : CString());
-        SetCellText(2, nRow, bShown && !bIntensity ? spectrum.GetSDStr(nBand, 2) : CString());
+        SetCellText(1, nRow, bShown ? Shown(spectrum.GetSpecLineStr(nBand, 1)) : CString());
+        SetCellText(2, nRow, bShown && !bIntensity ? Shown(spectrum.GetSDStr(nBand, 2)) : CString());
         SetCellText(3, nRow, bShown ? spectrum.GetAvrCntStr(nBand) : CString());
     }
     const CAppSettings& settings = GetSettings();
     const double dSum = spectrum.GetASum(settings.m_nLowerFreq, settings.m_nUpperFreq - settings.m_nLowerFreq + 1);
     if (bMeasurements && !IsMissing(dSum))
-        SetCellText(1, CBandRows::kSumRow, NSpectrum::FloatToString(dSum, 1));
+        SetCellText(1, CBandRows::kSumRow, Shown(NSpectrum::FloatToString(dSum, 1)));
     if (bIntensity) {
         const bool bArea = bMeasurements && !IsMissing(summary.m_dArea);
-        SetCellText(1, nAreaRow, bArea ? NSpectrum::FloatToString(summary.m_dArea, 1) : CString());
+        SetCellText(1, nAreaRow, bArea ? Shown(NSpectrum::FloatToString(summary.m_dArea, 1)) : CString());
     }
 }
 
@@ -281,15 +281,15 @@ void CLevelTabGrid::FillBandRow(int nCol, int nRow, const NBuildData& rec)
     const NSpectrum& spectrum = rec.m_Spectrum;
     const bool bBandRow = nRow < CBandRows::kSumRow;
     const bool bValue = bBandRow && !IsMissing(spectrum.GetSpecLine(nBand));
-    SetCellText(nCol, nRow, bValue ? spectrum.GetSpecLineStr(nBand, 1) : CString());
+    SetCellText(nCol, nRow, bValue ? Shown(spectrum.GetSpecLineStr(nBand, 1)) : CString());
     SetCellText(nCol + 2, nRow, bValue ? spectrum.GetAvrCntStr(nBand) : CString());
     const bool bMark = bValue || (bBandRow && spectrum.GetMeasStatus(nBand) == CStatusMark::kManualMissingShown);
     SetCellText(nCol + 1, nRow, bMark ? GetStatusMark(spectrum, nBand) : CString());
     if (!bBandRow)
         return;
-    const CString sCorrection = rec.m_CorrSpectrum.GetSpecLineStr(nBand, 1);
+    const CString sCorrection = Shown(rec.m_CorrSpectrum.GetSpecLineStr(nBand, 1));
     SetCellText(nCol + 3, nRow, sCorrection == "N_A_MT" ? CString() : sCorrection);
-    const CString sSignalToNoise = rec.m_SNSpectrum.GetSpecLineStr(nBand, 1);
+    const CString sSignalToNoise = Shown(rec.m_SNSpectrum.GetSpecLineStr(nBand, 1));
     SetCellText(nCol + 4, nRow, sSignalToNoise == "N_A_MT" ? CString() : sSignalToNoise);
 }
 
@@ -301,10 +301,10 @@ void CLevelTabGrid::FillGroup(int nPosition, const NBuildData& rec)
     const CAppSettings& settings = GetSettings();
     const double dSum = rec.m_Spectrum.GetASum(settings.m_nLowerFreq, settings.m_nUpperFreq - settings.m_nLowerFreq + 1);
     if (!IsMissing(dSum))
-        SetCellText(nCol, CBandRows::kSumRow, NSpectrum::FloatToString(dSum, 1));
+        SetCellText(nCol, CBandRows::kSumRow, Shown(NSpectrum::FloatToString(dSum, 1)));
     if (IsIntensityTable()) {
         const int nAreaRow = CBandRows::AreaRowFor(settings.m_nUpperFreq);
-        SetCellText(nCol, nAreaRow, IsMissing(rec.m_dArea) ? CString() : NSpectrum::FloatToString(rec.m_dArea, 1));
+        SetCellText(nCol, nAreaRow, IsMissing(rec.m_dArea) ? CString() : Shown(NSpectrum::FloatToString(rec.m_dArea, 1)));
     }
     SetCellText(nCol, 0, rec.m_Spectrum.GetTitle());
     SetCellLabel(nCol, 0, rec.m_Spectrum.GetTitle());

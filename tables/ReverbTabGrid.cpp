@@ -154,8 +154,8 @@ void CReverbTabGrid::FillAverages(CMeasurementList& list)
     for (int nRow = CBandRows::kFirstBandRow; nRow < m_nLastRow - 1; ++nRow) {
         const int nBand = CBandRows::BandOfRow(nRow);
         const bool bShown = bMeasurements && !IsMissing(spectrum.GetSpecLine(nBand));
-        SetCellText(1, nRow, bShown ? spectrum.GetSpecLineStr(nBand, Decimals()) : CString());
-        SetCellText(2, nRow, bShown ? spectrum.GetSDStr(nBand, 2) : CString());
+        SetCellText(1, nRow, bShown ? Shown(spectrum.GetSpecLineStr(nBand, Decimals())) : CString());
+        SetCellText(2, nRow, bShown ? Shown(spectrum.GetSDStr(nBand, 2)) : CString());
         SetCellText(3, nRow, bShown ? spectrum.GetAvrCntStr(nBand) : CString());
     }
 }
@@ -168,7 +168,7 @@ void CReverbTabGrid::FillGroup(int nPosition, const NBuildData& rec)
         const int nBand = CBandRows::BandOfRow(nRow);
         const bool bValue = !IsMissing(spectrum.GetSpecLine(nBand));
         const bool bMark = bValue || spectrum.GetMeasStatus(nBand) == CStatusMark::kManualMissingShown;
-        SetCellText(nCol, nRow, bValue ? spectrum.GetSpecLineStr(nBand, Decimals()) : CString());
+        SetCellText(nCol, nRow, bValue ? Shown(spectrum.GetSpecLineStr(nBand, Decimals())) : CString());
         SetCellText(nCol + 1, nRow, bMark ? GetStatusMark(spectrum, nBand) : CString());
         SetCellText(nCol + 2, nRow, bValue ? spectrum.GetAvrCntStr(nBand) : CString());
     }

@@ -282,6 +282,13 @@ void CTabGrid::SelectMeasurementsByHeading(int nCol)
     RedrawAll();
 }
 
+CString CTabGrid::Shown(CString sNumber) const
+{
+    if (m_cDecimal != '.')
+        sNumber.Replace('.', m_cDecimal);
+    return sNumber;
+}
+
 CTypedKey::CEditState CTabGrid::EditStateOf(CWnd* pEdit)
 {
     CTypedKey::CEditState state;

@@ -91,6 +91,9 @@ protected:
     // The release of a heading click: the whole measurement of the column,
     // the average columns or the frequency column.
     void SelectMeasurementsByHeading(int nCol);
+    // A number text of the measurement data (with a point) as the table
+    // shows and edits it, with the table's separator.
+    CString Shown(CString sNumber) const;
     // The text and selection of an in-cell edit.
     static CTypedKey::CEditState EditStateOf(CWnd* pEdit);
 

@@ -39,7 +39,12 @@ CTabView* CTableWindowTest::OpenTable(CVestolarDoc* pDoc, int nTableId)
 {
     pDoc->ShowView(nTableId, TRUE, TRUE);
     PumpMessages();
-    return dynamic_cast<CTabView*>(CProjectWindows::FindView(pDoc, nTableId));
+    auto* pView = dynamic_cast<CTabView*>(CProjectWindows::FindView(pDoc, nTableId));
+    if (pView != nullptr) {
+        pView->GetParentFrame()->ActivateFrame(SW_SHOWMAXIMIZED);
+        PumpMessages();
+    }
+    return pView;
 }
 
 NBuildData& CTableWindowTest::RecordAt(CVestolarDoc* pDoc, int nTableId, int nPosition)
