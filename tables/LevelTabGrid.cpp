@@ -331,31 +331,14 @@ void CLevelTabGrid::SetSelectedStatus(int nStatus)
     SetStatusOfSelected(nStatus);
 }
 
-// A click on a measurement's heading selects the whole measurement; Ctrl
-// collects several.
-void CLevelTabGrid::OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed)
-{
-    CTabGrid::OnTH_LClicked(nCol, nRow, nUpDown, pRect, pPoint, nProcessed);
-    if (nUpDown != 0)
-        return;
-    SelectMeasurementsByHeading(nCol);
-}
-
 // ---------------------------------------------------------------------------
 // Typing and committing
 
-int CLevelTabGrid::OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey)
+bool CLevelTabGrid::AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const
 {
-    CGRCell cell;
-    GetCellIndirect(nCol, nRow, &cell);
-    const long lParam = cell.GetParam();
-    if (nRow != kHeadingRow && (lParam == kValueParam || lParam == kCorrectionParam)) {
-        const CTypedKey::CEditState state = EditStateOf(pEdit);
-        if (!CTypedKey::AcceptLevelKey(state, *pnKey, lParam == kCorrectionParam, m_cDecimal))
-            return 0;
-    }
-    m_bEditChanged = 1;
-    return 1;
+    if (lParam != kValueParam && lParam != kCorrectionParam)
+        return true;
+    return CTypedKey::AcceptLevelKey(edit, nKey, lParam == kCorrectionParam, m_cDecimal);
 }
 
 void CLevelTabGrid::OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow)

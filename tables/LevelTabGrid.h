@@ -15,9 +15,7 @@ public:
 // Notifications
     void OnSetup() override;
     void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
-    void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
     int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, LONG_PTR lParam) override;
-    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
     int OnMenuStart(int nCol, int nRow, int nSection) override;
 
 // Table operations
@@ -30,6 +28,9 @@ public:
 
     static constexpr long kValueParam = 4;
     static constexpr long kCorrectionParam = 7;
+
+protected:
+    bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
 
 private:
     bool IsFacilityTable() const;

@@ -197,28 +197,12 @@ void CReverbTabGrid::SetSelectedStatus(int nStatus)
     SetStatusOfSelected(nStatus);
 }
 
-void CReverbTabGrid::OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed)
-{
-    CTabGrid::OnTH_LClicked(nCol, nRow, nUpDown, pRect, pPoint, nProcessed);
-    if (nUpDown != 0)
-        return;
-    SelectMeasurementsByHeading(nCol);
-}
-
 // ---------------------------------------------------------------------------
 // Typing and committing
 
-int CReverbTabGrid::OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey)
+bool CReverbTabGrid::AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const
 {
-    CGRCell cell;
-    GetCellIndirect(nCol, nRow, &cell);
-    if (cell.GetParam() == kTimeParam && nRow > kHeadingRow) {
-        const CTypedKey::CEditState state = EditStateOf(pEdit);
-        if (!CTypedKey::AcceptReverberationKey(state, *pnKey, Decimals(), m_cDecimal))
-            return 0;
-    }
-    m_bEditChanged = 1;
-    return 1;
+    return lParam != kTimeParam || CTypedKey::AcceptReverberationKey(edit, nKey, Decimals(), m_cDecimal);
 }
 
 void CReverbTabGrid::OnCellChange(int nOldCol, int, int nOldRow, int)

@@ -13,8 +13,6 @@ public:
 // Notifications
     void OnSetup() override;
     void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
-    void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
-    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
     int OnMenuStart(int nCol, int nRow, int nSection) override;
 
 // Table operations
@@ -26,6 +24,9 @@ public:
     void OnCellEdited(int nCol, long nRow, int nFlag) override;
 
     static constexpr long kTimeParam = 4;
+
+protected:
+    bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
 
 private:
     int Decimals() const;

@@ -256,10 +256,14 @@ void CTabGrid::SetStatusOfSelected(int nStatus)
         pProject->Recalculate(0);
 }
 
-// Ctrl-clicks collect several measurements: every group whose title cell
-// is selected counts, in column order.
-void CTabGrid::SelectMeasurementsByHeading(int nCol)
+// The release of a click on a measurement's heading selects the whole
+// measurement; Ctrl-clicks collect several: every group whose title cell is
+// selected counts, in column order.
+void CTabGrid::OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect*, CPoint*, int)
 {
+    CGridSelectionHooks::SelectColumn(*this, nCol, nUpDown, GetRowCount() - 1, m_nLastRow - 1);
+    if (nUpDown != 0)
+        return;
     m_arrSelMeas.RemoveAll();
     const CTableColumns columns(GetTableId());
     const int nLastRow = GetRowCount() - 1;
@@ -438,11 +442,6 @@ void CTabGrid::OnDClicked(int nCol, int nRow, CRect*, CPoint*, int)
         EditCell(nCol, nRow, 0);
 }
 
-void CTabGrid::OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect*, CPoint*, int)
-{
-    CGridSelectionHooks::SelectColumn(*this, nCol, nUpDown, GetRowCount() - 1, m_nLastRow - 1);
-}
-
 void CTabGrid::OnSH_LClicked(int nCol, int nRow, int nUpDown, CRect*, CPoint*, int)
 {
     CGridSelectionHooks::SelectRow(*this, nRow, nUpDown);
@@ -533,6 +532,18 @@ void CTabGrid::OnCharDown(UINT* pnKey, int)
     if (*pnKey == kKeyTab || *pnKey == kKeyEscape || GetCurrentRow() == kHeadingRow)
         return;
     StartEditWithKey(*pnKey);
+}
+
+// Keys typed into band cells are checked by the table's kind; every key
+// that goes through marks the edit as changed.
+int CTabGrid::OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    if (nRow > kHeadingRow && !AcceptsKey(cell.GetParam(), EditStateOf(pEdit), *pnKey))
+        return 0;
+    m_bEditChanged = 1;
+    return 1;
 }
 
 // A cancelled edit leaves the cell as it was: nothing to commit.

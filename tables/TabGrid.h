@@ -48,6 +48,7 @@ public:
     void OnCB_LClicked(int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
     void OnKeyDown(UINT* pnKey, int nProcessed) override;
     void OnCharDown(UINT* pnKey, int nProcessed) override;
+    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
     int OnEditFinish(int nCol, int nRow, CWnd* pEdit, LPCTSTR lpszText, BOOL bCancelled) override;
     int OnEditContinue(int nCol, int nRow, int* pnNewCol, int* pnNewRow) override;
     void OnKillFocus(int nSection, CWnd* pNewFocus) override;
@@ -88,9 +89,9 @@ protected:
     void ShadeGroup(int nPosition, int nLastRow);
     // Include or exclude the measurements selected through their headings.
     void SetStatusOfSelected(int nStatus);
-    // The release of a heading click: the whole measurement of the column,
-    // the average columns or the frequency column.
-    void SelectMeasurementsByHeading(int nCol);
+    // Whether a key typed into a number cell (parameter lParam) keeps its
+    // text the start of a valid number.
+    virtual bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const = 0;
     // A number text of the measurement data (with a point) as the table
     // shows and edits it, with the table's separator.
     CString Shown(CString sNumber) const;

@@ -12,14 +12,10 @@ CString Text(UINT nID)
     return sText;
 }
 
-CString Joined(UINT nFirst, UINT nSecond)
+// "Source room Corner", or with bBracketed "Source room (Airborne)".
+CString Composed(UINT nFirst, UINT nSecond, bool bBracketed = false)
 {
-    return Text(nFirst) + " " + Text(nSecond);
-}
-
-CString Bracketed(UINT nFirst, UINT nSecond)
-{
-    return Text(nFirst) + " (" + Text(nSecond) + ")";
+    return bBracketed ? Text(nFirst) + " (" + Text(nSecond) + ")" : Text(nFirst) + " " + Text(nSecond);
 }
 
 bool IsLabImprovement(const CReportInfo& i) { return i.m_bLab && i.m_bAirborne && i.m_bImprovement; }
@@ -43,7 +39,7 @@ CString CTableTitle::Of(int nTableId, const CReportInfo& info)
     case 125:
         return Text(IDS_TREE_BACKGROUND_NOISE);
     case 126:
-        return info.m_bCorner ? Joined(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : Text(IDS_TREE_REF_REVERBERATION);
+        return info.m_bCorner ? Composed(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : Text(IDS_TREE_REF_REVERBERATION);
     case 128:
         return SecondSourceRoom(info);
     case 129:
@@ -53,7 +49,7 @@ CString CTableTitle::Of(int nTableId, const CReportInfo& info)
     case 131:
         return FacilityWithout(info);
     case 132:
-        return Joined(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
+        return Composed(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
     default:
         return "?????";
     }
@@ -68,21 +64,21 @@ CString CTableTitle::CaptionOf(const CString& sProjectName, int nTableId, const 
 CString CTableTitle::SecondSourceRoom(const CReportInfo& info)
 {
     if (info.m_bCorner)
-        return Joined(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER);
+        return Composed(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER);
     if (info.m_bImpactCorrected)
         return Text(IDS_TREE_LHD_WITHOUT);
-    return Bracketed(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
+    return Composed(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE, true);
 }
 
 CString CTableTitle::SecondReceivingRoom(const CReportInfo& info)
 {
     if (info.m_bCorner)
-        return Joined(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER);
+        return Composed(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER);
     if (info.m_bIntensity)
-        return Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_TREE_SOUND_PRESSURE);
+        return Composed(IDS_TREE_RECEIVING_ROOM, IDS_TREE_SOUND_PRESSURE, true);
     if (info.m_bImpactCorrected)
         return Text(IDS_TREE_LBD_WITHOUT);
-    return Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
+    return Composed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE, true);
 }
 
 CString CTableTitle::FacilityWith(const CReportInfo& info)

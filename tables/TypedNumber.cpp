@@ -65,32 +65,31 @@ CString CTypedNumber::PadDecimals(CString sText, char cDecimal, int nDecimals)
     return sText;
 }
 
-CString CTypedNumber::NormalizeLevel(const CString& sText, char cDecimal)
+// A signed number with one decimal: the minus goes in front, whatever
+// place it was typed at.
+CString CTypedNumber::NormalizeSigned(const CString& sText, char cDecimal, int nMaxLength, double dLimit, bool bKeepZero)
 {
     CString sDigits = sText;
     const bool bNegative = sDigits.Remove('-') > 0;
-    if (sDigits.GetLength() > 5 || DecimalsOf(sDigits, cDecimal) > 1)
+    if (sDigits.GetLength() > nMaxLength || DecimalsOf(sDigits, cDecimal) > 1)
         return CString();
     sDigits = PadDecimals(sDigits, cDecimal, 1);
     double dValue = 0.0;
-    if (!Parse(sDigits, cDecimal, dValue) || dValue == 0.0 || dValue > 199.9)
-        return CString();
-    return bNegative ? "-" + sDigits : sDigits;
-}
-
-CString CTypedNumber::NormalizeCorrection(const CString& sText, char cDecimal)
-{
-    CString sDigits = sText;
-    const bool bNegative = sDigits.Remove('-') > 0;
-    if (sDigits.GetLength() > 4 || DecimalsOf(sDigits, cDecimal) > 1)
-        return CString();
-    sDigits = PadDecimals(sDigits, cDecimal, 1);
-    double dValue = 0.0;
-    if (!Parse(sDigits, cDecimal, dValue) || dValue > 99.9)
+    if (!Parse(sDigits, cDecimal, dValue) || dValue > dLimit || (dValue == 0.0 && !bKeepZero))
         return CString();
     if (dValue == 0.0)
         return CString("0") + cDecimal + "0";
     return bNegative ? "-" + sDigits : sDigits;
+}
+
+CString CTypedNumber::NormalizeLevel(const CString& sText, char cDecimal)
+{
+    return NormalizeSigned(sText, cDecimal, 5, 199.9, false);
+}
+
+CString CTypedNumber::NormalizeCorrection(const CString& sText, char cDecimal)
+{
+    return NormalizeSigned(sText, cDecimal, 4, 99.9, true);
 }
 
 CString CTypedNumber::NormalizeReverberation(const CString& sText, char cDecimal, int nDecimals)

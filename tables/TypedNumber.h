@@ -24,6 +24,7 @@ public:
     static CString NormalizeReverberation(const CString& sText, char cDecimal, int nDecimals);
 
 private:
+    static CString NormalizeSigned(const CString& sText, char cDecimal, int nMaxLength, double dLimit, bool bKeepZero);
     static CString PadDecimals(CString sText, char cDecimal, int nDecimals);
     static int DecimalsOf(const CString& sText, char cDecimal);
 };

@@ -11,6 +11,8 @@
 #include "tables/LevelTabGrid.h"
 #include "tables/ReverbTabGrid.h"
 
+#include "grid/CGRDropListType.h"
+
 #include "app/ViewToggleRules.h"
 #include "res/resource.h"
 
@@ -328,4 +330,70 @@ TEST_F(CTableWindowTest, CorrectionToggleRecalculatesEveryProject)
     const bool bBefore = App().m_bBgnCorrection;
     Command(kToggleBgnCorrection);
     EXPECT_NE(bBefore, App().m_bBgnCorrection);
+}
+
+TEST_F(CTableWindowTest, CommitsTheOpenEditWhenTheGridLosesTheFocus)
+{
+    CVestolarDoc* pDoc = FieldAirborneProject();
+    AddMeasurement(pDoc, 122, "Pos", {{kBand100Hz, 60.0}});
+    CTabView* pView = OpenTable(pDoc, 122);
+    ASSERT_NE(nullptr, pView);
+    CTabGrid& grid = *pView->m_pGrid;
+    grid.GetCellArea()->SetFocus();
+    grid.GotoCell(4, kRow100Hz);
+    Chars("55");
+    TreeBar().GetTreeCtrl().SetFocus();
+    PumpMessages();
+    EXPECT_DOUBLE_EQ(55.0, RecordAt(pDoc, 122, 1).m_Spectrum.GetSpecLine(kBand100Hz));
+    EXPECT_EQ(16, RecordAt(pDoc, 122, 1).m_Spectrum.GetMeasStatus(kBand100Hz));
+}
+
+TEST_F(CTableWindowTest, SelectsAllAndExtendsHeadingSelectionsWithShift)
+{
+    CVestolarDoc* pDoc = FieldAirborneProject();
+    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
+    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
+    CTabView* pView = OpenTable(pDoc, 122);
+    ASSERT_NE(nullptr, pView);
+    CTabGrid& grid = *pView->m_pGrid;
+
+    ClickColumnHeading(grid, 4);
+    HoldKeys(true, false);
+    ClickColumnHeading(grid, 9);
+    HoldKeys(false, false);
+    EXPECT_TRUE(grid.IsSelected(6, kRow100Hz, nullptr));
+    EXPECT_TRUE(grid.IsSelected(9, kRow100Hz, nullptr));
+
+    Command(ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(grid.IsSelected(0, 0, nullptr));
+    EXPECT_TRUE(grid.IsSelected(grid.GetColCount() - 1, grid.GetRowCount() - 1, nullptr));
+}
+
+TEST_F(CTableWindowTest, ChosenSourcePositionIsStored)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bAverageLoudspeaker});
+    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
+    CTabView* pView = OpenTable(pDoc, 122);
+    ASSERT_NE(nullptr, pView);
+    CTabGrid& grid = *pView->m_pGrid;
+    CGRCell cell;
+    grid.GetCellIndirect(4, 1, &cell);
+    EXPECT_EQ(CString("L#A\nL#B\nL#C\nL#D\nL#E\nL#F\nL#G\nL#H\nL#I\n"), CString(cell.GetLabel()));
+    grid.SetCellText(4, 1, "L#C");
+    grid.OnCellTypeNotify(1, 4, 1, CGRDropListType::kMessageTextStored, 0);
+    EXPECT_EQ(3, RecordAt(pDoc, 122, 1).m_nSetNumber);
+    EXPECT_EQ(2, grid.GetCurrentRow());
+}
+
+TEST_F(CTableWindowTest, OpensTablesFromTheViewMenu)
+{
+    CVestolarDoc* pDoc = FieldAirborneProject();
+    CTabView* pView = OpenTable(pDoc, 125);
+    ASSERT_NE(nullptr, pView);
+    pView->GetParentFrame()->ActivateFrame();
+    PumpMessages();
+    Command(ID_VIEW_OPEN_REVERBERATION);
+    auto* pReverb = dynamic_cast<CTabView*>(CProjectWindows::FindView(pDoc, 124));
+    ASSERT_NE(nullptr, pReverb);
+    EXPECT_NE(nullptr, dynamic_cast<CReverbTabGrid*>(pReverb->m_pGrid));
 }
