@@ -397,3 +397,38 @@ TEST_F(CTableWindowTest, OpensTablesFromTheViewMenu)
     ASSERT_NE(nullptr, pReverb);
     EXPECT_NE(nullptr, dynamic_cast<CReverbTabGrid*>(pReverb->m_pGrid));
 }
+
+namespace {
+
+// A level grid that counts its full redraws.
+class CCountingGrid : public CLevelTabGrid {
+public:
+    int RedrawAll() override
+    {
+        ++m_nRedraws;
+        return CLevelTabGrid::RedrawAll();
+    }
+    int m_nRedraws = 0;
+};
+
+} // namespace
+
+// Moving through the table redraws only the cells touched; the whole grid
+// is redrawn once, when the deferred-redraw timer comes.
+TEST_F(CTableWindowTest, BurstOfMovesRedrawsTheWholeGridOnce)
+{
+    CCountingGrid grid;
+    ASSERT_TRUE(grid.CreateGrid(WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &MainFrame(), 122));
+    grid.GetCellArea()->SetFocus();
+    grid.GotoCell(0, 12);
+    PumpMessages(FALSE);
+    grid.m_nRedraws = 0;
+    for (int i = 0; i < 5; ++i)
+        ::SendMessageA(::GetFocus(), WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(0, grid.m_nRedraws);
+    EXPECT_EQ(17, grid.GetCurrentRow());
+    grid.SendMessage(WM_TIMER, CTabGrid::kRedrawTimer);
+    EXPECT_EQ(1, grid.m_nRedraws);
+    EXPECT_FALSE(::KillTimer(grid.GetSafeHwnd(), CTabGrid::kRedrawTimer)) << "a second redraw is still pending";
+    grid.DestroyWindow();
+}
