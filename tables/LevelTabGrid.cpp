@@ -23,21 +23,8 @@ constexpr short kLeftVCenter = kAlignLeft | kAlignVCenter;
 constexpr short kCentered = kAlignCenter | kAlignVCenter;
 constexpr long kMultiLineStyle = 2;
 constexpr long kHiddenButtonStyle = 512;
-constexpr double kMissingLimit = -499.5;
 const char* const kNumberedPositions = "L#1\nL#2\nL#3\nL#4\nL#5\nL#6\nL#7\nL#8\nL#9\n";
 const char* const kLetteredPositions = "L#A\nL#B\nL#C\nL#D\nL#E\nL#F\nL#G\nL#H\nL#I\n";
-
-CString Text(UINT nID)
-{
-    CString sText;
-    sText.LoadString(nID);
-    return sText;
-}
-
-bool IsMissing(double dValue)
-{
-    return dValue <= kMissingLimit;
-}
 } // namespace
 
 bool CLevelTabGrid::IsFacilityTable() const
@@ -86,14 +73,14 @@ CString CLevelTabGrid::LegendText() const
     const CProjectDoc* pProject = GetProject();
     const bool bPositions = pProject != nullptr && pProject->m_ReportInfo.m_bAverageLoudspeaker;
     const bool bFacility = IsFacilityTable();
-    CString sLegend = Text(IDS_LEGEND) + Text(bFacility ? IDS_LEGEND_R_AVG : IDS_LEGEND_L_AVG);
+    CString sLegend = LoadedText(IDS_LEGEND) + LoadedText(bFacility ? IDS_LEGEND_R_AVG : IDS_LEGEND_L_AVG);
     if (bPositions)
-        sLegend += Text(IDS_LEGEND_POSITIONS_IGNORED);
-    sLegend += Text(IDS_LEGEND_SD) + Text(IDS_LEGEND_N) + Text(bFacility ? IDS_LEGEND_R : IDS_LEGEND_L);
+        sLegend += LoadedText(IDS_LEGEND_POSITIONS_IGNORED);
+    sLegend += LoadedText(IDS_LEGEND_SD) + LoadedText(IDS_LEGEND_N) + LoadedText(bFacility ? IDS_LEGEND_R : IDS_LEGEND_L);
     if (bPositions)
-        sLegend += Text(IDS_LEGEND_POSITIONS);
-    sLegend += Text(IDS_LEGEND_CORR) + Text(IDS_LEGEND_S);
-    sLegend += Text(bFacility ? IDS_LEGEND_STATUS_CHARS_LAB : IDS_LEGEND_STATUS_CHARS) + Text(IDS_LEGEND_SUM_A);
+        sLegend += LoadedText(IDS_LEGEND_POSITIONS);
+    sLegend += LoadedText(IDS_LEGEND_CORR) + LoadedText(IDS_LEGEND_S);
+    sLegend += LoadedText(bFacility ? IDS_LEGEND_STATUS_CHARS_LAB : IDS_LEGEND_STATUS_CHARS) + LoadedText(IDS_LEGEND_SUM_A);
     return sLegend;
 }
 
@@ -169,7 +156,7 @@ void CLevelTabGrid::LayOutGroupCells(int nCol)
     const int nHeadingFont = AddFont("Arial", 15, 600);
     const char* const aHeadings[] = {"S", "N", "Corr.", "S/N"};
     for (int i = 0; i < 4; ++i) {
-        SetCellText(nCol + 1 + i, kHeadingRow, i == 2 ? Text(IDS_TABLE_CORRECTION) : CString(aHeadings[i]));
+        SetCellText(nCol + 1 + i, kHeadingRow, i == 2 ? LoadedText(IDS_TABLE_CORRECTION) : CString(aHeadings[i]));
         SetCellFontIndex(nCol + 1 + i, kHeadingRow, nHeadingFont);
         SetCellAlignment(nCol + 1 + i, kHeadingRow, kCentered);
     }
@@ -234,18 +221,13 @@ void CLevelTabGrid::SetFrequencyRange()
                                              ? settings.m_nUpperFreq + 1 : settings.m_nUpperFreq);
     if (nAreaRow == m_nLastRow)
         UnjoinCells(0, m_nLastRow);
-    SetCellText(0, nAreaRow, Text(IDS_TABLE_AREA_SM));
+    SetCellText(0, nAreaRow, LoadedText(IDS_TABLE_AREA_SM));
 }
 
 void CLevelTabGrid::FillValues(CMeasurementList& list)
 {
     SetFrequencyRange();
-    FillAverages(list);
-    POSITION pos = list.GetHeadPosition();
-    if (pos != nullptr)
-        list.GetNext(pos);
-    for (int nPosition = 1; pos != nullptr; ++nPosition)
-        FillGroup(nPosition, list.GetNext(pos));
+    FillAllGroups(list);
     RedrawAll();
 }
 
@@ -312,15 +294,7 @@ void CLevelTabGrid::FillGroup(int nPosition, const NBuildData& rec)
 
 void CLevelTabGrid::FillMeasurementColumns(int nPosition)
 {
-    CTabView* pView = GetTabView();
-    CMeasurementList* pList = pView != nullptr ? pView->GetMeasList() : nullptr;
-    const NBuildData* pRec = RecordAt(nPosition);
-    if (pList == nullptr || pRec == nullptr)
-        return;
-    FillAverages(*pList);
-    FillGroup(nPosition, *pRec);
-    ShadeGroup(nPosition, CBandRows::kSumRow);
-    RedrawAll();
+    RefreshMeasurement(nPosition, CBandRows::kSumRow);
 }
 
 // ---------------------------------------------------------------------------

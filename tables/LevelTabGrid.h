@@ -30,6 +30,8 @@ public:
     static constexpr long kCorrectionParam = 7;
 
 protected:
+    void FillAverages(CMeasurementList& list) override;
+    void FillGroup(int nPosition, const NBuildData& rec) override;
     bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
 
 private:
@@ -40,8 +42,6 @@ private:
     void LayOutPositionCell(int nCol, const NBuildData& rec);
     void LayOutGroupCells(int nCol);
     void SetGroupWidths();
-    void FillAverages(CMeasurementList& list);
-    void FillGroup(int nPosition, const NBuildData& rec);
     void FillBandRow(int nCol, int nRow, const NBuildData& rec);
     void SetFrequencyRange();
     void CommitCell(int nCol, int nRow);

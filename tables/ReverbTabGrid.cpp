@@ -17,19 +17,6 @@ constexpr int kMarkWidth = 30;
 constexpr int kHeadingRow = 1;
 constexpr short kCentered = kAlignCenter | kAlignVCenter;
 constexpr long kMultiLineStyle = 2;
-constexpr double kMissingLimit = -499.5;
-
-CString Text(UINT nID)
-{
-    CString sText;
-    sText.LoadString(nID);
-    return sText;
-}
-
-bool IsMissing(double dValue)
-{
-    return dValue <= kMissingLimit;
-}
 } // namespace
 
 // Loss factors need a third decimal.
@@ -48,8 +35,8 @@ void CReverbTabGrid::OnSetup()
     GetCell(0, CBandRows::kLegendRow, &legend);
     legend.SetCellTypeEx(kMultiLineStyle);
     legend.SetAlignment(kAlignLeft);
-    legend.SetText(Text(IDS_LEGEND) + Text(IDS_LEGEND_T_AVG) + Text(IDS_LEGEND_SD) + Text(IDS_LEGEND_N) +
-                   Text(IDS_LEGEND_T) + Text(IDS_LEGEND_S) + Text(IDS_LEGEND_STATUS_CHARS));
+    legend.SetText(LoadedText(IDS_LEGEND) + LoadedText(IDS_LEGEND_T_AVG) + LoadedText(IDS_LEGEND_SD) + LoadedText(IDS_LEGEND_N) +
+                   LoadedText(IDS_LEGEND_T) + LoadedText(IDS_LEGEND_S) + LoadedText(IDS_LEGEND_STATUS_CHARS));
     SetCell(0, CBandRows::kLegendRow, &legend);
     const CAppSettings& settings = GetSettings();
     ShowColumnSet(6, !settings.m_bShowColNumOfAvg);
@@ -134,12 +121,7 @@ void CReverbTabGrid::FillValues(CMeasurementList& list)
 {
     const CAppSettings& settings = GetSettings();
     SetFreqRange(settings.m_nLowerFreq, settings.m_nUpperFreq);
-    FillAverages(list);
-    POSITION pos = list.GetHeadPosition();
-    if (pos != nullptr)
-        list.GetNext(pos);
-    for (int nPosition = 1; pos != nullptr; ++nPosition)
-        FillGroup(nPosition, list.GetNext(pos));
+    FillAllGroups(list);
     JoinLegendRows();
     SetColWidth(GetColCount() - 1, 1);
     RedrawAll();
@@ -178,15 +160,7 @@ void CReverbTabGrid::FillGroup(int nPosition, const NBuildData& rec)
 
 void CReverbTabGrid::FillMeasurementColumns(int nPosition)
 {
-    CTabView* pView = GetTabView();
-    CMeasurementList* pList = pView != nullptr ? pView->GetMeasList() : nullptr;
-    const NBuildData* pRec = RecordAt(nPosition);
-    if (pList == nullptr || pRec == nullptr)
-        return;
-    FillAverages(*pList);
-    FillGroup(nPosition, *pRec);
-    ShadeGroup(nPosition, m_nLastRow - 1);
-    RedrawAll();
+    RefreshMeasurement(nPosition, m_nLastRow - 1);
 }
 
 // ---------------------------------------------------------------------------

@@ -26,12 +26,12 @@ public:
     static constexpr long kTimeParam = 4;
 
 protected:
+    void FillAverages(CMeasurementList& list) override;
+    void FillGroup(int nPosition, const NBuildData& rec) override;
     bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
 
 private:
     int Decimals() const;
     void SetGroupWidths();
-    void FillAverages(CMeasurementList& list);
-    void FillGroup(int nPosition, const NBuildData& rec);
     void CommitCell(int nCol, int nRow);
 };

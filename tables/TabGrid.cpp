@@ -39,13 +39,14 @@ bool IsKeyHeld(int nVirtualKey)
     return (::GetKeyState(nVirtualKey) & 0x8000) != 0;
 }
 
-CString Text(UINT nID)
+} // namespace
+
+CString CTabGrid::LoadedText(UINT nID)
 {
     CString sText;
     sText.LoadString(nID);
     return sText;
 }
-} // namespace
 
 CTabGrid::CTabGrid() : m_cDecimal(ReadDecimalSeparator()) {}
 
@@ -167,8 +168,8 @@ void CTabGrid::LayOutHeadings()
         SetCellFontIndex(nCol, kHeadingRow, nHeadingFont);
     SetCellText(2, kHeadingRow, "SD");
     SetCellText(3, kHeadingRow, "N");
-    SetCellText(1, 0, Text(IDS_AVERAGE));
-    SetCellText(0, 0, Text(IDS_TABLE_FREQUENCY));
+    SetCellText(1, 0, LoadedText(IDS_AVERAGE));
+    SetCellText(0, 0, LoadedText(IDS_TABLE_FREQUENCY));
     SetCellText(0, kHeadingRow, "[Hz]");
     for (int nCol = 0; nCol <= 3; ++nCol) {
         SetCellAlignment(nCol, 0, kAlignCenter | kAlignVCenter);
@@ -229,6 +230,29 @@ int CTabGrid::SetFreqRange(int nLowBand, int nHighBand)
 CString CTabGrid::GetStatusMark(NSpectrum spectrum, int nBand)
 {
     return CStatusMark::Of(spectrum.GetMeasStatus(nBand));
+}
+
+void CTabGrid::FillAllGroups(CMeasurementList& list)
+{
+    FillAverages(list);
+    POSITION pos = list.GetHeadPosition();
+    if (pos != nullptr)
+        list.GetNext(pos);
+    for (int nPosition = 1; pos != nullptr; ++nPosition)
+        FillGroup(nPosition, list.GetNext(pos));
+}
+
+void CTabGrid::RefreshMeasurement(int nPosition, int nLastShadedRow)
+{
+    CTabView* pView = GetTabView();
+    CMeasurementList* pList = pView != nullptr ? pView->GetMeasList() : nullptr;
+    const NBuildData* pRec = RecordAt(nPosition);
+    if (pList == nullptr || pRec == nullptr)
+        return;
+    FillAverages(*pList);
+    FillGroup(nPosition, *pRec);
+    ShadeGroup(nPosition, nLastShadedRow);
+    RedrawAll();
 }
 
 void CTabGrid::ShadeGroup(int nPosition, int nLastRow)
@@ -347,8 +371,8 @@ int CTabGrid::DeleteMeasurement()
 {
     if (m_arrSelMeas.GetSize() == 0)
         return 0;
-    const CString sQuestion = Text(IDS_DELETE_SELECTED_MEASUREMENTS);
-    if (MessageBox(sQuestion, Text(IDS_CONFIRM_MEASUREMENT_DELETE_CAPTION), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const CString sQuestion = LoadedText(IDS_DELETE_SELECTED_MEASUREMENTS);
+    if (MessageBox(sQuestion, LoadedText(IDS_CONFIRM_MEASUREMENT_DELETE_CAPTION), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
     CTabView* pView = GetTabView();
     CMeasurementList* pList = pView->GetMeasList();

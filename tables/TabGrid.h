@@ -85,6 +85,15 @@ protected:
     // it through their cell-change notification.
     void CommitCurrentCell();
     NBuildData* RecordAt(int nPosition) const;
+    static CString LoadedText(UINT nID);
+    static bool IsMissing(double dValue) { return dValue <= -499.5; }
+    // The average columns and the columns of one measurement, from the list.
+    virtual void FillAverages(CMeasurementList& list) = 0;
+    virtual void FillGroup(int nPosition, const NBuildData& rec) = 0;
+    // Averages, then every measurement of the list.
+    void FillAllGroups(CMeasurementList& list);
+    // Averages and the one measurement at nPosition, shaded, then a redraw.
+    void RefreshMeasurement(int nPosition, int nLastShadedRow);
     // Grey for an excluded measurement, white otherwise, rows 0 to nLastRow.
     void ShadeGroup(int nPosition, int nLastRow);
     // Include or exclude the measurements selected through their headings.
