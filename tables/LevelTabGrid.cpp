@@ -286,6 +286,11 @@ void CLevelTabGrid::FillGroup(int nPosition, const NBuildData& rec)
         SetCellText(nCol, CBandRows::kSumRow, Shown(NSpectrum::FloatToString(dSum, 1)));
     if (IsIntensityTable()) {
         const int nAreaRow = CBandRows::AreaRowFor(settings.m_nUpperFreq);
+        CGRCell area;
+        GetCell(nCol, nAreaRow, &area);
+        area.SetReadOnly(0);
+        area.SetParam(kValueParam);
+        SetCell(nCol, nAreaRow, &area);
         SetCellText(nCol, nAreaRow, IsMissing(rec.m_dArea) ? CString() : Shown(NSpectrum::FloatToString(rec.m_dArea, 1)));
     }
     SetCellText(nCol, 0, rec.m_Spectrum.GetTitle());
@@ -315,63 +320,15 @@ bool CLevelTabGrid::AcceptsKey(long lParam, const CTypedKey::CEditState& edit, U
     return CTypedKey::AcceptLevelKey(edit, nKey, lParam == kCorrectionParam, m_cDecimal);
 }
 
-void CLevelTabGrid::OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow)
+bool CLevelTabGrid::IsNumberParam(long lParam) const
 {
-    if (m_bEditChanged) {
-        m_bEditChanged = 0;
-        CommitCell(nOldCol, nOldRow);
-    }
-    if (m_arrSelMeas.GetSize() > 0) {
-        const CTableColumns columns(GetTableId());
-        const int nFirst = columns.FirstColOf(static_cast<int>(m_arrSelMeas[0]));
-        const int nLast = nFirst + 5 * static_cast<int>(m_arrSelMeas.GetSize()) - 1;
-        if (nNewCol < nFirst || nNewCol > nLast)
-            m_bMeasSelected = 0;
-    }
+    return lParam == kValueParam || lParam == kCorrectionParam;
 }
 
-// A typed level or correction is brought to its form and written into the
-// measurement as manual input; a typed title renames the measurement.
-void CLevelTabGrid::CommitCell(int nCol, int nRow)
+CString CLevelTabGrid::NormalizedNumber(long lParam, const CString& sText) const
 {
-    CGRCell cell;
-    GetCellIndirect(nCol, nRow, &cell);
-    const long lParam = cell.GetParam();
-    CString sText = cell.GetText() != nullptr ? cell.GetText() : "";
-    const bool bTitle = nRow == 0 && CTableColumns(GetTableId()).OffsetInGroup(nCol) == 0;
-    const bool bNumber = nRow != kHeadingRow && (lParam == kValueParam || lParam == kCorrectionParam);
-    if (bNumber) {
-        sText = lParam == kValueParam ? CTypedNumber::NormalizeLevel(sText, m_cDecimal)
-                                      : CTypedNumber::NormalizeCorrection(sText, m_cDecimal);
-        SetCellText(nCol, nRow, sText);
-    } else {
-        SetCellLabel(nCol, nRow, sText);
-    }
-    CTabView* pView = GetTabView();
-    if (pView == nullptr)
-        return;
-    if (bTitle) {
-        pView->RenameMeasurement(nCol, sText);
-    } else if (bNumber) {
-        const double dValue = sText.IsEmpty() ? kMissingValue : CTypedNumber::ValueOf(sText, m_cDecimal);
-        pView->SetBandValue(nCol, dValue, CBandRows::BandOfRow(nRow), TRUE, TRUE);
-    }
-}
-
-void CLevelTabGrid::OnCellEdited(int nCol, long nRow, int nFlag)
-{
-    CGRCell cell;
-    GetCellIndirect(nCol, static_cast<int>(nRow), &cell);
-    CTabView* pView = GetTabView();
-    if (cell.GetReadOnly() || pView == nullptr)
-        return;
-    if (nRow == 0) {
-        pView->RenameMeasurement(nCol, CString());
-        return;
-    }
-    const long lParam = cell.GetParam();
-    if (nRow != kHeadingRow && (lParam == kValueParam || lParam == kCorrectionParam))
-        pView->SetBandValue(nCol, kMissingValue, CBandRows::BandOfRow(static_cast<int>(nRow)), FALSE, nFlag);
+    return lParam == kValueParam ? CTypedNumber::NormalizeLevel(sText, m_cDecimal)
+                                 : CTypedNumber::NormalizeCorrection(sText, m_cDecimal);
 }
 
 // ---------------------------------------------------------------------------

@@ -14,7 +14,6 @@ public:
 
 // Notifications
     void OnSetup() override;
-    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
     int OnCellTypeNotify(int nID, int nCol, int nRow, long lMessage, LONG_PTR lParam) override;
     int OnMenuStart(int nCol, int nRow, int nSection) override;
 
@@ -24,12 +23,13 @@ public:
     void FillMeasurementColumns(int nPosition) override;
     void ShowColumnSet(int nFirstCol, BOOL bHide) override;
     void SetSelectedStatus(int nStatus) override;
-    void OnCellEdited(int nCol, long nRow, int nFlag) override;
 
     static constexpr long kValueParam = 4;
     static constexpr long kCorrectionParam = 7;
 
 protected:
+    bool IsNumberParam(long lParam) const override;
+    CString NormalizedNumber(long lParam, const CString& sText) const override;
     void FillAverages(CMeasurementList& list) override;
     void FillGroup(int nPosition, const NBuildData& rec) override;
     bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
@@ -44,6 +44,5 @@ private:
     void SetGroupWidths();
     void FillBandRow(int nCol, int nRow, const NBuildData& rec);
     void SetFrequencyRange();
-    void CommitCell(int nCol, int nRow);
     int PositionFromText(const CString& sText) const;
 };

@@ -179,48 +179,14 @@ bool CReverbTabGrid::AcceptsKey(long lParam, const CTypedKey::CEditState& edit, 
     return lParam != kTimeParam || CTypedKey::AcceptReverberationKey(edit, nKey, Decimals(), m_cDecimal);
 }
 
-void CReverbTabGrid::OnCellChange(int nOldCol, int, int nOldRow, int)
+bool CReverbTabGrid::IsNumberParam(long lParam) const
 {
-    if (!m_bEditChanged)
-        return;
-    m_bEditChanged = 0;
-    CommitCell(nOldCol, nOldRow);
+    return lParam == kTimeParam;
 }
 
-void CReverbTabGrid::CommitCell(int nCol, int nRow)
+CString CReverbTabGrid::NormalizedNumber(long, const CString& sText) const
 {
-    CGRCell cell;
-    GetCellIndirect(nCol, nRow, &cell);
-    CString sText = cell.GetText() != nullptr ? cell.GetText() : "";
-    const bool bTime = cell.GetParam() == kTimeParam && nRow > kHeadingRow;
-    if (bTime) {
-        sText = CTypedNumber::NormalizeReverberation(sText, m_cDecimal, Decimals());
-        SetCellText(nCol, nRow, sText);
-    } else {
-        SetCellLabel(nCol, nRow, sText);
-    }
-    CTabView* pView = GetTabView();
-    if (pView == nullptr)
-        return;
-    if (nRow == 0 && CTableColumns(GetTableId()).OffsetInGroup(nCol) == 0) {
-        pView->RenameMeasurement(nCol, sText);
-    } else if (bTime) {
-        const double dValue = sText.IsEmpty() ? kMissingValue : CTypedNumber::ValueOf(sText, m_cDecimal);
-        pView->SetBandValue(nCol, dValue, CBandRows::BandOfRow(nRow), TRUE, TRUE);
-    }
-}
-
-void CReverbTabGrid::OnCellEdited(int nCol, long nRow, int nFlag)
-{
-    CGRCell cell;
-    GetCellIndirect(nCol, static_cast<int>(nRow), &cell);
-    CTabView* pView = GetTabView();
-    if (cell.GetReadOnly() || pView == nullptr)
-        return;
-    if (nRow == 0)
-        pView->RenameMeasurement(nCol, CString());
-    else if (cell.GetParam() == kTimeParam && nRow > kHeadingRow)
-        pView->SetBandValue(nCol, kMissingValue, CBandRows::BandOfRow(static_cast<int>(nRow)), FALSE, nFlag);
+    return CTypedNumber::NormalizeReverberation(sText, m_cDecimal, Decimals());
 }
 
 int CReverbTabGrid::OnMenuStart(int, int, int)

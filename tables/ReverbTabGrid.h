@@ -12,7 +12,6 @@ public:
 
 // Notifications
     void OnSetup() override;
-    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
     int OnMenuStart(int nCol, int nRow, int nSection) override;
 
 // Table operations
@@ -21,11 +20,12 @@ public:
     void FillMeasurementColumns(int nPosition) override;
     void ShowColumnSet(int nFirstCol, BOOL bHide) override;
     void SetSelectedStatus(int nStatus) override;
-    void OnCellEdited(int nCol, long nRow, int nFlag) override;
 
     static constexpr long kTimeParam = 4;
 
 protected:
+    bool IsNumberParam(long lParam) const override;
+    CString NormalizedNumber(long lParam, const CString& sText) const override;
     void FillAverages(CMeasurementList& list) override;
     void FillGroup(int nPosition, const NBuildData& rec) override;
     bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const override;
@@ -33,5 +33,4 @@ protected:
 private:
     int Decimals() const;
     void SetGroupWidths();
-    void CommitCell(int nCol, int nRow);
 };

@@ -7,6 +7,7 @@
 #include "TabView.h"
 #include "TableColumns.h"
 #include "TableKeyMove.h"
+#include "TypedNumber.h"
 
 #include "app/AppSettings.h"
 #include "res/resource.h"
@@ -441,7 +442,20 @@ void CTabGrid::SelectAll()
     SelectRange(0, 0, GetColCount() - 1, GetRowCount() - 1);
 }
 
-void CTabGrid::OnCellEdited(int, long, int) {}
+// Delete clears a title or a band value; the band is stored as missing,
+// not as manual input.
+void CTabGrid::OnCellEdited(int nCol, long nRow, int nFlag)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, static_cast<int>(nRow), &cell);
+    CTabView* pView = GetTabView();
+    if (cell.GetReadOnly() || pView == nullptr)
+        return;
+    if (nRow == 0)
+        pView->RenameMeasurement(nCol, CString());
+    else if (nRow > kHeadingRow && IsNumberParam(cell.GetParam()))
+        pView->SetBandValue(nCol, kMissingValue, CBandRows::BandOfRow(static_cast<int>(nRow)), FALSE, nFlag);
+}
 
 // ---------------------------------------------------------------------------
 // Clicks
@@ -585,6 +599,48 @@ int CTabGrid::OnEditContinue(int, int, int* pnNewCol, int* pnNewRow)
     GotoCell(*pnNewCol, *pnNewRow);
     SelectRange(*pnNewCol, *pnNewRow, *pnNewCol, *pnNewRow);
     return 0;
+}
+
+// Leaving a cell after typing commits it; leaving the measurements selected
+// through their headings ends that selection.
+void CTabGrid::OnCellChange(int nOldCol, int nNewCol, int nOldRow, int)
+{
+    if (m_bEditChanged) {
+        m_bEditChanged = 0;
+        CommitCell(nOldCol, nOldRow);
+    }
+    if (m_arrSelMeas.GetSize() > 0) {
+        const CTableColumns columns(GetTableId());
+        const int nFirst = columns.FirstColOf(static_cast<int>(m_arrSelMeas[0]));
+        const int nLast = nFirst + columns.GroupWidth() * static_cast<int>(m_arrSelMeas.GetSize()) - 1;
+        if (nNewCol < nFirst || nNewCol > nLast)
+            m_bMeasSelected = 0;
+    }
+}
+
+// A typed number is brought to its form and written into the measurement as
+// manual input; a typed title renames the measurement.
+void CTabGrid::CommitCell(int nCol, int nRow)
+{
+    CGRCell cell;
+    GetCellIndirect(nCol, nRow, &cell);
+    CString sText = cell.GetText() != nullptr ? cell.GetText() : "";
+    const bool bNumber = nRow > kHeadingRow && IsNumberParam(cell.GetParam());
+    if (bNumber) {
+        sText = NormalizedNumber(cell.GetParam(), sText);
+        SetCellText(nCol, nRow, sText);
+    } else {
+        SetCellLabel(nCol, nRow, sText);
+    }
+    CTabView* pView = GetTabView();
+    if (pView == nullptr)
+        return;
+    if (nRow == 0 && CTableColumns(GetTableId()).OffsetInGroup(nCol) == 0) {
+        pView->RenameMeasurement(nCol, sText);
+    } else if (bNumber) {
+        const double dValue = sText.IsEmpty() ? kMissingValue : CTypedNumber::ValueOf(sText, m_cDecimal);
+        pView->SetBandValue(nCol, dValue, CBandRows::BandOfRow(nRow), TRUE, TRUE);
+    }
 }
 
 void CTabGrid::CommitCurrentCell()

@@ -48,6 +48,7 @@ public:
     void OnCB_LClicked(int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
     void OnKeyDown(UINT* pnKey, int nProcessed) override;
     void OnCharDown(UINT* pnKey, int nProcessed) override;
+    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
     int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
     int OnEditFinish(int nCol, int nRow, CWnd* pEdit, LPCTSTR lpszText, BOOL bCancelled) override;
     int OnEditContinue(int nCol, int nRow, int* pnNewCol, int* pnNewRow) override;
@@ -81,9 +82,9 @@ protected:
     // The rows of the legend block and the closing row, joined over every
     // column but the closing one.
     void JoinLegendRows();
-    // Commits the cell being left: the level and reverberation grids write
-    // it through their cell-change notification.
+    // Commits the current cell as when it is left.
     void CommitCurrentCell();
+    void CommitCell(int nCol, int nRow);
     NBuildData* RecordAt(int nPosition) const;
     static CString LoadedText(UINT nID);
     static bool IsMissing(double dValue) { return dValue <= -499.5; }
@@ -101,6 +102,10 @@ protected:
     // Whether a key typed into a number cell (parameter lParam) keeps its
     // text the start of a valid number.
     virtual bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const = 0;
+    // Whether a cell of parameter lParam holds a band value (or correction).
+    virtual bool IsNumberParam(long lParam) const = 0;
+    // The form a typed number of such a cell is brought to when it is left.
+    virtual CString NormalizedNumber(long lParam, const CString& sText) const = 0;
     // A number text of the measurement data (with a point) as the table
     // shows and edits it, with the table's separator.
     CString Shown(CString sNumber) const;

@@ -108,6 +108,10 @@ TEST_F(CTableWindowTest, ShowsTheAreaRowOfIntensityReceivingRooms)
     EXPECT_EQ(CString("Sum A"), CellText(grid, 0, 38));
     EXPECT_EQ(CString("12.5"), CellText(grid, 4, 39));
     EXPECT_TRUE(CellText(grid, 2, kRow100Hz).IsEmpty());
+
+    TypeInto(grid, 4, 39, "20");
+    EXPECT_DOUBLE_EQ(20.0, RecordAt(pDoc, 123, 1).m_dArea);
+    EXPECT_DOUBLE_EQ(40.0, RecordAt(pDoc, 123, 1).m_Spectrum.GetSpecLine(43));
 }
 
 TEST_F(CTableWindowTest, CommitsTypedLevelsAsManualInput)
