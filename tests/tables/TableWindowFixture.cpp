@@ -87,12 +87,17 @@ void CTableWindowTest::HoldKeys(bool bShift, bool bCtrl)
 
 void CTableWindowTest::TypeInto(CTabGrid& grid, int nCol, int nRow, const char* lpszText)
 {
+    FocusCell(grid, nCol, nRow);
+    Chars(lpszText);
+    KeyDown(VK_TAB);
+}
+
+void CTableWindowTest::FocusCell(CTabGrid& grid, int nCol, int nRow)
+{
     grid.GetCellArea()->SetFocus();
     grid.ClearSelections();
     grid.GotoCell(nCol, nRow);
     PumpMessages();
-    Chars(lpszText);
-    KeyDown(VK_TAB);
 }
 
 void CTableWindowTest::ClickColumnHeading(CTabGrid& grid, int nCol)

@@ -31,6 +31,8 @@ protected:
     static void Chars(const char* lpszText);
     // Holds Shift or Ctrl while the next keys and clicks are read.
     static void HoldKeys(bool bShift, bool bCtrl);
+    // The grid's cell area takes the focus with the cell current.
+    static void FocusCell(CTabGrid& grid, int nCol, int nRow);
     // Types the text into the cell and moves on with Tab.
     static void TypeInto(CTabGrid& grid, int nCol, int nRow, const char* lpszText);
     // A click on the top heading of a column.

@@ -186,8 +186,7 @@ TEST_F(CTableWindowTest, DeleteKeyStoresTheBandAsMissing)
     CTabView* pView = OpenTable(pDoc, 122);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
-    grid.GetCellArea()->SetFocus();
-    grid.GotoCell(4, kRow100Hz);
+    FocusCell(grid, 4, kRow100Hz);
     KeyDown(VK_DELETE);
     const NBuildData& rec = RecordAt(pDoc, 122, 1);
     EXPECT_DOUBLE_EQ(kMissingValue, rec.m_Spectrum.GetSpecLine(kBand100Hz));
@@ -224,8 +223,7 @@ TEST_F(CTableWindowTest, MovesWithKeysWithinTheLastColumn)
     CTabView* pView = OpenTable(pDoc, 122);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
-    grid.GetCellArea()->SetFocus();
-    grid.GotoCell(4, kRow100Hz);
+    FocusCell(grid, 4, kRow100Hz);
     KeyDown(VK_TAB);
     EXPECT_EQ(5, grid.GetCurrentCol());
     HoldKeys(false, true);
@@ -343,8 +341,7 @@ TEST_F(CTableWindowTest, CommitsTheOpenEditWhenTheGridLosesTheFocus)
     CTabView* pView = OpenTable(pDoc, 122);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
-    grid.GetCellArea()->SetFocus();
-    grid.GotoCell(4, kRow100Hz);
+    FocusCell(grid, 4, kRow100Hz);
     Chars("55");
     TreeBar().GetTreeCtrl().SetFocus();
     PumpMessages();
@@ -423,8 +420,7 @@ TEST_F(CTableWindowTest, BurstOfMovesRedrawsTheWholeGridOnce)
 {
     CCountingGrid grid;
     ASSERT_TRUE(grid.CreateGrid(WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400), &MainFrame(), 122));
-    grid.GetCellArea()->SetFocus();
-    grid.GotoCell(0, 12);
+    FocusCell(grid, 0, 12);
     PumpMessages(FALSE);
     grid.m_nRedraws = 0;
     for (int i = 0; i < 5; ++i)
