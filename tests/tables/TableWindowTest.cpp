@@ -3,7 +3,7 @@
 // typing and committing values and titles, the Delete key, the commands of
 // the table (Add, Delete, Include, Exclude, column toggles) and the
 // correction toggles of the project's own window.
-// Not yet tested here: the context menu at the cursor, Properties (the
+// Not yet tested here: Properties (the
 // graph windows are tested with the measurement data), printing.
 
 #include "TableWindowFixture.h"
@@ -431,4 +431,40 @@ TEST_F(CTableWindowTest, BurstOfMovesRedrawsTheWholeGridOnce)
     EXPECT_EQ(1, grid.m_nRedraws);
     EXPECT_FALSE(::KillTimer(grid.GetSafeHwnd(), CTabGrid::kRedrawTimer)) << "a second redraw is still pending";
     grid.DestroyWindow();
+}
+
+namespace {
+
+// Where the table's context menu came up; it is closed once it shows.
+CPoint g_menuCorner(-1, -1);
+
+void CALLBACK RecordAndCloseMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    for (HWND hMenu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); hMenu != nullptr;
+         hMenu = ::FindWindowExA(nullptr, hMenu, "#32768", nullptr)) {
+        CRect rect;
+        if (::IsWindowVisible(hMenu) && ::GetWindowRect(hMenu, &rect))
+            g_menuCorner = rect.TopLeft();
+    }
+    ::EndMenu();
+}
+
+} // namespace
+
+TEST_F(CTableWindowTest, OpensItsContextMenuAtTheCursorFromTheKeyboard)
+{
+    CVestolarDoc* pDoc = FieldAirborneProject();
+    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
+    CTabView* pView = OpenTable(pDoc, 122);
+    ASSERT_NE(nullptr, pView);
+    CRect rect;
+    pView->GetWindowRect(&rect);
+    ::SetCursorPos(rect.left + 40, rect.top + 50);
+    CPoint cursor;
+    ::GetCursorPos(&cursor);
+    ::SetTimer(nullptr, 0, 1, RecordAndCloseMenu);
+    pView->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pView->GetSafeHwnd()), 0);
+    PumpMessages();
+    EXPECT_EQ(cursor, g_menuCorner);
 }
