@@ -468,3 +468,31 @@ TEST_F(CTableWindowTest, OpensItsContextMenuAtTheCursorFromTheKeyboard)
     PumpMessages();
     EXPECT_EQ(cursor, g_menuCorner);
 }
+
+TEST_F(CTableWindowTest, CommitsReverberationTimesWithTheirDecimals)
+{
+    struct {
+        const char* lpszSeparator;
+        bool bLossFactor;
+        const char* lpszTyped;
+        const char* lpszShown;
+        double dStored;
+    } const aRows[] = {
+        {".", false, "1", "1.00", 1.0},       {".", true, "1", "1.000", 1.0},
+        {".", false, "1.234", "1.23", 1.23},  {".", true, "1.234", "1.234", 1.234},
+        {",", false, "0,0", "", kMissingValue}, {",", false, "2,5", "2,50", 2.5},
+    };
+    for (const auto& row : aRows) {
+        SCOPED_TRACE(testing::Message() << row.lpszTyped << (row.bLossFactor ? " loss factor" : ""));
+        UseDecimalSeparator(row.lpszSeparator);
+        std::vector<bool CReportInfo::*> aFlags = {&CReportInfo::m_bLab};
+        aFlags.push_back(row.bLossFactor ? &CReportInfo::m_bTotalLossFactor : &CReportInfo::m_bAirborne);
+        CVestolarDoc* pDoc = NewProject(aFlags);
+        AddMeasurement(pDoc, 124, "T", {{kBand100Hz, 3.0}});
+        CTabView* pView = OpenTable(pDoc, 124);
+        ASSERT_NE(nullptr, pView);
+        TypeInto(*pView->m_pGrid, 4, kRow100Hz, row.lpszTyped);
+        EXPECT_EQ(CString(row.lpszShown), CellText(*pView->m_pGrid, 4, kRow100Hz));
+        EXPECT_DOUBLE_EQ(row.dStored, RecordAt(pDoc, 124, 1).m_Spectrum.GetSpecLine(kBand100Hz));
+    }
+}
