@@ -37,11 +37,16 @@ public:
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
+    // Flips a correction toggle, marks it and recalculates every project;
+    // the project windows run the same command.
+    afx_msg BOOL OnToggleCorrection(UINT nID);
+    // The marks live on the menu bar's menu itself.
+    void CheckMenuCommand(UINT nID, bool bChecked);
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
 
-    afx_msg BOOL OnToggleCorrection(UINT nID);
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
     afx_msg BOOL OnOpenView(UINT nID);
     afx_msg void OnUpdateOpenView(CCmdUI* pCmdUI);
@@ -58,7 +63,6 @@ private:
     CTKCoolToolBar& VisibleToolBar();
     CTKCoolToolBar& HiddenToolBar();
     void SetMenuChecks();
-    void CheckMenuCommand(UINT nID, bool bChecked);
     void UpdateCorrectionChecks(CCmdUI* pCmdUI);
     const CReportInfo* FocusedTreeProject();
     CDocument* ActiveProject();

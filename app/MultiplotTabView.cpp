@@ -1,3 +1,3 @@
 #include "MultiplotTabView.h"
 
-IMPLEMENT_DYNCREATE(CMultiplotTabView, CPlaceholderView)
+IMPLEMENT_DYNCREATE(CMultiplotTabView, CProjectView)

@@ -1,10 +1,10 @@
 #pragma once
 // Classes in this file: CMultiplotTabView, the window of the multiplot table.
-// Until its grid comes it shows its kind (CPlaceholderView).
+// Until its grid comes it shows its kind (CProjectView).
 
-#include "PlaceholderView.h"
+#include "ProjectView.h"
 
-class CMultiplotTabView : public CPlaceholderView {
+class CMultiplotTabView : public CProjectView {
     DECLARE_DYNCREATE(CMultiplotTabView)
 public:
     CMultiplotTabView() = default;

@@ -6,7 +6,7 @@
 #include "ProjectDocument.h"
 #include "ReportView.h"
 #include "ResultView.h"
-#include "TabView.h"
+#include "tables/TabView.h"
 #include "VestolarApp.h"
 
 #include "model/ProjectDoc.h"

@@ -1,3 +1,3 @@
 #include "ReportView.h"
 
-IMPLEMENT_DYNCREATE(CReportView, CPlaceholderView)
+IMPLEMENT_DYNCREATE(CReportView, CProjectView)

@@ -1,10 +1,10 @@
 #pragma once
 // Classes in this file: CReportView, the window of the test report.
-// Until its grid comes it shows its kind (CPlaceholderView).
+// Until its grid comes it shows its kind (CProjectView).
 
-#include "PlaceholderView.h"
+#include "ProjectView.h"
 
-class CReportView : public CPlaceholderView {
+class CReportView : public CProjectView {
     DECLARE_DYNCREATE(CReportView)
 public:
     CReportView() = default;

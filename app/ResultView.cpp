@@ -1,3 +1,3 @@
 #include "ResultView.h"
 
-IMPLEMENT_DYNCREATE(CResultView, CPlaceholderView)
+IMPLEMENT_DYNCREATE(CResultView, CProjectView)

@@ -664,7 +664,7 @@
 #define IDS_GRID_NOT_FOUND_CAPTION               9701
 // ---- end of the grid control ----
 // ---- Charts and graph cells (reports/) ----
-#define IDS_GRAPH_FREQUENCY                      179
+#define IDS_FREQUENCY                            179
 #define IDS_GRAPH_FREQUENCY_RANGE                187
 #define IDS_GRAPH_REFERENCE_717_1                188
 #define IDS_GRAPH_REFERENCE_717_2                189
@@ -682,3 +682,27 @@
 #define IDS_WMF_ALDUS_FORMAT                     26967
 #define IDS_WMF_WINDOWS_3X                       26968
 // ---- end of the charts and graph cells ----
+
+// ---- Measurement tables (tables/) ----
+#define IDR_MEAS_TABLE_CONTEXT_MENU 190
+#define IDS_DELETE_SELECTED_MEASUREMENTS 163
+#define IDS_TABLE_CORRECTION 242
+#define IDS_LEGEND 243
+#define IDS_LEGEND_L_AVG 244
+#define IDS_LEGEND_SD 245
+#define IDS_LEGEND_N 246
+#define IDS_LEGEND_L 247
+#define IDS_LEGEND_CORR 248
+#define IDS_LEGEND_S 250
+#define IDS_LEGEND_STATUS_CHARS 251
+#define IDS_LEGEND_T 252
+#define IDS_LEGEND_T_AVG 253
+#define IDS_LEGEND_SUM_A 260
+#define IDS_TABLE_BARE_FLOOR 411
+#define IDS_TABLE_AREA_SM 548
+#define IDS_LEGEND_R_AVG 639
+#define IDS_LEGEND_R 640
+#define IDS_LEGEND_STATUS_CHARS_LAB 641
+#define IDS_LEGEND_POSITIONS 657
+#define IDS_LEGEND_POSITIONS_IGNORED 658
+// ---- end of the measurement tables ----

@@ -98,7 +98,7 @@ void CGraphTextPainter::DrawFrequencyAxis(const CPlot& p, int nTitleSize, bool b
     GraphLabelRow(p.L, p.B - 0.01 * p.H, p.k, 2 * p.k, 0.02 * p.H, static_cast<int>(aLabels.size()), 3, 18, 0,
                   aLabels.data());
     SetFont("Arial", nTitleSize);
-    const CString sTitle = LoadText(IDS_GRAPH_FREQUENCY) + ", f, Hz";
+    const CString sTitle = LoadText(IDS_FREQUENCY) + ", f, Hz";
     if (bSpaced) {
         const double w = GraphTextWidth(3, kAlignBaseline, sTitle);
         DrawSpacedText(p.L + p.W - 1.7 * p.k - 1.5 * w, 0.5 * p.B, kModeTransparent, kAlignBaseline, 0, sTitle);

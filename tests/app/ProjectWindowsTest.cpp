@@ -10,7 +10,7 @@
 #include "app/HiddenFrame.h"
 #include "app/MultiplotTabView.h"
 #include "app/ResultView.h"
-#include "app/TabView.h"
+#include "tables/TabView.h"
 
 #include "CModalDialogWatch.h"
 #include "platform/afx/ArchiveBytes.h"

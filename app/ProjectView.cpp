@@ -1,0 +1,148 @@
+#include "ProjectView.h"
+
+#include "MainFrame.h"
+#include "ProjectDocument.h"
+#include "VestolarApp.h"
+#include "ViewToggleRules.h"
+
+#include "import/TreeLayout.h"
+#include "model/ProjectDoc.h"
+#include "model/ViewKinds.h"
+
+IMPLEMENT_DYNAMIC(CProjectView, CView)
+
+BEGIN_MESSAGE_MAP(CProjectView, CView)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_SETFOCUS()
+    ON_COMMAND_EX(ID_EXTRAS_SHIFTED_REF_CURVE, OnToggleCorrection)
+    ON_COMMAND_EX(ID_EXTRAS_TENTH_DB_ACCURACY, OnToggleCorrection)
+    ON_COMMAND_EX(ID_EXTRAS_BGN_CORRECTION, OnToggleCorrection)
+    ON_COMMAND_EX(ID_EXTRAS_FTM_CORRECTION, OnToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_SHIFTED_REF_CURVE, OnUpdateToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_TENTH_DB_ACCURACY, OnUpdateToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_BGN_CORRECTION, OnUpdateToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_FTM_CORRECTION, OnUpdateToggleCorrection)
+END_MESSAGE_MAP()
+
+CProjectDoc* CProjectView::GetProject() const
+{
+    CProjectDocument* pProject = CProjectDocument::FromDocument(m_pDocument);
+    return pProject != nullptr ? &pProject->GetProject() : nullptr;
+}
+
+CAppSettings& CProjectView::GetSettings()
+{
+    return GetVestolarApp();
+}
+
+// The document names the kind it is opening just before it makes the view.
+int CProjectView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CProjectDoc* pProject = GetProject();
+    if (pProject == nullptr)
+        return -1;
+    m_nViewKind = pProject->m_nNextViewKind;
+    return CreateContent(m_nViewKind) ? 0 : -1;
+}
+
+BOOL CProjectView::CreateContent(int nViewKind)
+{
+    return m_wndKind.CreateEx(0, "STATIC", WindowCaption(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+                              CRect(0, 0, 0, 0), this, static_cast<UINT>(nViewKind));
+}
+
+// While the tree bar is active its commands go to the bar, so the window
+// declines every command and its update.
+BOOL CProjectView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    auto* pMainFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (pMainFrame != nullptr && pMainFrame->GetTreeBar().m_bActive)
+        return FALSE;
+    return CView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CProjectView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->SetWindowText(WindowCaption());
+}
+
+void CProjectView::OnDraw(CDC*)
+{
+}
+
+void CProjectView::OnSize(UINT nType, int cx, int cy)
+{
+    CView::OnSize(nType, cx, cy);
+    if (m_wndKind.GetSafeHwnd() != nullptr)
+        m_wndKind.MoveWindow(0, 0, cx, cy);
+}
+
+// The content repaints, and takes the keyboard so that typing reaches it.
+void CProjectView::OnSetFocus(CWnd* pOldWnd)
+{
+    CView::OnSetFocus(pOldWnd);
+    Invalidate();
+    if (CWnd* pContent = GetContentWindow())
+        pContent->SetFocus();
+}
+
+CWnd* CProjectView::GetContentWindow()
+{
+    return GetDlgItem(m_nViewKind);
+}
+
+BOOL CProjectView::OnToggleCorrection(UINT nID)
+{
+    if (auto* pMainFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+        pMainFrame->OnToggleCorrection(nID);
+    return TRUE;
+}
+
+// The window's own project decides: a kind that refuses the toggle disables
+// it, and every toggle's mark shows what this project uses.
+void CProjectView::OnUpdateToggleCorrection(CCmdUI* pCmdUI)
+{
+    CProjectDoc* pProject = GetProject();
+    if (pProject == nullptr)
+        return;
+    const CAppSettings& settings = GetSettings();
+    const struct {
+        UINT nID;
+        bool bFlag;
+    } aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
+                    {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
+                    {kToggleBgnCorrection, settings.m_bBgnCorrection},
+                    {kToggleFtmCorrection, settings.m_bFtmCorrection}};
+    for (const auto& toggle : aToggles) {
+        const CToggleMark mark = ViewToggleMarkFor(toggle.nID, pProject->m_ReportInfo, toggle.bFlag);
+        CheckMainMenuItem(toggle.nID, mark.m_bChecked);
+        if (toggle.nID == pCmdUI->m_nID) {
+            pCmdUI->SetCheck(mark.m_bChecked ? 1 : 0);
+            if (!mark.m_bEnabled)
+                pCmdUI->Enable(FALSE);
+        }
+    }
+}
+
+void CProjectView::CheckMainMenuItem(UINT nID, bool bChecked)
+{
+    if (auto* pMainFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+        pMainFrame->CheckMenuCommand(nID, bChecked);
+}
+
+// "<project> - <table or page>", with the names the tree shows.
+CString CProjectView::WindowCaption() const
+{
+    const CProjectDoc& project = *GetProject();
+    CString sPage = TableGroupLabelOf(project.m_ReportInfo, m_nViewKind);
+    for (const CResultNode& node : ResultNodesOf(project.m_ReportInfo)) {
+        if (node.m_dwData == static_cast<DWORD_PTR>(m_nViewKind))
+            sPage = node.m_sText;
+    }
+    return project.m_ReportInfo.m_sTreeTitle + " - " + sPage;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// Classes in this file: CProjectView, the base of a project's windows
+// (measurement table, result table, test report, multiplot table). It keeps
+// what they share: the view kind the document opened it for, the correction
+// toggles of the "Extras" menu with the window's own rules, the repaint and
+// the focus handed to its grid when the window gets the focus, and the rule
+// that it takes no command while the tree bar is active. A window without
+// its grid yet shows its kind in a child window that carries the kind as
+// control id, as the grids will, so a project finds its open windows by kind.
+
+#include "afxwin.h"
+
+class CAppSettings;
+class CProjectDoc;
+
+class CProjectView : public CView {
+    DECLARE_DYNAMIC(CProjectView)
+public:
+    int GetViewKind() const { return m_nViewKind; }
+    CProjectDoc* GetProject() const;
+    static CAppSettings& GetSettings();
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* pDC) override;
+
+protected:
+    CProjectView() = default;
+
+    // Creates the window's content as a child with the view kind as its id.
+    virtual BOOL CreateContent(int nViewKind);
+    // The child that takes the keyboard when the window gets the focus.
+    virtual CWnd* GetContentWindow();
+    // Sets the main menu's check mark of a command.
+    static void CheckMainMenuItem(UINT nID, bool bChecked);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg BOOL OnToggleCorrection(UINT nID);
+    afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString WindowCaption() const;
+
+    int m_nViewKind = 0;
+    CWnd m_wndKind;
+};

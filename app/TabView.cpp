@@ -1,3 +1,0 @@
-#include "TabView.h"
-
-IMPLEMENT_DYNCREATE(CTabView, CPlaceholderView)

@@ -1,0 +1,77 @@
+#pragma once
+// Classes in this file: CTabView, the window of one measurement table of a
+// project: it hosts the table's grid (a reverberation grid for tables 124
+// and 126, a level grid otherwise), titles its window, rebuilds and refills
+// the grid when the project changes, carries the table commands, and writes
+// single edits back into the measurement records.
+
+#include "app/ProjectView.h"
+
+#include "model/ProjectDoc.h"
+
+class CLevelTabGrid;
+class CTabGrid;
+
+class CTabView : public CProjectView {
+    DECLARE_DYNCREATE(CTabView)
+public:
+    CTabView();
+    ~CTabView() override;
+
+// Attributes
+    CTabGrid* m_pGrid = nullptr;
+    CLevelTabGrid* m_pPrintGrid = nullptr;
+    // Printing (filled in by the table printing)
+    BYTE m_bFirstJob = 0;
+    BYTE m_bLegendPass = 0;
+    BOOL m_bContinuePrinting = TRUE;
+    BOOL m_bAllPages = TRUE;
+    int m_nStartCol = 0;
+    int m_nEndCol = 0;
+    int m_nLastPage = -1;
+    int m_nFirstPage = -1;
+    BOOL m_bShowPrintDialog = TRUE;
+    BOOL m_bPrintAccepted = TRUE;
+    int m_nPageCount = 0;
+
+// Operations the grids call
+    CMeasurementList* GetMeasList();
+    void SetBandValue(int nCol, double dValue, int nBand, BOOL bManual, BOOL bRecalc);
+    void RenameMeasurement(int nCol, CString sTitle);
+    void SetMeasurementStatus(int nCol, int nStatus);
+
+    // The update rule of Delete, Include and Exclude: whole measurements
+    // selected through their headings (shared with the multiplot table).
+    static void UpdateMeasurementCommand(CCmdUI* pCmdUI, const CTabGrid* pGrid);
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+
+protected:
+    BOOL CreateContent(int nViewKind) override;
+    CWnd* GetContentWindow() override;
+
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnAddMeasurement();
+    afx_msg void OnDeleteMeasurement();
+    afx_msg void OnUpdateSelectedMeasurements(CCmdUI* pCmdUI);
+    afx_msg void OnSelectAll();
+    afx_msg void OnProperties();
+    afx_msg void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg BOOL OnColumnToggle(UINT nID);
+    afx_msg void OnUpdateColumnToggle(CCmdUI* pCmdUI);
+    afx_msg void OnIncludeMeasurement();
+    afx_msg void OnExcludeMeasurement();
+    afx_msg void OnCloseAll();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int TableId() const;
+    int PositionOfCol(int nCol) const;
+    NBuildData* RecordOfCol(int nCol, int& nPosition);
+    void RebuildGrid(CMeasurementList& list);
+    static int ColumnOfToggle(UINT nID);
+    bool IsColumnShown(int nCol) const;
+};
