@@ -281,13 +281,167 @@ TEST_F(CGraphTextPainterTest, StandardChartFollowsItsPlacementTable)
 
 TEST_F(CGraphTextPainterTest, EmptySubscriptTakesNoRoom)
 {
-    m_info.m_sSubscript = "";
-    const std::vector<CChartItem> aTexts = Paint([](CGraphTextPainter& painter) { painter.DrawGraphTexts(false); });
-    const double T = Info(7) + Info(5), u = Info(5) / (Info(2) - Info(3));
-    for (const CChartItem& text : aTexts)
-        if (text.sText == "Standardized level difference, D")
-            EXPECT_EQ(text.points[0].y, static_cast<int>(T - 3 * u - WidthIn(75, ", dB") - 10));
-    EXPECT_EQ(Joined(aTexts).find("|nT|"), std::string::npos);
+    struct Row {
+        const char* lpszCase;
+        std::function<void(CReportInfo&)> configure;
+        int nPoints;
+        double dMax;
+        const char* lpszMain;
+        std::function<double()> expectedY;
+    };
+    auto T = [this] { return Info(7) + Info(5); };
+    auto u = [this] { return Info(5) / (Info(2) - Info(3)); };
+    const Row rows[] = {
+        {"standard", [](CReportInfo&) {}, 21, 60.0, "Standardized level difference, D",
+         [&] { return T() - 3 * u() - WidthIn(75, ", dB") - 10; }},
+        {"absorption",
+         [](CReportInfo& info) {
+             info.m_bAbsorption = info.m_bAlpha_S = true;
+             info.m_sIndexStr = "a";
+         },
+         18, 1.2, "Standardized level difference, ",
+         [&] { return T() - 0.7 * u() / 5 - 1.05 * WidthIn(90, "a", "Symbol"); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        row.configure(m_info);
+        m_info.m_sSubscript = "";
+        SetAxis(row.nPoints, row.dMax, 0.0);
+        const std::vector<CChartItem> aTexts = Paint([](CGraphTextPainter& painter) { painter.DrawGraphTexts(false); });
+        const CChartItem* pMain = Find(aTexts, row.lpszMain);
+        ASSERT_NE(pMain, nullptr) << Joined(aTexts);
+        EXPECT_EQ(pMain->points[0].y, static_cast<int>(row.expectedY()));
+        EXPECT_EQ(Find(aTexts, ""), nullptr);
+    }
+}
+
+TEST_F(CGraphTextPainterTest, SiaFacadeWithLoudspeakerNamesTheAngleAfterTheSubscript)
+{
+    struct Row {
+        const char* lpszCase;
+        int nYear;
+        bool bImpact;
+        const char* lpszSubscript;
+        bool bAngle;
+    };
+    const Row rows[] = {{"2009", 2009, false, "nT   ", true},
+                        {"2006 edition", 2006, false, "nT", false},
+                        {"impact", 2009, true, "nT", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        m_info.m_bSIA = m_info.m_bStandard = m_info.m_bFacade = m_info.m_bLoudspeaker = true;
+        m_info.m_bAirborne = !row.bImpact;
+        m_info.m_bImpact = row.bImpact;
+        m_info.m_nYear = row.nYear;
+        const std::vector<CChartItem> aTexts = Paint([](CGraphTextPainter& painter) { painter.DrawGraphTexts(false); });
+        const double L = Info(6), T = Info(7) + Info(5), u = Info(5) / (Info(2) - Info(3));
+        const double w1 = WidthIn(75, ", dB");
+        const CChartItem* pSubscript = Find(aTexts, row.lpszSubscript);
+        ASSERT_NE(pSubscript, nullptr) << Joined(aTexts);
+        EXPECT_EQ(pSubscript->points[0].x, static_cast<int>(L / 2.1));
+        EXPECT_EQ(pSubscript->points[0].y, static_cast<int>(T - 3 * u - 1.2 * w1));
+        const CChartItem* pAngle = Find(aTexts, "J");
+        EXPECT_EQ(pAngle != nullptr, row.bAngle);
+        if (pAngle) {
+            EXPECT_EQ(std::string(pAngle->sFace), "Symbol");
+            EXPECT_EQ(pAngle->points[0].x, pSubscript->points[0].x);
+            EXPECT_EQ(pAngle->points[0].y, pSubscript->points[0].y);
+        }
+        const CChartItem* pMain = Find(aTexts, "Standardized level difference, D");
+        ASSERT_NE(pMain, nullptr);
+        EXPECT_EQ(pMain->points[0].y, static_cast<int>(T - 3 * u - (w1 + WidthIn(60, row.lpszSubscript)) - 10));
+    }
+}
+
+TEST_F(CGraphTextPainterTest, DifferenceChartsStandOnThePlotsRealBottom)
+{
+    struct Row {
+        const char* lpszCase;
+        bool bImprovement, bLightweight;
+        double dMin;
+        const char* lpszWidthText;
+        double dDeltaShare;
+    };
+    const Row rows[] = {{"reduction, values below 0", false, false, -10.0, "  L, dB", 0.9},
+                        {"reduction, axis from 0", false, false, 0.0, "  L, dB", 0.9},
+                        {"lightweight reduction", false, true, -10.0, "DLt,3, dB", 0.99},
+                        {"improvement", true, false, -10.0, "  R, dB", 0.9}};
+    Graph().XAxisPos.SetInt(2);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        m_info.m_bLab = true;
+        m_info.m_bAirborne = row.bImprovement;
+        m_info.m_bImprovement = row.bImprovement;
+        m_info.m_bImpact = !row.bImprovement;
+        m_info.m_bReduction = !row.bImprovement && !row.bLightweight;
+        m_info.m_bReductionLightweight = row.bLightweight;
+        SetAxis(21, row.dMin + 60.0, row.dMin);
+        const std::vector<CChartItem> aTexts = Paint([](CGraphTextPainter& painter) { painter.DrawGraphTexts(false); });
+        const double L = Info(6), H = Info(5), u = H / (Info(2) - Info(3));
+        const double B = Info(7) + Info(3) * u, yEnd = B + H - 3 * u;
+        ASSERT_FALSE(aTexts.empty());
+        EXPECT_DOUBLE_EQ(aTexts[0].points[0].y, B - 0.01 * H);  // "63"
+        const double w = WidthIn(75, row.lpszWidthText);
+        const CChartItem* pDelta = Find(aTexts, "D");
+        ASSERT_NE(pDelta, nullptr) << Joined(aTexts);
+        EXPECT_EQ(std::string(pDelta->sFace), "Symbol");
+        EXPECT_EQ(pDelta->points[0].x, static_cast<int>(0.4 * L));
+        EXPECT_EQ(pDelta->points[0].y, static_cast<int>(yEnd - row.dDeltaShare * w));
+        const CChartItem* pMain = Find(aTexts, "Standardized level difference, ");
+        ASSERT_NE(pMain, nullptr);
+        EXPECT_EQ(pMain->points[0].y, static_cast<int>(yEnd - w - 10));
+        const CChartItem* pSubscript = Find(aTexts, "nT");
+        EXPECT_EQ(pSubscript != nullptr, row.bLightweight);
+        if (pSubscript) {
+            EXPECT_EQ(pSubscript->points[0].y, static_cast<int>(yEnd - 0.75 * w));
+            EXPECT_TRUE(pSubscript->bRotated);
+            EXPECT_EQ(pSubscript->anchor, ChartAnchor::Left);
+        }
+    }
+}
+
+TEST_F(CGraphTextPainterTest, ReportLegendsFollowTheFlags)
+{
+    struct Row {
+        const char* lpszCase;
+        bool bImpact, bOEN, bShifted, bReduction, bImprovement;
+        const char* lpszFirst;
+        const char* lpszSecond;
+    };
+    const char* const kRange = "Frequency range according to the";
+    const char* const kRatingRange = "Frequency range for rating according to";
+    const Row rows[] = {
+        {"airborne", false, false, false, false, false, "curve of reference values (ISO 717-1)", kRange},
+        {"airborne, shifted", false, false, true, false, false, "curve of shifted reference values (ISO 717-1)",
+         kRange},
+        {"airborne, OENORM", false, true, false, false, false,
+         "curve of reference values (\xD6NORM EN ISO 717-1)", kRange},
+        {"airborne, OENORM, shifted", false, true, true, false, false,
+         "curve of shifted reference values (\xD6NORM EN ISO 717-1)", kRange},
+        {"impact", true, false, false, false, false, "curve of reference values (ISO 717-2)", kRange},
+        {"impact, shifted", true, false, true, false, false, "curve of shifted reference values (ISO 717-2)",
+         kRange},
+        {"impact, OENORM", true, true, false, false, false, "curve of reference values (\xD6NORM EN ISO 717-2)",
+         kRange},
+        {"impact, OENORM, shifted", true, true, true, false, false,
+         "curve of shifted reference values (\xD6NORM EN ISO 717-2)", kRange},
+        {"impact reduction", true, false, false, true, false, "ISO 717-2", kRatingRange},
+        {"improvement", false, false, false, false, true, "ISO 717-1", kRatingRange},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        m_info.m_bLab = row.bReduction || row.bImprovement;
+        m_info.m_bAirborne = !row.bImpact;
+        m_info.m_bImpact = row.bImpact;
+        m_info.m_bOEN = row.bOEN;
+        m_info.m_bReduction = row.bReduction;
+        m_info.m_bImprovement = row.bImprovement;
+        const bool bShifted = row.bShifted;
+        const std::string sTexts = Joined(Paint([=](CGraphTextPainter& painter) { painter.DrawGraphTexts(bShifted); }));
+        const std::string sLegend = Spaced(row.lpszFirst) + Spaced(row.lpszSecond);
+        ASSERT_GE(sTexts.size(), sLegend.size());
+        EXPECT_EQ(sTexts.substr(sTexts.size() - sLegend.size()), sLegend);
+    }
 }
 
 TEST_F(CGraphTextPainterTest, SpacedTextStepsByWidthPlus3Point6Truncated)
