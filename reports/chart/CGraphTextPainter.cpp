@@ -215,11 +215,16 @@ CGraphTextPainter::CValueScale CGraphTextPainter::LevelScale(const CPlot& p, dou
     return {dFirstY, 10 * p.u, 10.0, 0, nCount};
 }
 
+// The height of 0.2 on a coefficient's axis.
+double CGraphTextPainter::CoefficientStep(const CPlot& p) const
+{
+    return p.dAxisHigh != p.dAxisLow ? p.H / (5 * (p.dAxisHigh - p.dAxisLow)) : 0.0;
+}
+
 // Coefficients: a number every 0.2.
 CGraphTextPainter::CValueScale CGraphTextPainter::AbsorptionScale(const CPlot& p, double dFirstY) const
 {
-    const double v = p.dAxisHigh != p.dAxisLow ? p.H / (5 * (p.dAxisHigh - p.dAxisLow)) : 0.0;
-    return {dFirstY, v, 0.2, 1, 12};
+    return {dFirstY, CoefficientStep(p), 0.2, 1, 12};
 }
 
 // Times in seconds: a number every second, as many as whole seconds the
@@ -271,7 +276,7 @@ void CGraphTextPainter::DrawDeltaTitle(const CPlot& p, const CString& sUnit, con
 // The coefficient's Greek symbol with its subscript after it.
 void CGraphTextPainter::DrawAbsorptionTitle(const CPlot& p)
 {
-    const double v = AbsorptionScale(p, 0.0).dSpacing;
+    const double v = CoefficientStep(p);
     const CString& sSubscript = m_info.m_sSubscript;
     double w1 = 0.0;
     if (!sSubscript.IsEmpty()) {

@@ -62,6 +62,7 @@ private:
     void DrawFrequencyTitle(const CPlot& plot, int nSize, double dTitleY, double dMarkY, bool bSpaced);
     void DrawValueAxis(const CPlot& plot, const CValueScale& scale, double dMarkX, double dMarkUnit);
     CValueScale LevelScale(const CPlot& plot, double dFirstY, int nCount) const;
+    double CoefficientStep(const CPlot& plot) const;
     CValueScale AbsorptionScale(const CPlot& plot, double dFirstY) const;
     CValueScale ReverberationScale(const CPlot& plot, double dFirstY) const;
     void DrawValueTitle(const CPlot& plot, const CString& sMain, int nMainSize, const CString& sSubscript,
