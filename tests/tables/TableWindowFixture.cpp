@@ -100,6 +100,14 @@ void CTableWindowTest::FocusCell(CTabGrid& grid, int nCol, int nRow)
     PumpMessages();
 }
 
+void CTableWindowTest::ClickCellArea(CTabGrid& grid, CPoint point)
+{
+    CWnd* pArea = grid.GetCellArea();
+    pArea->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    pArea->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    PumpMessages();
+}
+
 void CTableWindowTest::ClickColumnHeading(CTabGrid& grid, int nCol)
 {
     CRect rect;

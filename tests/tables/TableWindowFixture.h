@@ -35,6 +35,8 @@ protected:
     static void FocusCell(CTabGrid& grid, int nCol, int nRow);
     // Types the text into the cell and moves on with Tab.
     static void TypeInto(CTabGrid& grid, int nCol, int nRow, const char* lpszText);
+    // A click of the left button at a point of the cell area.
+    static void ClickCellArea(CTabGrid& grid, CPoint point);
     // A click on the top heading of a column.
     static void ClickColumnHeading(CTabGrid& grid, int nCol);
 
