@@ -47,6 +47,13 @@ CTabView* CTableWindowTest::OpenTable(CVestolarDoc* pDoc, int nTableId)
     return pView;
 }
 
+CTabView* CTableWindowTest::OpenSourceRoomOfTwo(CVestolarDoc* pDoc)
+{
+    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
+    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
+    return OpenTable(pDoc, 122);
+}
+
 NBuildData& CTableWindowTest::RecordAt(CVestolarDoc* pDoc, int nTableId, int nPosition)
 {
     CMeasurementList* pList = pDoc->GetProject().GetMeasurementList(nTableId);

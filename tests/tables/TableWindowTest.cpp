@@ -17,13 +17,6 @@
 #include "app/ViewToggleRules.h"
 #include "res/resource.h"
 
-namespace {
-
-constexpr int kBand100Hz = 20;
-constexpr int kRow100Hz = kBand100Hz - 6;
-
-} // namespace
-
 TEST_F(CTableWindowTest, OpensEveryTableWithItsGridAndCaption)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bCorner});
@@ -219,9 +212,7 @@ TEST_F(CTableWindowTest, ColumnOutsideEveryGroupChangesNothing)
 TEST_F(CTableWindowTest, MovesWithKeysWithinTheLastColumn)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
-    CTabView* pView = OpenTable(pDoc, 122);
+    CTabView* pView = OpenSourceRoomOfTwo(pDoc);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
     FocusCell(grid, 4, kRow100Hz);
@@ -252,6 +243,32 @@ TEST_F(CTableWindowTest, AddsAnUntitledMeasurementToTheTable)
     EXPECT_EQ(CString("Untitled"), CellText(*pView->m_pGrid, 4, 0));
 }
 
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kExcludedGrey = RGB(220, 220, 220);
+
+// What the screen shows, not only the cells' colour: the title and a band
+// cell of the second measurement drawn in crSecond, those of the first,
+// included, white. The current cell moves away so no highlight covers them.
+void ExpectSecondMeasurementDrawn(CTabGrid& grid, COLORREF crSecond)
+{
+    grid.ClearSelections();
+    grid.GotoCell(0, 0);
+    CGridSnapshot snapshot(grid);
+    for (int nRow : {0, kRow100Hz}) {
+        SCOPED_TRACE(testing::Message() << "row " << nRow);
+        CRect first;
+        CRect second;
+        grid.GetCellRect(4, nRow, &first);
+        grid.GetCellRect(9, nRow, &second);
+        EXPECT_EQ(kWhite, snapshot.Pixel(first.left + 3, first.top + 3));
+        EXPECT_EQ(crSecond, snapshot.Pixel(second.left + 3, second.top + 3));
+    }
+}
+
+} // namespace
+
 TEST_F(CTableWindowTest, ExcludesIncludesAndDeletesMeasurementsSelectedByHeading)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
@@ -269,13 +286,12 @@ TEST_F(CTableWindowTest, ExcludesIncludesAndDeletesMeasurementsSelectedByHeading
     EXPECT_TRUE(IsCommandEnabled(ID_EDIT_EXCLUDE_MEASUREMENT));
     Command(ID_EDIT_EXCLUDE_MEASUREMENT);
     EXPECT_EQ(1, RecordAt(pDoc, 122, 2).m_Spectrum.GetStatus());
-    CGRCell cell;
-    grid.GetCellIndirect(9, kRow100Hz, &cell);
-    EXPECT_EQ(RGB(220, 220, 220), cell.GetBackColor());
+    ExpectSecondMeasurementDrawn(grid, kExcludedGrey);
 
     ClickColumnHeading(grid, 9);
     Command(ID_EDIT_INCLUDE_MEASUREMENT);
     EXPECT_EQ(0, RecordAt(pDoc, 122, 2).m_Spectrum.GetStatus());
+    ExpectSecondMeasurementDrawn(grid, kWhite);
 
     ClickColumnHeading(grid, 4);
     const size_t nBoxesBefore = m_boxes.m_boxes.size();
@@ -287,44 +303,6 @@ TEST_F(CTableWindowTest, ExcludesIncludesAndDeletesMeasurementsSelectedByHeading
     CMeasurementList* pList = pDoc->GetProject().GetMeasurementList(122);
     ASSERT_EQ(2, pList->GetCount());
     EXPECT_EQ(CString("B"), pList->GetTail().m_Spectrum.GetTitle());
-}
-
-// What the screen shows, not only the cells' colour: an excluded measurement
-// is drawn grey, the included one beside it white.
-TEST_F(CTableWindowTest, DrawsExcludedMeasurementsGrey)
-{
-    constexpr COLORREF kWhite = RGB(255, 255, 255);
-    constexpr COLORREF kExcludedGrey = RGB(220, 220, 220);
-    struct {
-        UINT nCommand;
-        COLORREF crSecond;
-    } const aRows[] = {
-        {ID_EDIT_EXCLUDE_MEASUREMENT, kExcludedGrey},
-        {ID_EDIT_INCLUDE_MEASUREMENT, kWhite},
-    };
-    CVestolarDoc* pDoc = FieldAirborneProject();
-    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 70.0}});
-    CTabView* pView = OpenTable(pDoc, 122);
-    ASSERT_NE(nullptr, pView);
-    pView->GetParentFrame()->ActivateFrame();
-    CTabGrid& grid = *pView->m_pGrid;
-    for (const auto& row : aRows) {
-        SCOPED_TRACE(row.nCommand);
-        ClickColumnHeading(grid, 9);
-        Command(row.nCommand);
-        FocusCell(grid, 0, 0);
-        CGridSnapshot snapshot(grid);
-        for (int nRow : {0, kRow100Hz}) {
-            SCOPED_TRACE(nRow);
-            CRect first;
-            CRect second;
-            grid.GetCellRect(4, nRow, &first);
-            grid.GetCellRect(9, nRow, &second);
-            EXPECT_EQ(kWhite, snapshot.Pixel(first.left + 3, first.top + 3));
-            EXPECT_EQ(row.crSecond, snapshot.Pixel(second.left + 3, second.top + 3));
-        }
-    }
 }
 
 TEST_F(CTableWindowTest, ColumnTogglesFollowTheSettingAndLaterTables)
@@ -418,9 +396,7 @@ TEST_F(CTableWindowTest, CancelledEditCommitsNothing)
 TEST_F(CTableWindowTest, SelectsAllAndExtendsHeadingSelectionsWithShift)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
-    CTabView* pView = OpenTable(pDoc, 122);
+    CTabView* pView = OpenSourceRoomOfTwo(pDoc);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
 
@@ -502,9 +478,7 @@ TEST_F(CTableWindowTest, PropertiesShowsTheCurrentOrTheSelectedMeasurements)
     for (const auto& row : aRows) {
         SCOPED_TRACE(row.lpszCase);
         CVestolarDoc* pDoc = FieldAirborneProject();
-        AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-        AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
-        CTabView* pView = OpenTable(pDoc, 122);
+        CTabView* pView = OpenSourceRoomOfTwo(pDoc);
         ASSERT_NE(nullptr, pView);
         CTabGrid& grid = *pView->m_pGrid;
         FocusCell(grid, row.nCurrentCol, kRow100Hz);
