@@ -17,6 +17,16 @@ void CProjectTreeItems::Detach()
         hGroup = nullptr;
 }
 
+// A closed project's node still carries the address of its document; left in
+// the tree, the next walk over the projects (marking the active one, reading
+// an item's project) would read the freed document.
+void CProjectTreeItems::RemoveFromTree()
+{
+    if (m_pTreeBar != nullptr && m_hProjectItem != nullptr)
+        m_pTreeBar->RemoveProjectItem(m_hProjectItem);
+    Detach();
+}
+
 void CProjectTreeItems::SetTableItem(int nTableId, HTREEITEM hGroup)
 {
     if (IsTable(nTableId))

@@ -22,6 +22,9 @@ public:
     void Attach(CTreeDlg* pTreeBar, HTREEITEM hProjectItem);
     // Forgets the tree: the project's items are gone.
     void Detach();
+    // Deletes the project's node with everything under it from the tree and
+    // forgets the tree.
+    void RemoveFromTree();
     void SetTableItem(int nTableId, HTREEITEM hGroup);
 
     CTreeDlg* GetTreeBar() const { return m_pTreeBar; }

@@ -220,10 +220,23 @@ void CTreeDlg::MarkActiveProject(int nProjectNumber)
     }
 }
 
+void CTreeDlg::RemoveProjectItem(HTREEITEM hProject)
+{
+    if (m_wndTree.GetSafeHwnd() != nullptr)
+        m_wndTree.DeleteItem(hProject);
+}
+
+// The projects still open forget their items, so that closing them later
+// deletes no item twice.
 void CTreeDlg::ClearTree()
 {
     if (m_wndTree.GetSafeHwnd() == nullptr)
         return;
+    for (HTREEITEM hItem = m_wndTree.GetRootItem(); hItem != nullptr; hItem = m_wndTree.GetNextSiblingItem(hItem)) {
+        const DWORD_PTR dwData = m_wndTree.GetItemData(hItem);
+        if (IsProjectNode(m_wndTree.ItemHasChildren(hItem), dwData))
+            CProjectDocument::FromDocument(reinterpret_cast<CDocument*>(dwData))->GetTreeItems().Detach();
+    }
     m_wndTree.DeleteAllItems();
     m_wndTree.ShowWindow(SW_HIDE);
 }

@@ -42,6 +42,7 @@ public:
     // Deletes every item and hides the tree; the next FillTree starts the
     // workspace item again.
     void ClearTree();
+    void RemoveProjectItem(HTREEITEM hProject);
 
 // Leaves of a project's measurements
     HTREEITEM InsertTableGroup(CDocument* pDoc, HTREEITEM hParent, int nTableId);

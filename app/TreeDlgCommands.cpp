@@ -88,7 +88,7 @@ void CTreeDlg::DeleteProject(const CTreeItemRecord& item, CDocument* pDoc)
         m_wndTree.SetFocus();
         return;
     }
-    m_wndTree.DeleteItem(item.m_hItem);
+    CProjectDocument::FromDocument(pDoc)->GetTreeItems().RemoveFromTree();
     m_wndTree.SetFocus();
     m_wndTree.SelectItem(m_wndTree.GetRootItem());
 

@@ -37,6 +37,14 @@ BOOL CVestolarDoc::OnNewDocument()
     return TRUE;
 }
 
+// Whatever closes the project (its tree command, Close All of the workspace,
+// the end of the program), its items leave the tree with it.
+void CVestolarDoc::OnCloseDocument()
+{
+    m_TreeItems.RemoveFromTree();
+    COleDocument::OnCloseDocument();
+}
+
 CVestolarDoc* CVestolarDoc::FromProject(const CProjectDoc& project)
 {
     CMultiDocTemplate* pTemplate = GetVestolarApp().m_pMainTemplate;

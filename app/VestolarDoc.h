@@ -34,6 +34,7 @@ public:
 
 // Overrides
     BOOL OnNewDocument() override;
+    void OnCloseDocument() override;
 
 // The project's views as the project sees them
     using CDocument::UpdateAllViews;

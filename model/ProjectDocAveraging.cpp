@@ -6,6 +6,7 @@
 
 #include "ProjectDoc.h"
 
+#include "NeutralSetup.h"
 #include "ProjectHost.h"
 #include "ProjectViewSink.h"
 
@@ -20,45 +21,13 @@ const int kAveragingOrder[] = {122, 123, 125, 132, 124, 126, 128, 129, 130, 131}
 
 const int kReverbTableId = 124;
 
+// A summary record spans every band a table shows: 6.3 Hz to 20 kHz.
+constexpr int kSummaryLowerBand = 8;
+constexpr int kSummaryUpperBand = 43;
+
 bool HintApplies(int nHint, int nTarget)
 {
     return nHint == 0 || nHint == nTarget;
-}
-
-// A summary record carries no instrument, channel or measurement settings of
-// its own: every field that the records it averages may disagree on is set
-// to "not given".
-void ResetToNeutralSetup(CMeasSetup& setup)
-{
-    const int kNotGiven = CMeasSetup::kNotGiven;
-    const CString sEmpty;
-    setup.SetActivateChannel(1);
-    setup.SetDescription(kNotGiven, 1);
-    setup.SetDescription(kNotGiven, 2);
-    setup.SetCalcMethod(kNotGiven);
-    setup.SetCalcPrimary(sEmpty);
-    setup.SetCalcSecondary(sEmpty);
-    setup.SetDelay(kNotGiven);
-    setup.SetExcitation(kNotGiven);
-    for (int nChannel = 1; nChannel <= 2; ++nChannel) {
-        setup.SetFullScale(kNotGiven, nChannel);
-        setup.SetInstrFileName(sEmpty, nChannel);
-        setup.SetInstrSWVersion(sEmpty, nChannel);
-        setup.SetInstrumentType(4, nChannel);
-    }
-    setup.SetLowerFreq(8);
-    setup.SetUpperFreq(43);
-    for (int nChannel = 1; nChannel <= 2; ++nChannel)
-        setup.SetNameInstrument(sEmpty, nChannel);
-    setup.SetNoiseDistance(kNotGiven);
-    setup.SetNoiseLevel(kNotGiven);
-    setup.SetNoiseType(kNotGiven);
-    for (int nChannel = 1; nChannel <= 2; ++nChannel)
-        setup.SetPortInstrument(sEmpty, nChannel);
-    setup.SetSensMic1(kMissingValue);
-    setup.SetSensMic2(kMissingValue);
-    setup.SetReverbTime(kNotGiven);
-    setup.SetMeasurementTime(kNotGiven);
 }
 
 // Bands outside the application's band range take no part in any result.
@@ -223,7 +192,9 @@ void CProjectDoc::FinishSummary(NBuildData& summary) const
     sAverage.LoadString(IDS_AVERAGE);
     spectrum.SetTitle(sAverage);
     summary.m_Time = CTime::GetCurrentTime();
-    ResetToNeutralSetup(summary.m_MeasSetup);
+    // A summary record carries no instrument, channel or measurement settings
+    // of its own: the records it averages may disagree on every one of them.
+    SetNeutralSetup(summary.m_MeasSetup, kSummaryLowerBand, kSummaryUpperBand, CMeasSetup::kNotGiven);
     summary.m_saTexts.RemoveAll();
     summary.m_SNSpectrum.SetStatus(NSpectrum::kExcluded);
 }

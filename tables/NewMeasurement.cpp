@@ -3,7 +3,16 @@
 #include "TableColumns.h"
 
 #include "app/AppSettings.h"
+#include "model/NeutralSetup.h"
 #include "model/ReportInfo.h"
+
+namespace {
+
+// The band range of an empty record: 50 Hz to 5 kHz.
+constexpr int kNewLowerBand = 17;
+constexpr int kNewUpperBand = 37;
+
+} // namespace
 
 CNewMeasurement::CModeAndRole CNewMeasurement::ModeAndRoleOf(int nTableId, const CReportInfo& i)
 {
@@ -34,36 +43,6 @@ CNewMeasurement::CModeAndRole CNewMeasurement::ModeAndRoleOf(int nTableId, const
     }
 }
 
-void CNewMeasurement::SetNeutralSetup(CMeasSetup& setup)
-{
-    const int kNotGiven = CMeasSetup::kNotGiven;
-    const CString sEmpty;
-    setup.SetCalcMethod(kNotGiven);
-    setup.SetCalcPrimary(sEmpty);
-    setup.SetCalcSecondary(sEmpty);
-    setup.SetDelay(kNotGiven);
-    setup.SetExcitation(kNotGiven);
-    setup.SetNoiseDistance(kNotGiven);
-    setup.SetNoiseLevel(kNotGiven);
-    setup.SetNoiseType(kNotGiven);
-    setup.SetReverbTime(kNotGiven);
-    setup.SetMeasurementTime(kNotGiven);
-    for (int nChannel = 1; nChannel <= 2; ++nChannel) {
-        setup.SetFullScale(kNotGiven, nChannel);
-        setup.SetInstrFileName(sEmpty, nChannel);
-        setup.SetInstrSWVersion(sEmpty, nChannel);
-        setup.SetNameInstrument(sEmpty, nChannel);
-        setup.SetPortInstrument(sEmpty, nChannel);
-        setup.SetInstrumentType(4, nChannel);
-    }
-    setup.SetSensMic1(kMissingValue);
-    setup.SetSensMic2(kMissingValue);
-    setup.SetLowerFreq(17);
-    setup.SetUpperFreq(37);
-    setup.SetActivateChannel(1);
-    setup.SetDescription(kNotGiven, 2);
-}
-
 NBuildData CNewMeasurement::Build(int nTableId, const CReportInfo& info, const CString& sTitle,
                                   const CAppSettings& settings)
 {
@@ -71,10 +50,9 @@ NBuildData CNewMeasurement::Build(int nTableId, const CReportInfo& info, const C
     const bool bReverberation = CTableColumns::IsReverberationTable(nTableId);
     rec.m_Spectrum.SetType(bReverberation ? 1 : 0);
     rec.m_Spectrum.SetTitle(sTitle);
-    SetNeutralSetup(rec.m_MeasSetup);
     const CModeAndRole modeAndRole = ModeAndRoleOf(nTableId, info);
+    SetNeutralSetup(rec.m_MeasSetup, kNewLowerBand, kNewUpperBand, modeAndRole.m_nRole);
     rec.m_MeasSetup.SetMeasurementMode(modeAndRole.m_nMode);
-    rec.m_MeasSetup.SetDescription(modeAndRole.m_nRole, 1);
     rec.m_Time = CTime::GetCurrentTime();
     if (!bReverberation) {
         for (int i = 0; i < settings.m_aCorrSpectra.GetSize() && i < settings.m_aCorrSelection.GetSize(); ++i) {

@@ -20,7 +20,4 @@ public:
     // The record titled sTitle for table nTableId, with the settings'
     // enabled corrections added to a level spectrum.
     static NBuildData Build(int nTableId, const CReportInfo& info, const CString& sTitle, const CAppSettings& settings);
-
-private:
-    static void SetNeutralSetup(CMeasSetup& setup);
 };

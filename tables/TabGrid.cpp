@@ -675,6 +675,8 @@ void CTabGrid::OnKillFocus(int nSection, CWnd* pNewFocus)
 // ---------------------------------------------------------------------------
 // Graph of the current or the selected measurements
 
+// The summary record (position 0, the average columns) is shown as a
+// summary, not as a measurement.
 void CTabGrid::ShowMeasurementGraph()
 {
     CTabView* pView = GetTabView();
@@ -688,13 +690,27 @@ void CTabGrid::ShowMeasurementGraph()
     if (bSingle) {
         const int nPosition = m_bMeasSelected ? static_cast<int>(m_arrSelMeas[0]) : PositionOfCol(GetCurrentCol());
         if (NBuildData* pRec = RecordAt(nPosition))
-            pRec->ShowGraph(sTitle, settings.m_nLowerFreq, settings.m_nUpperFreq, TRUE);
+            pRec->ShowGraph(sTitle, settings.m_nLowerFreq, settings.m_nUpperFreq, nPosition > 0);
         return;
     }
     CMultiLineGraph graph;
-    for (INT_PTR i = 0; i < m_arrSelMeas.GetSize(); ++i) {
-        if (NBuildData* pRec = RecordAt(static_cast<int>(m_arrSelMeas[i])))
+    for (int nPosition : GraphPositions(pList->GetCount())) {
+        if (NBuildData* pRec = RecordAt(nPosition))
             graph.AddSpectrum(pRec->m_Spectrum);
     }
     graph.ShowGraph(sTitle, settings.m_nLowerFreq, settings.m_nUpperFreq, pView);
+}
+
+// The measurements selected through their headings; with only the average
+// heading selected, every measurement of the table.
+std::vector<int> CTabGrid::GraphPositions(INT_PTR nListCount) const
+{
+    std::vector<int> aPositions;
+    for (INT_PTR i = 0; i < m_arrSelMeas.GetSize(); ++i)
+        aPositions.push_back(static_cast<int>(m_arrSelMeas[i]));
+    if (aPositions.empty()) {
+        for (int nPosition = 1; nPosition < nListCount; ++nPosition)
+            aPositions.push_back(nPosition);
+    }
+    return aPositions;
 }

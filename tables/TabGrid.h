@@ -12,6 +12,8 @@
 
 #include "model/ProjectDoc.h"
 
+#include <vector>
+
 class CAppSettings;
 class CTabView;
 
@@ -86,6 +88,7 @@ protected:
     void CommitCurrentCell();
     void CommitCell(int nCol, int nRow);
     NBuildData* RecordAt(int nPosition) const;
+    std::vector<int> GraphPositions(INT_PTR nListCount) const;
     static CString LoadedText(UINT nID);
     static bool IsMissing(double dValue) { return dValue <= -499.5; }
     // The average columns and the columns of one measurement, from the list.

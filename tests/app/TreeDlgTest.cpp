@@ -146,6 +146,30 @@ TEST_F(CShellWindowsTest, StartsTheWorkspaceItemAgainAfterTheTreeWasCleared)
     EXPECT_EQ(kItemWorkspace, tree.GetItemData(tree.GetRootItem()));
 }
 
+// The closed projects' nodes carried the addresses of their documents: the
+// next walk over the projects read freed memory.
+TEST_F(CShellWindowsTest, DropsTheNodesOfClosedProjectsWhateverClosesThem)
+{
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    NewProject({&CReportInfo::m_bField, &CReportInfo::m_bImpact});
+    App().CloseAllDocuments(FALSE);
+    PumpMessages();
+
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    ASSERT_NE(nullptr, tree.GetRootItem());
+    EXPECT_EQ(nullptr, tree.GetNextSiblingItem(tree.GetRootItem()));
+    TreeBar().MarkActiveProject(1);
+    EXPECT_EQ(nullptr, TreeBar().GetItemDocument(tree.GetRootItem()));
+
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    TreeBar().MarkActiveProject(pDoc->GetProject().m_nProjectNumber);
+    int nImage = -1;
+    int nSelected = -1;
+    tree.GetItemImage(pDoc->GetTreeItems().GetProjectItem(), nImage, nSelected);
+    EXPECT_EQ(kImageActiveProject, nImage);
+    EXPECT_EQ(pDoc, TreeBar().GetItemDocument(pDoc->GetTreeItems().GetTableItem(122)));
+}
+
 TEST_F(CShellWindowsTest, KnowsWhileTheTreeHasTheFocus)
 {
     NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});

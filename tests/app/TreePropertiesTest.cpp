@@ -6,23 +6,13 @@
 
 #include "import/TreeItemData.h"
 
-#include "MeasGraphHost.h"
+#include "RecordingGraphHost.h"
 
 namespace {
 
 typedef std::vector<bool CReportInfo::*> CFlags;
 
 constexpr int kModeReverberation = 3;
-
-class CRecordingGraphHost : public CMeasGraphHost {
-public:
-    BOOL ShowGraph(const CMeasGraphRequest& request) override
-    {
-        m_requests.push_back(request);
-        return TRUE;
-    }
-    std::vector<CMeasGraphRequest> m_requests;
-};
 
 class CTreePropertiesTest : public CShellWindowsTest {
 protected:
@@ -71,13 +61,6 @@ protected:
     {
         return TreeBar().GetTreeCtrl().GetChildItem(pDoc->GetTreeItems().GetTableItem(nTableId));
     }
-    static std::vector<std::string> TitlesOf(const CMeasGraphRequest& request)
-    {
-        std::vector<std::string> aTitles;
-        for (const NSpectrum& spectrum : request.m_aSpectra)
-            aTitles.push_back(static_cast<LPCTSTR>(spectrum.GetTitle()));
-        return aTitles;
-    }
     std::string ProjectTitle(CVestolarDoc* pDoc, const char* lpszTable)
     {
         return "Project" + std::to_string(pDoc->GetProject().m_nProjectNumber) + " - " + lpszTable;
@@ -99,7 +82,7 @@ TEST_F(CTreePropertiesTest, ShowsAMeasurementsGraphOverTheSettingsBandRange)
     EXPECT_EQ(14, request.m_nLowBand);
     EXPECT_EQ(40, request.m_nHighBand);
     EXPECT_TRUE(request.m_bMeasurement);
-    EXPECT_EQ(std::vector<std::string>{"L2 #1"}, TitlesOf(request));
+    EXPECT_EQ(std::vector<std::string>{"L2 #1"}, CRecordingGraphHost::TitlesOf(request));
     EXPECT_EQ(TreeBar().GetTreeCtrl().m_hWnd, ::GetFocus());
 }
 
@@ -112,7 +95,7 @@ TEST_F(CTreePropertiesTest, ShowsTheSummaryLeafAsASummary)
 
     ASSERT_EQ(1u, m_graphs.m_requests.size());
     EXPECT_FALSE(m_graphs.m_requests[0].m_bMeasurement);
-    EXPECT_EQ(std::vector<std::string>{"Average"}, TitlesOf(m_graphs.m_requests[0]));
+    EXPECT_EQ(std::vector<std::string>{"Average"}, CRecordingGraphHost::TitlesOf(m_graphs.m_requests[0]));
 }
 
 TEST_F(CTreePropertiesTest, ShowsEveryRecordOfAGroupWithItsSummaryInOneGraph)
@@ -128,7 +111,7 @@ TEST_F(CTreePropertiesTest, ShowsEveryRecordOfAGroupWithItsSummaryInOneGraph)
     ASSERT_EQ(1u, m_graphs.m_requests.size());
     const CMeasGraphRequest& request = m_graphs.m_requests[0];
     EXPECT_EQ(nullptr, request.m_pRecord);
-    EXPECT_EQ((std::vector<std::string>{"Average", "L2 #1", "L2 #2"}), TitlesOf(request));
+    EXPECT_EQ((std::vector<std::string>{"Average", "L2 #1", "L2 #2"}), CRecordingGraphHost::TitlesOf(request));
     EXPECT_DOUBLE_EQ(66.0, request.m_aSpectra[2].GetSpecLine(20));
     EXPECT_STREQ(ProjectTitle(pDoc, "Receiving room").c_str(), request.m_sTitle);
 }

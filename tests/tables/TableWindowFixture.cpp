@@ -47,6 +47,13 @@ CTabView* CTableWindowTest::OpenTable(CVestolarDoc* pDoc, int nTableId)
     return pView;
 }
 
+CTabView* CTableWindowTest::OpenSourceRoomOfTwo(CVestolarDoc* pDoc)
+{
+    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
+    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
+    return OpenTable(pDoc, 122);
+}
+
 NBuildData& CTableWindowTest::RecordAt(CVestolarDoc* pDoc, int nTableId, int nPosition)
 {
     CMeasurementList* pList = pDoc->GetProject().GetMeasurementList(nTableId);
@@ -97,6 +104,14 @@ void CTableWindowTest::FocusCell(CTabGrid& grid, int nCol, int nRow)
     grid.GetCellArea()->SetFocus();
     grid.ClearSelections();
     grid.GotoCell(nCol, nRow);
+    PumpMessages();
+}
+
+void CTableWindowTest::ClickCellArea(CTabGrid& grid, CPoint point)
+{
+    CWnd* pArea = grid.GetCellArea();
+    pArea->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    pArea->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     PumpMessages();
 }
 

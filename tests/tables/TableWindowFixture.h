@@ -11,6 +11,10 @@
 #include <utility>
 #include <vector>
 
+// The 100 Hz band and its row in every table.
+constexpr int kBand100Hz = 20;
+constexpr int kRow100Hz = kBand100Hz - 6;
+
 class CTableWindowTest : public CShellWindowsTest {
 protected:
     void TearDown() override;
@@ -21,6 +25,9 @@ protected:
     NBuildData& AddMeasurement(CVestolarDoc* pDoc, int nTableId, const char* lpszTitle,
                                const std::vector<std::pair<int, double>>& aBands, BYTE nStatus = 1);
     CTabView* OpenTable(CVestolarDoc* pDoc, int nTableId);
+    // The source-room table with the measurements "A" (60 dB at 100 Hz) and
+    // "B" (61 dB).
+    CTabView* OpenSourceRoomOfTwo(CVestolarDoc* pDoc);
     static NBuildData& RecordAt(CVestolarDoc* pDoc, int nTableId, int nPosition);
 
     // The system's decimal separator as the grids read it; restored after.
@@ -35,6 +42,8 @@ protected:
     static void FocusCell(CTabGrid& grid, int nCol, int nRow);
     // Types the text into the cell and moves on with Tab.
     static void TypeInto(CTabGrid& grid, int nCol, int nRow, const char* lpszText);
+    // A click of the left button at a point of the cell area.
+    static void ClickCellArea(CTabGrid& grid, CPoint point);
     // A click on the top heading of a column.
     static void ClickColumnHeading(CTabGrid& grid, int nCol);
 

@@ -1,27 +1,21 @@
 // Behaviours of the measurement table window: which grid each table gets and
 // its caption, the update hints, the layout and fill of a project's values,
 // typing and committing values and titles, the Delete key, the commands of
-// the table (Add, Delete, Include, Exclude, column toggles) and the
-// correction toggles of the project's own window.
-// Not yet tested here: Properties (the
-// graph windows are tested with the measurement data), printing.
+// the table (Add, Delete, Include, Exclude, column toggles),
+// the correction toggles of the project's own window, and the graphs that
+// Properties asks of the graph host.
+// Not yet tested here: printing.
 
 #include "TableWindowFixture.h"
 
 #include "tables/LevelTabGrid.h"
 #include "tables/ReverbTabGrid.h"
 
-#include "grid/CGRDropListType.h"
+#include "grid/GridWindowPixels.h"
 
+#include "app/RecordingGraphHost.h"
 #include "app/ViewToggleRules.h"
 #include "res/resource.h"
-
-namespace {
-
-constexpr int kBand100Hz = 20;
-constexpr int kRow100Hz = kBand100Hz - 6;
-
-} // namespace
 
 TEST_F(CTableWindowTest, OpensEveryTableWithItsGridAndCaption)
 {
@@ -218,9 +212,7 @@ TEST_F(CTableWindowTest, ColumnOutsideEveryGroupChangesNothing)
 TEST_F(CTableWindowTest, MovesWithKeysWithinTheLastColumn)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
-    CTabView* pView = OpenTable(pDoc, 122);
+    CTabView* pView = OpenSourceRoomOfTwo(pDoc);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
     FocusCell(grid, 4, kRow100Hz);
@@ -251,6 +243,32 @@ TEST_F(CTableWindowTest, AddsAnUntitledMeasurementToTheTable)
     EXPECT_EQ(CString("Untitled"), CellText(*pView->m_pGrid, 4, 0));
 }
 
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kExcludedGrey = RGB(220, 220, 220);
+
+// What the screen shows, not only the cells' colour: the title and a band
+// cell of the second measurement drawn in crSecond, those of the first,
+// included, white. The current cell moves away so no highlight covers them.
+void ExpectSecondMeasurementDrawn(CTabGrid& grid, COLORREF crSecond)
+{
+    grid.ClearSelections();
+    grid.GotoCell(0, 0);
+    CGridSnapshot snapshot(grid);
+    for (int nRow : {0, kRow100Hz}) {
+        SCOPED_TRACE(testing::Message() << "row " << nRow);
+        CRect first;
+        CRect second;
+        grid.GetCellRect(4, nRow, &first);
+        grid.GetCellRect(9, nRow, &second);
+        EXPECT_EQ(kWhite, snapshot.Pixel(first.left + 3, first.top + 3));
+        EXPECT_EQ(crSecond, snapshot.Pixel(second.left + 3, second.top + 3));
+    }
+}
+
+} // namespace
+
 TEST_F(CTableWindowTest, ExcludesIncludesAndDeletesMeasurementsSelectedByHeading)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
@@ -268,13 +286,12 @@ TEST_F(CTableWindowTest, ExcludesIncludesAndDeletesMeasurementsSelectedByHeading
     EXPECT_TRUE(IsCommandEnabled(ID_EDIT_EXCLUDE_MEASUREMENT));
     Command(ID_EDIT_EXCLUDE_MEASUREMENT);
     EXPECT_EQ(1, RecordAt(pDoc, 122, 2).m_Spectrum.GetStatus());
-    CGRCell cell;
-    grid.GetCellIndirect(9, kRow100Hz, &cell);
-    EXPECT_EQ(RGB(220, 220, 220), cell.GetBackColor());
+    ExpectSecondMeasurementDrawn(grid, kExcludedGrey);
 
     ClickColumnHeading(grid, 9);
     Command(ID_EDIT_INCLUDE_MEASUREMENT);
     EXPECT_EQ(0, RecordAt(pDoc, 122, 2).m_Spectrum.GetStatus());
+    ExpectSecondMeasurementDrawn(grid, kWhite);
 
     ClickColumnHeading(grid, 4);
     const size_t nBoxesBefore = m_boxes.m_boxes.size();
@@ -349,12 +366,37 @@ TEST_F(CTableWindowTest, CommitsTheOpenEditWhenTheGridLosesTheFocus)
     EXPECT_EQ(16, RecordAt(pDoc, 122, 1).m_Spectrum.GetMeasStatus(kBand100Hz));
 }
 
+// The summary record holds a sentinel that only a recalculation would
+// overwrite; neither moving on nor leaving the grid after Escape may commit.
+TEST_F(CTableWindowTest, CancelledEditCommitsNothing)
+{
+    constexpr double kSentinel = 11.1;
+    CVestolarDoc* pDoc = FieldAirborneProject();
+    AddMeasurement(pDoc, 122, "Pos", {{kBand100Hz, 60.0}});
+    CTabView* pView = OpenTable(pDoc, 122);
+    ASSERT_NE(nullptr, pView);
+    CTabGrid& grid = *pView->m_pGrid;
+    RecordAt(pDoc, 122, 0).m_Spectrum.InsertSpecLine(kBand100Hz, kSentinel, 1, 1);
+
+    FocusCell(grid, 4, kRow100Hz);
+    Chars("55");
+    KeyDown(VK_ESCAPE);
+    KeyDown(VK_TAB);
+    TreeBar().GetTreeCtrl().SetFocus();
+    PumpMessages();
+
+    const NBuildData& rec = RecordAt(pDoc, 122, 1);
+    EXPECT_DOUBLE_EQ(60.0, rec.m_Spectrum.GetSpecLine(kBand100Hz));
+    EXPECT_EQ(1, rec.m_Spectrum.GetMeasStatus(kBand100Hz));
+    EXPECT_EQ(CString("60.0"), CellText(grid, 4, kRow100Hz));
+    EXPECT_TRUE(CellText(grid, 5, kRow100Hz).IsEmpty());
+    EXPECT_DOUBLE_EQ(kSentinel, RecordAt(pDoc, 122, 0).m_Spectrum.GetSpecLine(kBand100Hz));
+}
+
 TEST_F(CTableWindowTest, SelectsAllAndExtendsHeadingSelectionsWithShift)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
-    AddMeasurement(pDoc, 122, "B", {{kBand100Hz, 61.0}});
-    CTabView* pView = OpenTable(pDoc, 122);
+    CTabView* pView = OpenSourceRoomOfTwo(pDoc);
     ASSERT_NE(nullptr, pView);
     CTabGrid& grid = *pView->m_pGrid;
 
@@ -370,8 +412,14 @@ TEST_F(CTableWindowTest, SelectsAllAndExtendsHeadingSelectionsWithShift)
     EXPECT_TRUE(grid.IsSelected(grid.GetColCount() - 1, grid.GetRowCount() - 1, nullptr));
 }
 
+// The choice goes through the mouse as the user makes it: a click makes the
+// position cell current, which shows its button, a click on the button opens
+// the list, a click on "L#C" chooses it. The summary record's sentinel is
+// only overwritten by a recalculation of the table itself (hint 0 or 122),
+// not by the result table's recalculation (hint 103).
 TEST_F(CTableWindowTest, ChosenSourcePositionIsStored)
 {
+    constexpr double kSentinel = 11.1;
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bAverageLoudspeaker});
     AddMeasurement(pDoc, 122, "A", {{kBand100Hz, 60.0}});
     CTabView* pView = OpenTable(pDoc, 122);
@@ -380,10 +428,77 @@ TEST_F(CTableWindowTest, ChosenSourcePositionIsStored)
     CGRCell cell;
     grid.GetCellIndirect(4, 1, &cell);
     EXPECT_EQ(CString("L#A\nL#B\nL#C\nL#D\nL#E\nL#F\nL#G\nL#H\nL#I\n"), CString(cell.GetLabel()));
-    grid.SetCellText(4, 1, "L#C");
-    grid.OnCellTypeNotify(1, 4, 1, CGRDropListType::kMessageTextStored, 0);
+    RecordAt(pDoc, 122, 0).m_Spectrum.InsertSpecLine(kBand100Hz, kSentinel, 1, 1);
+    App().m_bWorkspaceModified = false;
+
+    CRect rect;
+    grid.GetCellRect(4, 1, &rect);
+    ClickCellArea(grid, CPoint(rect.left + 3, rect.CenterPoint().y));
+    ClickCellArea(grid, CPoint(rect.right - 3, rect.CenterPoint().y));
+    CWnd* pList = CWnd::GetFocus();
+    ASSERT_NE(nullptr, pList);
+    ASSERT_NE(grid.GetCellArea(), pList);
+    ASSERT_EQ(9, pList->SendMessage(LB_GETCOUNT));
+    CRect item;
+    pList->SendMessage(LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    const LPARAM lItem = MAKELPARAM(item.left + 3, item.CenterPoint().y);
+    pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lItem);
+    pList->SendMessage(WM_LBUTTONUP, 0, lItem);
+    PumpMessages();
+
+    EXPECT_EQ(CString("L#C"), CellText(grid, 4, 1));
     EXPECT_EQ(3, RecordAt(pDoc, 122, 1).m_nSetNumber);
     EXPECT_EQ(2, grid.GetCurrentRow());
+    EXPECT_TRUE(App().m_bWorkspaceModified);
+    EXPECT_DOUBLE_EQ(kSentinel, RecordAt(pDoc, 122, 0).m_Spectrum.GetSpecLine(kBand100Hz));
+}
+
+// Properties shows the measurement of the current cell, the summary record
+// from the average columns, and one graph of the measurements selected
+// through their headings; the average heading stands for every measurement.
+TEST_F(CTableWindowTest, PropertiesShowsTheCurrentOrTheSelectedMeasurements)
+{
+    struct {
+        const char* lpszCase;
+        int nCurrentCol;
+        std::vector<int> aHeadingCols;  // the first clicked alone, the others with Ctrl
+        std::vector<std::string> aTitles;
+        BOOL bMeasurement;
+    } const aRows[] = {
+        {"cell of the second measurement", 11, {}, {"B"}, TRUE},
+        {"average column", 1, {}, {"Average"}, FALSE},
+        {"one heading", 4, {9}, {"B"}, TRUE},
+        {"two headings", 4, {4, 9}, {"A", "B"}, FALSE},
+        {"average heading", 4, {1}, {"A", "B"}, FALSE},
+    };
+    CRecordingGraphHost graphs;
+    SetMeasGraphHost(&graphs);
+    App().m_nLowerFreq = 14;
+    App().m_nUpperFreq = 40;
+    for (const auto& row : aRows) {
+        SCOPED_TRACE(row.lpszCase);
+        CVestolarDoc* pDoc = FieldAirborneProject();
+        CTabView* pView = OpenSourceRoomOfTwo(pDoc);
+        ASSERT_NE(nullptr, pView);
+        CTabGrid& grid = *pView->m_pGrid;
+        FocusCell(grid, row.nCurrentCol, kRow100Hz);
+        for (size_t i = 0; i < row.aHeadingCols.size(); ++i) {
+            HoldKeys(false, i > 0);
+            ClickColumnHeading(grid, row.aHeadingCols[i]);
+        }
+        HoldKeys(false, false);
+        graphs.m_requests.clear();
+        Command(ID_VIEW_PROPERTIES);
+
+        ASSERT_EQ(1u, graphs.m_requests.size());
+        const CMeasGraphRequest& request = graphs.m_requests[0];
+        EXPECT_EQ(pDoc->GetProject().m_sName + " - Source room", request.m_sTitle);
+        EXPECT_EQ(14, request.m_nLowBand);
+        EXPECT_EQ(40, request.m_nHighBand);
+        EXPECT_EQ(row.aTitles, CRecordingGraphHost::TitlesOf(request));
+        EXPECT_EQ(row.bMeasurement, request.m_bMeasurement);
+    }
+    SetMeasGraphHost(nullptr);
 }
 
 TEST_F(CTableWindowTest, OpensTablesFromTheViewMenu)
