@@ -1,5 +1,6 @@
 #include "CTKNumberField.h"
 
+#include <algorithm>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -160,6 +161,29 @@ int CTKNumberField::InsertDigitInto(CString& sField, int nIndex, char c, BOOL bI
         sField.SetAt(nIndex, c);
     }
     return nIndex + 1;
+}
+
+int CTKNumberField::MapCaret(const CString& sBefore, int nCaret, const CString& sAfter) const
+{
+    int nSeparatorBefore = SeparatorOrEnd(sBefore);
+    int nSeparatorAfter = SeparatorOrEnd(sAfter);
+    if (nCaret > nSeparatorBefore)
+        return std::min(nSeparatorAfter + nCaret - nSeparatorBefore, sAfter.GetLength());
+    int nDigitsRight = WithoutGroups(sBefore.Mid(nCaret, nSeparatorBefore - nCaret)).GetLength();
+    int nPosition = nSeparatorAfter;
+    while (nPosition > 0 && nDigitsRight > 0) {
+        --nPosition;
+        nDigitsRight -= !IsSeparatorAt(sAfter, nPosition);
+    }
+    while (nPosition > 0 && IsSeparatorAt(sAfter, nPosition - 1))
+        --nPosition;  // behind the digit, not behind a group separator
+    return nPosition;
+}
+
+int CTKNumberField::SeparatorOrEnd(const CString& sField) const
+{
+    int nSeparator = sField.Find(m_format.m_cDecimal);
+    return nSeparator < 0 ? sField.GetLength() : nSeparator;
 }
 
 CString CTKNumberField::WithoutGroups(const CString& sField) const

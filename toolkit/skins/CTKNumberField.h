@@ -21,6 +21,11 @@ public:
     int InsertDigit(CString& sField, int nIndex, char c, BOOL bReplace, BOOL bInsertMode,
                     BOOL bAcceptPoint) const;
 
+    // Where a caret at nCaret in sBefore stands in sAfter, the same field
+    // normalised: the same place in the fraction, or before the same count of
+    // integer digits.
+    int MapCaret(const CString& sBefore, int nCaret, const CString& sAfter) const;
+
     CString WithoutGroups(const CString& sField) const;
     // The field's number read with the format's own decimal separator,
     // whatever the runtime's locale; without its sign.
@@ -31,6 +36,7 @@ public:
     BOOL IsSeparatorAt(const CString& sField, int nIndex) const;
 
 private:
+    int SeparatorOrEnd(const CString& sField) const;
     int InsertSeparator(CString& sField) const;
     int InsertDigitInto(CString& sField, int nIndex, char c, BOOL bInsertMode) const;
     CString KeepNumberCharacters(const CString& sText, BOOL& bMinus) const;

@@ -164,6 +164,31 @@ TEST(CTKNumberField, ReadsTheValueWithItsOwnSeparator)
     std::setlocale(LC_NUMERIC, "C");
 }
 
+TEST(CTKNumberField, KeepsTheCaretBesideTheSameDigitThroughNormalizing)
+{
+    struct Row {
+        const char* pszBefore;
+        int nCaret;
+        const char* pszAfter;
+        int nMapped;
+    } rows[] = {
+        {"5", 1, "5.00", 1},                 // behind the typed digit
+        {".", 1, "0.00", 2},                 // behind the typed separator
+        {"05.00", 2, "5.00", 1},             // a leading zero falls away
+        {"1,9234.00", 3, "19,234.00", 2},    // regrouped
+        {"12345", 3, "345.00", 1},           // integer digits cut from the left
+        {"12345", 0, "345.00", 0},
+        {"12.345", 6, "12.34", 5},           // fraction truncated
+        {"1234", 4, "1,234", 5},             // no separator: the end is the anchor
+    };
+    CTKNumberFormat format;
+    CTKNumberField field(format);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.pszBefore) + " at " + std::to_string(row.nCaret));
+        EXPECT_EQ(field.MapCaret(row.pszBefore, row.nCaret, row.pszAfter), row.nMapped);
+    }
+}
+
 TEST(CTKNumberField, CountsGroupSeparatorsOfTheIntegerPart)
 {
     CTKNumberFormat format;
