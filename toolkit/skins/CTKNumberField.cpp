@@ -110,11 +110,11 @@ int CTKNumberField::InsertDigit(CString& sField, int nIndex, char c, BOOL bRepla
         return -1;
     BOOL bInsert = bInsertMode && !bReplace;
     if (c == '0' && nIndex == 0 && !sField.IsEmpty() && !IsSeparatorAt(sField, 0)) {
-        if (bInsert)
+        CString sRest = sField.Mid(1);
+        if (bInsert || sRest.IsEmpty() || (sRest[0] != '0' && sRest[0] != m_format.m_cDecimal))
             return -1;
-        sField.Delete(0);
-        bool bStaysFormed = !sField.IsEmpty() && (sField[0] == '0' || sField[0] == m_format.m_cDecimal);
-        return bStaysFormed ? 0 : -1;
+        sField = sRest;
+        return 0;
     }
     return InsertDigitInto(sField, nIndex, c, bInsert);
 }
@@ -184,6 +184,19 @@ int CTKNumberField::SeparatorOrEnd(const CString& sField) const
 {
     int nSeparator = sField.Find(m_format.m_cDecimal);
     return nSeparator < 0 ? sField.GetLength() : nSeparator;
+}
+
+CString CTKNumberField::FromFormat(const CString& sField, const CTKNumberFormat& from) const
+{
+    CString sResult;
+    for (int i = 0; i < sField.GetLength(); ++i) {
+        char c = sField[i];
+        if (c == from.m_cDecimal)
+            sResult += m_format.m_cDecimal;
+        else if (from.m_nGroupLength <= 0 || c != from.m_cGroup)
+            sResult += c;
+    }
+    return sResult;
 }
 
 CString CTKNumberField::WithoutGroups(const CString& sField) const

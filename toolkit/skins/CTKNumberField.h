@@ -26,6 +26,9 @@ public:
     // integer digits.
     int MapCaret(const CString& sBefore, int nCaret, const CString& sAfter) const;
 
+    // A field written in another format's separators, in this one's: its
+    // group separators dropped and its decimal separator replaced.
+    CString FromFormat(const CString& sField, const CTKNumberFormat& from) const;
     CString WithoutGroups(const CString& sField) const;
     // The field's number read with the format's own decimal separator,
     // whatever the runtime's locale; without its sign.

@@ -102,8 +102,8 @@ TEST(CTKNumberField, PlacesATypedCharacterOrRefusesIt)
         {"12.34", 2, '9', FALSE, FALSE, -1, "12.94", 4},     // overtype skips the separator
         {".50", 0, '3', FALSE, FALSE, -1, "3.50", 1},        // overtype before a leading separator inserts
         {"12.34", 0, '0', FALSE, TRUE, -1, "12.34", -1},     // a leading "0" is refused
-        {"12.34", 0, '0', FALSE, FALSE, -1, "2.34", -1},
-        {"02.34", 0, '0', FALSE, FALSE, -1, "2.34", -1},
+        {"12.34", 0, '0', FALSE, FALSE, -1, "12.34", -1},
+        {"0.34", 0, '0', FALSE, FALSE, -1, ".34", 0},
         {"1.34", 0, '0', FALSE, FALSE, -1, ".34", 0},
         {"12.34", 1, '.', FALSE, TRUE, -1, "12.34", 3},      // the caret goes behind the separator
         {"12", 1, '.', FALSE, TRUE, -1, "12.", 3},           // a separator is added at the end
@@ -187,6 +187,15 @@ TEST(CTKNumberField, KeepsTheCaretBesideTheSameDigitThroughNormalizing)
         SCOPED_TRACE(std::string(row.pszBefore) + " at " + std::to_string(row.nCaret));
         EXPECT_EQ(field.MapCaret(row.pszBefore, row.nCaret, row.pszAfter), row.nMapped);
     }
+}
+
+TEST(CTKNumberField, RewritesAFieldOfOtherSeparatorsInItsOwn)
+{
+    CTKNumberFormat english;
+    CTKNumberFormat german = CommaDecimals();
+    EXPECT_EQ(std::string(CTKNumberField(german).FromFormat("1,234.50", english)), "1234,50");
+    EXPECT_EQ(std::string(CTKNumberField(english).FromFormat("1.234,50", german)), "1234.50");
+    EXPECT_EQ(std::string(CTKNumberField(english).FromFormat("12.5", english)), "12.5");
 }
 
 TEST(CTKNumberField, CountsGroupSeparatorsOfTheIntegerPart)
