@@ -110,6 +110,7 @@ BOOL CTKEdit::Initialize()
     CString sText;
     GetWindowText(sText);
     ClearData(FALSE);
+    SplitMask(m_sMask, m_sLeft, m_sRight);  // a mask set before the window came keeps its literals
     SetInputData(sText, 0);
     m_bInitialized = TRUE;
     return TRUE;
@@ -389,7 +390,7 @@ void CTKEdit::OnSetFocus(CWnd* pOldWnd)
     int nStart = 0;
     int nEnd = 0;
     GetSel(nStart, nEnd);
-    if (!m_bKeepSelectionOnFocus && nStart == 0 && nEnd == GetWindowTextLength())
+    if (nStart == 0 && nEnd == GetWindowTextLength())
         SetSel(FieldStart(), FieldStart());
 }
 

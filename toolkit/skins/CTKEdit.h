@@ -86,5 +86,4 @@ private:
     BOOL m_bNotify = TRUE;
     BOOL m_bInitialized = FALSE;
     int m_nOwnUpdates = 0;
-    BOOL m_bKeepSelectionOnFocus = FALSE;
 };

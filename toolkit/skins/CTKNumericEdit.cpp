@@ -53,18 +53,19 @@ void FollowLocale(CString& inEffect, const CString& oldLocale, const CString& ne
 
 BOOL CTKNumericEdit::SetPositiveFormat(LPCTSTR lpszFormat)
 {
-    if (lpszFormat == nullptr || CString(lpszFormat).Find(s_szNumber) < 0)
-        return FALSE;
-    m_format.m_sPositivePattern = lpszFormat;
-    SetNegative(m_bNegative);
-    return TRUE;
+    return SetPattern(m_format.m_sPositivePattern, lpszFormat);
 }
 
 BOOL CTKNumericEdit::SetNegativeFormat(LPCTSTR lpszFormat)
 {
+    return SetPattern(m_format.m_sNegativePattern, lpszFormat);
+}
+
+BOOL CTKNumericEdit::SetPattern(CString& sPattern, LPCTSTR lpszFormat)
+{
     if (lpszFormat == nullptr || CString(lpszFormat).Find(s_szNumber) < 0)
         return FALSE;
-    m_format.m_sNegativePattern = lpszFormat;
+    sPattern = lpszFormat;
     SetNegative(m_bNegative);
     return TRUE;
 }

@@ -42,7 +42,7 @@ public:
     int ReplaceAt(int nPos, TCHAR c) override;
 
 private:
-    int ToggleSign(int nPos);
+    BOOL SetPattern(CString& sPattern, LPCTSTR lpszFormat);
     int DeleteAroundSeparator(int nStart, int nEnd, int nSeparator);
     // Shows the field again after a setting changed from before.
     void Reformat(const CTKNumberFormat& before);

@@ -48,8 +48,9 @@ TEST_F(CTKEditTest, KeepsItsLiteralsAroundTheField)
 TEST_F(CTKEditTest, PasteTakesTheFieldWithoutTheLiterals)
 {
     CTKEdit edit;
-    Attach(edit, "");
     ASSERT_TRUE(edit.SetMask("[#]"));
+    Attach(edit, "");
+    EXPECT_EQ(Text(edit), "[]");
     edit.SetSel(1, 1);
     Paste(edit, "xyz");
     EXPECT_EQ(Text(edit), "[xyz]");
