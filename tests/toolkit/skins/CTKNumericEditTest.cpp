@@ -171,3 +171,12 @@ TEST_F(CTKNumericEditTest, ReadsItsValueWhateverTheRuntimesSeparator)
     }
     edit.DestroyWindow();
 }
+
+TEST_F(CTKNumericEditTest, ReadsTheLocaleWhenCreated)
+{
+    m_locale.m_numbers = GermanNumbers();
+    CTKNumericEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &m_parent, 1002));
+    EXPECT_EQ(Text(edit), "0,00");
+    edit.DestroyWindow();
+}
