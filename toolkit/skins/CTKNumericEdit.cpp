@@ -118,9 +118,7 @@ BOOL CTKNumericEdit::SetFractionalDigitCount(int nCount)
 {
     if (nCount < 0)
         return FALSE;
-    CTKNumberFormat before = m_format;
-    m_format.m_nFractionalDigits = nCount;
-    Reformat(before);
+    ChangeFormat([&](CTKNumberFormat& format) { format.m_nFractionalDigits = nCount; });
     return TRUE;
 }
 
@@ -129,9 +127,7 @@ BOOL CTKNumericEdit::SetDecimalSeparator(TCHAR c)
 {
     if ((c >= '0' && c <= '9') || c == '-')
         return FALSE;
-    CTKNumberFormat before = m_format;
-    m_format.m_cDecimal = c;
-    Reformat(before);
+    ChangeFormat([&](CTKNumberFormat& format) { format.m_cDecimal = c; });
     return TRUE;
 }
 
@@ -140,14 +136,15 @@ BOOL CTKNumericEdit::SetMaxIntegerDigits(int nCount)
 {
     if (nCount < -1)
         return FALSE;
-    CTKNumberFormat before = m_format;
-    m_format.m_nMaxIntegerDigits = nCount;
-    Reformat(before);
+    ChangeFormat([&](CTKNumberFormat& format) { format.m_nMaxIntegerDigits = nCount; });
     return TRUE;
 }
 
-void CTKNumericEdit::Reformat(const CTKNumberFormat& before)
+template <typename TChange>
+void CTKNumericEdit::ChangeFormat(TChange change)
 {
+    CTKNumberFormat before = m_format;
+    change(m_format);
     ReloadInput(m_field.FromFormat(m_sInput, before));
 }
 

@@ -44,8 +44,9 @@ public:
 private:
     BOOL SetPattern(CString& sPattern, LPCTSTR lpszFormat);
     int DeleteAroundSeparator(int nStart, int nEnd, int nSeparator);
-    // Shows the field again after a setting changed from before.
-    void Reformat(const CTKNumberFormat& before);
+    // Changes a setting of the format in effect and shows the field again.
+    template <typename TChange>
+    void ChangeFormat(TChange change);
     int TextLength() const { return FieldEnd() + m_sRight.GetLength(); }
 
     CTKNumberFormat m_format;
