@@ -11,6 +11,8 @@ struct CGRNumberLocale {
     CString m_sThousand = ",";
     int m_nNegativeOrder = 1;  // 0 "(1.1)", 1 "-1.1", 2 "- 1.1", 3 "1.1-", 4 "1.1 -"
     CString m_sCurrency = "$";
+    int m_nGrouping = 3;       // digits in a group, 0: no grouping
+    int m_nDigits = 2;         // fractional digits
 };
 
 class CGRUserLocale {

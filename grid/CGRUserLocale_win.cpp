@@ -45,6 +45,8 @@ public:
         locale.m_sThousand = ReadLocaleText(LOCALE_STHOUSAND, 4);
         locale.m_nNegativeOrder = ReadLocaleNumber(LOCALE_INEGNUMBER);
         locale.m_sCurrency = ReadLocaleText(LOCALE_SCURRENCY, 6);
+        locale.m_nGrouping = atoi(ReadLocaleText(LOCALE_SGROUPING, 8));  // "3;0": 3
+        locale.m_nDigits = ReadLocaleNumber(LOCALE_IDIGITS);
         return locale;
     }
 
