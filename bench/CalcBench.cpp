@@ -1,6 +1,8 @@
 // Ratings of many spectra: ISO 717-1 with the adaptation terms C and Ctr,
 // and ISO 717-2 with CI, over 10,000 random spectra each; the airborne
-// rating also with the 0.1 dB search.
+// rating also with the 0.1 dB search. One item is one rating with all its
+// adaptation terms as the result pass runs it: the reset, the spectrum in,
+// the rating, the terms (eight for the airborne rating, two for CI).
 
 #include "calc/Calc.h"
 #include "calc/CalcDocument.h"
