@@ -9,10 +9,9 @@
 
 #include "tools/ratingcases/RatingCases.h"
 
-#include "calc/Calc.h"
-#include "calc/CalcDocument.h"
+#include "tools/ratingcases/RatingProject.h"
+
 #include "calc/ReferenceCurves.h"
-#include "model/ReportInfo.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,28 +19,6 @@
 #include <sstream>
 
 namespace {
-
-// A project that gives only the choice of the whole-dB or 0.1 dB search.
-class CRatingProject : public CCalcDocument {
-public:
-    explicit CRatingProject(bool bExact) : m_bExact(bExact) {}
-    const CReportInfo& GetReportInfo() const override { return m_ReportInfo; }
-    CList<NBuildData, NBuildData&>* GetMeasurementList(int) override { return nullptr; }
-    CArray<CCalc, CCalc&>& GetCalcSets() override { return m_CalcSets; }
-    CCalcSettings GetCalcSettings() const override
-    {
-        CCalcSettings settings;
-        settings.m_bExactRating = m_bExact;
-        return settings;
-    }
-    void ShowCalcMessage(UINT) override {}
-    void UpdateCalcViews(int) override {}
-
-private:
-    bool m_bExact;
-    CReportInfo m_ReportInfo;
-    CArray<CCalc, CCalc&> m_CalcSets;
-};
 
 enum Kind { kMeasured, kUnrounded, kMissingBand, kExtreme, kOnLimit, kKindCount };
 
