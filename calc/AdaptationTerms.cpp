@@ -31,17 +31,38 @@ double EnergeticSum(const CBandArray& level, const CBandArray* pWeighting,
 
 }  // namespace
 
-// C or Ctr: the A-weighted level difference for the sound spectrum K,
-// X = -10 lg(sum 10^((K - R) / 10)) dB, brought to whole dB less the rating.
-double AdaptationTerm(const CBandArray& reduction, const CBandArray& soundSpectrum,
-                      int nFirstBand, int nLastBand, double dRating)
+// Relative energy of the sound spectrum K behind the element in each band of
+// the range: 10^((K - R) / 10), dimensionless; missing where R is missing.
+// C and Ctr over several ranges share these terms, so each is formed once.
+CBandArray TransmittedEnergies(const CBandArray& reduction, const CBandArray& soundSpectrum,
+                               int nFirstBand, int nLastBand)
 {
-    if (!CanFormTerm(reduction, nFirstBand, nLastBand, dRating))
+    CBandArray energies;
+    for (int nBand = nFirstBand; nBand <= nLastBand; ++nBand)
+        if (!IsMissingValue(reduction[nBand]))
+            energies[nBand] = std::pow(10.0, (soundSpectrum[nBand] - reduction[nBand]) / 10.0);
+    return energies;
+}
+
+// C or Ctr from the transmitted energies: the A-weighted level difference
+// X = -10 lg(sum 10^((K - R) / 10)) dB, brought to whole dB less the rating.
+double AdaptationTermOfEnergies(const CBandArray& energies, int nFirstBand, int nLastBand,
+                                double dRating)
+{
+    if (!CanFormTerm(energies, nFirstBand, nLastBand, dRating))
         return kMissingValue;
     double dSum = 0.0;
     for (int nBand = nFirstBand; nBand <= nLastBand; ++nBand)
-        dSum += std::pow(10.0, (soundSpectrum[nBand] - reduction[nBand]) / 10.0);
+        dSum += energies[nBand];
     return RoundTerm(-10.0 * std::log10(dSum), dRating);
+}
+
+double AdaptationTerm(const CBandArray& reduction, const CBandArray& soundSpectrum,
+                      int nFirstBand, int nLastBand, double dRating)
+{
+    return AdaptationTermOfEnergies(TransmittedEnergies(reduction, soundSpectrum, nFirstBand,
+                                                        nLastBand),
+                                    nFirstBand, nLastBand, dRating);
 }
 
 // CI: the energetic sum of the impact levels less 15 dB and the rating.

@@ -4,6 +4,10 @@
 
 #include "BandArray.h"
 
+CBandArray TransmittedEnergies(const CBandArray& reduction, const CBandArray& soundSpectrum,
+                               int nFirstBand, int nLastBand);
+double AdaptationTermOfEnergies(const CBandArray& energies, int nFirstBand, int nLastBand,
+                                double dRating);
 double AdaptationTerm(const CBandArray& reduction, const CBandArray& soundSpectrum,
                       int nFirstBand, int nLastBand, double dRating);
 double ImpactTerm(const CBandArray& level, int nFirstBand, int nLastBand, double dRatingWhole);

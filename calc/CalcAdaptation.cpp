@@ -12,29 +12,38 @@
 
 namespace {
 
+// The transmitted energies of the three sound spectra over 50 to 5000 Hz,
+// formed once for the eight terms.
+struct CTermEnergies {
+    CBandArray m_c3150;
+    CBandArray m_c5000;
+    CBandArray m_ctr;
+};
+
 // One range of the C and Ctr terms. The 100 to 5000 Hz terms refer to the
 // rating as rated (with a decimal under the 0.1 dB rating), the others to
 // the whole-dB rating.
 struct CTermRange {
     int m_nFirstBand;
     int m_nLastBand;
-    CBandArray (*m_pfnSpectrumC)();
+    CBandArray CTermEnergies::*m_pEnergiesC;
     double CCalc::*m_pC;
     double CCalc::*m_pCtr;
     bool m_bDecimalRating;
 };
 
 const CTermRange kTermRanges[] = {
-    {20, 35, SpectrumC3150, &CCalc::m_dC, &CCalc::m_dCtr, false},
-    {17, 35, SpectrumC3150, &CCalc::m_dC50_3150, &CCalc::m_dCtr50_3150, false},
-    {20, 37, SpectrumC5000, &CCalc::m_dC100_5000, &CCalc::m_dCtr100_5000, true},
-    {17, 37, SpectrumC5000, &CCalc::m_dC50_5000, &CCalc::m_dCtr50_5000, false},
+    {20, 35, &CTermEnergies::m_c3150, &CCalc::m_dC, &CCalc::m_dCtr, false},
+    {17, 35, &CTermEnergies::m_c3150, &CCalc::m_dC50_3150, &CCalc::m_dCtr50_3150, false},
+    {20, 37, &CTermEnergies::m_c5000, &CCalc::m_dC100_5000, &CCalc::m_dCtr100_5000, true},
+    {17, 37, &CTermEnergies::m_c5000, &CCalc::m_dC50_5000, &CCalc::m_dCtr50_5000, false},
 };
 
 const int kBand20Hz = 13;
 const int kBand50Hz = 17;
 const int kBand100Hz = 20;
 const int kBand2500Hz = 34;
+const int kBand3150Hz = 35;
 const int kBand5000Hz = 37;
 const int kWeightedTermYear = 2015;
 
@@ -45,13 +54,17 @@ const int kWeightedTermYear = 2015;
 int CCalc::CalcAdaptationTermsC()
 {
     const CBandArray reduction = BandsOf(m_aSpec[0]);
-    const CBandArray spectrumCtr = SpectrumCtr();
+    const CTermEnergies energies = {
+        TransmittedEnergies(reduction, SpectrumC3150(), kBand50Hz, kBand3150Hz),
+        TransmittedEnergies(reduction, SpectrumC5000(), kBand50Hz, kBand5000Hz),
+        TransmittedEnergies(reduction, SpectrumCtr(), kBand50Hz, kBand5000Hz),
+    };
     for (const CTermRange& range : kTermRanges) {
         const double dRating = range.m_bDecimalRating ? m_dRating : m_dRatingWhole;
-        this->*range.m_pC = AdaptationTerm(reduction, range.m_pfnSpectrumC(), range.m_nFirstBand,
-                                           range.m_nLastBand, dRating);
-        this->*range.m_pCtr = AdaptationTerm(reduction, spectrumCtr, range.m_nFirstBand,
-                                             range.m_nLastBand, dRating);
+        this->*range.m_pC = AdaptationTermOfEnergies(energies.*range.m_pEnergiesC,
+                                                     range.m_nFirstBand, range.m_nLastBand, dRating);
+        this->*range.m_pCtr = AdaptationTermOfEnergies(energies.m_ctr, range.m_nFirstBand,
+                                                       range.m_nLastBand, dRating);
     }
     return reduction.HasBands(kBand50Hz, kBand5000Hz) ? kCalcDone : kCalcBandMissing;
 }

@@ -7,6 +7,9 @@
 #include "ReferenceCurves.h"
 #include "Rounding.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const double kTolerance = 0.00001;     // thresholds are compared with this slack
@@ -84,6 +87,96 @@ CRatingCurve IicRatingCurve()
     return curve;
 }
 
+namespace {
+
+// The unfavourable deviation of one band as the sum counts it, dB; 0 where
+// the band is favourable or within the tolerance.
+double CountedDeviation(const CRatingCurve& curve, const CBandArray& meas, int nBand,
+                        double dShift)
+{
+    const double dDeviation = curve.UnfavourableDeviation(meas[nBand], nBand, dShift);
+    return dDeviation > kTolerance ? dDeviation : 0.0;
+}
+
+// Sum of unfavourable deviations, dB, added in the order SumDeviations adds
+// them, without the deviation spectrum: the search tries many positions and
+// needs only this.
+double DeviationSumAt(const CRatingCurve& curve, const CBandArray& meas, double dShift)
+{
+    double dSum = 0.0;
+    for (int nBand = curve.m_nFirstBand; nBand <= curve.m_nLastBand; ++nBand)
+        dSum += CountedDeviation(curve, meas, nBand, dShift);
+    return dSum;
+}
+
+bool IsWhole(double dValue)
+{
+    return dValue == std::floor(dValue);
+}
+
+// The shift after nSteps steps of dStep from dStart, as the step-by-step
+// procedure reaches it by repeated addition, binary error included. Whole-dB
+// steps from a whole-dB position add without error, so they are multiplied.
+double ShiftAfterSteps(double dStart, double dStep, int nSteps)
+{
+    if (IsWhole(dStart) && IsWhole(dStep))
+        return dStart + nSteps * dStep;
+    double dShift = dStart;
+    for (int nStep = 0; nStep < nSteps; ++nStep)
+        dShift += dStep;
+    return dShift;
+}
+
+// The steps of a search: from a position on one side of the limit, in steps
+// towards the other side. Whether a step count has crossed the limit is
+// monotonic in the count, since the deviation sum is monotonic in the shift.
+struct CStepSearch {
+    const CRatingCurve& m_curve;
+    const CBandArray& m_meas;
+    double m_dLimit;
+    double m_dStep;
+    bool m_bStartAbove;
+
+    bool HasCrossed(double dShift) const
+    {
+        return (DeviationSumAt(m_curve, m_meas, dShift) > m_dLimit) != m_bStartAbove;
+    }
+};
+
+// A step count with the shift it reaches.
+struct CStepCount {
+    int m_nSteps = 0;
+    double m_dShift = 0.0;
+};
+
+// The first step count that crosses the limit, and the one before it: the
+// count doubles until it crosses, then the interval is halved. False when
+// no count within the step bound crosses.
+bool FindFirstCrossing(const CStepSearch& search, CStepCount& notCrossed, CStepCount& crossed)
+{
+    const auto stepTo = [&](int nSteps) {
+        return CStepCount{nSteps, ShiftAfterSteps(notCrossed.m_dShift, search.m_dStep,
+                                                  nSteps - notCrossed.m_nSteps)};
+    };
+    for (int nSteps = 1;; nSteps = std::min(2 * nSteps, kMaxSearchSteps)) {
+        const CStepCount tried = stepTo(nSteps);
+        if (search.HasCrossed(tried.m_dShift)) {
+            crossed = tried;
+            break;
+        }
+        if (nSteps == kMaxSearchSteps)
+            return false;
+        notCrossed = tried;
+    }
+    while (crossed.m_nSteps - notCrossed.m_nSteps > 1) {
+        const CStepCount tried = stepTo((notCrossed.m_nSteps + crossed.m_nSteps) / 2);
+        (search.HasCrossed(tried.m_dShift) ? crossed : notCrossed) = tried;
+    }
+    return true;
+}
+
+}  // namespace
+
 // Sum of unfavourable deviations, dB, at one position of the curve. The
 // largest deviation keeps the lowest band on a tie; when no band is
 // unfavourable the band of the largest deviation stays as it was.
@@ -93,8 +186,8 @@ CDeviationSum SumDeviations(const CRatingCurve& curve, const CBandArray& meas,
     CDeviationSum dev;
     dev.m_nMaxDevBand = nMaxDevBandBefore;
     for (int nBand = curve.m_nFirstBand; nBand <= curve.m_nLastBand; ++nBand) {
-        const double dDeviation = curve.UnfavourableDeviation(meas[nBand], nBand, dShift);
-        if (dDeviation <= kTolerance)
+        const double dDeviation = CountedDeviation(curve, meas, nBand, dShift);
+        if (dDeviation == 0.0)
             continue;
         dev.m_dSum += dDeviation;
         dev.m_deviation[nBand] = dDeviation;
@@ -106,30 +199,35 @@ CDeviationSum SumDeviations(const CRatingCurve& curve, const CBandArray& meas,
     return dev;
 }
 
-// Moves the curve in steps of dStep until the deviation sum crosses dLimit,
-// and ends on the last position whose sum does not exceed it. The shift
-// accumulates by repeated addition, as the standards' step-by-step procedure
-// does. Returns false when no crossing is found within the step bound.
+// The curve moves in steps of dStep until the deviation sum crosses dLimit,
+// and ends on the last position whose sum does not exceed it; the position
+// is the one the step-by-step procedure of the standards reaches, shift and
+// binary error alike, found by bisection over the step count. The band of
+// the largest deviation carries over from the position tried before, as it
+// does step by step. Returns false when no crossing is found within the
+// step bound.
 bool SearchDeviationLimit(const CRatingCurve& curve, const CBandArray& meas,
                           double dLimit, double dStep, CCurvePosition& position)
 {
     const double dTowardsLess = -curve.m_dSide * dStep;
-    for (int nStep = 0; nStep < kMaxSearchSteps; ++nStep) {
-        const bool bWasAbove = position.m_dev.m_dSum > dLimit;
-        position.m_dShift += bWasAbove ? dTowardsLess : -dTowardsLess;
-        position.m_dev = SumDeviations(curve, meas, position.m_dShift,
-                                       position.m_dev.m_nMaxDevBand);
-        const bool bIsAbove = position.m_dev.m_dSum > dLimit;
-        if (bIsAbove == bWasAbove)
-            continue;
-        if (bIsAbove) {
-            position.m_dShift += dTowardsLess;
-            position.m_dev = SumDeviations(curve, meas, position.m_dShift,
-                                           position.m_dev.m_nMaxDevBand);
-        }
-        return true;
-    }
-    return false;
+    const bool bStartAbove = position.m_dev.m_dSum > dLimit;
+    const CStepSearch search{curve, meas, dLimit, bStartAbove ? dTowardsLess : -dTowardsLess,
+                             bStartAbove};
+    CStepCount notCrossed{0, position.m_dShift};
+    CStepCount crossed;
+    if (!FindFirstCrossing(search, notCrossed, crossed))
+        return false;
+    // Coming from above the limit the first admitted position ends the
+    // search; coming from below, the one a step back from the excess.
+    const double dFinal = bStartAbove ? crossed.m_dShift : crossed.m_dShift + dTowardsLess;
+    const double dTriedBefore = bStartAbove ? notCrossed.m_dShift : crossed.m_dShift;
+    const int nStartBand = position.m_dev.m_nMaxDevBand;
+    position.m_dShift = dFinal;
+    position.m_dev = SumDeviations(curve, meas, dFinal, nStartBand);
+    if (position.m_dev.m_dSum == 0.0)
+        position.m_dev.m_nMaxDevBand =
+            SumDeviations(curve, meas, dTriedBefore, nStartBand).m_nMaxDevBand;
+    return true;
 }
 
 // ASTM E413 and E989: no single deficiency may exceed 8 dB, so the curve

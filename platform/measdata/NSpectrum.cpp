@@ -154,9 +154,14 @@ void NSpectrum::Round(int nDecimals)
     }
 }
 
+// A band holds its defaults until its first write (BandForWrite), so only
+// the written bands need clearing: an empty spectrum costs a scan of the
+// flags, which a calculation object's reset meets for most of its twenty.
 void NSpectrum::RemoveAll()
 {
-    m_aBands.fill(CBand());
+    for (CBand& band : m_aBands)
+        if (band.m_bWritten)
+            band = CBand();
     m_aAccumulators.clear();
 }
 
