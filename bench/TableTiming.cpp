@@ -1,0 +1,152 @@
+// Times the level table window of a field airborne project with 50
+// measurements in the source-room table (122), in the running application:
+// a full rebuild of the table (an update with hint 0), and one typed band
+// value from its commit to the repaint of the window. The mean time of each
+// over repeated runs is printed in milliseconds.
+//
+// The application is started, the project made and the window driven as the
+// table window's tests do, through their fixture.
+#include "tables/TableWindowFixture.h"
+
+#include <cstdio>
+
+namespace {
+
+const int kTable = 122;
+const int kMeasurements = 50;
+const int kRebuilds = 20;
+const int kTypedValues = 20;
+// The first measurement's level column.
+const int kFirstLevelCol = 4;
+
+// The levels typed in turn at 100 Hz, as typed and as stored.
+struct STypedLevel {
+    const char* lpszTyped;
+    double dStored;
+};
+const STypedLevel kTypedLevels[] = {{"55.5", 55.5}, {"56.5", 56.5}};
+
+const STypedLevel& TypedLevel(int i)
+{
+    return kTypedLevels[i % 2];
+}
+
+class CStopwatch {
+public:
+    CStopwatch()
+    {
+        ::QueryPerformanceFrequency(&m_frequency);
+        ::QueryPerformanceCounter(&m_start);
+    }
+    double Milliseconds() const
+    {
+        LARGE_INTEGER now;
+        ::QueryPerformanceCounter(&now);
+        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
+            static_cast<double>(m_frequency.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER m_frequency;
+    LARGE_INTEGER m_start;
+};
+
+class CTableTiming : public CTableWindowTest {
+public:
+    // FALSE when the application or the table window did not come up.
+    BOOL Start()
+    {
+        SetUp();
+        if (HasFatalFailure())
+            return FALSE;
+        m_pDoc = FieldAirborneProject();
+        for (int i = 0; i < kMeasurements; ++i)
+            AddMeasurement(m_pDoc, kTable, MeasurementTitle(i), BandLevels(i));
+        m_pView = OpenTable(m_pDoc, kTable);
+        return m_pView != nullptr;
+    }
+    void Stop() { TearDown(); }
+
+    double MeanRebuild()
+    {
+        double dTotal = 0.0;
+        for (int i = 0; i < kRebuilds; ++i) {
+            CStopwatch watch;
+            m_pView->OnUpdate(nullptr, 0, nullptr);
+            dTotal += watch.Milliseconds();
+            PumpMessages();
+        }
+        return dTotal / kRebuilds;
+    }
+
+    // Each value differs from the one before, so each commit changes the
+    // measurement and recalculates the averages.
+    double MeanTypedValue()
+    {
+        CTabGrid& grid = *m_pView->m_pGrid;
+        double dTotal = 0.0;
+        for (int i = 0; i < kTypedValues; ++i) {
+            FocusCell(grid, kFirstLevelCol, kRow100Hz);
+            Chars(TypedLevel(i).lpszTyped);
+            CStopwatch watch;
+            KeyDown(VK_TAB);
+            grid.GetCellArea()->UpdateWindow();
+            dTotal += watch.Milliseconds();
+        }
+        return dTotal / kTypedValues;
+    }
+
+    // Whether the last typed value reached the first measurement's record.
+    bool LastValueCommitted() const
+    {
+        const double dStored = RecordAt(m_pDoc, kTable, 1).m_Spectrum.GetSpecLine(kBand100Hz);
+        return dStored == TypedLevel(kTypedValues - 1).dStored;
+    }
+
+    int ColumnCount() const { return m_pView->m_pGrid->GetColCount(); }
+
+protected:
+    void TestBody() override {}
+
+private:
+    static CString MeasurementTitle(int i)
+    {
+        CString sTitle;
+        sTitle.Format("Pos %d", i + 1);
+        return sTitle;
+    }
+    // Every band of the table with a level.
+    static std::vector<std::pair<int, double>> BandLevels(int i)
+    {
+        std::vector<std::pair<int, double>> aBands;
+        for (int nBand = 8; nBand <= 43; ++nBand)
+            aBands.emplace_back(nBand, 70.0 - 0.5 * nBand + 0.1 * i);
+        return aBands;
+    }
+
+    CVestolarDoc* m_pDoc = nullptr;
+    CTabView* m_pView = nullptr;
+};
+
+} // namespace
+
+int main()
+{
+    AfxUseVirtualDesktop();
+    CTableTiming timing;
+    if (!timing.Start()) {
+        printf("the table window did not open\n");
+        timing.Stop();
+        return 1;
+    }
+    const double dRebuild = timing.MeanRebuild();
+    const double dTyped = timing.MeanTypedValue();
+    printf("table %d with %d measurements (%d columns)\n", kTable, kMeasurements, timing.ColumnCount());
+    printf("full rebuild (update with hint 0): %.2f ms, mean of %d\n", dRebuild, kRebuilds);
+    printf("one typed value, commit to repaint: %.2f ms, mean of %d\n", dTyped, kTypedValues);
+    const bool bCommitted = timing.LastValueCommitted();
+    if (!bCommitted)
+        printf("the typed values did not reach the measurement\n");
+    timing.Stop();
+    return bCommitted ? 0 : 1;
+}
