@@ -15,11 +15,20 @@ int DecimalsOf(const CString& sText, char cDecimal)
     return nPos < 0 ? 0 : sText.GetLength() - nPos - 1;
 }
 
+// The text read with the point in place of the grid's separator.
+bool ReadNumber(const CString& sText, char cDecimal, double& dValue)
+{
+    CString sNumber = sText;
+    if (cDecimal != '.')
+        sNumber.Replace(cDecimal, '.');
+    return CPastedNumber::ReadLeading(sNumber, dValue);
+}
+
 // The number of a text without its sign, 0 for none.
 double MagnitudeOf(const CString& sText, char cDecimal)
 {
-    const double dValue = CCorrectionText::StoredValue(sText, cDecimal);
-    return dValue == kMissingValue ? 0.0 : std::fabs(dValue);
+    double dValue = 0.0;
+    return ReadNumber(sText, cDecimal, dValue) ? std::fabs(dValue) : 0.0;
 }
 
 } // namespace
@@ -71,9 +80,6 @@ CString CCorrectionText::Committed(const CString& sText, char cDecimal)
 
 double CCorrectionText::StoredValue(const CString& sText, char cDecimal)
 {
-    CString sNumber = sText;
-    if (cDecimal != '.')
-        sNumber.Replace(cDecimal, '.');
     double dValue = 0.0;
-    return CPastedNumber::ReadLeading(sNumber, dValue) ? dValue : kMissingValue;
+    return ReadNumber(sText, cDecimal, dValue) ? dValue : kMissingValue;
 }

@@ -7,14 +7,14 @@ namespace {
 // Result spectra of the calculation: the main result, the background
 // corrections of the receiving levels, the flanking correction, the
 // airborne contribution and a set's own levels.
-constexpr int kResult = 0;
-constexpr int kBgnCorrection = 4;
-constexpr int kFlankingCorrection = 5;
-constexpr int kSecondBgnCorrection = 6;
-constexpr int kAirborneCorrection = 7;
-constexpr int kSetCornerReceiving = 13;
-constexpr int kSetSource = 18;
-constexpr int kSetReceiving = 19;
+constexpr int kSpecResult = 0;
+constexpr int kSpecBgnCorrection = 4;
+constexpr int kSpecFlankingCorrection = 5;
+constexpr int kSpecSecondBgnCorrection = 6;
+constexpr int kSpecAirborneCorrection = 7;
+constexpr int kSpecSetCornerReceiving = 13;
+constexpr int kSpecSetSource = 18;
+constexpr int kSpecSetReceiving = 19;
 // Band status bits of a correction: marked (the background is too high),
 // manual (a correction was applied).
 constexpr BYTE kMarked = 2;
@@ -66,8 +66,8 @@ bool CCorrectionValues::HasStatus(int nSpectrum, int nBand, BYTE nStatus) const
 CCorrectionValues::CRow CCorrectionValues::BgnRow(int nBand) const
 {
     const bool bCorner = m_kind.HasOwnBandRange();
-    const int nCorrection = bCorner ? kSecondBgnCorrection : kBgnCorrection;
-    const double dSignal = m_bSet ? Spec(bCorner ? kSetCornerReceiving : kSetReceiving, nBand)
+    const int nCorrection = bCorner ? kSpecSecondBgnCorrection : kSpecBgnCorrection;
+    const double dSignal = m_bSet ? Spec(bCorner ? kSpecSetCornerReceiving : kSpecSetReceiving, nBand)
                                   : Summary(bCorner ? 129 : 123, nBand);
     const double dCorrection = Spec(nCorrection, nBand);
     CRow row;
@@ -82,14 +82,14 @@ CCorrectionValues::CRow CCorrectionValues::BgnRow(int nBand) const
 CCorrectionValues::CRow CCorrectionValues::ImpactAirborneRow(int nBand) const
 {
     const double dReceiving = Summary(129, nBand);
-    const double dSecondCorrection = Spec(kSecondBgnCorrection, nBand);
-    const double dCorrection = Spec(kBgnCorrection, nBand);
-    const double dAirborne = Spec(kAirborneCorrection, nBand);
+    const double dSecondCorrection = Spec(kSpecSecondBgnCorrection, nBand);
+    const double dCorrection = Spec(kSpecBgnCorrection, nBand);
+    const double dAirborne = Spec(kSpecAirborneCorrection, nBand);
     const double dDifference = IsValid(dSecondCorrection) ? Difference(Summary(128, nBand), Sum(dSecondCorrection, dReceiving))
                                                           : Difference(Summary(128, nBand), dReceiving);
-    const double dImpact = m_bSet ? Spec(kSetReceiving, nBand) : Summary(123, nBand);
+    const double dImpact = m_bSet ? Spec(kSpecSetReceiving, nBand) : Summary(123, nBand);
     const double dImpactCorrected = Sum(dImpact, dCorrection);
-    const double dSource = m_bSet ? Spec(kSetSource, nBand) : Summary(122, nBand);
+    const double dSource = m_bSet ? Spec(kSpecSetSource, nBand) : Summary(122, nBand);
     CRow row;
     row.m_aValues = {Summary(125, nBand), dReceiving, Sum(dReceiving, dSecondCorrection), dDifference,
                      dImpact, dImpactCorrected, dSource};
@@ -105,12 +105,12 @@ CCorrectionValues::CRow CCorrectionValues::ImpactAirborneRow(int nBand) const
 
 CCorrectionValues::Remark CCorrectionValues::ImpactAirborneRemark(int nBand) const
 {
-    if (HasStatus(kBgnCorrection, nBand, kMarked) || HasStatus(kSecondBgnCorrection, nBand, kMarked) ||
-        HasStatus(kAirborneCorrection, nBand, kMarked))
+    if (HasStatus(kSpecBgnCorrection, nBand, kMarked) || HasStatus(kSpecSecondBgnCorrection, nBand, kMarked) ||
+        HasStatus(kSpecAirborneCorrection, nBand, kMarked))
         return kBgnTooHigh;
-    if (HasStatus(kBgnCorrection, nBand, kApplied) || HasStatus(kSecondBgnCorrection, nBand, kApplied))
+    if (HasStatus(kSpecBgnCorrection, nBand, kApplied) || HasStatus(kSpecSecondBgnCorrection, nBand, kApplied))
         return kBgnCorrection;
-    if (!HasStatus(kAirborneCorrection, nBand, kApplied))
+    if (!HasStatus(kSpecAirborneCorrection, nBand, kApplied))
         return kNoRemark;
     if (!m_kind.IsLab())
         return kBgnCorrection;
@@ -121,15 +121,15 @@ CCorrectionValues::Remark CCorrectionValues::ImpactAirborneRemark(int nBand) con
 // measured with the special construction and the correction.
 CCorrectionValues::CRow CCorrectionValues::FlankingRow(int nBand) const
 {
-    const double dResult = Spec(kResult, nBand);
-    const double dCorrection = Spec(kFlankingCorrection, nBand);
+    const double dResult = Spec(kSpecResult, nBand);
+    const double dCorrection = Spec(kSpecFlankingCorrection, nBand);
     const double dConstruction = Summary(130, nBand);
     CRow row;
     row.m_aValues = {IsValid(dConstruction) && IsValid(dResult) ? dResult : kMissingValue,
                      IsValid(dCorrection) ? Difference(dResult, dCorrection) : dResult, dConstruction, dCorrection};
-    if (HasStatus(kFlankingCorrection, nBand, kMarked))
+    if (HasStatus(kSpecFlankingCorrection, nBand, kMarked))
         row.m_remark = kMinimumValues;
-    else if (HasStatus(kFlankingCorrection, nBand, kApplied))
+    else if (HasStatus(kSpecFlankingCorrection, nBand, kApplied))
         row.m_remark = kFlankingCorrection;
     return row;
 }
