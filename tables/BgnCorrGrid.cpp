@@ -23,12 +23,6 @@ constexpr int kLegendRows = 10;
 // ninth stays hidden.
 constexpr int kHiddenCol2014 = 10;
 
-CString LoadedText(UINT nID)
-{
-    CString sText;
-    sText.LoadString(nID);
-    return sText;
-}
 } // namespace
 
 CBgnCorrGrid::CBgnCorrGrid() : m_cDecimal(CTabGrid::ReadDecimalSeparator()) {}
@@ -53,7 +47,7 @@ bool CBgnCorrGrid::IsCorrectionOn() const
 
 CString CBgnCorrGrid::TitleText() const
 {
-    return LoadedText(IDS_TREE_BGN_CORRECTION_TABLE);
+    return CTabGrid::LoadedText(IDS_TREE_BGN_CORRECTION_TABLE);
 }
 
 // ---------------------------------------------------------------------------
@@ -115,7 +109,7 @@ void CBgnCorrGrid::LayOutBlock(const CString& sTitle)
     JoinCells(0, m_nTitleRow, nLastJoinCol, m_nTitleRow);
     SetCellText(0, m_nTitleRow, sTitle);
     SetCellAlignment(0, m_nTitleRow, kAlignLeft | kAlignVCenter);
-    SetCellText(0, m_nHeadingRow, LoadedText(IDS_FREQUENCY));
+    SetCellText(0, m_nHeadingRow, CTabGrid::LoadedText(IDS_FREQUENCY));
     SetCellText(0, m_nHeadingRow + 1, "[Hz]");
     const std::vector<CString> aHeadings = Kind().Headings();
     for (size_t i = 0; i < aHeadings.size(); ++i) {
@@ -134,10 +128,10 @@ void CBgnCorrGrid::LayOutBlock(const CString& sTitle)
         JoinCells(0, nRow, nLastJoinCol, nRow);
         SetCellAlignment(0, nRow, kAlignLeft | kAlignVCenter);
     }
-    SetCellText(0, LegendRow(), LoadedText(Kind().IsFlanking() ? IDS_LEGEND : IDS_LEGEND_BGN));
+    SetCellText(0, LegendRow(), CTabGrid::LoadedText(Kind().IsFlanking() ? IDS_LEGEND : IDS_LEGEND_BGN));
     const std::vector<UINT> aLegend = Kind().LegendIds();
     for (size_t i = 0; i < aLegend.size(); ++i) {
-        CString sText = LoadedText(aLegend[i]);
+        CString sText = CTabGrid::LoadedText(aLegend[i]);
         if (i == 0 && Kind().IsImpactAirborne() && Kind().IsFrom2014())
             sText.Replace(":", ":      ");
         SetLegendRow(LegendRow() + 1 + static_cast<int>(i), sText);
@@ -248,15 +242,15 @@ CString CBgnCorrGrid::RemarkText(CCorrectionValues::Remark remark) const
     case CCorrectionValues::kBgnTooHigh:
         return Settings().m_sTextBgnTooHigh;
     case CCorrectionValues::kBgnCorrection:
-        return LoadedText(IDS_BGN_CORRECTION_REMARK);
+        return CTabGrid::LoadedText(IDS_BGN_CORRECTION_REMARK);
     case CCorrectionValues::kAirborneDin:
-        return LoadedText(IDS_AIRBORNE_CORR_DIN);
+        return CTabGrid::LoadedText(IDS_AIRBORNE_CORR_DIN);
     case CCorrectionValues::kAirborneIso:
-        return LoadedText(IDS_AIRBORNE_CORR_ISO);
+        return CTabGrid::LoadedText(IDS_AIRBORNE_CORR_ISO);
     case CCorrectionValues::kMinimumValues:
-        return LoadedText(IDS_MINIMUM_VALUES);
+        return CTabGrid::LoadedText(IDS_MINIMUM_VALUES);
     case CCorrectionValues::kFlankingCorrection:
-        return LoadedText(IDS_FLANKING_CORRECTION_REMARK);
+        return CTabGrid::LoadedText(IDS_FLANKING_CORRECTION_REMARK);
     case CCorrectionValues::kNoRemark:
         break;
     }
@@ -279,7 +273,7 @@ void CBgnCorrGrid::SetRowLayout(int nSet)
     m_nHeadingRow = m_nTitleRow + 2;
     m_nLastBandRow = m_nTitleRow + 39;
     const CCalc& calc = pProject->m_CalcSets[nSet];
-    LayOutBlock(calc.m_sLabel + ": " + LoadedText(IDS_TREE_BGN_CORRECTION_TABLE));
+    LayOutBlock(calc.m_sLabel + ": " + CTabGrid::LoadedText(IDS_TREE_BGN_CORRECTION_TABLE));
     FillBlock(calc, true, Settings().m_bBgnCorrection);
     m_nTitleRow = nMainTitleRow;
     m_nHeadingRow = nMainHeadingRow;

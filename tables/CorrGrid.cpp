@@ -31,13 +31,6 @@ bool IsKeyHeld(int nVirtualKey)
     return (::GetKeyState(nVirtualKey) & 0x8000) != 0;
 }
 
-CString LoadedText(UINT nID)
-{
-    CString sText;
-    sText.LoadString(nID);
-    return sText;
-}
-
 bool IsValueRow(int nRow)
 {
     return nRow >= CCorrGrid::kFirstBandRow;
@@ -101,7 +94,7 @@ void CCorrGrid::LayOutFrequencyColumn()
         cell.SetFont(GetFont(nFont));
         SetCell(0, nRow, &cell);
     }
-    SetCellText(0, kTitleRow, LoadedText(IDS_FREQUENCY));
+    SetCellText(0, kTitleRow, CTabGrid::LoadedText(IDS_FREQUENCY));
     SetCellText(0, kChannelRow, "[Hz]");
     for (int nRow : {kTitleRow, kChannelRow})
         SetCellAlignment(0, nRow, kAlignCenter | kAlignVCenter);
@@ -121,9 +114,12 @@ void CCorrGrid::LayOutSpectrumColumn(int nCol, const NSpectrum& spectrum, int nS
     CGRCell channel;
     GetCell(nCol, kChannelRow, &channel);
     channel.SetCellType(kDropListType);
-    channel.SetLabel(LoadedText(IDS_CORRECTION_CHANNELS));
+    channel.SetLabel(CTabGrid::LoadedText(IDS_CORRECTION_CHANNELS));
     channel.SetAlignment(kAlignCenter | kAlignVCenter);
-    channel.SetText(nSelection == 1 ? CString(kChannel1) : nSelection == 2 ? CString(kChannel2) : LoadedText(IDS_CORRECTION_NO_CHANNEL));
+    const CString sChannel = nSelection == 1 ? CString(kChannel1)
+                           : nSelection == 2 ? CString(kChannel2)
+                                             : CTabGrid::LoadedText(IDS_CORRECTION_NO_CHANNEL);
+    channel.SetText(sChannel);
     SetCell(nCol, kChannelRow, &channel);
 
     CGRCell button;

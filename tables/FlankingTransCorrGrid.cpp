@@ -1,5 +1,7 @@
 #include "FlankingTransCorrGrid.h"
 
+#include "TabGrid.h"
+
 #include "app/AppSettings.h"
 #include "app/DocumentCommands.h"
 #include "model/ProjectDoc.h"
@@ -21,9 +23,7 @@ bool CFlankingTransCorrGrid::IsCorrectionOn() const
 
 CString CFlankingTransCorrGrid::TitleText() const
 {
-    CString sTitle;
-    sTitle.LoadString(IDS_TREE_FTM_CORRECTION_TABLE);
-    return sTitle;
+    return CTabGrid::LoadedText(IDS_TREE_FTM_CORRECTION_TABLE);
 }
 
 void CFlankingTransCorrGrid::SetHeadingCell(int nCol, const CString& sText)

@@ -52,6 +52,8 @@ public:
     // The separator the user types numbers with (system profile, [Intl]
     // "sDecimal"); the point without a value there.
     static char ReadDecimalSeparator();
+    // A text of the string table (of the language in use).
+    static CString LoadedText(UINT nID);
 
 // Notifications shared by every table grid
     void OnSetup() override;
@@ -101,7 +103,6 @@ protected:
     void CommitCell(int nCol, int nRow);
     NBuildData* RecordAt(int nPosition) const;
     std::vector<int> GraphPositions(INT_PTR nListCount) const;
-    static CString LoadedText(UINT nID);
     static bool IsMissing(double dValue) { return dValue <= -499.5; }
     // The average columns and the columns of one measurement, from the list.
     virtual void FillAverages(CMeasurementList& list) = 0;

@@ -8,6 +8,9 @@
 #include "tables/CorrDialog.h"
 #include "tables/CorrGrid.h"
 
+#include "app/TreeBarImportHost.h"
+#include "import/TableAssignment.h"
+
 #include "CModalDialogWatch.h"
 #include "CVirtualPrinter.h"
 #include "res/resource.h"
@@ -84,6 +87,7 @@ protected:
 
 TEST_F(CCorrectionsDialogTest, ShowsTheTenSpectraWithTitleChannelAndBands)
 {
+    EXPECT_TRUE(IsCommandEnabled(ID_EXTRAS_CORRECTIONS_SETUP));
     RunCommand([&](CCorrDialog& dlg) {
         CString sCaption;
         dlg.GetWindowText(sCaption);
@@ -155,6 +159,8 @@ TEST_F(CCorrectionsDialogTest, StoresValuesTypedWithACommaSeparator)
     EXPECT_DOUBLE_EQ(5.5, App().m_aCorrSpectra[0].GetSpecLine(kBand1kHz));
 }
 
+// After OK a level measurement imported on channel 1 carries the filled
+// column, chosen for channel 1.
 TEST_F(CCorrectionsDialogTest, InitFillsTheColumnWithTheEnteredValue)
 {
     RunDialog([&](CCorrDialog& dlg) {
@@ -172,10 +178,17 @@ TEST_F(CCorrectionsDialogTest, InitFillsTheColumnWithTheEnteredValue)
         EXPECT_EQ(1, initWatch.GetDialogCount());
         for (int nRow = CCorrGrid::kFirstBandRow; nRow <= CCorrGrid::kLastBandRow; ++nRow)
             EXPECT_EQ(CString("-3.5"), Text(grid, 2, nRow)) << "row " << nRow;
+        grid.SetCellText(2, CCorrGrid::kChannelRow, "CH1/A");
+        grid.SetCellText(1, CCorrGrid::kChannelRow, "NONE");
         Press(dlg, IDOK);
     });
     EXPECT_DOUBLE_EQ(-3.5, App().m_aCorrSpectra[1].GetSpecLine(17));
     EXPECT_DOUBLE_EQ(-3.5, App().m_aCorrSpectra[1].GetSpecLine(40));
+
+    NBuildData imported;
+    imported.m_Spectrum.InsertSpecLine(17, 60.0, 1, 1);
+    CTableAssignment::AddCorrections(imported, 1, CTreeBarImportHost(TreeBar()).GetCorrections());
+    EXPECT_DOUBLE_EQ(56.5, imported.m_Spectrum.GetSpecLine(17));
 }
 
 TEST_F(CCorrectionsDialogTest, CopyPutsTheSelectedCellsOnTheClipboard)

@@ -5,37 +5,15 @@
 // clipboard.
 
 #include "AnalyserExportText.h"
+#include "CountingViewSink.h"
 #include "TableWindowFixture.h"
 
 #include "tables/BandRows.h"
 #include "tables/TableColumns.h"
 
-#include "model/ProjectViewSink.h"
 #include "res/resource.h"
 
 namespace {
-
-// Counts the document's view updates (one per recalculation) and passes
-// them on to the project's windows.
-class CCountingViewSink : public CProjectViewSink {
-public:
-    explicit CCountingViewSink(CVestolarDoc* pDoc) : m_pDoc(pDoc) { pDoc->GetProject().SetViewSink(this); }
-    ~CCountingViewSink() override { m_pDoc->GetProject().SetViewSink(m_pDoc); }
-    void UpdateAllViews(int nHint) override
-    {
-        ++m_nUpdates;
-        static_cast<CProjectViewSink*>(m_pDoc)->UpdateAllViews(nHint);
-    }
-    void ShowView(int nViewKind, BOOL bTable, BOOL bVisible) override
-    {
-        static_cast<CProjectViewSink*>(m_pDoc)->ShowView(nViewKind, bTable, bVisible);
-    }
-    void ShowMessage(UINT nIdPrompt) override { static_cast<CProjectViewSink*>(m_pDoc)->ShowMessage(nIdPrompt); }
-    int m_nUpdates = 0;
-
-private:
-    CVestolarDoc* m_pDoc;
-};
 
 CString LoadedText(UINT nID)
 {
@@ -70,6 +48,17 @@ protected:
             bFirst = false;
         }
         HoldKeys(false, false);
+    }
+    // The source-room table with measurement "A", copied through its heading.
+    CTabView* CopyOfOneMeasurement(CVestolarDoc* pDoc)
+    {
+        AddTimedMeasurement(pDoc, 122, "A", 1);
+        CTabView* pView = OpenTable(pDoc, 122);
+        if (pView != nullptr) {
+            SelectMeasurements(pView, {1});
+            CopyIn(pView);
+        }
+        return pView;
     }
     void CopyIn(CTabView* pView)
     {
@@ -197,11 +186,8 @@ TEST_F(CTableClipboardTest, RefusesTheOtherQuantity)
 TEST_F(CTableClipboardTest, CellCopyNeverPastesAnEarlierMeasurementCopy)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddTimedMeasurement(pDoc, 122, "A", 1);
-    CTabView* pView = OpenTable(pDoc, 122);
+    CTabView* pView = CopyOfOneMeasurement(pDoc);
     ASSERT_NE(nullptr, pView);
-    SelectMeasurements(pView, {1});
-    CopyIn(pView);
     ASSERT_EQ(1, App().m_lCopyBuffer.GetCount());
 
     CTabGrid& grid = *pView->m_pGrid;
@@ -221,11 +207,7 @@ TEST_F(CTableClipboardTest, CellCopyNeverPastesAnEarlierMeasurementCopy)
 TEST_F(CTableClipboardTest, TextWithBothMarkersIsATableCopy)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
-    AddTimedMeasurement(pDoc, 122, "A", 1);
-    CTabView* pView = OpenTable(pDoc, 122);
-    ASSERT_NE(nullptr, pView);
-    SelectMeasurements(pView, {1});
-    CopyIn(pView);
+    ASSERT_NE(nullptr, CopyOfOneMeasurement(pDoc));
     CTabView* pTarget = OpenTable(pDoc, 123);
     ASSERT_NE(nullptr, pTarget);
     PutOnClipboard(pTarget, "Partial\tx\n[Hz]\tL\tS\tN\tCorr.\n");
