@@ -7,6 +7,7 @@
 #include "CTKWorkspaceState.h"
 
 #include "model/ProjectDoc.h"
+#include "tables/CorrDialog.h"
 #include "res/resource.h"
 
 namespace {
@@ -66,6 +67,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CMainFrameBase)
     ON_WM_CREATE()
     ON_WM_CLOSE()
+    ON_COMMAND(ID_EXTRAS_CORRECTIONS_SETUP, OnCorrectionsSetup)
     ON_COMMAND_EX(ID_EXTRAS_TENTH_DB_ACCURACY, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_SHIFTED_REF_CURVE, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_BGN_CORRECTION, OnToggleCorrection)
@@ -231,6 +233,12 @@ void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     const CString& sWorkspaceTitle = GetVestolarApp().m_sWorkspaceTitle;
     SetWindowText(sWorkspaceTitle.IsEmpty() ? m_strTitle : m_strTitle + " - " + sWorkspaceTitle);
+}
+
+void CMainFrame::OnCorrectionsSetup()
+{
+    CCorrDialog dlg(this);
+    dlg.DoModal();
 }
 
 // A toggle flips its application flag and its mark, and every project is

@@ -40,6 +40,7 @@ public:
     // Flips a correction toggle, marks it and recalculates every project;
     // the project windows run the same command.
     afx_msg BOOL OnToggleCorrection(UINT nID);
+    afx_msg void OnCorrectionsSetup();
     // The marks live on the menu bar's menu itself.
     void CheckMenuCommand(UINT nID, bool bChecked);
 

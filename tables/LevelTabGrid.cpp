@@ -325,6 +325,11 @@ bool CLevelTabGrid::IsNumberParam(long lParam) const
     return lParam == kValueParam || lParam == kCorrectionParam;
 }
 
+CPastedNumber::Kind CLevelTabGrid::PastedKindOf(long lParam) const
+{
+    return lParam == kCorrectionParam ? CPastedNumber::Kind::kCorrection : CPastedNumber::Kind::kLevel;
+}
+
 CString CLevelTabGrid::NormalizedNumber(long lParam, const CString& sText) const
 {
     return lParam == kValueParam ? CTypedNumber::NormalizeLevel(sText, m_cDecimal)

@@ -62,3 +62,11 @@ NBuildData CNewMeasurement::Build(int nTableId, const CReportInfo& info, const C
     }
     return rec;
 }
+
+void CNewMeasurement::AdaptToTable(NBuildData& rec, int nTableId, const CReportInfo& info)
+{
+    const CModeAndRole modeAndRole = ModeAndRoleOf(nTableId, info);
+    const int nActiveChannel = rec.m_MeasSetup.IsChannelActivated(2) ? 2 : 1;
+    rec.m_MeasSetup.SetMeasurementMode(modeAndRole.m_nMode);
+    rec.m_MeasSetup.SetDescription(modeAndRole.m_nRole, nActiveChannel);
+}

@@ -19,5 +19,9 @@ public:
     static CModeAndRole ModeAndRoleOf(int nTableId, const CReportInfo& info);
     // The record titled sTitle for table nTableId, with the settings'
     // enabled corrections added to a level spectrum.
+    // A record copied from another table takes the mode and role of records
+    // of table nTableId, the role on its active channel, so that the
+    // document files it into that table.
+    static void AdaptToTable(NBuildData& rec, int nTableId, const CReportInfo& info);
     static NBuildData Build(int nTableId, const CReportInfo& info, const CString& sTitle, const CAppSettings& settings);
 };

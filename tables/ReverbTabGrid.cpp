@@ -184,6 +184,11 @@ bool CReverbTabGrid::IsNumberParam(long lParam) const
     return lParam == kTimeParam;
 }
 
+CPastedNumber::Kind CReverbTabGrid::PastedKindOf(long) const
+{
+    return CPastedNumber::Kind::kReverberationTime;
+}
+
 CString CReverbTabGrid::NormalizedNumber(long, const CString& sText) const
 {
     return CTypedNumber::NormalizeReverberation(sText, m_cDecimal, Decimals());

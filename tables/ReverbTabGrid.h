@@ -25,6 +25,7 @@ public:
 
 protected:
     bool IsNumberParam(long lParam) const override;
+    CPastedNumber::Kind PastedKindOf(long lParam) const override;
     CString NormalizedNumber(long lParam, const CString& sText) const override;
     void FillAverages(CMeasurementList& list) override;
     void FillGroup(int nPosition, const NBuildData& rec) override;

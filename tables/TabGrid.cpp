@@ -53,8 +53,6 @@ CTabGrid::CTabGrid() : m_cDecimal(ReadDecimalSeparator()) {}
 
 CTabGrid::~CTabGrid() = default;
 
-// The separator the user types numbers with, from the system profile;
-// without a value there the point stays.
 char CTabGrid::ReadDecimalSeparator()
 {
     char szDecimal[10] = "";
@@ -423,19 +421,7 @@ void CTabGrid::OnTimer(UINT_PTR nIDEvent)
 }
 
 // ---------------------------------------------------------------------------
-// Clipboard and selection
-
-// The table clipboard (measurement copies, analyser exports) comes later;
-// until then the grid copies its selected cells as text and pastes nothing.
-int CTabGrid::PasteText()
-{
-    return 0;
-}
-
-int CTabGrid::CopySelection()
-{
-    return CopySelected();
-}
+// Selection
 
 void CTabGrid::SelectAll()
 {

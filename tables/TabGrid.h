@@ -8,6 +8,8 @@
 #include "grid/CGRCtrl.h"
 #include "grid/CGRNoteType.h"
 
+#include "PastedNumber.h"
+#include "PastedText.h"
 #include "TypedKey.h"
 
 #include "model/ProjectDoc.h"
@@ -34,12 +36,24 @@ public:
     virtual void SetSelectedStatus(int nStatus) = 0;
     afx_msg virtual void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg virtual void OnTimer(UINT_PTR nIDEvent);
+    // The table clipboard (TabGridClipboard.cpp): the selected cells as
+    // text, and the measurements selected through their headings into the
+    // application's copy buffer; pasting a table copy, an analyser export,
+    // a column of values or a title.
     virtual int PasteText();
     virtual int CopySelection();
+    virtual int InsertMeasurements();
+    virtual int PasteInstrumentText(const CPastedText& text);
     virtual void SelectAll();
     virtual void OnCellEdited(int nCol, long nRow, int nFlag);
 
     void ShowMeasurementGraph();
+
+    // The separator the user types numbers with (system profile, [Intl]
+    // "sDecimal"); the point without a value there.
+    static char ReadDecimalSeparator();
+    // A text of the string table (of the language in use).
+    static CString LoadedText(UINT nID);
 
 // Notifications shared by every table grid
     void OnSetup() override;
@@ -89,7 +103,6 @@ protected:
     void CommitCell(int nCol, int nRow);
     NBuildData* RecordAt(int nPosition) const;
     std::vector<int> GraphPositions(INT_PTR nListCount) const;
-    static CString LoadedText(UINT nID);
     static bool IsMissing(double dValue) { return dValue <= -499.5; }
     // The average columns and the columns of one measurement, from the list.
     virtual void FillAverages(CMeasurementList& list) = 0;
@@ -107,6 +120,8 @@ protected:
     virtual bool AcceptsKey(long lParam, const CTypedKey::CEditState& edit, UINT nKey) const = 0;
     // Whether a cell of parameter lParam holds a band value (or correction).
     virtual bool IsNumberParam(long lParam) const = 0;
+    // The kind of band value a cell of parameter lParam takes from a paste.
+    virtual CPastedNumber::Kind PastedKindOf(long lParam) const = 0;
     // The form a typed number of such a cell is brought to when it is left.
     virtual CString NormalizedNumber(long lParam, const CString& sText) const = 0;
     // A number text of the measurement data (with a point) as the table
@@ -125,7 +140,12 @@ private:
     void ClearSelectedCells();
     bool IsShownCol(int nCol) const;
     bool IsShownRow(int nRow) const;
-    static char ReadDecimalSeparator();
+    int PastePlainText(const CPastedText& text);
+    int PasteValueColumn(const CPastedText& text, int nCol, int nRow);
+    // After a paste of whole measurements: the table refilled, the column
+    // before the closing one current.
+    void ShowInsertedMeasurements();
+    static int Refuse(UINT nIDPrompt);
 
     int m_nNoteType = -1;
 };

@@ -17,6 +17,10 @@ BEGIN_MESSAGE_MAP(CTabView, CProjectView)
     ON_WM_SIZE()
     ON_COMMAND(ID_EDIT_ADD_MEASUREMENT, OnAddMeasurement)
     ON_COMMAND(ID_EDIT_DELETE_MEASUREMENT, OnDeleteMeasurement)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateAlwaysEnabled)
     ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_MEASUREMENT, OnUpdateSelectedMeasurements)
     ON_UPDATE_COMMAND_UI(ID_EDIT_INCLUDE_MEASUREMENT, OnUpdateSelectedMeasurements)
     ON_UPDATE_COMMAND_UI(ID_EDIT_EXCLUDE_MEASUREMENT, OnUpdateSelectedMeasurements)
@@ -226,6 +230,16 @@ void CTabView::OnAddMeasurement()
 void CTabView::OnDeleteMeasurement()
 {
     m_pGrid->DeleteMeasurement();
+}
+
+void CTabView::OnEditCopy()
+{
+    m_pGrid->CopySelection();
+}
+
+void CTabView::OnEditPaste()
+{
+    m_pGrid->PasteText();
 }
 
 void CTabView::UpdateMeasurementCommand(CCmdUI* pCmdUI, const CTabGrid* pGrid)

@@ -54,6 +54,8 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnAddMeasurement();
     afx_msg void OnDeleteMeasurement();
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditPaste();
     afx_msg void OnUpdateSelectedMeasurements(CCmdUI* pCmdUI);
     afx_msg void OnSelectAll();
     afx_msg void OnProperties();

@@ -212,12 +212,11 @@ TEST_F(CShellWindowsTest, OffersTheOpenCommandsOnlyForAnActiveProject)
     EXPECT_FALSE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
 }
 
-TEST_F(CShellWindowsTest, LeavesTheOptionsAndCorrectionsWithoutAHandler)
+TEST_F(CShellWindowsTest, LeavesTheOptionsWithoutAHandler)
 {
     NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
 
     EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_OPTIONS));
-    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_CORRECTIONS_SETUP));
 }
 
 TEST_F(CShellWindowsTest, SendsTheTreesCommandsToTheTreeBarWhileItHasTheFocus)

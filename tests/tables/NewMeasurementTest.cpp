@@ -1,5 +1,6 @@
-// Behaviours of the record the Add command makes: the document files it into
-// the table it was added to, whatever the project kind.
+// Behaviours of the record the Add command makes, and of a record copied
+// into a table: the document files it into that table, whatever the project
+// kind.
 
 #include "tables/NewMeasurement.h"
 
@@ -40,5 +41,14 @@ TEST(NewMeasurement, IsFiledIntoTheTableItWasAddedTo)
         EXPECT_EQ(row.nTableId, route.m_nTableId);
         EXPECT_EQ(CString("Untitled"), rec.m_Spectrum.GetTitle());
         EXPECT_EQ(row.nTableId == 124 || row.nTableId == 126 ? 1 : 0, rec.m_Spectrum.GetType());
+
+        // A background-noise record measured on channel 2, copied into the
+        // table, is filed there too.
+        NBuildData copied = CNewMeasurement::Build(125, info, "Copied", settings);
+        copied.m_MeasSetup.SetActivateChannel(2);
+        CNewMeasurement::AdaptToTable(copied, row.nTableId, info);
+        const CFilingRoute copiedRoute =
+            RouteMeasurement(info, copied.m_MeasSetup.GetMeasurementMode(), copied.m_MeasSetup.GetDescription(2));
+        EXPECT_EQ(row.nTableId, copiedRoute.m_nTableId);
     }
 }
