@@ -706,3 +706,11 @@
 #define IDS_LEGEND_POSITIONS 657
 #define IDS_LEGEND_POSITIONS_IGNORED 658
 // ---- end of the measurement tables ----
+
+// ---- Tree copy, paste and commands (import/, app/TreeDlg) ----
+#define IDS_IMPORT_FILTER 196
+#define IDS_IMPORT_TITLE 219
+#define IDS_DATA_TYPE_CONFLICT 268
+#define IDS_IDENTICAL_MEASUREMENTS_EXIST 272
+#define IDS_MULTIPLOT_TABLE_FULL 347
+// ---- end of the tree copy, paste and commands ----
