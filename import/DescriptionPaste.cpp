@@ -1,6 +1,7 @@
 #include "DescriptionPaste.h"
 
 #include "TreeItemData.h"
+#include "model/NeutralSetup.h"
 
 #include "MeasValue.h"
 
@@ -8,12 +9,8 @@
 
 namespace {
 
-constexpr DWORD_PTR kItemTestReport = 102;
-constexpr DWORD_PTR kItemResultTable = 103;
 constexpr int kRoleLabWith = -999;
 constexpr int kRoleLabWithout = -1;
-constexpr int kNotGiven = -999;
-constexpr int kInstrumentTypeResult = 4;
 constexpr int kCurveLowerBand = 17;
 constexpr int kCurveUpperBand = 37;
 // Spectra of the results
@@ -43,7 +40,7 @@ int CDescriptionPaste::PasteProjectDescription()
         return -1;
     CProjectDoc& target = *item.m_pProject;
     AddResultCurves(target, item.m_dwData, item.m_bProjectNode);
-    if (item.m_bProjectNode || IsOneOf(item.m_dwData, {kItemResults, kItemTestReport, kItemResultTable}))
+    if (item.m_bProjectNode || IsResultItemCode(item.m_dwData))
         CopyDescription(target.m_ReportInfo);
     target.Recalculate(0);
     return 0;
@@ -114,33 +111,8 @@ NBuildData CDescriptionPaste::ResultCurve(int nSpectrum, bool bOnlyValid, int nR
     curve.m_Spectrum.SetStatus(NSpectrum::kIncluded);
     curve.m_Spectrum.SetType(NSpectrum::kTypeLevel);
     curve.m_Time = CTime::GetCurrentTime();
-    CMeasSetup& setup = curve.m_MeasSetup;
-    setup.SetMeasurementMode(nMode);
-    setup.SetActivateChannel(1);
-    setup.SetDescription(nRole, 1);
-    setup.SetDescription(kNotGiven, 2);
-    setup.SetCalcMethod(kNotGiven);
-    setup.SetCalcPrimary(CString());
-    setup.SetCalcSecondary(CString());
-    setup.SetDelay(kNotGiven);
-    setup.SetExcitation(kNotGiven);
-    for (int nChannel = 1; nChannel <= 2; ++nChannel) {
-        setup.SetFullScale(kNotGiven, nChannel);
-        setup.SetInstrFileName(CString(), nChannel);
-        setup.SetInstrSWVersion(CString(), nChannel);
-        setup.SetNameInstrument(CString(), nChannel);
-        setup.SetPortInstrument(CString(), nChannel);
-        setup.SetInstrumentType(kInstrumentTypeResult, nChannel);
-    }
-    setup.SetLowerFreq(kCurveLowerBand);
-    setup.SetUpperFreq(kCurveUpperBand);
-    setup.SetNoiseDistance(kNotGiven);
-    setup.SetNoiseLevel(kNotGiven);
-    setup.SetNoiseType(kNotGiven);
-    setup.SetSensMic1(kMissingValue);
-    setup.SetSensMic2(kMissingValue);
-    setup.SetReverbTime(kNotGiven);
-    setup.SetMeasurementTime(kNotGiven);
+    SetNeutralSetup(curve.m_MeasSetup, kCurveLowerBand, kCurveUpperBand, nRole);
+    curve.m_MeasSetup.SetMeasurementMode(nMode);
     return curve;
 }
 

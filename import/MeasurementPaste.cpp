@@ -1,5 +1,6 @@
 #include "MeasurementPaste.h"
 
+#include "TreeItemData.h"
 #include "res/resource.h"
 
 namespace {
@@ -153,8 +154,7 @@ int CMeasurementPaste::PasteMeasurements()
         PasteCurves(project);
         return 0;
     }
-    const bool bGroup = item.m_dwData >= static_cast<DWORD_PTR>(kFirstTableId) &&
-        item.m_dwData <= static_cast<DWORD_PTR>(kLastTableId);
+    const bool bGroup = IsTableGroupCode(item.m_dwData);
     const int nCountBefore = RecordCount(project);
     bool bTypeConflict = false;
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr;) {

@@ -9,19 +9,7 @@
 
 namespace {
 
-constexpr DWORD_PTR kItemTestReport = 102;
-constexpr DWORD_PTR kItemResultTable = 103;
 constexpr int kPracticalAbsorptionSpectrum = 9;
-
-bool IsTableGroupData(DWORD_PTR dwData)
-{
-    return dwData >= static_cast<DWORD_PTR>(kFirstTableId) && dwData <= static_cast<DWORD_PTR>(kLastTableId);
-}
-
-bool IsResultItem(DWORD_PTR dwData)
-{
-    return dwData == kItemResults || dwData == kItemTestReport || dwData == kItemResultTable;
-}
 
 // A number of the descriptor, empty when it is missing.
 CString NumberText(LPCTSTR lpszFormat, double dValue)
@@ -51,11 +39,11 @@ bool CTreeCopy::Copy(CString& sReport)
         return false;
     CProjectDoc& project = *item.m_pProject;
     CString sText;
-    if (IsTableGroupData(item.m_dwData)) {
+    if (IsTableGroupCode(item.m_dwData)) {
         CopyTable(project, static_cast<int>(item.m_dwData));
     } else if (IsMeasurementLeaf(item.m_bHasChildren, item.m_dwData)) {
         CopyLeaf(project, item);
-    } else if (IsResultItem(item.m_dwData)) {
+    } else if (IsResultItemCode(item.m_dwData)) {
         m_host.GetCopiedRecords().RemoveAll();
         CopyResults(project, true);
         sText = ResultAndDescriptionText(project);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr DWORD_PTR kItemTestReport = 102;
-constexpr DWORD_PTR kItemResultTable = 103;
 
 // The measurements of a table; its summary record only in the multiplot
 // table, where the first record is a curve like the others.
@@ -42,11 +40,11 @@ bool CTreeDrop::TakeDraggedRecords(const CTreeItemView& dragged)
     CProjectDoc& source = *dragged.m_pProject;
     CMeasurementList& records = m_host.GetCopiedRecords();
     const DWORD_PTR dwData = dragged.m_dwData;
-    if (dwData >= static_cast<DWORD_PTR>(kFirstTableId) && dwData <= static_cast<DWORD_PTR>(kLastTableId)) {
+    if (IsTableGroupCode(dwData)) {
         const int nTableId = static_cast<int>(dwData);
         records.RemoveAll();
         AppendMeasurements(records, *source.GetMeasurementList(nTableId), nTableId);
-    } else if (dwData == kItemResults || dwData == kItemTestReport || dwData == kItemResultTable) {
+    } else if (IsResultItemCode(dwData)) {
         records.RemoveAll();
         PasteDescriptionOf(source, true);
     } else if (IsMeasurementLeaf(dragged.m_bHasChildren, dwData)) {
