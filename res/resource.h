@@ -713,4 +713,6 @@
 #define IDS_DATA_TYPE_CONFLICT 268
 #define IDS_IDENTICAL_MEASUREMENTS_EXIST 272
 #define IDS_MULTIPLOT_TABLE_FULL 347
+#define IDS_IMPORT_TOO_MANY_FILES 9800
+#define IDS_SERIAL_LINK_NOT_BUILT 9801
 // ---- end of the tree copy, paste and commands ----
