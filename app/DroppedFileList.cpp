@@ -5,8 +5,9 @@
 namespace {
 
 const char kProjectFileName[] = "KEL-303.KPF";
-// Building, analyser, archive, project-set and INI project files, in this order.
-const LPCTSTR kFolderPatterns[] = {"*.vsf", "*.sdf", "*.kcd", "*.vsp", "*.prj"};
+// Building, analyser, archive (both extensions), project-set and INI
+// project files, in this order.
+const LPCTSTR kFolderPatterns[] = {"*.vsf", "*.sdf", "*.kcd", "*.zuz", "*.vsp", "*.prj"};
 
 bool IsFolder(const CString& sPath)
 {

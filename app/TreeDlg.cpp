@@ -45,6 +45,22 @@ BEGIN_MESSAGE_MAP(CTreeDlg, CTKSizeDialogBar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN, OnUpdateOpen)
     ON_COMMAND(ID_VIEW_PROPERTIES, OnProperties)
     ON_UPDATE_COMMAND_UI(ID_VIEW_PROPERTIES, OnUpdateProperties)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+    ON_MESSAGE(kTreeDropMessage, OnTreeDrop)
+    ON_COMMAND(ID_EDIT_RENAME, OnRename)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_RENAME, OnUpdateRename)
+    ON_NOTIFY(TVN_BEGINLABELEDIT, IDC_MEASUREMENT_TREE, OnBeginLabelEdit)
+    ON_NOTIFY(TVN_ENDLABELEDIT, IDC_MEASUREMENT_TREE, OnEndLabelEdit)
+    ON_NOTIFY(TVN_KEYDOWN, IDC_MEASUREMENT_TREE, OnTreeKeyDown)
+    ON_COMMAND(ID_FILE_IMPORT, OnImport)
+    ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateImport)
+    ON_COMMAND(ID_FILE_READ_KEL620, OnReadInstrument)
+    ON_UPDATE_COMMAND_UI(ID_FILE_READ_KEL620, OnUpdateImport)
+    ON_COMMAND(ID_EXTRAS_SWAP_TABLE, OnSwapTable)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_SWAP_TABLE, OnUpdateSwapTable)
 END_MESSAGE_MAP()
 
 CTreeDlg::CTreeDlg() : CTKSizeDialogBar(kTreeBarSizeStyle)
@@ -348,40 +364,49 @@ void CTreeDlg::OnTreeKillFocus(NMHDR* pNMHDR, LRESULT* pResult)
 }
 
 // The tree's commands for the item under the cursor, which becomes the
-// selection. The tree takes the focus, so the frame updates and routes them
-// as it does the main menu's; a click on the bar beside the tree shows the
-// bar's own menu.
+// selection. The tree takes the focus and the main window owns the menu, so
+// the frame updates and routes them as it does the main menu's; a click
+// beside the items shows the bar's own menu. While the transfer program's
+// document is embedded the tree offers nothing.
 void CTreeDlg::OnContextMenu(CWnd* pWnd, CPoint point)
 {
-    if (pWnd == nullptr || pWnd->GetSafeHwnd() != m_wndTree.GetSafeHwnd()) {
+    CWnd* pMainWnd = AfxGetMainWnd();
+    CString sCaption;
+    if (pMainWnd != nullptr)
+        pMainWnd->GetWindowText(sCaption);
+    if (sCaption.Find("Kelport]") >= 0)
+        return;
+    HTREEITEM hItem = pWnd != nullptr && pWnd->GetSafeHwnd() == m_wndTree.GetSafeHwnd() ? ContextMenuItem(point)
+                                                                                        : nullptr;
+    if (hItem == nullptr) {
         CTKSizeDialogBar::OnContextMenu(pWnd, point);
         return;
     }
-    point = ContextMenuPoint(point);
     m_wndTree.SetFocus();
+    m_wndTree.SelectItem(hItem);
     CMenu menu;
     if (!menu.LoadMenu(IDR_TREE_CONTEXT_MENU))
         return;
-    menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, GetDockingFrame());
+    menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTALIGN | TPM_RIGHTBUTTON, point.x, point.y, pMainWnd);
+    m_wndTree.SetItemState(hItem, 0, TVIS_SELECTED);
 }
 
-// A click selects the item under it; from the keyboard (-1, -1) the menu
-// opens on the selected item.
-CPoint CTreeDlg::ContextMenuPoint(CPoint point)
+// The item under the cursor; from the keyboard (-1, -1) the selection, with
+// the menu at the right and top of its label.
+HTREEITEM CTreeDlg::ContextMenuItem(CPoint& point)
 {
     if (point.x == -1 && point.y == -1) {
-        CRect rect;
         HTREEITEM hSelected = m_wndTree.GetSelectedItem();
-        CPoint atItem = hSelected != nullptr && m_wndTree.GetItemRect(hSelected, &rect, TRUE) ? rect.CenterPoint()
-                                                                                               : CPoint(0, 0);
-        m_wndTree.ClientToScreen(&atItem);
-        return atItem;
+        CRect rect;
+        if (hSelected == nullptr || !m_wndTree.GetItemRect(hSelected, &rect, TRUE))
+            return nullptr;
+        point = CPoint(rect.right, rect.top);
+        m_wndTree.ClientToScreen(&point);
+        return hSelected;
     }
     CPoint client = point;
     m_wndTree.ScreenToClient(&client);
     UINT nFlags = 0;
     HTREEITEM hItem = m_wndTree.HitTest(client, &nFlags);
-    if (hItem != nullptr && (nFlags & TVHT_ONITEM) != 0)
-        m_wndTree.SelectItem(hItem);
-    return point;
+    return (nFlags & TVHT_ONITEM) != 0 ? hItem : nullptr;
 }

@@ -9,6 +9,7 @@
 // main menu while the tree has the focus and from its context menu.
 
 #include "MultiTree.h"
+#include "TreeBarClipboardHost.h"
 #include "TreeBarImportHost.h"
 #include "TreeFileImporter.h"
 
@@ -62,9 +63,17 @@ public:
     // recalculated once at the end; -1 when no project is selected then.
     int ImportFiles(CStringArray& paths) override;
 
+// Copy and paste (TreeDlgClipboard.cpp)
+    // Files the copied records into the selection's project; always 0.
+    int PasteMeasurements();
+    // Pastes the copied descriptor and results; -1 without a selected project.
+    int PasteProjectDescription();
+
     // Set while the tree has the focus (or its label edit has it): the
     // frame and the documents send the tree's commands here first.
     bool m_bActive = false;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -87,6 +96,25 @@ protected:
     afx_msg void OnProperties();
     afx_msg void OnUpdateProperties(CCmdUI* pCmdUI);
 
+// Copy, paste and drag-copy (TreeDlgClipboard.cpp)
+    afx_msg void OnEditCopy();
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnEditPaste();
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnTreeDrop(WPARAM wParam, LPARAM lParam);
+
+// Rename, Import, Read in Kel620, Swap and the tree's keys (TreeDlgEditing.cpp)
+    afx_msg void OnRename();
+    afx_msg void OnUpdateRename(CCmdUI* pCmdUI);
+    afx_msg void OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnImport();
+    afx_msg void OnUpdateImport(CCmdUI* pCmdUI);
+    afx_msg void OnReadInstrument();
+    afx_msg void OnSwapTable();
+    afx_msg void OnUpdateSwapTable(CCmdUI* pCmdUI);
+    afx_msg void OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -104,9 +132,16 @@ private:
     void ActivateFirstProject();
     void OpenSelection();
     bool ShowSelectionGraph(const CTreeItemRecord& item, CDocument* pDoc);
-    CPoint ContextMenuPoint(CPoint point);
+    HTREEITEM ContextMenuItem(CPoint& point);
+    void PasteText(const CString& sText);
+    void PasteReviewData();
+    bool IsSelectionRenamable();
+    void RenameProject(CProjectDoc& project, const CString& sName);
+    bool RenameMeasurement(CProjectDoc& project, const CTreeItemView& leaf, const CString& sName);
+    bool IsWorkingOnProjectItem(const CTreeItemRecord& item);
 
     CMultiTree m_wndTree;
     CImageList m_ImageList;
     CTreeBarImportHost m_importHost{*this};
+    CTreeBarClipboardHost m_clipboardHost{*this};
 };

@@ -32,3 +32,13 @@ int MeasurementImageOf(int nTableId)
         return kImageLevelMeasurement;
     }
 }
+
+bool IsTableGroupCode(DWORD_PTR dwData)
+{
+    return dwData >= 122 && dwData <= 132;
+}
+
+bool IsResultItemCode(DWORD_PTR dwData)
+{
+    return dwData == kItemResults || dwData == kItemTestReport || dwData == kItemResultTable;
+}

@@ -10,8 +10,14 @@
 // Codes of the items that are not projects or measurements
 constexpr DWORD_PTR kItemWorkspace = 10;
 constexpr DWORD_PTR kItemResults = 101;
+constexpr DWORD_PTR kItemTestReport = 102;
+constexpr DWORD_PTR kItemResultTable = 103;
 constexpr DWORD_PTR kItemMeasurementData = 121;
 constexpr DWORD_PTR kLastItemCode = 510;
+
+bool IsTableGroupCode(DWORD_PTR dwData);  // 122 to 132
+// The results folder, the test report or the result table.
+bool IsResultItemCode(DWORD_PTR dwData);
 
 // Images of the tree's image list
 constexpr int kImageWorkspace = 0;  // also a project that is not the active one

@@ -1,32 +1,16 @@
 #include "TreeLayout.h"
 
 #include "TreeItemData.h"
+#include "TreeLabelText.h"
 #include "model/ReportInfo.h"
 #include "model/ViewKinds.h"
 #include "res/resource.h"
 
 namespace {
 
-CString Text(UINT nId)
-{
-    CString s;
-    s.LoadString(nId);
-    return s;
-}
-
-CString Joined(UINT nFirst, UINT nSecond)
-{
-    return Text(nFirst) + " " + Text(nSecond);
-}
-
-CString Bracketed(UINT nFirst, UINT nSecond)
-{
-    return Text(nFirst) + " (" + Text(nSecond) + ")";
-}
-
 CResultNode ReportNode(UINT nText = IDS_TREE_TEST_REPORT)
 {
-    return {DWORD_PTR(kViewKindReport), Text(nText), kImageReport};
+    return {DWORD_PTR(kViewKindReport), LoadedText(nText), kImageReport};
 }
 
 CResultNode TableNode(int nKind, const CString& sText)
@@ -36,7 +20,7 @@ CResultNode TableNode(int nKind, const CString& sText)
 
 std::vector<CResultNode> ReportAndResultTable()
 {
-    return {ReportNode(), TableNode(kViewKindResultTable, Text(IDS_TREE_RESULT_TABLE))};
+    return {ReportNode(), TableNode(kViewKindResultTable, LoadedText(IDS_TREE_RESULT_TABLE))};
 }
 
 void AddLabCorrectionTables(const CReportInfo& info, std::vector<CResultNode>& nodes)
@@ -44,11 +28,11 @@ void AddLabCorrectionTables(const CReportInfo& info, std::vector<CResultNode>& n
     const bool bNoBackgroundTable = info.m_bImprovement || (info.m_bImpact && info.m_bReduction) ||
         info.m_bReductionLightweight || info.m_bSingleLoudspeaker || info.m_bImpactCorrected;
     if (!bNoBackgroundTable)
-        nodes.push_back(TableNode(kViewKindBgnCorrectionTable, Text(IDS_TREE_BGN_CORRECTION_TABLE)));
+        nodes.push_back(TableNode(kViewKindBgnCorrectionTable, LoadedText(IDS_TREE_BGN_CORRECTION_TABLE)));
     const bool bFlankingTable = info.m_bAirborne && !info.m_bCeiling && !info.m_bImprovement &&
         !info.m_bFlankingTransmission && !info.m_bSingleLoudspeaker && !info.m_bASTM;
     if (bFlankingTable)
-        nodes.push_back(TableNode(kViewKindFtmCorrectionTable, Text(IDS_TREE_FTM_CORRECTION_TABLE)));
+        nodes.push_back(TableNode(kViewKindFtmCorrectionTable, LoadedText(IDS_TREE_FTM_CORRECTION_TABLE)));
 }
 
 void AddFieldCorrectionTables(const CReportInfo& info, std::vector<CResultNode>& nodes)
@@ -56,9 +40,9 @@ void AddFieldCorrectionTables(const CReportInfo& info, std::vector<CResultNode>&
     const bool bNoBackgroundTable =
         info.m_bSingleLoudspeaker || (info.m_bBS && info.m_bAirborne && info.m_bStandard);
     if (!bNoBackgroundTable)
-        nodes.push_back(TableNode(kViewKindBgnCorrectionTable, Text(IDS_TREE_BGN_CORRECTION_TABLE)));
+        nodes.push_back(TableNode(kViewKindBgnCorrectionTable, LoadedText(IDS_TREE_BGN_CORRECTION_TABLE)));
     if (info.m_bCorner)
-        nodes.push_back(TableNode(kViewKindFtmCorrectionTable, Joined(IDS_TREE_CORNER, IDS_TREE_BGN_CORRECTION_TABLE)));
+        nodes.push_back(TableNode(kViewKindFtmCorrectionTable, JoinedText(IDS_TREE_CORNER, IDS_TREE_BGN_CORRECTION_TABLE)));
 }
 
 bool IsLabReduction(const CReportInfo& info)
@@ -73,35 +57,35 @@ bool IsLabImprovement(const CReportInfo& info)
 
 CString ReceivingRoomLabel(const CReportInfo& info)
 {
-    CString s = Text(info.m_bImpactCorrected ? IDS_TREE_LBR_WITH : IDS_TREE_RECEIVING_ROOM);
+    CString s = LoadedText(info.m_bImpactCorrected ? IDS_TREE_LBR_WITH : IDS_TREE_RECEIVING_ROOM);
     if (info.m_bIntensity)
-        s += " (" + Text(IDS_TREE_INTENSITY) + ")";
+        s += " (" + LoadedText(IDS_TREE_INTENSITY) + ")";
     return s;
 }
 
 CString SecondSourceRoomLabel(const CReportInfo& info)
 {
     if (info.m_bCorner)
-        return Joined(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER);
+        return JoinedText(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER);
     if (info.m_bImpactCorrected)
-        return Text(IDS_TREE_LHD_WITHOUT);
-    return Bracketed(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
+        return LoadedText(IDS_TREE_LHD_WITHOUT);
+    return BracketedText(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
 }
 
 CString SecondReceivingRoomLabel(const CReportInfo& info)
 {
     if (info.m_bCorner)
-        return Joined(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER);
+        return JoinedText(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER);
     if (info.m_bIntensity)
-        return Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_TREE_SOUND_PRESSURE);
+        return BracketedText(IDS_TREE_RECEIVING_ROOM, IDS_TREE_SOUND_PRESSURE);
     if (info.m_bImpactCorrected)
-        return Text(IDS_TREE_LBD_WITHOUT);
-    return Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
+        return LoadedText(IDS_TREE_LBD_WITHOUT);
+    return BracketedText(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
 }
 
 CString SingleLoudspeakerResultsLabel(const CReportInfo& info)
 {
-    return info.m_sIndexStr + info.m_sSubscript + " - " + Text(IDS_TREE_RESULTS);
+    return info.m_sIndexStr + info.m_sSubscript + " - " + LoadedText(IDS_TREE_RESULTS);
 }
 
 CString FacilityWithLabel(const CReportInfo& info)
@@ -109,18 +93,18 @@ CString FacilityWithLabel(const CReportInfo& info)
     if (info.m_bSingleLoudspeaker)
         return SingleLoudspeakerResultsLabel(info);
     if (IsLabReduction(info))
-        return Text(IDS_TREE_REFERENCE_FLOOR_WITH);
+        return LoadedText(IDS_TREE_REFERENCE_FLOOR_WITH);
     if (IsLabImprovement(info))
-        return Text(IDS_TREE_R_WITH);
-    return Text(IDS_TREE_TEST_FACILITY);
+        return LoadedText(IDS_TREE_R_WITH);
+    return LoadedText(IDS_TREE_TEST_FACILITY);
 }
 
 CString FacilityWithoutLabel(const CReportInfo& info)
 {
     if (IsLabReduction(info))
-        return Text(IDS_TREE_REFERENCE_FLOOR_WITHOUT);
+        return LoadedText(IDS_TREE_REFERENCE_FLOOR_WITHOUT);
     if (IsLabImprovement(info))
-        return Text(IDS_TREE_R_WITHOUT);
+        return LoadedText(IDS_TREE_R_WITHOUT);
     return CString();
 }
 
@@ -130,7 +114,7 @@ CString FacilityWithoutLabel(const CReportInfo& info)
 std::vector<CResultNode> ResultNodesOf(const CReportInfo& info)
 {
     if (info.m_bMultiplot)
-        return {ReportNode(IDS_TREE_RESULT_CHART), {DWORD_PTR(kViewKindMultiplotSetup), Text(IDS_TREE_SETTINGS), kImageSettings}};
+        return {ReportNode(IDS_TREE_RESULT_CHART), {DWORD_PTR(kViewKindMultiplotSetup), LoadedText(IDS_TREE_SETTINGS), kImageSettings}};
     if (info.m_bReverberation || info.m_bTotalLossFactor)
         return {ReportNode()};
     std::vector<CResultNode> nodes = ReportAndResultTable();
@@ -149,17 +133,17 @@ CString TableGroupLabelOf(const CReportInfo& info, int nTableId)
 {
     switch (nTableId) {
     case 122:
-        return Text(info.m_bImpactCorrected ? IDS_TREE_LHR_WITH : IDS_TREE_SOURCE_ROOM);
+        return LoadedText(info.m_bImpactCorrected ? IDS_TREE_LHR_WITH : IDS_TREE_SOURCE_ROOM);
     case 123:
         return ReceivingRoomLabel(info);
     case 124:
-        return Text(IDS_TREE_REVERBERATION);
+        return LoadedText(IDS_TREE_REVERBERATION);
     case 125:
-        return Text(info.m_bIntensity ? IDS_TREE_RESIDUAL_INTENSITY : IDS_TREE_BACKGROUND_NOISE);
+        return LoadedText(info.m_bIntensity ? IDS_TREE_RESIDUAL_INTENSITY : IDS_TREE_BACKGROUND_NOISE);
     case 126:
-        return info.m_bCorner ? Joined(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : Text(IDS_TREE_REF_REVERBERATION);
+        return info.m_bCorner ? JoinedText(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : LoadedText(IDS_TREE_REF_REVERBERATION);
     case 127:
-        return Text(IDS_TREE_MULTIPLOT);
+        return LoadedText(IDS_TREE_MULTIPLOT);
     case 128:
         return SecondSourceRoomLabel(info);
     case 129:
@@ -169,7 +153,7 @@ CString TableGroupLabelOf(const CReportInfo& info, int nTableId)
     case 131:
         return FacilityWithoutLabel(info);
     case 132:
-        return Joined(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
+        return JoinedText(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
     default:
         return CString();
     }
@@ -183,28 +167,28 @@ CString GraphTableTitleOf(const CReportInfo& info, int nTableId)
 {
     switch (nTableId) {
     case 122:
-        return Text(IDS_TREE_SOURCE_ROOM);
+        return LoadedText(IDS_TREE_SOURCE_ROOM);
     case 123:
-        return Text(IDS_TREE_RECEIVING_ROOM);
+        return LoadedText(IDS_TREE_RECEIVING_ROOM);
     case 124:
-        return Text(IDS_TREE_REVERBERATION);
+        return LoadedText(IDS_TREE_REVERBERATION);
     case 125:
-        return Text(IDS_TREE_BACKGROUND_NOISE);
+        return LoadedText(IDS_TREE_BACKGROUND_NOISE);
     case 126:
-        return info.m_bCorner ? Joined(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : Text(IDS_TREE_REF_REVERBERATION);
+        return info.m_bCorner ? JoinedText(IDS_TREE_REVERBERATION, IDS_TREE_CORNER) : LoadedText(IDS_TREE_REF_REVERBERATION);
     case 127:
-        return Text(IDS_TREE_MULTIPLOT);
+        return LoadedText(IDS_TREE_MULTIPLOT);
     case 128:
-        return info.m_bCorner ? Joined(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER) : Bracketed(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
+        return info.m_bCorner ? JoinedText(IDS_TREE_SOURCE_ROOM, IDS_TREE_CORNER) : BracketedText(IDS_TREE_SOURCE_ROOM, IDS_AIRBORNE);
     case 129:
-        return info.m_bCorner ? Joined(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER)
-                              : Bracketed(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
+        return info.m_bCorner ? JoinedText(IDS_TREE_RECEIVING_ROOM, IDS_TREE_CORNER)
+                              : BracketedText(IDS_TREE_RECEIVING_ROOM, IDS_AIRBORNE);
     case 130:
-        return info.m_bSingleLoudspeaker ? SingleLoudspeakerResultsLabel(info) : Text(IDS_TREE_TEST_FACILITY);
+        return info.m_bSingleLoudspeaker ? SingleLoudspeakerResultsLabel(info) : LoadedText(IDS_TREE_TEST_FACILITY);
     case 131:
-        return Text(IDS_TREE_R_WITHOUT);
+        return LoadedText(IDS_TREE_R_WITHOUT);
     case 132:
-        return Joined(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
+        return JoinedText(IDS_TREE_BACKGROUND_NOISE, IDS_TREE_CORNER);
     default:
         return "?????";
     }
@@ -216,5 +200,5 @@ CString GraphTitleOf(int nProjectNumber, const CReportInfo& info, int nTableId)
 {
     CString sNumber;
     sNumber.Format("%1d - ", nProjectNumber);
-    return Text(IDS_TREE_PROJECT) + sNumber + GraphTableTitleOf(info, nTableId);
+    return LoadedText(IDS_TREE_PROJECT) + sNumber + GraphTableTitleOf(info, nTableId);
 }

@@ -759,3 +759,10 @@
 #define IDS_LEGEND_LI 695
 #define IDS_LEGEND_LIK 696
 // ---- end of the table clipboard and corrections ----
+// ---- Tree copy, paste and commands (import/, app/TreeDlg) ----
+#define IDS_IMPORT_FILTER 196
+#define IDS_IMPORT_TITLE 219
+#define IDS_MULTIPLOT_TABLE_FULL 347
+#define IDS_IMPORT_TOO_MANY_FILES 9800
+#define IDS_SERIAL_LINK_NOT_BUILT 9801
+// ---- end of the tree copy, paste and commands ----

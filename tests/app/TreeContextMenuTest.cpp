@@ -107,28 +107,49 @@ TEST_F(CTreeContextMenuTest, ShowsTheTreesCommandsForTheItemUnderTheCursor)
     EXPECT_TRUE(TreeBar().m_bActive);
 }
 
-TEST_F(CTreeContextMenuTest, KeepsTheSelectionWithoutAnItemUnderTheCursorOrFromTheMenuKey)
+TEST_F(CTreeContextMenuTest, TheMenuKeyOpensTheMenuOfTheSelection)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    HTREEITEM hLeaf = AddLevel(pDoc, 123, kRoleReceiving);
+    TreeBar().GetTreeCtrl().SelectItem(hLeaf);
+
+    const std::vector<CMenuItemState> items = ContextMenuAt(CPoint(-1, -1));
+
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(hLeaf, TreeBar().GetTreeCtrl().GetSelectedItem());
+    EXPECT_TRUE(IsShownEnabled(items, ID_EDIT_DELETE_MEASUREMENT));
+    EXPECT_EQ(0u, TreeBar().GetTreeCtrl().GetItemState(hLeaf, TVIS_SELECTED) & TVIS_SELECTED);
+}
+
+TEST_F(CTreeContextMenuTest, BesideTheItemsTheBarShowsItsOwnMenuAndKeepsTheSelection)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
     HTREEITEM hLeaf = AddLevel(pDoc, 123, kRoleReceiving);
     CRect client;
     TreeBar().GetTreeCtrl().GetClientRect(&client);
     CPoint belowTheItems(client.left + 5, client.bottom - 5);
+    ASSERT_EQ(nullptr, TreeBar().GetTreeCtrl().HitTest(belowTheItems));
     TreeBar().GetTreeCtrl().ClientToScreen(&belowTheItems);
-    ASSERT_EQ(nullptr, TreeBar().GetTreeCtrl().HitTest(CPoint(client.left + 5, client.bottom - 5)));
-    struct CCase {
-        const char* m_lpszCase;
-        CPoint m_point;
-    };
-    const CCase cases[] = {{"below the items", belowTheItems}, {"menu key", CPoint(-1, -1)}};
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.m_lpszCase);
-        TreeBar().GetTreeCtrl().SelectItem(hLeaf);
-        const std::vector<CMenuItemState> items = ContextMenuAt(c.m_point);
-        ASSERT_FALSE(items.empty());
-        EXPECT_EQ(hLeaf, TreeBar().GetTreeCtrl().GetSelectedItem());
-        EXPECT_TRUE(IsShownEnabled(items, ID_EDIT_DELETE_MEASUREMENT));
-    }
+    TreeBar().GetTreeCtrl().SelectItem(hLeaf);
+
+    const std::vector<CMenuItemState> items = ContextMenuAt(belowTheItems);
+
+    EXPECT_EQ(hLeaf, TreeBar().GetTreeCtrl().GetSelectedItem());
+    for (const CMenuItemState& item : items)
+        EXPECT_NE(static_cast<UINT>(ID_EDIT_DELETE_MEASUREMENT), item.m_nID);
+}
+
+TEST_F(CTreeContextMenuTest, ShowsNothingWhileTheTransferDocumentIsEmbedded)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    CString sCaption;
+    MainFrame().GetWindowText(sCaption);
+    MainFrame().SetWindowText("Vestolar - [Transfer in Kelport]");
+
+    const std::vector<CMenuItemState> items = ContextMenuOn(pDoc->GetTreeItems().GetTableItem(123));
+
+    MainFrame().SetWindowText(sCaption);
+    EXPECT_TRUE(items.empty());
 }
 
 TEST_F(CTreeContextMenuTest, EnablesTheTreeCommandsByWhatTheItemIs)

@@ -183,18 +183,21 @@ TEST_F(CShellWindowsTest, KnowsWhileTheTreeHasTheFocus)
     EXPECT_FALSE(TreeBar().m_bActive);
 }
 
-// Nothing would keep a name typed into a label editor yet.
-TEST_F(CShellWindowsTest, OpensNoLabelEditorOnTheTree)
+// Only projects and measurements have names to edit: the workspace item
+// and the folders open no label editor.
+TEST_F(CShellWindowsTest, OpensNoLabelEditorOnTheWorkspaceOrAFolder)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
     CTreeCtrl& tree = TreeBar().GetTreeCtrl();
     const HTREEITEM hProject = pDoc->GetTreeItems().GetProjectItem();
-    tree.SetFocus();
-    tree.SelectItem(hProject);
-    PumpMessages();
+    for (HTREEITEM hItem : {tree.GetRootItem(), tree.GetChildItem(hProject)}) {
+        tree.SetFocus();
+        tree.SelectItem(hItem);
+        PumpMessages();
 
-    EXPECT_EQ(nullptr, tree.EditLabel(hProject));
-    EXPECT_EQ(nullptr, tree.GetEditControl());
+        EXPECT_EQ(nullptr, tree.EditLabel(hItem));
+        EXPECT_EQ(nullptr, tree.GetEditControl());
+    }
 }
 
 } // namespace
