@@ -2,16 +2,23 @@
 #   make run    builds the program and starts it under Wine, in a virtual desktop
 #   make test   builds both trees and runs both test suites
 #   make bench  runs the benchmarks of the native tree
+#   make fuzz   builds the fuzz targets with clang and runs each for FUZZ_SECONDS
 
 BUILD      := $(CURDIR)/build
 WIN_DIR    := $(BUILD)/win
 NATIVE_DIR := $(BUILD)/native
 BENCH_DIR  := $(BUILD)/bench
+FUZZ_DIR   := $(BUILD)/fuzz
 JOBS       := $(shell nproc)
+FUZZ_SECONDS := 60
+FUZZ_JOBS  := $(JOBS)
 
 PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 \
             xvfb xauth x11-utils libz-mingw-w64-dev fonts-liberation \
             libbenchmark-dev googletest cmake ninja-build g++ imagemagick fonts-wine
+# Only `make fuzz` needs clang and its libFuzzer runtime; the test command
+# replays the fuzz inputs with the native tree's g++.
+FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build googletest
 
 TEST_PREFIX := $(BUILD)/wineprefix
 # The prefix of `make run` lasts from run to run: it holds the program's
@@ -21,7 +28,7 @@ export WINEDEBUG  := -all
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
-.PHONY: run test bench deps configure-win build-win build-program build-native wineprefix clean
+.PHONY: run test bench fuzz fuzz-seeds deps configure-win build-win build-program build-native wineprefix clean
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
@@ -63,6 +70,17 @@ bench: deps
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTOLAR_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks
 	@for b in $(BENCH_DIR)/bench/*_bench; do $$b; done
+
+fuzz:
+	@tools/install-deps.sh $(FUZZ_PACKAGES)
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESTOLAR_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@tools/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+# Writes the seed inputs of every fuzz target with the program's own writers
+# into tests/fuzz/<target>/corpus.
+fuzz-seeds: build-native
+	@$(NATIVE_DIR)/tests/fuzz/fuzzseeds tests/fuzz
 
 clean:
 	rm -rf $(BUILD)

@@ -49,26 +49,20 @@ void CWorkspace::ClearWorkspace(const CString& sUntitled)
     m_bWorkspaceModified = false;
 }
 
-// Every project file is written (each beside its old file, replacing it only
-// when complete) before the workspace file, which then lists exactly the
-// projects on disk. A workspace file that lists a project whose file could
-// not be written would lose that project at the next open.
+// Every project file and the workspace file are written beside their
+// targets and replace them as one: the workspace file lists exactly the
+// projects on disk, and a save that fails, or a process killed during it,
+// leaves either the old files or the new ones, never a mix.
 BOOL CWorkspace::SaveWorkspace(const CString& sPath, BOOL bRemoveDeletedFiles)
 {
-    if (!SaveProjectFiles(sPath))
-        return FALSE;
-
     CWorkspaceFile file;
     for (int i = 0; i < GetProjectCount(); ++i)
         file.m_saProjectSuffixes.Add(CWorkspaceFile::SuffixOf(GetProject(i).m_nProjectNumber));
     // The workspace takes the name of its file, as its project files show it.
     file.m_sWorkspaceTitle = GetProjectCount() > 0 ? FileNameOf(sPath) : m_sWorkspaceTitle;
     file.m_nActiveProject = m_nActiveProject;
-    const CString sError = FileErrorOf([&] { file.Save(sPath); });
-    if (!sError.IsEmpty()) {
-        ShowError(sError);
+    if (!WriteWorkspaceFiles(sPath, file))
         return FALSE;
-    }
 
     m_sWorkspacePath = sPath;
     m_sWorkspaceTitle = file.m_sWorkspaceTitle;
@@ -84,21 +78,38 @@ BOOL CWorkspace::SaveWorkspace(const CString& sPath, BOOL bRemoveDeletedFiles)
     return TRUE;
 }
 
-// Stops at the first project that cannot be saved and says which.
-BOOL CWorkspace::SaveProjectFiles(const CString& sPath)
+// The message names the file that could not be written; for a project
+// file it adds that the workspace was not saved.
+BOOL CWorkspace::WriteWorkspaceFiles(const CString& sPath, const CWorkspaceFile& file)
 {
-    for (int i = 0; i < GetProjectCount(); ++i) {
-        CProjectDoc& project = GetProject(i);
-        const CString sProjectPath = CProjectFile::PathOf(sPath, project.m_nProjectNumber);
-        const CString sError = FileErrorOf([&] { CProjectFile::Save(project, sProjectPath); });
-        if (!sError.IsEmpty()) {
-            CString sNotSaved;
-            AfxFormatString1(sNotSaved, IDS_WORKSPACE_NOT_SAVED, sProjectPath);
-            ShowError(sError + "\n\n" + sNotSaved);
-            return FALSE;
+    try {
+        CAtomicFileSet save(JournalPathOf(sPath));
+        for (int i = 0; i < GetProjectCount(); ++i) {
+            CProjectDoc& project = GetProject(i);
+            CProjectFile::Write(project, save.Add(CProjectFile::PathOf(sPath, project.m_nProjectNumber)));
         }
+        file.Write(save.Add(sPath));
+        save.Commit();
+    } catch (const CFileException& e) {
+        CString sMessage = e.GetErrorText();
+        if (e.m_strFileName != sPath) {
+            CString sNotSaved;
+            AfxFormatString1(sNotSaved, IDS_WORKSPACE_NOT_SAVED, e.m_strFileName);
+            sMessage += "\n\n" + sNotSaved;
+        }
+        ShowError(sMessage);
+        return FALSE;
+    } catch (const CArchiveException& e) {
+        ShowError(e.GetErrorText());
+        return FALSE;
     }
     return TRUE;
+}
+
+// The journal of a workspace's save, beside its file.
+CString CWorkspace::JournalPathOf(const CString& sPath)
+{
+    return sPath + ".~save";
 }
 
 // Runs once the new workspace file is in place: until then the old
@@ -187,7 +198,12 @@ int CWorkspace::MergeWorkspace(const CString& sPath)
 
 BOOL CWorkspace::ReadWorkspaceFile(const CString& sPath, CWorkspaceFile& rFile)
 {
-    const CString sError = FileErrorOf([&] { rFile = CWorkspaceFile::Load(sPath); });
+    // A save that a killed process left unfinished is finished first, so
+    // that the files read are those of one save.
+    const CString sError = FileErrorOf([&] {
+        CAtomicFileSet::Recover(JournalPathOf(sPath));
+        rFile = CWorkspaceFile::Load(sPath);
+    });
     if (!sError.IsEmpty())
         ShowError(sError);
     return sError.IsEmpty();

@@ -7,9 +7,10 @@
 //
 // Every rule keeps what is open and on disk consistent when something fails:
 //   - a workspace file is read whole before anything open changes;
-//   - a save writes every project file first and the workspace file only
-//     when all of them were written; the files of removed projects go only
-//     after the new workspace file replaced the old one;
+//   - a save writes the project files and the workspace file beside their
+//     targets and replaces them as one, so that after a failure or a kill
+//     the workspace opens as it was or as saved (docs/saving.md); the files
+//     of removed projects go only after the new workspace file is in place;
 //   - a merge never touches the open workspace's path, title, suffixes or
 //     active project, and leaves the project counter above every number it
 //     handed out.
@@ -37,8 +38,8 @@ public:
 // Operations. Failures are shown through ShowError.
     // No project, no path, the given title, project counter 0.
     void ClearWorkspace(const CString& sUntitled);
-    // Returns FALSE when nothing was saved or the workspace file could not be
-    // written; project files written before stay.
+    // Returns FALSE when the files could not be written; then every file on
+    // disk stays as it was.
     BOOL SaveWorkspace(const CString& sPath, BOOL bRemoveDeletedFiles);
     // Returns the last project, or null when the file could not be read.
     CProjectDoc* ReadWorkspace(const CString& sPath);
@@ -69,7 +70,8 @@ protected:
 
 private:
     BOOL ReadWorkspaceFile(const CString& sPath, CWorkspaceFile& rFile);
-    BOOL SaveProjectFiles(const CString& sPath);
+    BOOL WriteWorkspaceFiles(const CString& sPath, const CWorkspaceFile& file);
+    static CString JournalPathOf(const CString& sPath);
     void RemoveDeletedProjectFiles();
     CProjectDoc* TryOpenProject(const CString& sPath);
     void ActivateProjectAfterOpen();

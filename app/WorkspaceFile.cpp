@@ -77,10 +77,13 @@ void CWorkspaceFile::Save(LPCTSTR lpszPath) const
     CFileException error;
     if (!save.Open(lpszPath, &error))
         throw error;
-    CArchive ar(&save.GetFile(), CArchive::store, kArchiveBufferSize);
-    const_cast<CWorkspaceFile*>(this)->Serialize(ar);
-    ar.Close();
+    Write(save);
     save.Commit();
+}
+
+void CWorkspaceFile::Write(CAtomicFile& save) const
+{
+    save.Store([&](CArchive& ar) { const_cast<CWorkspaceFile*>(this)->Serialize(ar); }, kArchiveBufferSize);
 }
 
 CString CWorkspaceFile::SuffixOf(int nProjectNumber)

@@ -27,6 +27,8 @@ public:
 // a failed save leaves the previous file as it was.
     static CWorkspaceFile Load(LPCTSTR lpszPath);
     void Save(LPCTSTR lpszPath) const;
+    // Writes the workspace file beside the target of save, which replaces it.
+    void Write(CAtomicFile& save) const;
 
 // The suffix of a project file: ".%03d" of the project number.
     static CString SuffixOf(int nProjectNumber);

@@ -3,7 +3,13 @@
 set(VESTOLAR_ROOT ${CMAKE_SOURCE_DIR})
 include(${CMAKE_CURRENT_LIST_DIR}/Layering.cmake)
 
-if(VESTOLAR_NATIVE)
+if(VESTOLAR_FUZZ)
+  # The fuzz tree (clang): every library instrumented for libFuzzer, and any
+  # undefined behaviour a finding that stops the run.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer -g -O1)
+  add_link_options(-fsanitize=address,undefined)
+elseif(VESTOLAR_NATIVE)
   # The benchmark tree measures optimised code without the sanitizers' cost.
   if(NOT VESTOLAR_BENCH)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -g)

@@ -9,6 +9,7 @@
 #include "ReadKelFile.h"
 
 #include "model/ProjectDoc.h"
+#include "CPrivateProfileReadScope.h"
 #include "res/resource.h"
 
 namespace {
@@ -141,6 +142,7 @@ int CIniProjectImport::ImportIniProject(CString sPath)
     CProjectDoc* pDoc = m_host.GetSelectedProject();
     if (pDoc == nullptr)
         return -1;
+    const CPrivateProfileReadScope scope(sPath);
     CArray<int, int> aTables;
     ChooseTables(pDoc->m_ReportInfo, aTables);
     for (int i = 0; i < aTables.GetSize(); ++i) {

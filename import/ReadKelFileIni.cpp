@@ -7,6 +7,7 @@
 #include "ReadKelFile.h"
 
 #include "CPrivateProfile.h"
+#include "CPrivateProfileReadScope.h"
 
 #include <cctype>
 #include <locale>
@@ -228,6 +229,9 @@ CString CReadKelFile::ReadIniTextLines(CString sKey, CString sPath)
 int CReadKelFile::ReadIniTable(CList<NBuildData, NBuildData&>& list, int nTable, CReportInfo info, CString sPath)
 {
     list.RemoveAll();
+    // A project of a few hundred entries is asked for tens of thousands of
+    // values: the file is read once.
+    const CPrivateProfileReadScope scope(sPath);
     CIniTable table;
     if (!IsIniProjectFile(sPath) || !IniTableOf(nTable, info, table))
         return -1;
@@ -254,6 +258,7 @@ int CReadKelFile::ReadIniTable(CList<NBuildData, NBuildData&>& list, int nTable,
 void CReadKelFile::ReadIniEntries(CList<NBuildData, NBuildData&>& list, const CString& sSection, bool bReverberation,
                                   const NBuildData& model, const NSpectrum* pFirstEntry, const CString& sPath)
 {
+    const CPrivateProfileReadScope scope(sPath);
     for (int n = bReverberation ? kReverbFirstEntry : kLevelFirstEntry;; ++n) {
         const CString sEntry = EntrySection(sSection, n);
         if (!HasEntry(sEntry, sPath))

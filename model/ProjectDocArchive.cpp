@@ -18,6 +18,10 @@ const UINT kCurrentSchema = 9;
 // Schemas before 7 kept the measurements without the test facility or
 // reference floor in list 130.
 const UINT kFirstSchemaWithTable131 = 7;
+// Project numbers are handed out by counting up from the stored counter, also
+// for every project a merge adds; a number this high is no workspace's and
+// would leave the counter no room before it overflows.
+const int kHighestStoredProjectNumber = 1 << 24;
 
 // The last list a schema holds, for schemas 1 to 9.
 int LastTableOfSchema(UINT nSchema)
@@ -42,6 +46,11 @@ CString AverageTitle()
     CString sAverage;
     sAverage.LoadString(IDS_AVERAGE);
     return sAverage;
+}
+
+bool IsStorableProjectNumber(int nNumber)
+{
+    return nNumber >= 0 && nNumber <= kHighestStoredProjectNumber;
 }
 
 } // namespace
@@ -111,6 +120,8 @@ void CProjectDoc::Load(CArchive& ar)
         CopyList(*GetMeasurementList(nTableId), stored.List(nTableId));
 
     ar >> stored.m_nProjectCounter >> stored.m_nProjectNumber;
+    if (!IsStorableProjectNumber(stored.m_nProjectCounter) || !IsStorableProjectNumber(stored.m_nProjectNumber))
+        AfxThrowArchiveException(CArchiveException::badIndex, GetRuntimeClass()->m_lpszClassName);
     if (nSchema >= 2)
         ar >> stored.m_sName;
     if (nSchema >= 3) {

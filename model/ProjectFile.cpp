@@ -25,10 +25,13 @@ void CProjectFile::Save(CProjectDoc& doc, LPCTSTR lpszPath)
     CFileException error;
     if (!save.Open(lpszPath, &error))
         throw error;
-    CArchive ar(&save.GetFile(), CArchive::store, kArchiveBufferSize);
-    doc.Serialize(ar);
-    ar.Close();
+    Write(doc, save);
     save.Commit();
+}
+
+void CProjectFile::Write(CProjectDoc& doc, CAtomicFile& save)
+{
+    save.Store([&](CArchive& ar) { doc.Serialize(ar); }, kArchiveBufferSize);
 }
 
 // A file that cannot be read whole leaves the document as it was.

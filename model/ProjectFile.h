@@ -11,5 +11,7 @@ class CProjectFile {
 public:
     static CString PathOf(const CString& sWorkspacePath, int nProjectNumber);
     static void Save(CProjectDoc& doc, LPCTSTR lpszPath);
+    // Writes the project beside the target of save, which replaces it.
+    static void Write(CProjectDoc& doc, CAtomicFile& save);
     static void Load(CProjectDoc& doc, LPCTSTR lpszPath);
 };

@@ -6,12 +6,17 @@
 //
 //     CAtomicFile save;
 //     if (!save.Open(path, &error)) ...
-//     CArchive ar(&save.GetFile(), CArchive::store);
-//     doc.Serialize(ar);
-//     ar.Close();
+//     save.Store([&](CArchive& ar) { doc.Serialize(ar); });
 //     save.Commit();
+//
+// Commit is Prepare (the file beside is complete on the disk) and Replace;
+// CAtomicFileSet calls the two apart to save several files as one.
 
 #include "CFile.h"
+
+#include <functional>
+
+class CArchive;
 
 class CAtomicFile {
 public:
@@ -24,13 +29,27 @@ public:
     CFile& GetFile() { return m_file; }
     CString GetTargetPath() const { return m_strTarget; }
     CString GetTempPath() const { return m_strTemp; }
+    static CString TempPathOf(LPCTSTR lpszTargetPath);
 
 // Operations
     BOOL Open(LPCTSTR lpszTargetPath, CFileException* pError = nullptr);
+    void Store(const std::function<void(CArchive&)>& store, int nBufSize = 4096);
     void Commit();
+    void Prepare();
+    void Replace();
     void Abort();
+    // Forgets the file beside without removing it: someone else finishes it.
+    void Release();
+
+// The steps of a save, reported to a hook that tests use to stop the
+// process between them.
+    enum SaveStep { stepWrittenBeside, stepBeforeReplace };
+    typedef void (*SaveStepHook)(SaveStep nStep, const CString& sTargetPath);
+    static void SetSaveStepHook(SaveStepHook pHook);
 
 private:
+    void NamingTheTarget(const std::function<void()>& action);
+
     CFile m_file;
     CString m_strTarget;
     CString m_strTemp;

@@ -1,4 +1,5 @@
 #include "CPrivateProfile.h"
+#include "CPrivateProfileReadScope.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,14 +25,16 @@ std::string Trimmed(const std::string& s)
     return s.substr(nFirst, nEnd - nFirst);
 }
 
-// Names match without regard to case; the name asked for is trimmed first.
-bool SameName(const std::string& sInFile, LPCTSTR lpszAsked)
+// Names match without regard to case (ASCII letters only); the name asked
+// for is trimmed first.
+std::string IndexName(const std::string& sName)
 {
-    const std::string sAsked = Trimmed(lpszAsked);
-    return sInFile.size() == sAsked.size() &&
-           std::equal(sInFile.begin(), sInFile.end(), sAsked.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
+    std::string sLower = Trimmed(sName);
+    for (char& ch : sLower) {
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    return sLower;
 }
 
 // One pair of equal quotes around the whole text is removed.
@@ -119,6 +122,7 @@ UINT ParseProfileInt(const std::string& s)
 BOOL CPrivateProfile::Load(LPCTSTR lpszFileName)
 {
     m_aSections.clear();
+    m_sectionIndex.clear();
     FILE* pFile = std::fopen(lpszFileName, "rb");
     if (pFile == nullptr)
         return FALSE;
@@ -147,8 +151,10 @@ void CPrivateProfile::Parse(const std::string& sText)
             continue;
         if (sLine.front() == '[') {
             const size_t nClose = sLine.rfind(']');
-            if (nClose != std::string::npos)
-                m_aSections.push_back(CSection{Trimmed(sLine.substr(1, nClose - 1)), {}});
+            if (nClose != std::string::npos) {
+                m_aSections.push_back(CSection{Trimmed(sLine.substr(1, nClose - 1)), {}, {}});
+                m_sectionIndex.emplace(IndexName(m_aSections.back().m_sName), m_aSections.size() - 1);
+            }
             continue;
         }
         if (m_aSections.empty())
@@ -159,7 +165,9 @@ void CPrivateProfile::Parse(const std::string& sText)
         entry.m_bHasValue = nEquals != std::string::npos;
         if (entry.m_bHasValue)
             entry.m_sValue = Trimmed(sLine.substr(nEquals + 1));
-        m_aSections.back().m_aEntries.push_back(entry);
+        CSection& section = m_aSections.back();
+        section.m_keyIndex.emplace(IndexName(entry.m_sKey), section.m_aEntries.size());
+        section.m_aEntries.push_back(entry);
     }
 }
 
@@ -198,11 +206,8 @@ UINT CPrivateProfile::GetInt(LPCTSTR lpszSection, LPCTSTR lpszKey, INT nDefault)
 
 const CPrivateProfile::CSection* CPrivateProfile::FindSection(LPCTSTR lpszSection) const
 {
-    for (const CSection& section : m_aSections) {
-        if (SameName(section.m_sName, lpszSection))
-            return &section;
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.find(IndexName(lpszSection));
+    return found != m_sectionIndex.end() ? &m_aSections[found->second] : nullptr;
 }
 
 const CPrivateProfile::CEntry* CPrivateProfile::FindEntry(LPCTSTR lpszSection, LPCTSTR lpszKey) const
@@ -210,11 +215,8 @@ const CPrivateProfile::CEntry* CPrivateProfile::FindEntry(LPCTSTR lpszSection, L
     const CSection* pSection = lpszSection != nullptr ? FindSection(lpszSection) : nullptr;
     if (pSection == nullptr || lpszKey == nullptr)
         return nullptr;
-    for (const CEntry& entry : pSection->m_aEntries) {
-        if (SameName(entry.m_sKey, lpszKey))
-            return &entry;
-    }
-    return nullptr;
+    const auto found = pSection->m_keyIndex.find(IndexName(lpszKey));
+    return found != pSection->m_keyIndex.end() ? &pSection->m_aEntries[found->second] : nullptr;
 }
 
 DWORD CPrivateProfile::ListSectionNames(LPTSTR lpszBuffer, DWORD nSize) const
@@ -240,17 +242,31 @@ DWORD CPrivateProfile::ListKeys(const CSection& section, LPTSTR lpszBuffer, DWOR
     return aKeys.empty() ? 0 : CopyNameList(aKeys, lpszBuffer, nSize);
 }
 
+namespace {
+
+// The profile of an open read scope of the file, or the file read now.
+template <class Query>
+auto QueryProfile(LPCTSTR lpszFileName, Query query)
+{
+    if (const CPrivateProfile* pScoped = CPrivateProfileReadScope::Find(lpszFileName))
+        return query(*pScoped);
+    CPrivateProfile profile;
+    profile.Load(lpszFileName);
+    return query(profile);
+}
+
+} // namespace
+
 DWORD AfxGetPrivateProfileString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,
                                  LPTSTR lpszReturnedString, DWORD nSize, LPCTSTR lpszFileName)
 {
-    CPrivateProfile profile;
-    profile.Load(lpszFileName);
-    return profile.GetString(lpszSection, lpszKey, lpszDefault, lpszReturnedString, nSize);
+    return QueryProfile(lpszFileName, [&](const CPrivateProfile& profile) {
+        return profile.GetString(lpszSection, lpszKey, lpszDefault, lpszReturnedString, nSize);
+    });
 }
 
 UINT AfxGetPrivateProfileInt(LPCTSTR lpszSection, LPCTSTR lpszKey, INT nDefault, LPCTSTR lpszFileName)
 {
-    CPrivateProfile profile;
-    profile.Load(lpszFileName);
-    return profile.GetInt(lpszSection, lpszKey, nDefault);
+    return QueryProfile(lpszFileName,
+                        [&](const CPrivateProfile& profile) { return profile.GetInt(lpszSection, lpszKey, nDefault); });
 }

@@ -15,6 +15,7 @@
 
 #include "AfxTypes.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,13 @@ private:
         std::string m_sValue;
         bool m_bHasValue = false;
     };
+    // The first entry or section of each name, by its name in lower case:
+    // a file of a few hundred sections is asked thousands of times.
+    typedef std::map<std::string, size_t> CNameIndex;
     struct CSection {
         std::string m_sName;
         std::vector<CEntry> m_aEntries;
+        CNameIndex m_keyIndex;
     };
 
     void Parse(const std::string& sText);
@@ -46,6 +51,7 @@ private:
     DWORD ListKeys(const CSection& section, LPTSTR lpszBuffer, DWORD nSize) const;
 
     std::vector<CSection> m_aSections;
+    CNameIndex m_sectionIndex;
 };
 
 DWORD AfxGetPrivateProfileString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,

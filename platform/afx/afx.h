@@ -17,6 +17,7 @@
 #include "CFile.h"
 #include "CMemFile.h"
 #include "CAtomicFile.h"
+#include "CAtomicFileSet.h"
 #include "CArchive.h"
 #include "CArray.h"
 #include "CList.h"

@@ -7,6 +7,7 @@
 
 #include "CArchive.h"
 #include "CPrivateProfile.h"
+#include "CPrivateProfileReadScope.h"
 
 #include <climits>
 #include <locale>
@@ -134,9 +135,13 @@ void NSpectrum::ExchangeBand(CArchive& ar, CBand& band)
 int NSpectrum::Retrieve(const CString& sSection, const CString& sFile)
 {
     RemoveAll();
-    CPrivateProfile profile;
-    if (!profile.Load(sFile))
+    // An importer reading hundreds of spectra from one file holds it in a
+    // read scope, so that it is not read again for each spectrum.
+    CPrivateProfile loaded;
+    const CPrivateProfile* pScoped = CPrivateProfileReadScope::Find(sFile);
+    if (pScoped == nullptr && !loaded.Load(sFile))
         return 0;
+    const CPrivateProfile& profile = pScoped != nullptr ? *pScoped : loaded;
 
     CString sValue;
     if (ReadKey(profile, sSection, "Title", sValue))

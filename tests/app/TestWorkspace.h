@@ -28,6 +28,7 @@ public:
         return *m_aProjects.back();
     }
     void RemoveProject(int nIndex) { m_aProjects.erase(m_aProjects.begin() + nIndex); }
+    CProjectDoc& Project(int nIndex) { return GetProject(nIndex); }
 
     std::vector<std::string> Names() const
     {

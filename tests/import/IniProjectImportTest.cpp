@@ -88,6 +88,22 @@ TEST(IniProjectImport, ReadsLevelsFromEntryTwoWithTheFirstEntryAsSecondSpectrum)
     EXPECT_EQ(first.m_MeasSetup.GetUpperFreq(), 43);
 }
 
+// The whole file is read once per table, so a long project reads every entry
+// in its order, the last one included.
+TEST(IniProjectImport, ReadsEveryEntryOfAProjectOfSeveralHundred)
+{
+    CImportFixture fixture;
+    std::string sText = General("3.0");
+    for (int n = 1; n <= 400; ++n)
+        sText += Entry("SPECTRUM SEND", n, std::to_string(n).c_str());
+    Write(fixture, "p.prj", sText);
+    CList<NBuildData, NBuildData&> records;
+    ASSERT_EQ(CReadKelFile::ReadIniTable(records, 122, fixture.m_doc.m_ReportInfo, fixture.PathOf("p.prj").c_str()), 0);
+    ASSERT_EQ(records.GetCount(), 399);
+    EXPECT_DOUBLE_EQ(records.GetHead().m_Spectrum.GetSpecLine(18), 2.0);
+    EXPECT_DOUBLE_EQ(records.GetTail().m_Spectrum.GetSpecLine(18), 400.0);
+}
+
 TEST(IniProjectImport, GivesNoRecordForATableWithOnlyItsFirstEntry)
 {
     CImportFixture fixture;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <ostream>
 
@@ -250,6 +251,44 @@ TEST(CProjectDocArchive, RaisesTheCounterToEveryProjectNumberInUse)
     CProjectDoc next;
     for (const CProjectDoc* pDoc : {&second, &third, &loaded})
         EXPECT_NE(pDoc->m_nProjectNumber, next.m_nProjectNumber);
+}
+
+// The counter counts up from the stored numbers, for each new project and
+// each merged one: a file whose numbers leave it no room, or are negative,
+// is refused before it changes the document or the counter.
+TEST(CProjectDocArchive, RefusesProjectNumbersThatLeaveTheCounterNoRoom)
+{
+    struct Row {
+        int nCounter;
+        int nNumber;
+        bool bRead;
+    } rows[] = {
+        {1 << 24, 1 << 24, true},
+        {(1 << 24) + 1, 1, false},
+        {1, (1 << 24) + 1, false},
+        {INT_MAX, 1, false},
+        {1, INT_MAX, false},
+        {-1, 1, false},
+        {1, INT_MIN, false},
+    };
+    CRecordingHost host;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.nCounter) + " " + std::to_string(row.nNumber));
+        CProjectDoc source;
+        CProjectDoc::SetProjectCounter(row.nCounter);
+        source.m_nProjectNumber = row.nNumber;
+        const Bytes file = StoreProject(source);
+        CProjectDoc::SetProjectCounter(0);
+        CProjectDoc read;  // number 1
+        if (row.bRead) {
+            LoadProject(read, file);
+            EXPECT_EQ(row.nNumber, read.m_nProjectNumber);
+        } else {
+            EXPECT_THROW(LoadProject(read, file), CArchiveException);
+            EXPECT_EQ(1, read.m_nProjectNumber);
+            EXPECT_EQ(1, CProjectDoc::GetProjectCounter());
+        }
+    }
 }
 
 } // namespace
