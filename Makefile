@@ -20,6 +20,16 @@ PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 \
 # replays the fuzz inputs with the native tree's g++.
 FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build googletest
 
+# A compiler cache, when the machine has one. Paths are taken relative to the
+# project, so a clean clone in another folder hits the same entries; the
+# sloppiness lets the cache take files compiled with precompiled headers.
+ifneq ($(shell command -v ccache),)
+export CMAKE_C_COMPILER_LAUNCHER ?= ccache
+export CMAKE_CXX_COMPILER_LAUNCHER ?= ccache
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
+endif
+
 TEST_PREFIX := $(BUILD)/wineprefix
 # The prefix of `make run` lasts from run to run: it holds the program's
 # profile, with the settings and the window's place.

@@ -22,6 +22,23 @@ else()
 endif()
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
+# Precompiled headers of the win tree (cmake/pch), made once by the target
+# vestolar_pch and reused by every library and test. The native tree compiles
+# few enough files to do without.
+if(VESTOLAR_WIN)
+  add_library(vestolar_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/pch/Precompiled.cpp)
+  target_precompile_headers(vestolar_pch PRIVATE
+    "$<$<COMPILE_LANGUAGE:CXX>:${CMAKE_CURRENT_LIST_DIR}/pch/WinHeaders.h>")
+endif()
+
+# vestolar_reuse_precompiled_headers(<target>): in the win tree the target's
+# C++ files start from the Windows headers precompiled by vestolar_pch.
+function(vestolar_reuse_precompiled_headers name)
+  if(VESTOLAR_WIN)
+    target_precompile_headers(${name} REUSE_FROM vestolar_pch)
+  endif()
+endfunction()
+
 # vestolar_library(<name> [PORTABLE] SOURCES ... [LIBS ...])
 # A PORTABLE library builds in both trees; any other only in the win tree.
 function(vestolar_library name)
@@ -35,6 +52,7 @@ function(vestolar_library name)
   if(ARG_LIBS)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   endif()
+  vestolar_reuse_precompiled_headers(${name})
 endfunction()
 
 # vestolar_test(<name> [PORTABLE] SOURCES ... [LIBS ...])
@@ -48,6 +66,7 @@ function(vestolar_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} gtest_main)
   target_include_directories(${name} PRIVATE ${VESTOLAR_ROOT} ${VESTOLAR_ROOT}/tests)
+  vestolar_reuse_precompiled_headers(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
