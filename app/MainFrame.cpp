@@ -1,6 +1,8 @@
 #include "MainFrame.h"
 
 #include "FrameCommandRules.h"
+#include "MeasurementPush.h"
+#include "OptionsSheet.h"
 #include "ProjectDocument.h"
 #include "VestolarApp.h"
 
@@ -90,6 +92,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMainFrameBase)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_RECEIVING_ROOM, OnUpdateOpenView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_BACKGROUND_NOISE, OnUpdateOpenView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_REVERBERATION, OnUpdateOpenView)
+    ON_COMMAND(ID_EXTRAS_OPTIONS, OnOptions)
     ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolBar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateViewToolBar)
     ON_COMMAND_EX(ID_VIEW_EXPLORER_BAR, OnBarCheck)
@@ -182,6 +185,27 @@ void CMainFrame::ShowExportToolBar()
     HiddenToolBar().EnableWindow(FALSE);
 }
 
+// Extras > Options...: after OK the skin, the toolbar of the export target
+// and the menu images follow the new settings; only a new band range
+// recalculates the projects.
+void CMainFrame::OnOptions()
+{
+    CVestolarApp& app = GetVestolarApp();
+    const int nLowerFreq = app.m_nLowerFreq;
+    const int nUpperFreq = app.m_nUpperFreq;
+    COptionsSheet sheet(this);
+    sheet.TakeSettings(app);
+    if (sheet.DoModal() != IDOK)
+        return;
+    sheet.StoreSettings(app);
+    app.SetSkin(sheet.m_LookOption.m_sSkin);
+    ShowExportToolBar();
+    VisibleToolBar().UpdateSizes(TRUE, TRUE);
+    m_MenuOrganizer.AutoSetMenuImage();
+    if (app.m_nLowerFreq != nLowerFreq || app.m_nUpperFreq != nUpperFreq)
+        UpdateAllProjects(0);
+}
+
 // View > Toolbar shows or hides the toolbar of the export target. The
 // framework's toggle looks a bar up by its id and so would find the one made
 // first, which is the hidden one once the export target has changed.
@@ -217,6 +241,11 @@ void CMainFrame::UpdateAllProjects(int nHint)
     CDocTemplate* pTemplate = GetVestolarApp().m_pMainTemplate;
     for (POSITION pos = pTemplate->GetFirstDocPosition(); pos != nullptr;)
         CProjectDocument::FromDocument(pTemplate->GetNextDoc(pos))->GetProject().Recalculate(nHint);
+}
+
+HRESULT CMainFrame::ImportMeasurements(const CString& sPath)
+{
+    return CMeasurementPush(*this).Run(sPath);
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

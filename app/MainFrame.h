@@ -32,6 +32,8 @@ public:
 
     // Recalculates every project with the hint, in the order they were made.
     void UpdateAllProjects(int nHint);
+    // Another program's push of a measurement archive (see CMeasurementPush).
+    HRESULT ImportMeasurements(const CString& sPath);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
@@ -51,6 +53,7 @@ protected:
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
     afx_msg BOOL OnOpenView(UINT nID);
     afx_msg void OnUpdateOpenView(CCmdUI* pCmdUI);
+    afx_msg void OnOptions();
     afx_msg void OnViewToolBar();
     afx_msg void OnUpdateViewToolBar(CCmdUI* pCmdUI);
 

@@ -1,19 +1,12 @@
 #include "RevCalcPage.h"
 
-#include "AppSettings.h"
+#include "RunningAppSettings.h"
 
 IMPLEMENT_DYNCREATE(CRevCalcPage, CPropertyPage)
 
 namespace {
 
 enum { kPrimary = 0, kSecondary = 1, kAutomatic = 2 };
-
-// The settings the page edits: the running application's; none when the
-// application holds no settings.
-CAppSettings* ApplicationSettings()
-{
-    return dynamic_cast<CAppSettings*>(AfxGetApp());
-}
 
 }  // namespace
 
@@ -24,7 +17,7 @@ CRevCalcPage::CRevCalcPage() : CPropertyPage(IDD)
 BOOL CRevCalcPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    if (const CAppSettings* pSettings = ApplicationSettings())
+    if (const CAppSettings* pSettings = GetRunningAppSettings())
         m_nReverbChoice = pSettings->m_nReverbImport;
     OnSetActive();
     return TRUE;
@@ -51,7 +44,7 @@ BOOL CRevCalcPage::OnKillActive()
 
 void CRevCalcPage::OnOK()
 {
-    if (CAppSettings* pSettings = ApplicationSettings())
+    if (CAppSettings* pSettings = GetRunningAppSettings())
         pSettings->m_nReverbImport = CheckedChoice();
     CPropertyPage::OnOK();
 }

@@ -3,13 +3,12 @@
 #include "MeasAssignDlg.h"
 #include "MeasAssignDlgCorner.h"
 #include "ProjectDocument.h"
+#include "SettingsCorrections.h"
 #include "TreeDlg.h"
 #include "VestolarApp.h"
 
 #include "import/TreeItemData.h"
 #include "model/ProjectDoc.h"
-
-#include <algorithm>
 
 int CTreeBarImportHost::GetReverbImport() const
 {
@@ -74,14 +73,7 @@ CString CTreeBarImportHost::GetAppDirectory() const
 // next file; a spectrum the settings lack adds nothing (its selector is 0).
 const CImportCorrections& CTreeBarImportHost::GetCorrections() const
 {
-    const CVestolarApp& app = GetVestolarApp();
-    m_corrections = CImportCorrections();
-    const int nSpectra = std::min<int>(kCorrectionCount, static_cast<int>(app.m_aCorrSpectra.GetSize()));
-    const int nSelectors = std::min<int>(nSpectra, static_cast<int>(app.m_aCorrSelection.GetSize()));
-    for (int i = 0; i < nSpectra; ++i)
-        m_corrections.m_aCorrSpec[i] = app.m_aCorrSpectra[i];
-    for (int i = 0; i < nSelectors; ++i)
-        m_corrections.m_aChannelSelection[i] = app.m_aCorrSelection[i];
+    m_corrections = SettingsCorrections(GetVestolarApp());
     return m_corrections;
 }
 

@@ -1,6 +1,8 @@
 #include "VestolarApp.h"
 
 #include "HiddenFrame.h"
+#include "IpcVestolar.h"
+#include "IpcVestolarIds.h"
 #include "MainFrame.h"
 #include "RegistrationSwitch.h"
 #include "VestolarDoc.h"
@@ -23,6 +25,8 @@ BEGIN_MESSAGE_MAP(CVestolarApp, CTKSkinnedApp)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
     ON_COMMAND(ID_WINDOW_CLOSE_ALL, OnCloseAll)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
     ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentWorkspace)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateWorkspaceCommand)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateWorkspaceCommand)
@@ -35,6 +39,15 @@ namespace {
 const char kRegistryKey[] = "Kelvaron";
 const UINT kRecentFileCount = 4;
 const int kDecimalSeparatorSize = 10;
+
+// The automation classes of the program's COM server.
+const CComClassEntry kComClasses[] = {
+    {&CLSID_IpcVestolar, &CIpcVestolar::CreateInstance, kIpcVestolarDescription, kIpcVestolarProgID,
+     kIpcVestolarVersionIndependentProgID},
+};
+
+// {5A7E4A0D-CAA2-4008-8138-3B52CB9F0526}: the workspace document's class.
+const CLSID kDocumentClsid = {0x5a7e4a0d, 0xcaa2, 0x4008, {0x81, 0x38, 0x3b, 0x52, 0xcb, 0x9f, 0x05, 0x26}};
 
 } // namespace
 
@@ -70,6 +83,9 @@ BOOL CVestolarApp::InitInstance()
     UseSystemDecimalSeparator();
     SetCurrentSkin(m_sSkin);
     CreateTemplates();
+    m_server.ConnectTemplate(kDocumentClsid, m_pMainTemplate, FALSE);
+    COleObjectFactory::RegisterAll();
+    m_module.RegisterClassObjects(CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE);
 
     auto* pMainFrame = new CMainFrame;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
@@ -98,6 +114,11 @@ BOOL CVestolarApp::InitInstance()
 
 int CVestolarApp::ExitInstance()
 {
+    if (m_bATLInited) {
+        m_module.RevokeClassObjects();
+        COleObjectFactory::RevokeAll();
+        m_module.Term();
+    }
     SetMeasGraphHost(nullptr);
     m_GraphWindows.CloseAll();
     SaveSettings();
@@ -115,6 +136,9 @@ BOOL CVestolarApp::InitOle()
         AfxMessageBox(IDS_OLE_INIT_FAILED);
         return FALSE;
     }
+    m_bATLInited = SUCCEEDED(m_module.Init(kComClasses, 1, APPID_Vestolar, kVestolarAppName));
+    if (!m_bATLInited)
+        return FALSE;
     COleMessageFilter* pFilter = AfxOleGetMessageFilter();
     pFilter->EnableBusyDialog(FALSE);
     pFilter->EnableNotRespondingDialog(FALSE);
@@ -146,10 +170,10 @@ BOOL CVestolarApp::HandleRegistrationSwitch()
 {
     switch (RegistrationSwitchOf(m_lpCmdLine)) {
     case ERegistrationSwitch::unregisterServer:
-        UnregisterShellFileTypes();
+        UnregisterServer();
         return TRUE;
     case ERegistrationSwitch::registerServer:
-        RegisterShellFileTypes();
+        RegisterServer();
         return TRUE;
     case ERegistrationSwitch::none:
         break;

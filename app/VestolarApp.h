@@ -7,11 +7,13 @@
 // workspace commands of the File menu.
 
 #include "AppSettings.h"
+#include "HtmlHelpLibrary.h"
 #include "ProjectWindows.h"
 #include "Workspace.h"
 
 #include "model/ProjectHost.h"
 
+#include "CComModule.h"
 #include "CTKSkinnedApp.h"
 
 #include "Calc.h"
@@ -29,6 +31,8 @@ public:
 
 // Start-up state
     BOOL m_bATLInited = FALSE;
+    CComModule m_module;          // the automation class's server
+    COleTemplateServer m_server;  // the document server of the main template
     HINSTANCE m_hLangResource = nullptr;
     int m_nCurrentViewKind = 0;
 
@@ -84,6 +88,11 @@ public:
     afx_msg void OnCloseAll();
     afx_msg BOOL OnOpenRecentWorkspace(UINT nID);
 
+// About and help (VestolarAppHelp.cpp)
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+    afx_msg void OnAppAbout();
+    afx_msg void OnHelpContents();
+
 // The project model's host
     CCalcSettings GetCalcSettings() const override;
     void GetCurveDefaults(int nCurve, int& rnColor, int& rnStyle, int& rnSize) const override;
@@ -110,10 +119,13 @@ private:
     BOOL InitOle();
     void CreateTemplates();
     BOOL HandleRegistrationSwitch();
-    void RegisterShellFileTypes();
+    void RegisterServer();
+    void UnregisterServer();
     void UnregisterShellFileTypes();
     void UseSystemDecimalSeparator();
     void ChooseHelpFile();
+
+    CHtmlHelpLibrary m_HtmlHelp;
     void LoadLanguageLibrary();
     void FreeLanguageLibrary();
     CVestolarDoc* GetProjectDocument(int nIndex) const;

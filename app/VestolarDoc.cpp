@@ -14,8 +14,12 @@ BEGIN_MESSAGE_MAP(CVestolarDoc, COleDocument)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_SWAP_TABLE, OnUpdateSwapTable)
 END_MESSAGE_MAP()
 
+// Each project holds the application: a server started for a client stays
+// while the client's projects are open.
 CVestolarDoc::CVestolarDoc()
 {
+    EnableAutomation();
+    AfxOleLockApp();
     m_Project.SetTreeSink(&m_TreeItems);
     m_Project.SetViewSink(this);
 }
@@ -24,6 +28,7 @@ CVestolarDoc::~CVestolarDoc()
 {
     m_Project.SetTreeSink(nullptr);
     m_Project.SetViewSink(nullptr);
+    AfxOleUnlockApp();
 }
 
 // A new project shows the untitled text until the workspace names it.

@@ -142,16 +142,25 @@ int CImportDispatcher::ImportControlRecords(CMeasCtrlList& records)
     CProjectDoc* pDoc = m_host.GetSelectedProject();
     if (pDoc == nullptr)
         return -1;
+    FileControlRecords(*pDoc, records, m_host.GetReverbImport(), m_host.GetCorrections(), &NBuildData::m_Spectrum);
+    return 0;
+}
+
+void CImportDispatcher::FileControlRecords(CProjectDoc& doc, CMeasCtrlList& records, int nReverbChoice,
+                                           const CImportCorrections& corrections, NSpectrum NBuildData::*pCorrected,
+                                           const CFiledMeasurement& filed)
+{
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr;) {
         const NMeasCtrlData& control = records.GetNext(pos);
         for (int nChannel = 1; nChannel <= 2; ++nChannel) {
             if (!control.GetMeasSetup().IsChannelActivated(nChannel))
                 continue;
             NBuildData record;
-            record.Import(control, nChannel, m_host.GetReverbImport());
-            CTableAssignment::AddCorrections(record, nChannel, m_host.GetCorrections());
-            pDoc->AddMeasurement(record, TRUE);
+            record.Import(control, nChannel, nReverbChoice);
+            CTableAssignment::AddCorrections(record, nChannel, corrections, pCorrected);
+            doc.AddMeasurement(record, TRUE);
+            if (filed)
+                filed(record, nChannel);
         }
     }
-    return 0;
 }

@@ -9,6 +9,8 @@
 
 #include "CStringArray.h"
 
+#include <functional>
+
 class CImportDispatcher {
 public:
     explicit CImportDispatcher(CTreeImportHost& host) : m_host(host) {}
@@ -18,6 +20,15 @@ public:
     int ImportFiles(CStringArray& paths);
     // Files every active channel of each record; -1 without a project.
     int ImportControlRecords(CMeasCtrlList& records);
+
+    // What a filed measurement is told to whoever files control records.
+    using CFiledMeasurement = std::function<void(const NBuildData& measurement, int nChannel)>;
+    // Files every active channel of each record into the project, channel 1
+    // before 2, with the corrections selected for the channel added to the
+    // spectrum pCorrected names.
+    static void FileControlRecords(CProjectDoc& doc, CMeasCtrlList& records, int nReverbChoice,
+                                   const CImportCorrections& corrections, NSpectrum NBuildData::*pCorrected,
+                                   const CFiledMeasurement& filed = {});
 
     // The extension the dispatcher compares: the last 4 characters, or the
     // last 7 when the 4th-last is no dot, in lower case.

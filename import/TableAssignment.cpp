@@ -105,12 +105,34 @@ bool CTableAssignment::ApplyDialogRow(int nTable, const CReportInfo& info, NBuil
 
 // Reverberation times never take a correction: the spectra of the settings
 // are level corrections in dB.
-void CTableAssignment::AddCorrections(NBuildData& rec, int nChannel, const CImportCorrections& corrections)
+namespace {
+
+// A record's correction spectrum has no value where nothing was corrected
+// yet; there it counts as 0 dB, or a selected correction would be lost in
+// every band the level has.
+NSpectrum ZeroWhereLevelHasValue(const NSpectrum& correction, const NSpectrum& level)
+{
+    NSpectrum base(correction);
+    for (int nBand = 0; nBand < kBandCount; ++nBand) {
+        if (!IsMissingValue(level.GetSpecLine(nBand)) && IsMissingValue(correction.GetSpecLine(nBand)))
+            base.InsertData(nBand, 0.0);
+    }
+    return base;
+}
+
+} // namespace
+
+void CTableAssignment::AddCorrections(NBuildData& rec, int nChannel, const CImportCorrections& corrections,
+                                      NSpectrum NBuildData::*pCorrected)
 {
     if (rec.m_Spectrum.GetType() != kTypeLevel)
         return;
+    NSpectrum& corrected = rec.*pCorrected;
     for (int i = 0; i < kCorrectionCount; ++i) {
-        if (corrections.m_aChannelSelection[i] == nChannel)
-            rec.m_Spectrum = rec.m_Spectrum.AddCorrection(corrections.m_aCorrSpec[i]);
+        if (corrections.m_aChannelSelection[i] != nChannel)
+            continue;
+        if (pCorrected == &NBuildData::m_CorrSpectrum)
+            corrected = ZeroWhereLevelHasValue(corrected, rec.m_Spectrum);
+        corrected = corrected.AddCorrection(corrections.m_aCorrSpec[i]);
     }
 }

@@ -15,8 +15,10 @@ public:
     // The mode and role of the table chosen in the dialog; false when the
     // dialog has no row for that table.
     static bool ApplyDialogRow(int nTable, const CReportInfo& info, NBuildData& rec, int nChannel);
-    // Adds each correction spectrum selected for nChannel to a level record.
-    static void AddCorrections(NBuildData& rec, int nChannel, const CImportCorrections& corrections);
+    // Adds each correction spectrum selected for nChannel to a level
+    // record: to its level spectrum, or to the spectrum pCorrected names.
+    static void AddCorrections(NBuildData& rec, int nChannel, const CImportCorrections& corrections,
+                               NSpectrum NBuildData::*pCorrected = &NBuildData::m_Spectrum);
 
 private:
     struct CRow;

@@ -5,8 +5,6 @@
 
 #include "VersionReader.h"
 
-#include <winver.h>
-
 namespace {
 
 // The twelve standard string values of a version resource, in their
@@ -36,8 +34,12 @@ VersionReader::VersionReader(LPCTSTR lpszPath)
         m_aVersionData.clear();
         return;
     }
-    CTranslation* pTranslation = nullptr;
     UINT nLength = 0;
+    VS_FIXEDFILEINFO* pFixedInfo = nullptr;
+    if (::VerQueryValueA(m_aVersionData.data(), "\\", reinterpret_cast<void**>(&pFixedInfo), &nLength) &&
+        nLength >= sizeof(VS_FIXEDFILEINFO))
+        m_pFixedInfo = pFixedInfo;
+    CTranslation* pTranslation = nullptr;
     if (::VerQueryValueA(m_aVersionData.data(), "\\VarFileInfo\\Translation",
                          reinterpret_cast<void**>(&pTranslation), &nLength) &&
         nLength >= sizeof(CTranslation))
@@ -66,10 +68,38 @@ CString VersionReader::GetVersionText(int nIndex, UINT nFlags) const
 {
     if (nIndex < 0 || nIndex >= kKeyCount)
         return CString();
-    const CString sText = GetValue(kKeyNames[nIndex]);
-    if ((nIndex == kFileVersion || nIndex == kProductVersion) && (nFlags & kShorten))
-        return ShortenVersion(sText);
+    CString sText = GetValue(kKeyNames[nIndex]);
+    if (nIndex != kFileVersion && nIndex != kProductVersion)
+        return sText;
+    if (nFlags & kShorten)
+        sText = ShortenVersion(sText);
+    if (nFlags & kBuildRemarks)
+        sText += BuildRemarks();
     return sText;
+}
+
+// What the fixed information says of the build: pre-release and debug
+// marks, the system it was made for, and the private or special build's
+// own text, e.g. " - Pre-release\r\n   Designed for Windows NT/Windows 2000\r\n".
+CString VersionReader::BuildRemarks() const
+{
+    if (m_pFixedInfo == nullptr)
+        return CString();
+    const DWORD dwFlags = m_pFixedInfo->dwFileFlags & m_pFixedInfo->dwFileFlagsMask;
+    CString sRemarks;
+    if (dwFlags & VS_FF_PRERELEASE)
+        sRemarks += " - Pre-release";
+    if (dwFlags & VS_FF_DEBUG)
+        sRemarks += " - Debug build";
+    if (m_pFixedInfo->dwFileOS & VOS_NT)
+        sRemarks += "\r\n   Designed for Windows NT/Windows 2000\r\n";
+    else if (m_pFixedInfo->dwFileOS & VOS__WINDOWS32)
+        sRemarks += "\r\n   Designed for the Win32 API\r\n";
+    if (dwFlags & VS_FF_PRIVATEBUILD)
+        sRemarks += "   " + GetVersionText(kPrivateBuild, 0);
+    else if (dwFlags & VS_FF_SPECIALBUILD)
+        sRemarks += "   " + GetVersionText(kSpecialBuild, 0);
+    return sRemarks;
 }
 
 // "4.2.32 (released)" becomes "4.2 (released)" and "2.3.1.45" "2.3.1 ": the

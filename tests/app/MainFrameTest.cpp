@@ -1,7 +1,7 @@
 // Behaviours of the main frame: its menus, bars and caption, File > New, the
 // correction toggles and the open commands of the active project.
 // The resize, the stored place and the close: MainFrameLayoutTest.cpp.
-// Not yet tested here: the options sheet (its pieces come with the options).
+// The options sheet: OptionsSheetTest.cpp.
 
 #include "ShellWindowsFixture.h"
 
@@ -82,22 +82,6 @@ TEST_F(CShellWindowsTest, CreatesNoProjectWhenFileNewIsCancelled)
 }
 
 // The bars with the toolbar id, in the order the frame made them.
-std::vector<CControlBar*> ToolBars(CMainFrame& frame)
-{
-    std::vector<CControlBar*> aBars;
-    for (POSITION pos = frame.m_listControlBars.GetHeadPosition(); pos != nullptr;) {
-        auto* pBar = static_cast<CControlBar*>(frame.m_listControlBars.GetNext(pos));
-        if (pBar->GetDlgCtrlID() == AFX_IDW_TOOLBAR)
-            aBars.push_back(pBar);
-    }
-    return aBars;
-}
-
-bool IsShown(CControlBar* pBar)
-{
-    return (pBar->GetStyle() & WS_VISIBLE) != 0;
-}
-
 // The check mark as the View menu shows it when it opens.
 bool IsCheckedAfterUpdate(CMainFrame& frame, UINT nID)
 {
@@ -121,7 +105,7 @@ TEST_F(CShellWindowsTest, TogglesTheToolbarOfTheExportTargetWithViewToolbar)
         int nExportTyp;
         size_t nInUse;  // index of the toolbar in use, in the order made
     } rows[] = {{12, 1}, {11, 0}};
-    std::vector<CControlBar*> aBars = ToolBars(MainFrame());
+    std::vector<CControlBar*> aBars = ToolBars();
     ASSERT_EQ(2u, aBars.size());
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nExportTyp);
@@ -212,11 +196,11 @@ TEST_F(CShellWindowsTest, OffersTheOpenCommandsOnlyForAnActiveProject)
     EXPECT_FALSE(IsCommandEnabled(ID_VIEW_OPEN_TEST_REPORT));
 }
 
-TEST_F(CShellWindowsTest, LeavesTheOptionsWithoutAHandler)
+TEST_F(CShellWindowsTest, OffersTheOptions)
 {
     NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
 
-    EXPECT_FALSE(IsCommandEnabled(ID_EXTRAS_OPTIONS));
+    EXPECT_TRUE(IsCommandEnabled(ID_EXTRAS_OPTIONS));
 }
 
 TEST_F(CShellWindowsTest, SendsTheTreesCommandsToTheTreeBarWhileItHasTheFocus)

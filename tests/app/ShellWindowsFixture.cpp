@@ -112,3 +112,20 @@ int CShellWindowsTest::ViewCount(CDocument* pDoc)
         pDoc->GetNextView(pos);
     return nCount;
 }
+
+std::vector<CControlBar*> CShellWindowsTest::ToolBars()
+{
+    std::vector<CControlBar*> aBars;
+    CMainFrame& frame = MainFrame();
+    for (POSITION pos = frame.m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = static_cast<CControlBar*>(frame.m_listControlBars.GetNext(pos));
+        if (pBar->GetDlgCtrlID() == AFX_IDW_TOOLBAR)
+            aBars.push_back(pBar);
+    }
+    return aBars;
+}
+
+bool CShellWindowsTest::IsShown(CControlBar* pBar)
+{
+    return (pBar->GetStyle() & WS_VISIBLE) != 0;
+}

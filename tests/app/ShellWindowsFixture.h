@@ -42,6 +42,9 @@ protected:
     // The middle of hItem in screen coordinates, scrolled into view.
     CPoint ScreenPointOf(HTREEITEM hItem);
     static int ViewCount(CDocument* pDoc);
+    // The standard and the Word toolbar, in the order the frame made them.
+    std::vector<CControlBar*> ToolBars();
+    static bool IsShown(CControlBar* pBar);
 
     CMessageBoxRecorder m_boxes;
 

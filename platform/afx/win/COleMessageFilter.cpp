@@ -1,5 +1,8 @@
 #include "COleMessageFilter.h"
 
+#include "CWinApp.h"
+#include "CWnd.h"
+
 #include <cassert>
 
 IMPLEMENT_DYNAMIC(COleMessageFilter, CCmdTarget)
@@ -49,13 +52,21 @@ void COleMessageFilter::EndBusyState()
 
 // While busy, a new call from outside waits; a call that arrives because the
 // program itself is calling out (nested) is taken, or both would wait for
-// each other.
+// each other. A modal dialog or message box counts as busy: a call run
+// beneath it would change what the user is deciding on.
 DWORD COleMessageFilter::HandleInComingCall(DWORD dwCallType, HTASK, DWORD, LPINTERFACEINFO)
 {
     const BOOL bTopLevel = dwCallType == CALLTYPE_TOPLEVEL || dwCallType == CALLTYPE_TOPLEVEL_CALLPENDING;
-    if (bTopLevel && IsBusy())
+    if (bTopLevel && (IsBusy() || IsModal()))
         return static_cast<DWORD>(m_nBusyReply);
     return SERVERCALL_ISHANDLED;
+}
+
+// A modal dialog or box disables the main window it belongs to.
+BOOL COleMessageFilter::IsModal()
+{
+    const CWnd* pMainWnd = AfxGetMainWnd();
+    return pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && !::IsWindowEnabled(pMainWnd->m_hWnd);
 }
 
 // dwTickCount: ms since the call was first made.

@@ -1,8 +1,9 @@
 #pragma once
 // Classes in this file: COleMessageFilter, the program's say in COM calls
 // that cross its message loop. Calls from other programs are taken unless
-// the program is in a busy state (they are then told to retry later); calls
-// the program makes to a busy server are retried for a while.
+// the program is in a busy state or shows a modal dialog or box (they are
+// then told to retry later); calls the program makes to a busy server are
+// retried for a while.
 //
 // The program shows no busy or not-responding dialog of its own. The two
 // switches keep what the program asks for: with the busy dialog on, a call
@@ -33,6 +34,7 @@ public:
 
 // Attributes
     BOOL IsBusy() const { return m_nBusyCount > 0; }
+    static BOOL IsModal();
     BOOL IsBusyDialogEnabled() const { return m_bEnableBusy; }
     BOOL IsNotRespondingDialogEnabled() const { return m_bEnableNotResponding; }
 

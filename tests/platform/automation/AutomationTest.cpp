@@ -9,6 +9,7 @@
 #include "CComModule.h"
 #include "TestServerIds.h"
 #include "TestServerLib.h"
+#include "support/TestProcess.h"
 #include "support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -50,27 +51,13 @@ TEST(CComModule, FindsTheServerSwitchesOnlyAsWholeWords)
 
 std::string ServerPath()
 {
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string sPath = szPath;
-    return sPath.substr(0, sPath.rfind('\\') + 1) + "TestServer.exe";
+    return SiblingPath("TestServer.exe");
 }
 
 // The server's exit code.
 DWORD RunServer(const char* pszSwitch)
 {
-    std::string sCommand = "\"" + ServerPath() + "\" " + pszSwitch;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA(nullptr, &sCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return ::GetLastError();
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD dwExitCode = 0;
-    ::GetExitCodeProcess(process.hProcess, &dwExitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return dwExitCode;
+    return RunAndWait(ServerPath(), pszSwitch);
 }
 
 std::string GuidText(REFGUID guid)

@@ -55,3 +55,43 @@ TEST(VersionReader, ShortenedVersionDropsTheLastNumberAndKeepsTheRemark)
         EXPECT_STREQ(row.szShort, VersionReader::ShortenVersion(row.szVersion));
     }
 }
+
+// The module folder of the test program, where the fixture libraries lie.
+static CString FixturePath(LPCTSTR lpszLibrary)
+{
+    const CString sProgram = VersionReader::GetProgramPath();
+    return sProgram.Left(sProgram.ReverseFind('\\') + 1) + lpszLibrary;
+}
+
+TEST(VersionReader, AddsTheBuildRemarksOfTheFixedInformation)
+{
+    const struct {
+        const char* szLibrary;
+        UINT nFlags;
+        const char* szText;
+    } kCases[] = {
+        {"VersionPreRelease.dll", VersionReader::kShorten, "1.4.0 "},
+        {"VersionPreRelease.dll", VersionReader::kBuildRemarks,
+         "1.4.0.12 - Pre-release\r\n   Designed for Windows NT/Windows 2000\r\n"},
+        {"VersionPrivateBuild.dll", VersionReader::kShorten, "2.3.1 (beta)"},
+        {"VersionPrivateBuild.dll", VersionReader::kShorten | VersionReader::kBuildRemarks,
+         "2.3.1 (beta) - Debug build\r\n   Designed for the Win32 API\r\n   for the lab"},
+        {"VersionSpecialBuild.dll", VersionReader::kBuildRemarks, "5.0.0.1   night build"},
+        {"VersionSpecialBuild.dll", 0, "5.0.0.1"},
+    };
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(std::string(row.szLibrary) + ", flags " + std::to_string(row.nFlags));
+        const VersionReader reader(FixturePath(row.szLibrary));
+        EXPECT_STREQ(row.szText, reader.GetVersionText(VersionReader::kFileVersion, row.nFlags));
+        EXPECT_STREQ(row.szText, reader.GetVersionText(VersionReader::kProductVersion, row.nFlags))
+            << "the product version reads alike";
+    }
+}
+
+TEST(VersionReader, AddsNoRemarksToOtherTextsOrForAFileWithoutVersionResource)
+{
+    EXPECT_STREQ("", VersionReader("C:\\no such file.dll").GetVersionText(VersionReader::kFileVersion,
+                                                                         VersionReader::kBuildRemarks));
+    EXPECT_STREQ("for the lab", VersionReader(FixturePath("VersionPrivateBuild.dll"))
+                                    .GetVersionText(VersionReader::kPrivateBuild, VersionReader::kBuildRemarks));
+}

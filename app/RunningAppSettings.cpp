@@ -1,0 +1,8 @@
+#include "RunningAppSettings.h"
+
+#include "afxwin.h"
+
+CAppSettings* GetRunningAppSettings()
+{
+    return dynamic_cast<CAppSettings*>(AfxGetApp());
+}
