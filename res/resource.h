@@ -706,3 +706,8 @@
 #define IDS_LEGEND_POSITIONS 657
 #define IDS_LEGEND_POSITIONS_IGNORED 658
 // ---- end of the measurement tables ----
+
+// ---- Framework docking (platform/afx/win) ----
+// The dock bar inside a floating bar's frame.
+#define AFX_IDW_DOCKBAR_FLOAT 59423
+// ---- end of framework docking ----
