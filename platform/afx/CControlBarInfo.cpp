@@ -1,28 +1,9 @@
 #include "CControlBarInfo.h"
 
+#include "AfxArchiveGeometry.h"
 #include "CArchive.h"
 #include "CArchiveException.h"
 #include "CFile.h"
-
-namespace {
-
-void SerializePoint(CArchive& ar, CPoint& point)
-{
-    if (ar.IsStoring())
-        ar << point.x << point.y;
-    else
-        ar >> point.x >> point.y;
-}
-
-void SerializeRect(CArchive& ar, CRect& rect)
-{
-    if (ar.IsStoring())
-        ar << rect.left << rect.top << rect.right << rect.bottom;
-    else
-        ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
-}
-
-}  // namespace
 
 DWORD CControlBarInfo::PackFlags() const
 {
@@ -51,7 +32,7 @@ void CControlBarInfo::Serialize(CArchive& ar)
         m_nBarID = dwID;
         UnpackFlags(dwFlags);
     }
-    SerializePoint(ar, m_pointPos);
+    AfxArchivePoint(ar, m_pointPos);
     if (ar.IsStoring())
         ar << m_nMRUWidth;
     else
@@ -91,10 +72,10 @@ void CControlBarInfo::SerializeMRUPlaces(CArchive& ar)
         ar >> dwDockID;
         m_uMRUDockID = dwDockID;
     }
-    SerializeRect(ar, m_rectMRUDockPos);
+    AfxArchiveRect(ar, m_rectMRUDockPos);
     if (ar.IsStoring())
         ar << m_dwMRUFloatStyle;
     else
         ar >> m_dwMRUFloatStyle;
-    SerializePoint(ar, m_ptMRUFloatPos);
+    AfxArchivePoint(ar, m_ptMRUFloatPos);
 }

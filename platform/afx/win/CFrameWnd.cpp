@@ -424,7 +424,7 @@ void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
     m_nIdleFlags |= idleMenu;
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     UINT nFlags = m_nIdleFlags;
     m_nIdleFlags = 0;
@@ -434,6 +434,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
         OnUpdateFrameTitle(TRUE);
     if (nFlags & idleLayout)
         RecalcLayout((nFlags & idleNotify) != 0);
+    UpdateFloatingFrames(wParam);
     return 0;
 }
 

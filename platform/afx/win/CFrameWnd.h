@@ -128,6 +128,7 @@ protected:
     static CString LoadFrameTitle(UINT nIDResource);
     CDockBar* GetDockBarOfStyle(DWORD dwBarStyle);
     void ShowFloatingBar(CControlBar* pBar, BOOL bShow);
+    void UpdateFloatingFrames(WPARAM wParam);
     void SetDockBarRows(const CDockState& state);
     void SetFloatingRows(const CDockState& state);
     void SetBarStates(const CDockState& state);

@@ -188,6 +188,20 @@ void CFrameWnd::ShowFloatingBar(CControlBar* pBar, BOOL bShow)
     pFrame->ShowWindow(pDockBar->GetDockedVisibleCount() > 0 ? SW_SHOWNA : SW_HIDE);
 }
 
+// The floating frames are no descendants of the frame: their bars get the
+// idle update from here, as the docked ones get it with the frame's.
+void CFrameWnd::UpdateFloatingFrames(WPARAM wParam)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CDockBar* pDockBar = AsDockBar(static_cast<CControlBar*>(m_listControlBars.GetNext(pos)));
+        if (pDockBar == nullptr || !pDockBar->m_bFloating)
+            continue;
+        CWnd* pFloatingFrame = pDockBar->GetParent();
+        if (pFloatingFrame->IsWindowVisible())
+            pFloatingFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
+    }
+}
+
 // --- dock state -----------------------------------------------------------
 
 namespace {

@@ -16,4 +16,5 @@ CSize CDockTestBar::CalcFixedLayout(BOOL, BOOL bHorz)
 
 void CDockTestBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
 {
+    ++m_nIdleUpdates;
 }

@@ -13,6 +13,8 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
+    int m_nIdleUpdates = 0;
+
 private:
     CSize m_sizeHorz;
 };

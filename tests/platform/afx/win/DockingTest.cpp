@@ -276,6 +276,14 @@ TEST_F(DockingTest, FloatingFrameClosesToHiddenComesBackAndDoubleClicksSwapPlace
     EXPECT_EQ(ScreenRect(*barA.GetParentFrame()).TopLeft(), CPoint(300, 250));
 }
 
+TEST_F(DockingTest, AFloatingBarTakesPartInTheIdleUpdate)
+{
+    m_pFrame->FloatControlBar(&m_pFrame->m_wndBarA, CPoint(300, 250));
+    m_pFrame->m_wndBarA.m_nIdleUpdates = 0;
+    PumpMessages();
+    EXPECT_GT(m_pFrame->m_wndBarA.m_nIdleUpdates, 0);
+}
+
 TEST_F(DockingTest, AFloatingFrameOffEveryMonitorComesOntoTheNearestWorkArea)
 {
     CControlBar& barA = m_pFrame->m_wndBarA;
