@@ -801,3 +801,7 @@
 #define IDC_VERSION_DETAILS_TEXT 1052
 #define IDS_HELP_FILE_MISSING 9856
 // ---- end of the options, About, help and automation ----
+// ---- Framework docking (platform/afx/win) ----
+// The dock bar inside a floating bar's frame.
+#define AFX_IDW_DOCKBAR_FLOAT 59423
+// ---- end of framework docking ----

@@ -32,6 +32,8 @@
 #include "CStringList.h"
 #include "CTypedPtrArray.h"
 #include "CTypedPtrList.h"
+#include "CControlBarInfo.h"
+#include "CDockState.h"
 #include "CPrivateProfile.h"
 #include "CSettingsStore.h"
 #include "CMemorySettingsStore.h"

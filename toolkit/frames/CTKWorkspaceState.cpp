@@ -1,5 +1,7 @@
 #include "CTKWorkspaceState.h"
 
+#include "platform/afx/AfxArchiveGeometry.h"
+
 #include <algorithm>
 
 IMPLEMENT_SERIAL(CTKWorkspaceState, CObject, 1)
@@ -37,22 +39,6 @@ CStateNames ResolveNames(LPCTSTR pszValueName, LPCTSTR pszCompany, LPCTSTR pszAp
             OrDefault(pszApplication, pApp != nullptr ? pApp->m_pszProfileName : nullptr)};
 }
 
-void ArchivePoint(CArchive& ar, POINT& pt)
-{
-    if (ar.IsStoring())
-        ar << pt.x << pt.y;
-    else
-        ar >> pt.x >> pt.y;
-}
-
-void ArchiveRect(CArchive& ar, RECT& rect)
-{
-    if (ar.IsStoring())
-        ar << rect.left << rect.top << rect.right << rect.bottom;
-    else
-        ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
-}
-
 // Flags, show command and the three positions; the length is not stored.
 void ArchivePlacement(CArchive& ar, WINDOWPLACEMENT& placement)
 {
@@ -60,9 +46,9 @@ void ArchivePlacement(CArchive& ar, WINDOWPLACEMENT& placement)
         ar << static_cast<DWORD>(placement.flags) << static_cast<DWORD>(placement.showCmd);
     else
         ar >> placement.flags >> placement.showCmd;
-    ArchivePoint(ar, placement.ptMinPosition);
-    ArchivePoint(ar, placement.ptMaxPosition);
-    ArchiveRect(ar, placement.rcNormalPosition);
+    AfxArchivePoint(ar, placement.ptMinPosition);
+    AfxArchivePoint(ar, placement.ptMaxPosition);
+    AfxArchiveRect(ar, placement.rcNormalPosition);
 }
 
 // A normal position is kept in workspace coordinates, whose origin is the

@@ -1,6 +1,7 @@
 #include "CControlBar.h"
 
 #include "AfxWindowMessages.h"
+#include "CDockContext.h"
 #include "CFrameWnd.h"
 #include "CWindowDC.h"
 
@@ -10,6 +11,8 @@ IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
@@ -26,6 +29,7 @@ CControlBar::~CControlBar()
 {
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete m_pDockContext;
 }
 
 // --- attributes -----------------------------------------------------------
@@ -70,11 +74,11 @@ void CControlBar::SetBorders(LPCRECT lpRect)
 
 // --- operations -----------------------------------------------------------
 
-// Docking is fixed: the sides are kept for the docking core; the bar stays
-// on the edge of its style.
 void CControlBar::EnableDocking(DWORD dwDockStyle)
 {
-    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+    m_dwDockStyle = dwDockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    if (m_pDockContext == nullptr && (m_dwDockStyle & CBRS_ALIGN_ANY) != 0)
+        m_pDockContext = new CDockContext(this);
 }
 
 void CControlBar::DelayShow(BOOL bShow)
@@ -126,6 +130,32 @@ void CControlBar::OnDestroy()
         m_pDockSite->RemoveControlBar(this);
     m_pDockSite = nullptr;
     CWnd::OnDestroy();
+}
+
+BOOL CControlBar::IsOnTool(CPoint) const
+{
+    return FALSE;
+}
+
+// A press on the bar itself (not on a tool) starts dragging a dockable bar
+// of a frame's dock bar.
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_pDockContext != nullptr && m_pDockBar != nullptr && !IsOnTool(point)) {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pDockContext != nullptr && m_pDockBar != nullptr && !IsOnTool(point)) {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(nFlags, point);
 }
 
 void CControlBar::PostNcDestroy()

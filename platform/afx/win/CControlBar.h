@@ -6,9 +6,9 @@
 // items from the frame's command routing at idle and sends its commands and
 // notifications on to the frame.
 //
-// Docking is fixed for now: a bar stays on the edge its style names. The
-// members of a later docking core (dock site, dock bar, drag context, the
-// sides a bar may dock on) are kept so that core fits in without changes.
+// A bar made dockable (EnableDocking) lies in one of its frame's dock bars
+// or floats in a small frame of its own; a press off its tools drags it, a
+// double click swaps its docked and floating places (CDockContext).
 
 #include "CWnd.h"
 #include "res/resource.h"
@@ -64,6 +64,8 @@ class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
     CControlBar() = default;
+    CControlBar(const CControlBar&) = delete;
+    CControlBar& operator=(const CControlBar&) = delete;
     ~CControlBar() override;
 
 // Attributes
@@ -79,9 +81,14 @@ public:
     void SetBorders(LPCRECT lpRect);
 
 // Operations
+    // dwDockStyle: the sides (CBRS_ALIGN_) the bar may dock on, and
+    // CBRS_FLOAT_MULTI; any side makes the bar's dock context.
     void EnableDocking(DWORD dwDockStyle);
     // Shows or hides the bar at the frame's next layout.
     void DelayShow(BOOL bShow);
+    // Applies a pending delayed show or hide through the layout's deferred
+    // positions; returns the window style as it will be.
+    DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
 
 // Overridables
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
@@ -122,11 +129,13 @@ protected:
     // receives the size the template gives the window.
     BOOL CreateFromTemplate(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle, UINT nID,
                             CSize& sizeWindow);
-    // Applies a pending delayed show or hide through the layout's deferred
-    // positions; returns the window style as it will be.
-    DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
+    // TRUE where a press belongs to one of the bar's tools (a button), not
+    // to the bar; such a press never drags it.
+    virtual BOOL IsOnTool(CPoint point) const;
 
     afx_msg void OnDestroy();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);

@@ -323,35 +323,15 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID)
 // cost one layout.
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
+    if (pBar->IsFloating()) {
+        ShowFloatingBar(pBar, bShow);
+        return;
+    }
     pBar->DelayShow(bShow);
     if (bDelay)
         DelayRecalcLayout();
     else
         RecalcLayout();
-}
-
-void CFrameWnd::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
-}
-
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
-{
-    static const struct {
-        UINT nDockBarID;
-        DWORD dwAlign;
-    } kEdges[] = {
-        {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP},
-        {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT},
-        {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT},
-        {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
-    };
-    for (const auto& edge : kEdges) {
-        if (edge.nDockBarID == nDockBarID)
-            pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | edge.dwAlign);
-    }
-    pBar->m_pDockSite = this;
-    DelayRecalcLayout();
 }
 
 // A View-menu toggle: shows the bar of that id when hidden, hides it when
@@ -444,7 +424,7 @@ void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
     m_nIdleFlags |= idleMenu;
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     UINT nFlags = m_nIdleFlags;
     m_nIdleFlags = 0;
@@ -454,6 +434,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
         OnUpdateFrameTitle(TRUE);
     if (nFlags & idleLayout)
         RecalcLayout((nFlags & idleNotify) != 0);
+    UpdateFloatingFrames(wParam);
     return 0;
 }
 

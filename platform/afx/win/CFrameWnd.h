@@ -4,11 +4,14 @@
 // and view, routes commands to its active view before itself and the
 // application, shows status-bar prompts and keeps its caption.
 
+#include "CControlBar.h"
 #include "CWnd.h"
 #include "res/resource.h"
 
-class CControlBar;
+class CDockBar;
+class CDockState;
 class CDocument;
+class CMiniDockFrameWnd;
 class CView;
 struct CCreateContext;
 
@@ -63,11 +66,22 @@ public:
     // The first bar made with id nID, or null.
     CControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
-    // The sides (CBRS_ALIGN_) bars may dock on; docking is fixed for now.
+    // Makes a dock bar on each side (CBRS_ALIGN_) bars may dock on.
     void EnableDocking(DWORD dwDockStyle);
-    // Puts the bar on the edge of dock bar nDockBarID (AFX_IDW_DOCKBAR_TOP
-    // ...), or on the edge of its style for 0.
+    // Docks the bar on dock bar nDockBarID (AFX_IDW_DOCKBAR_TOP ...), for 0
+    // on the first of top, bottom, left, right its style aligns it to;
+    // lpRect (screen) says where, null gives it a row of its own.
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats the bar in a small frame whose top left is point (screen).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The side (CBRS_ALIGN_) of the first dock bar of dwDockStyle that rect
+    // (screen) touches, 0 for none; ppDockBar receives that dock bar.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+    void GetDockState(CDockState& state) const;
+    // Bars and dock bars the frame lacks are skipped.
+    void SetDockState(const CDockState& state);
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
 
@@ -86,6 +100,7 @@ public:
     CRect m_rectBorder;
     CPtrList m_listControlBars;      // the frame's bars, in the order made
     DWORD m_dwDockStyle = 0;         // sides enabled by EnableDocking
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;  // a CMiniDockFrameWnd class
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -111,6 +126,12 @@ protected:
 
     int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     static CString LoadFrameTitle(UINT nIDResource);
+    CDockBar* GetDockBarOfStyle(DWORD dwBarStyle);
+    void ShowFloatingBar(CControlBar* pBar, BOOL bShow);
+    void UpdateFloatingFrames(WPARAM wParam);
+    void SetDockBarRows(const CDockState& state);
+    void SetFloatingRows(const CDockState& state);
+    void SetBarStates(const CDockState& state);
     static LPCTSTR FrameClassWithIcon(UINT nIDResource);
     BOOL IsMainWindow() const;
 

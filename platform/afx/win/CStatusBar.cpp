@@ -96,7 +96,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     if (!m_panes.empty())
         m_panes.front().nStyle |= SBPS_STRETCH;
     m_nCount = static_cast<int>(m_panes.size());
-    UpdateAllPanes();
+    UpdateAllPanes(TRUE, TRUE);
     return bResult;
 }
 
@@ -136,7 +136,7 @@ void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
     pane.nID = nID;
     pane.nStyle = nStyle;
     pane.cxText = cxWidth;
-    UpdateAllPanes();
+    UpdateAllPanes(TRUE, TRUE);
 }
 
 UINT CStatusBar::GetPaneStyle(int nIndex) const
@@ -152,7 +152,7 @@ void CStatusBar::SetPaneStyle(int nIndex, UINT nStyle)
     BOOL bStretchChanged = ((pane.nStyle ^ nStyle) & SBPS_STRETCH) != 0;
     pane.nStyle = nStyle;
     if (bStretchChanged)
-        UpdateAllPanes();
+        UpdateAllPanes(TRUE, TRUE);
     else
         ShowPaneText(nIndex);
 }
@@ -173,6 +173,8 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate)
     pane.strText = strNew;
     if (bUpdate)
         ShowPaneText(nIndex);
+    else
+        pane.bUpdate = TRUE;
     return TRUE;
 }
 
@@ -208,13 +210,26 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL)
 void CStatusBar::OnSize(UINT nType, int cx, int cy)
 {
     CControlBar::OnSize(nType, cx, cy);
-    UpdateAllPanes();
+    UpdateAllPanes(TRUE, TRUE);
 }
 
-void CStatusBar::UpdateAllPanes()
+void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
 {
     if (m_hWnd == nullptr || m_panes.empty())
         return;
+    if (bUpdateRects)
+        SetParts();
+    if (!bUpdateText)
+        return;
+    for (size_t i = 0; i < m_panes.size(); ++i) {
+        if (m_panes[i].bUpdate)
+            ShowPaneText(static_cast<int>(i));
+    }
+}
+
+// New parts lose the control's texts: every pane is marked to show again.
+void CStatusBar::SetParts()
+{
     CRect rectClient;
     GetClientRect(&rectClient);
     int cxFixed = 0;
@@ -233,17 +248,33 @@ void CStatusBar::UpdateAllPanes()
         rightEdges.push_back(nRight);
     }
     SendMessage(SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
-    for (size_t i = 0; i < m_panes.size(); ++i)
-        ShowPaneText(static_cast<int>(i));
+    for (CPane& pane : m_panes)
+        pane.bUpdate = TRUE;
 }
 
 // A disabled pane shows nothing: a key indicator is off.
 void CStatusBar::ShowPaneText(int nIndex)
 {
-    const CPane& pane = m_panes[static_cast<size_t>(nIndex)];
+    CPane& pane = m_panes[static_cast<size_t>(nIndex)];
+    pane.bUpdate = FALSE;
     LPCTSTR lpszShown = (pane.nStyle & SBPS_DISABLED) ? "" : static_cast<LPCTSTR>(pane.strText);
     SendMessage(SB_SETTEXT, static_cast<WPARAM>(nIndex) | (pane.nStyle & kControlPaneStyles),
                 reinterpret_cast<LPARAM>(lpszShown));
+}
+
+void CStatusBar::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
+// The control asks its parent to draw an owner-drawn pane; the parent hands
+// the request back here.
+BOOL CStatusBar::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CControlBar::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    *pResult = TRUE;
+    return TRUE;
 }
 
 // --- update and prompts ---------------------------------------------------

@@ -41,11 +41,20 @@ public:
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
     CString GetPaneText(int nIndex) const;
+    // Without bUpdate the pane is only marked and shows its text at the
+    // next UpdateAllPanes(…, TRUE).
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
 
 // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // bUpdateRects: hands the pane widths to the control (the stretched
+    // pane takes what the others leave) and marks every pane; bUpdateText:
+    // shows the text of each marked pane.
+    virtual void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
+    // Draws an SBPS_OWNERDRAW pane (itemID is its index).
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 protected:
     struct CPane {
@@ -53,6 +62,7 @@ protected:
         UINT nStyle = SBPS_NORMAL;
         int cxText = 0;  // width of the text area, pixels
         CString strText;
+        BOOL bUpdate = FALSE;  // the text waits to be shown
     };
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -61,9 +71,7 @@ protected:
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
 
-    // Hands the pane widths to the control: the stretched pane takes what
-    // the others leave.
-    void UpdateAllPanes();
+    void SetParts();
     void ShowPaneText(int nIndex);
     int TextWidth(const CString& strText);
     int LineHeight();

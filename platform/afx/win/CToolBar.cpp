@@ -288,6 +288,12 @@ int CToolBar::HitTestButton(CPoint point) const
     return nIndex;
 }
 
+// A button is a tool; the bar's margins and separators are the bar's own.
+BOOL CToolBar::IsOnTool(CPoint point) const
+{
+    return HitTestButton(point) >= 0;
+}
+
 // With CBRS_FLYBY the status bar shows the prompt of the button under the
 // mouse, and the idle prompt once the mouse leaves the buttons.
 void CToolBar::OnMouseMove(UINT nFlags, CPoint point)

@@ -17,11 +17,13 @@
 
 namespace {
 
-CRect RectInParent(CWnd& wnd)
+// Docked bars lie in the frame's dock bars: their places are measured in
+// the client area of the frame (or the window named).
+CRect RectIn(CWnd& wnd, CWnd& wndArea)
 {
     CRect rect;
     wnd.GetWindowRect(&rect);
-    wnd.GetParent()->ScreenToClient(&rect);
+    wndArea.ScreenToClient(&rect);
     return rect;
 }
 
@@ -50,7 +52,8 @@ protected:
         m_pApp.reset();
     }
 
-    CRect MDIClientRect() { return RectInParent(*CWnd::FromHandle(m_pFrame->m_hWndMDIClient)); }
+    CRect RectInFrame(CWnd& wnd) { return RectIn(wnd, *m_pFrame); }
+    CRect MDIClientRect() { return RectInFrame(*CWnd::FromHandle(m_pFrame->m_hWndMDIClient)); }
 
     std::unique_ptr<CWinApp> m_pApp;
     CTKTestMainFrame* m_pFrame = nullptr;
@@ -60,9 +63,9 @@ TEST_F(TKFramesTest, MainWindowShowsOneToolbarTheStatusBarAndTheTreeBarOnTheLeft
 {
     CRect rectClient;
     m_pFrame->GetClientRect(&rectClient);
-    CRect rectToolBar = RectInParent(m_pFrame->m_wndToolBar);
-    CRect rectStatus = RectInParent(m_pFrame->m_wndStatusBar);
-    CRect rectTree = RectInParent(m_pFrame->m_wndTreeBar);
+    CRect rectToolBar = RectInFrame(m_pFrame->m_wndToolBar);
+    CRect rectStatus = RectInFrame(m_pFrame->m_wndStatusBar);
+    CRect rectTree = RectInFrame(m_pFrame->m_wndTreeBar);
 
     EXPECT_FALSE(m_pFrame->m_wndWordToolBar.IsWindowVisible());
     EXPECT_EQ(rectToolBar, CRect(0, 0, rectClient.right, rectToolBar.bottom));
@@ -84,10 +87,10 @@ TEST_F(TKFramesTest, SwappedToolbarsTakeTheTopAfterUpdateSizes)
 
     CRect rectClient;
     m_pFrame->GetClientRect(&rectClient);
-    CRect rectWord = RectInParent(word);
+    CRect rectWord = RectInFrame(word);
     EXPECT_EQ(rectWord, CRect(0, 0, rectClient.right, rectWord.bottom));
     EXPECT_GT(rectWord.Height(), 0);
-    EXPECT_EQ(RectInParent(m_pFrame->m_wndTreeBar).top, rectWord.bottom);
+    EXPECT_EQ(RectInFrame(m_pFrame->m_wndTreeBar).top, rectWord.bottom);
     EXPECT_EQ(MDIClientRect().top, rectWord.bottom);
 }
 
@@ -101,7 +104,7 @@ TEST_F(TKFramesTest, TreeBarIsInitialisedOnceAndToldEveryNewSize)
         CRect rectClient;
         treeBar.GetClientRect(&rectClient);
         EXPECT_EQ(treeBar.m_sizeReported, rectClient.Size());
-        CRect rectTree = RectInParent(*treeBar.GetDlgItem(IDC_TKTREE));
+        CRect rectTree = RectIn(*treeBar.GetDlgItem(IDC_TKTREE), treeBar);
         EXPECT_EQ(rectTree, rectClient);
     }
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -409,4 +410,36 @@ TEST(ToolBar, LoadsBothResourceLayoutsAndRefusesBadOnes)
         EXPECT_EQ(toolBar.GetButtonSize(), CSize(23, 22));
     }
     parent.DestroyWindow();
+}
+
+namespace {
+
+// Records the panes the control asks it to draw.
+class CDrawingStatusBar : public CStatusBar {
+public:
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { m_drawnPanes.push_back(lpDrawItemStruct->itemID); }
+    std::vector<UINT> m_drawnPanes;
+};
+
+}  // namespace
+
+TEST_F(ControlBarTest, StatusBarShowsAMarkedPaneAtTheNextUpdateAndDrawsOwnerDrawnPanes)
+{
+    CStatusBar& statusBar = m_pFrame->m_wndStatusBar;
+    statusBar.SetPaneText(0, "shown later", FALSE);
+    EXPECT_NE(ShownPaneText(statusBar, 0), "shown later");
+    statusBar.UpdateAllPanes(FALSE, TRUE);
+    EXPECT_EQ(ShownPaneText(statusBar, 0), "shown later");
+
+    CDrawingStatusBar drawingBar;
+    const UINT kPanes[] = {ID_SEPARATOR, ID_SEPARATOR};
+    ASSERT_TRUE(drawingBar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0x7100));
+    ASSERT_TRUE(drawingBar.SetIndicators(kPanes, 2));
+    drawingBar.SetPaneInfo(1, ID_SEPARATOR, SBPS_OWNERDRAW, 50);
+    m_pFrame->RecalcLayout();
+    drawingBar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // Only the owner-drawn pane comes here (each paint asks once).
+    ASSERT_FALSE(drawingBar.m_drawnPanes.empty());
+    EXPECT_EQ(std::count(drawingBar.m_drawnPanes.begin(), drawingBar.m_drawnPanes.end(), 1u),
+              static_cast<std::ptrdiff_t>(drawingBar.m_drawnPanes.size()));
 }

@@ -1,0 +1,29 @@
+#pragma once
+// Classes in this file: CMiniFrameWnd, a small frame with a tool caption
+// (a floating bar's frame). MFS_MOVEFRAME makes its edges move it like the
+// caption; MFS_4THICKFRAME sizes it by the sides only, never the corners.
+
+#include "CFrameWnd.h"
+
+#define MFS_SYNCACTIVE 0x0100L
+#define MFS_4THICKFRAME 0x0200L
+#define MFS_THICKFRAME 0x0400L
+#define MFS_MOVEFRAME 0x0800L
+#define MFS_BLOCKSYSMENU 0x1000L
+
+class CMiniFrameWnd : public CFrameWnd {
+    DECLARE_DYNCREATE(CMiniFrameWnd)
+public:
+    CMiniFrameWnd() = default;
+
+    // dwStyle: window styles and MFS_ styles; pParentWnd owns the frame.
+    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd = nullptr, UINT nID = 0);
+
+protected:
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+
+    DWORD m_dwMiniFrameStyle = 0;  // the MFS_ styles
+
+    DECLARE_MESSAGE_MAP()
+};
