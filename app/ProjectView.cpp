@@ -19,10 +19,12 @@ BEGIN_MESSAGE_MAP(CProjectView, CView)
     ON_COMMAND_EX(ID_EXTRAS_TENTH_DB_ACCURACY, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_BGN_CORRECTION, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_FTM_CORRECTION, OnToggleCorrection)
+    ON_COMMAND_EX(ID_EXTRAS_ZEZUR_CORRECTION, OnToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_SHIFTED_REF_CURVE, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_TENTH_DB_ACCURACY, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_BGN_CORRECTION, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_FTM_CORRECTION, OnUpdateToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_ZEZUR_CORRECTION, OnUpdateToggleCorrection)
 END_MESSAGE_MAP()
 
 CProjectDoc* CProjectView::GetProject() const
@@ -78,8 +80,8 @@ void CProjectView::OnDraw(CDC*)
 void CProjectView::OnSize(UINT nType, int cx, int cy)
 {
     CView::OnSize(nType, cx, cy);
-    if (m_wndKind.GetSafeHwnd() != nullptr)
-        m_wndKind.MoveWindow(0, 0, cx, cy);
+    if (CWnd* pContent = GetContentWindow())
+        pContent->MoveWindow(0, 0, cx, cy);
 }
 
 // The content repaints, and takes the keyboard so that typing reaches it.
@@ -117,7 +119,8 @@ void CProjectView::OnUpdateToggleCorrection(CCmdUI* pCmdUI)
     } aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
                     {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
                     {kToggleBgnCorrection, settings.m_bBgnCorrection},
-                    {kToggleFtmCorrection, settings.m_bFtmCorrection}};
+                    {kToggleFtmCorrection, settings.m_bFtmCorrection},
+                    {kToggleZezurCorrection, settings.m_bCorrectionZezur}};
     for (const auto& toggle : aToggles) {
         const CToggleMark mark = ViewToggleMarkFor(toggle.nID, pProject->m_ReportInfo, toggle.bFlag);
         CheckMainMenuItem(toggle.nID, mark.m_bChecked);
@@ -127,6 +130,11 @@ void CProjectView::OnUpdateToggleCorrection(CCmdUI* pCmdUI)
                 pCmdUI->Enable(FALSE);
         }
     }
+}
+
+void CProjectView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
 }
 
 void CProjectView::CheckMainMenuItem(UINT nID, bool bChecked)

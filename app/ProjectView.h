@@ -39,6 +39,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg BOOL OnToggleCorrection(UINT nID);
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
