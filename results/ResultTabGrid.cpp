@@ -58,11 +58,11 @@ void CResultTabGrid::OnSetup()
     SetPrintOption(3, settings.m_PageSetup_Result.m_nLeftMargin);
     SetPrintOption(4, settings.m_PageSetup_Result.m_nTopMargin);
 
+    m_nMultiFontType = AddCellType(&m_multiFontType);
     JoinLayoutCells();
     SetPageFonts();
     FillHeaderTexts();
     SetLayoutBorders();
-    m_nMultiFontType = AddCellType(&m_multiFontType);
     SetPageCellTypes();
     SetRowCount(m_info.m_bSingleLoudspeaker ? m_nPageRows : m_nTotalRows, FALSE);
     for (const CFieldPos& field : EditableFields())

@@ -82,13 +82,16 @@ protected:
     CResultSources SourcesOf(const CCalc& calc) const;
     void PutTexts(const std::vector<CCellText>& cells);
     void SetPageFonts();
-    void SetPageCellTypes();
+    virtual void SetPageCellTypes();
     void JoinRow(const CLabeledField& field, int nLastUnitCol);
     int LastGroupEnd() const;
     int ClosingRowEnd() const;
     void AddBorder(int nCol, int nRow, short nBits);
     void FillChartTitle();
     void FillBandHeadings();
+    void SetHeading(int nCol, const CString& sQuantity, const CString& sUnit);
+    // The headings right of the value column.
+    virtual void FillGroupHeadings();
     void AlignBandValues();
     bool ShowsSeparatingArea() const;
     CString GraphFilePath() const;

@@ -135,23 +135,33 @@ void CResultTabGrid::FillHeaderTexts()
         FillChartTitle();
 }
 
+void CResultTabGrid::SetHeading(int nCol, const CString& sQuantity, const CString& sUnit)
+{
+    if (nCol < 0)
+        return;
+    const int nQuantity = m_layout.m_nHeadingRow;
+    SetCellText(nCol, nQuantity, sQuantity);
+    SetCellText(nCol, nQuantity + 1, sUnit);
+    SetCellAlignment(nCol, nQuantity, kAlignCenter);
+    SetCellAlignment(nCol, nQuantity + 1, kAlignCenter);
+}
+
 void CResultTabGrid::FillBandHeadings()
+{
+    const CReportInfo& i = m_info;
+    SetHeading(m_layout.m_nFreqCol, Loaded(IDS_FREQUENCY), Loaded(IDS_RESULT_HZ));
+    SetHeading(m_layout.m_nValueCol, Tagged("<:F,Arial,13,500>", i.m_sIndexStr, i.m_sSubscript), Loaded(IDS_RESULT_DB));
+    FillGroupHeadings();
+}
+
+void CResultTabGrid::FillGroupHeadings()
 {
     const CResultLayout& l = m_layout;
     const CReportInfo& i = m_info;
-    const int nQuantity = l.m_nHeadingRow;
-    const int nUnit = l.m_nHeadingRow + 1;
     const CString sDb = Loaded(IDS_RESULT_DB);
-    const auto Heading = [&](int nCol, const CString& sQuantity, const CString& sUnit) {
-        if (nCol < 0)
-            return;
-        SetCellText(nCol, nQuantity, sQuantity);
-        SetCellText(nCol, nUnit, sUnit);
-        SetCellAlignment(nCol, nQuantity, kAlignCenter);
-        SetCellAlignment(nCol, nUnit, kAlignCenter);
+    const auto Heading = [this](int nCol, const CString& sQuantity, const CString& sUnit) {
+        SetHeading(nCol, sQuantity, sUnit);
     };
-    Heading(l.m_nFreqCol, Loaded(IDS_FREQUENCY), Loaded(IDS_RESULT_HZ));
-    Heading(l.m_nValueCol, Tagged("<:F,Arial,13,500>", i.m_sIndexStr, i.m_sSubscript), sDb);
     Heading(l.m_nL1Col, "L1", sDb);
     CString sLevel = "L2";
     if (i.m_bBS && i.m_bStandard && i.m_bAirborne && !i.m_bAverageLoudspeaker)

@@ -1,6 +1,8 @@
 #include "ResultView.h"
 
 #include "ResultChartData.h"
+#include "ResultCornerTabGrid.h"
+#include "ResultSIATabGrid.h"
 #include "ResultTabGrid.h"
 #include "ResultTitle.h"
 
@@ -48,13 +50,18 @@ CResultView::~CResultView()
         GraphShutdown();
 }
 
-// Field projects take the field page whatever else they are rated by;
-// kinds without a page of their own yet show an empty grid.
+// The first rule that holds: an ISO field project takes the field page
+// even when rated by SIA 181 too. The correction tables show an empty grid
+// until their grids come.
 CGRCtrl* CResultView::NewGrid(int nViewKind, const CReportInfo& info)
 {
-    if (nViewKind == kViewKindResultTable)
-        return new CResultTabGrid;
-    return new CGRCtrl;
+    if (nViewKind != kViewKindResultTable)
+        return new CGRCtrl;
+    if (info.m_bField && (info.m_bISO || info.m_bOEN) && info.m_bCorner)
+        return new CResultCornerTabGrid;
+    if (info.m_bField && !info.m_bISO && info.m_bSIA)
+        return new CResultSIATabGrid;
+    return new CResultTabGrid;
 }
 
 CResultTabGrid* CResultView::GetResultGrid() const

@@ -8,7 +8,9 @@
 #include "app/ProjectWindows.h"
 #include "model/ViewKinds.h"
 #include "res/resource.h"
+#include "results/ResultCornerTabGrid.h"
 #include "results/ResultNumbers.h"
+#include "results/ResultSIATabGrid.h"
 #include "results/ResultTabGrid.h"
 #include "results/ResultView.h"
 
@@ -76,6 +78,66 @@ TEST_F(CResultWindowTest, TitlesEachKind)
         EXPECT_EQ(Project().m_sName + " - " + c.lpszTitle, Caption(pView));
         EXPECT_EQ(c.nViewKind == kViewKindResultTable, pView->GetResultGrid() != nullptr);
     }
+}
+
+TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
+{
+    enum Grid { kField, kCorner, kSia };
+    const struct {
+        CFlags aFlags;
+        Grid grid;
+    } aCases[] = {
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bISO, &R::m_bCorner}, kCorner},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bOEN, &R::m_bCorner}, kCorner},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bISO}, kField},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bISO, &R::m_bSIA}, kField},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bSIA}, kSia},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bOEN}, kField},
+        {{&R::m_bField, &R::m_bImpact, &R::m_bDIN}, kField},
+    };
+    for (size_t i = 0; i < std::size(aCases); ++i) {
+        SCOPED_TRACE(i);
+        CResultView* pView = ShowResult(aCases[i].aFlags);
+        ASSERT_NE(nullptr, pView);
+        CGRCtrl* pGrid = pView->GetGrid();
+        EXPECT_EQ(aCases[i].grid == kCorner, dynamic_cast<CResultCornerTabGrid*>(pGrid) != nullptr);
+        EXPECT_EQ(aCases[i].grid == kSia, dynamic_cast<CResultSIATabGrid*>(pGrid) != nullptr);
+        EXPECT_NE(nullptr, dynamic_cast<CResultTabGrid*>(pGrid));
+    }
+}
+
+TEST_F(CResultWindowTest, WritesTheSiaTotalsIntoTheAdaptationFields)
+{
+    CResultView* pView = ShowResult({&R::m_bField, &R::m_bAirborne, &R::m_bSIA, &R::m_bLowFreq}, [](CProjectDoc& project) {
+        project.m_ReportInfo.m_nYear = 2006;
+        project.m_ReportInfo.m_sIndexStr = "D";
+        project.m_ReportInfo.m_sSubscript = "nT";
+        project.m_Calc.m_dFinalValue = 55.9;
+        project.m_Calc.m_dCtr50_3150 = -7.5;
+    });
+    ASSERT_NE(nullptr, pView);
+    CResultTabGrid& grid = *pView->GetResultGrid();
+    EXPECT_STREQ("D<:S,-1>i50,tot<:S,0> = 55 dB", Cell(grid, 43, 6));
+    EXPECT_STREQ("C<:S,-1>tr,50-3150<:S,0> = -7 dB", Cell(grid, 56, 6));
+    EXPECT_STREQ("Rating according to ISO 717-1 / SIA 181-2006", Cell(grid, 2, 5));
+}
+
+TEST_F(CResultWindowTest, KeepsTheCornerPagesOfEverySet)
+{
+    CResultView* pView = ShowResult(
+        {&R::m_bField, &R::m_bAirborne, &R::m_bISO, &R::m_bCorner, &R::m_bAverageLoudspeaker}, [](CProjectDoc& project) {
+            project.m_ReportInfo.m_sTitle = "Title";
+            for (const char* lpszLabel : {"#A", "#B"}) {
+                CCalc set;
+                set.m_sLabel = lpszLabel;
+                project.m_CalcSets.Add(set);
+            }
+        });
+    ASSERT_NE(nullptr, pView);
+    CResultTabGrid& grid = *pView->GetResultGrid();
+    EXPECT_STREQ("#B: Title", Cell(grid, 0, 190));
+    EXPECT_LE(190 + 57, grid.GetRowCount() - 1);
+    EXPECT_STREQ("<:F,Arial,13,500>L2<:S,-1>C", Cell(grid, 55, 15));
 }
 
 TEST_F(CResultWindowTest, WritesTheSingleNumbersIntoTheirCells)
