@@ -64,16 +64,24 @@ void CResultTabGrid::OnSetup()
     FillHeaderTexts();
     SetLayoutBorders();
     SetPageCellTypes();
-    SetRowCount(m_info.m_bSingleLoudspeaker ? m_nPageRows : m_nTotalRows, FALSE);
+    SetRowCount(HasChartCell() ? m_nTotalRows : m_nPageRows, FALSE);
     for (const CFieldPos& field : EditableFields())
         SetCellReadOnly(field.nCol, field.nRow, FALSE);
     SetEditableHighlight(TRUE);
 
+    if (!HasChartCell())
+        return;
     m_graphType.SetGraphFile(GraphFilePath());
     JoinCells(kGraphCellCol, kGraphCellRow, kGraphLastCol, kGraphLastRow);
     m_nGraphType = AddCellType(&m_graphType);
     SetCellCellType(kGraphCellCol, kGraphCellRow, m_nGraphType);
     GetCellRect(kGraphCellCol, kGraphCellRow, &m_rcGraph);
+}
+
+// A single-loudspeaker page ends with its 58 rows, without chart.
+bool CResultTabGrid::HasChartCell() const
+{
+    return !m_info.m_bSingleLoudspeaker;
 }
 
 CString CResultTabGrid::GraphFilePath() const

@@ -95,6 +95,8 @@ protected:
     void AlignBandValues();
     bool ShowsSeparatingArea() const;
     CString GraphFilePath() const;
+    // Whether the page carries the chart below it.
+    virtual bool HasChartCell() const;
 
     CKelWmfCellType m_graphType;
     CKelMultiFontType m_multiFontType;

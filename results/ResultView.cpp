@@ -1,5 +1,6 @@
 #include "ResultView.h"
 
+#include "ResultAbsTabGrid.h"
 #include "ResultChartData.h"
 #include "ResultCornerTabGrid.h"
 #include "ResultSIATabGrid.h"
@@ -61,6 +62,8 @@ CGRCtrl* CResultView::NewGrid(int nViewKind, const CReportInfo& info)
         return new CResultCornerTabGrid;
     if (info.m_bField && !info.m_bISO && info.m_bSIA)
         return new CResultSIATabGrid;
+    if (!info.m_bField && info.m_bAbsorption)
+        return new CResultAbsTabGrid;
     return new CResultTabGrid;
 }
 

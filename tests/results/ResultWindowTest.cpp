@@ -8,6 +8,7 @@
 #include "app/ProjectWindows.h"
 #include "model/ViewKinds.h"
 #include "res/resource.h"
+#include "results/ResultAbsTabGrid.h"
 #include "results/ResultCornerTabGrid.h"
 #include "results/ResultNumbers.h"
 #include "results/ResultSIATabGrid.h"
@@ -82,7 +83,7 @@ TEST_F(CResultWindowTest, TitlesEachKind)
 
 TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
 {
-    enum Grid { kField, kCorner, kSia };
+    enum Grid { kField, kCorner, kSia, kAbsorption };
     const struct {
         CFlags aFlags;
         Grid grid;
@@ -94,6 +95,7 @@ TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
         {{&R::m_bField, &R::m_bAirborne, &R::m_bSIA}, kSia},
         {{&R::m_bField, &R::m_bAirborne, &R::m_bOEN}, kField},
         {{&R::m_bField, &R::m_bImpact, &R::m_bDIN}, kField},
+        {{&R::m_bLab, &R::m_bAbsorption}, kAbsorption},
     };
     for (size_t i = 0; i < std::size(aCases); ++i) {
         SCOPED_TRACE(i);
@@ -102,6 +104,7 @@ TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
         CGRCtrl* pGrid = pView->GetGrid();
         EXPECT_EQ(aCases[i].grid == kCorner, dynamic_cast<CResultCornerTabGrid*>(pGrid) != nullptr);
         EXPECT_EQ(aCases[i].grid == kSia, dynamic_cast<CResultSIATabGrid*>(pGrid) != nullptr);
+        EXPECT_EQ(aCases[i].grid == kAbsorption, dynamic_cast<CResultAbsTabGrid*>(pGrid) != nullptr);
         EXPECT_NE(nullptr, dynamic_cast<CResultTabGrid*>(pGrid));
     }
 }
@@ -138,6 +141,35 @@ TEST_F(CResultWindowTest, KeepsTheCornerPagesOfEverySet)
     EXPECT_STREQ("#B: Title", Cell(grid, 0, 190));
     EXPECT_LE(190 + 57, grid.GetRowCount() - 1);
     EXPECT_STREQ("<:F,Arial,13,500>L2<:S,-1>C", Cell(grid, 55, 15));
+}
+
+// The plain absorption page has no place for the pressure: it neither shows
+// nor stores it, and the project keeps its value; the extended page does both.
+TEST_F(CResultWindowTest, KeepsThePressureOfThePlainAbsorptionPage)
+{
+    const struct {
+        bool bExtended;
+        const char* lpszPressure;
+        double dStored;
+    } aCases[] = {{false, "", 101.3}, {true, "101.3", 99.5}};
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(c.bExtended);
+        CResultView* pView = ShowResult({&R::m_bLab, &R::m_bAbsorption}, [&](CProjectDoc& project) {
+            project.m_ReportInfo.m_bAlpha_PW = c.bExtended;
+            project.m_ReportInfo.m_dPressure1 = 101.3;
+            project.m_ReportInfo.m_sHumidity = "55";
+        });
+        ASSERT_NE(nullptr, pView);
+        CResultTabGrid& grid = *pView->GetResultGrid();
+        EXPECT_EQ(58, grid.GetRowCount());
+        EXPECT_FALSE(pView->HasChart());
+        EXPECT_STREQ(c.lpszPressure, Cell(grid, 38, 43));
+        EXPECT_STREQ(c.bExtended ? "" : "55", Cell(grid, 18, 43));
+        grid.SetCellText(38, 43, "99.5");
+        grid.StoreEditableTexts();
+        EXPECT_DOUBLE_EQ(c.dStored, Project().m_ReportInfo.m_dPressure1);
+        EXPECT_STREQ("55", Project().m_ReportInfo.m_sHumidity);
+    }
 }
 
 TEST_F(CResultWindowTest, WritesTheSingleNumbersIntoTheirCells)
