@@ -112,24 +112,29 @@ void CProjectView::OnUpdateToggleCorrection(CCmdUI* pCmdUI)
     CProjectDoc* pProject = GetProject();
     if (pProject == nullptr)
         return;
-    const CAppSettings& settings = GetSettings();
-    const struct {
-        UINT nID;
-        bool bFlag;
-    } aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
-                    {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
-                    {kToggleBgnCorrection, settings.m_bBgnCorrection},
-                    {kToggleFtmCorrection, settings.m_bFtmCorrection},
-                    {kToggleZezurCorrection, settings.m_bCorrectionZezur}};
-    for (const auto& toggle : aToggles) {
-        const CToggleMark mark = ViewToggleMarkFor(toggle.nID, pProject->m_ReportInfo, toggle.bFlag);
-        CheckMainMenuItem(toggle.nID, mark.m_bChecked);
-        if (toggle.nID == pCmdUI->m_nID) {
+    for (const auto& toggle : ToggleMarksOf(pProject->m_ReportInfo)) {
+        const CToggleMark& mark = toggle.second;
+        CheckMainMenuItem(toggle.first, mark.m_bChecked);
+        if (toggle.first == pCmdUI->m_nID) {
             pCmdUI->SetCheck(mark.m_bChecked ? 1 : 0);
             if (!mark.m_bEnabled)
                 pCmdUI->Enable(FALSE);
         }
     }
+}
+
+std::vector<std::pair<UINT, CToggleMark>> CProjectView::ToggleMarksOf(const CReportInfo& info)
+{
+    const CAppSettings& settings = GetSettings();
+    const std::pair<UINT, bool> aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
+                                              {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
+                                              {kToggleBgnCorrection, settings.m_bBgnCorrection},
+                                              {kToggleFtmCorrection, settings.m_bFtmCorrection},
+                                              {kToggleZezurCorrection, settings.m_bCorrectionZezur}};
+    std::vector<std::pair<UINT, CToggleMark>> aMarks;
+    for (const auto& toggle : aToggles)
+        aMarks.emplace_back(toggle.first, ViewToggleMarkFor(toggle.first, info, toggle.second));
+    return aMarks;
 }
 
 void CProjectView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)

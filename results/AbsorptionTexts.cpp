@@ -26,9 +26,7 @@ std::vector<CCellText> CAbsorptionTexts::BandRow(const CCalc& calc, const NSpect
 {
     const int nRow = m_nFirstBandRow + nBand - 17;
     const bool bRated = CResultNumbers::IsPresent(calc.m_dRating);
-    CString sFreq;
-    sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
-    std::vector<CCellText> row = {{2, nRow, sFreq}};
+    std::vector<CCellText> row = {{2, nRow, CResultNumbers::FrequencyText(nBand)}};
     // The practical coefficients stand in the octave rows (63 Hz, 125 Hz, ...).
     const bool bOctave = (nBand - 18) % 3 == 0 && nBand >= 18;
     if (!m_bAlphaSOnly)

@@ -1,5 +1,7 @@
 #include "CornerBandTexts.h"
 
+#include "ResultLines.h"
+
 #include "ResultNumbers.h"
 
 #include "res/resource.h"
@@ -12,13 +14,6 @@ constexpr BYTE kStatusCorrected = 16;
 bool Has(const NSpectrum& spec, int nBand)
 {
     return CResultNumbers::IsPresent(spec.GetSpecLine(nBand));
-}
-
-CString Loaded(UINT nId)
-{
-    CString sText;
-    sText.LoadString(nId);
-    return sText;
 }
 
 } // namespace
@@ -89,8 +84,8 @@ CString CCornerBandTexts::Marks(int nBand) const
 
 CString CCornerBandTexts::FootnoteLine(int nNote, const CString& sTooHigh)
 {
-    CString sText = nNote % 2 == 0 ? CString() : "-" + Loaded(IDS_TREE_CORNER);
-    sText = (nNote < 2 ? sTooHigh : Loaded(IDS_RESULT_BGN_CORRECTED)) + sText;
+    CString sText = nNote % 2 == 0 ? CString() : "-" + CResultLines::Text(IDS_TREE_CORNER);
+    sText = (nNote < 2 ? sTooHigh : CResultLines::Text(IDS_RESULT_BGN_CORRECTED)) + sText;
     CString sLine;
     sLine.Format("<:F,Arial,8,400> %d<:S,1>: <:F,Arial,13,500>", nNote + 1);
     return sLine + sText;
@@ -100,9 +95,7 @@ std::vector<CCellText> CCornerBandTexts::Row(int nBand, const CCalc* pFirstSet) 
 {
     const CCalc& calc = *m_sources.pCalc;
     std::vector<CCellText> row;
-    CString sFreq;
-    sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
-    Put(row, kFreqCol, nBand, sFreq);
+    Put(row, kFreqCol, nBand, CResultNumbers::FrequencyText(nBand));
     Put(row, kValueCol, nBand, CResultNumbers::IsPresent(calc.m_dRating) ? Spec(calc, 0, nBand) : CString());
     Put(row, kDevCol, nBand, Spec(calc, 3, nBand));
     Put(row, kMarkCol, nBand, Marks(nBand));
@@ -130,9 +123,7 @@ std::vector<CCellText> CCornerBandTexts::PositionRow(int nBand) const
 {
     const CCalc& calc = *m_sources.pCalc;
     std::vector<CCellText> row;
-    CString sFreq;
-    sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
-    Put(row, kFreqCol, nBand, sFreq);
+    Put(row, kFreqCol, nBand, CResultNumbers::FrequencyText(nBand));
     Put(row, kValueCol, nBand, CResultNumbers::IsPresent(calc.m_dRating) ? Spec(calc, 0, nBand) : CString());
     Put(row, kL1LfCol, nBand, Spec(calc, 15, nBand));
     Put(row, kL2LfCol, nBand, Spec(calc, 16, nBand));

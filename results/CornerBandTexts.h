@@ -16,6 +16,7 @@ public:
     static constexpr int kFreqCol = 2, kValueCol = 9, kL1LfCol = 15, kL2LfCol = 20, kTLfCol = 25, kCorrCol = 30,
                          kDevCol = 35, kL1Col = 40, kL2Col = 45, kL1CornerCol = 50, kL2CornerCol = 55, kMarkCol = 60;
 
+    // Keeps references: info and sources must outlive the texts.
     CCornerBandTexts(const CReportInfo& info, int nFirstBandRow, const CResultSources& sources);
 
     // pFirstSet: the first set result, whose low-frequency time a project

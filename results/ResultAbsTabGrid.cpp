@@ -1,5 +1,7 @@
 #include "ResultAbsTabGrid.h"
 
+#include "ResultLines.h"
+
 #include "AbsorptionTexts.h"
 
 #include "model/ProjectDoc.h"
@@ -13,21 +15,6 @@ constexpr int kSecondReverbTable = 126;
 CLabeledField Field(int nRow, int nLabelCol, int nValueCol, int nUnitCol)
 {
     return {{nRow, nLabelCol}, {nRow, nValueCol}, {nRow, nUnitCol}};
-}
-
-CString Loaded(UINT nId)
-{
-    CString sText;
-    sText.LoadString(nId);
-    return sText;
-}
-
-NSpectrum AverageOf(CProjectDoc* pProject, int nTableId)
-{
-    CMeasurementList* pList = pProject != nullptr ? pProject->GetMeasurementList(nTableId) : nullptr;
-    if (pList == nullptr || pList->IsEmpty())
-        return NSpectrum();
-    return pList->GetHead().m_Spectrum;
 }
 
 } // namespace
@@ -75,9 +62,7 @@ int CResultAbsTabGrid::LastBandCol() const
 void CResultAbsTabGrid::JoinLayoutCells()
 {
     const int r0 = m_layout.m_nFirstRow;
-    JoinCells(0, r0, 69, r0 + 1);
-    for (int nRow = r0 + 2; nRow <= r0 + 4; ++nRow)
-        JoinCells(0, nRow, 69, nRow);
+    JoinPageFrame();
     const CFields& f = m_fields;
     for (const CLabeledField* pField :
          {&f.volume, &f.area, &f.temperature, &f.humidity, &f.pressure, &f.humidity2, &f.temperature2, &f.pressure2}) {
@@ -101,10 +86,6 @@ void CResultAbsTabGrid::JoinLayoutCells()
         JoinCells(30, r0 + 8, 67, r0 + 8);
         JoinCells(2, r0 + 9, 67, r0 + 9);
     }
-    JoinCells(0, r0 + 45, 69, r0 + 55);
-    JoinCells(0, r0 + 56, 16, r0 + 56);
-    JoinCells(17, r0 + 56, 69, r0 + 56);
-    JoinCells(0, r0 + 57, 69, r0 + 57);
 }
 
 void CResultAbsTabGrid::SetLayoutBorders()
@@ -122,21 +103,9 @@ void CResultAbsTabGrid::SetLayoutBorders()
         AddBorder(nCol, m_layout.m_nFirstBandRow, kBorderTop);
     }
     AddBorder(2, r0 + 38, kBorderTop);
-    if (!m_bAlphaSOnly) {
-        AddBorder(2, r0 + 5, static_cast<short>(kBorderLeft | kBorderTop));
-        for (int nRow = r0 + 5; nRow <= r0 + 8; ++nRow)
-            AddBorder(68, nRow, kBorderLeft);
-        AddBorder(2, r0 + 6, kBorderLeft);
-        AddBorder(2, r0 + 7, kBorderLeft);
-        AddBorder(2, r0 + 9, kBorderTop);
-    }
-    for (int nRow = r0; nRow <= r0 + 56; ++nRow) {
-        AddBorder(0, nRow, kBorderLeft);
-        AddBorder(CResultLayout::kColumns - 1, nRow, kBorderLeft);
-    }
-    AddBorder(0, r0, kBorderTop);
-    AddBorder(0, r0 + 4, kBorderTop);
-    AddBorder(0, r0 + 57, kBorderTop);
+    if (!m_bAlphaSOnly)
+        SetSingleNumberBorders();
+    SetFrameBorders();
 }
 
 void CResultAbsTabGrid::SetPageCellTypes()
@@ -156,7 +125,7 @@ void CResultAbsTabGrid::FillHeaderTexts()
     const auto Label = [this](const CLabeledField& field, UINT nId, const CString& sUnit) {
         if (!Has(field))
             return;
-        SetTextField(field.label, Loaded(nId));
+        SetTextField(field.label, CResultLines::Text(nId));
         SetTextField(field.unit, sUnit);
     };
     Label(f.volume, IDS_RESULT_REVERBERATION_ROOM_VOLUME, "m\xB3");
@@ -168,19 +137,19 @@ void CResultAbsTabGrid::FillHeaderTexts()
     Label(f.temperature2, IDS_RESULT_TEMPERATURE, "\xB0" "C");
     Label(f.pressure2, IDS_RESULT_BAROMETRIC_PRESSURE, "kPa");
     if (IsExtended()) {
-        SetCellText(26, l.m_nFirstRow + 40, Loaded(IDS_RESULT_EMPTY_ROOM));
-        SetCellText(47, l.m_nFirstRow + 40, Loaded(IDS_RESULT_ROOM_WITH_OBJECT));
+        SetCellText(26, l.m_nFirstRow + 40, CResultLines::Text(IDS_RESULT_EMPTY_ROOM));
+        SetCellText(47, l.m_nFirstRow + 40, CResultLines::Text(IDS_RESULT_ROOM_WITH_OBJECT));
         SetTextField(l.m_receivingVolume.value, CString());
     }
     const CAbsorptionTexts columns(m_bAlphaSOnly, l.m_nFirstBandRow, m_cDecimal);
-    SetHeading(2, Loaded(IDS_FREQUENCY), Loaded(IDS_RESULT_HZ));
+    SetHeading(2, CResultLines::Text(IDS_FREQUENCY), CResultLines::Text(IDS_RESULT_HZ));
     SetHeading(columns.AlphaSCol(), "<:F,Symbol,13,500>a<:F,Arial,13,500> <:S,-1>s", CString());
     SetHeading(columns.AreaCol(), "A", "[m\xB2]");
     SetHeading(columns.T2Col(), "T2", "[s]");
     SetHeading(columns.T1Col(), "T1", "[s]");
     if (!m_bAlphaSOnly) {
         SetHeading(columns.AlphaPCol(), "<:F,Symbol,13,500>a<:F,Arial,13,500> <:S,-1>p", CString());
-        SetTextField(l.m_resultLine, Loaded(IDS_RESULT_ALPHA_W_RATING));
+        SetTextField(l.m_resultLine, CResultLines::Text(IDS_RESULT_ALPHA_W_RATING));
     }
     if (const CProjectDoc* pProject = GetProject()) {
         SetTextField(l.m_reportNo, pProject->m_ReportInfo.m_sReportNoLabel);
@@ -200,8 +169,8 @@ void CResultAbsTabGrid::FillSpectrumTable()
 {
     CProjectDoc* pProject = GetProject();
     const CCalc calc = ResultOf(-1);
-    const NSpectrum t1 = AverageOf(pProject, kReverbTable);
-    const NSpectrum t2 = AverageOf(pProject, kSecondReverbTable);
+    const NSpectrum t1 = TableAverage(pProject, kReverbTable);
+    const NSpectrum t2 = TableAverage(pProject, kSecondReverbTable);
     const CAbsorptionTexts texts(m_bAlphaSOnly, m_layout.m_nFirstBandRow, m_cDecimal);
     for (int nBand = CResultLayout::kFirstBand; nBand < CResultLayout::kFirstBand + CResultLayout::kBandRows; ++nBand) {
         const std::vector<CCellText> row = texts.BandRow(calc, t1, t2, nBand);

@@ -121,9 +121,7 @@ CString CResultBandTexts::ReceivingLevel(int nBand, bool& bWithMark) const
 std::vector<CCellText> CResultBandTexts::Row(int nBand) const
 {
     std::vector<CCellText> row;
-    CString sFreq;
-    sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
-    Put(row, m_layout.m_nFreqCol, nBand, sFreq);
+    Put(row, m_layout.m_nFreqCol, nBand, CResultNumbers::FrequencyText(nBand));
     Put(row, m_layout.m_nValueCol, nBand, ValueText(nBand));
     Put(row, m_layout.m_nCorrCol, nBand, Spec(2, nBand, 1));
     Put(row, m_layout.m_nDevCol, nBand, Spec(3, nBand, 1));
@@ -152,9 +150,7 @@ std::vector<CCellText> CResultBandTexts::Row(int nBand) const
 std::vector<CCellText> CResultBandTexts::PositionRow(int nBand) const
 {
     std::vector<CCellText> row;
-    CString sFreq;
-    sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
-    Put(row, m_layout.m_nFreqCol, nBand, sFreq);
+    Put(row, m_layout.m_nFreqCol, nBand, CResultNumbers::FrequencyText(nBand));
     Put(row, m_layout.m_nValueCol, nBand, ValueText(nBand));
     if (!m_info.m_bImpact && !m_info.m_bImpactAirborne)
         Put(row, m_layout.m_nL1Col, nBand, Spec(18, nBand, 1));

@@ -26,6 +26,7 @@ struct CResultSources {
 
 class CResultBandTexts {
 public:
+    // Keeps references: info, layout and sources must outlive the texts.
     CResultBandTexts(const CReportInfo& info, const CResultLayout& layout, const CResultSources& sources);
 
     // The texts of the band's row from the project's working result.

@@ -1,5 +1,7 @@
 #include "ResultCornerTabGrid.h"
 
+#include "ResultLines.h"
+
 #include "CornerBandTexts.h"
 
 #include "app/ProjectView.h"
@@ -16,13 +18,6 @@ constexpr int kColumnStarts[] = {C::kFreqCol,  C::kValueCol, C::kL1LfCol, C::kL2
 constexpr int kFootnoteCol = 45;
 constexpr int kFirstFootnoteRow = 40;
 
-CString Loaded(UINT nId)
-{
-    CString sText;
-    sText.LoadString(nId);
-    return sText;
-}
-
 CString Tagged(const char* lpszSymbol, const char* lpszSubscript)
 {
     return CString("<:F,Arial,13,500>") + lpszSymbol + "<:S,-1>" + lpszSubscript;
@@ -33,9 +28,7 @@ CString Tagged(const char* lpszSymbol, const char* lpszSubscript)
 void CResultCornerTabGrid::JoinLayoutCells()
 {
     const int r0 = m_layout.m_nFirstRow;
-    JoinCells(0, r0, 69, r0 + 1);
-    for (int nRow = r0 + 2; nRow <= r0 + 4; ++nRow)
-        JoinCells(0, nRow, 69, nRow);
+    JoinPageFrame();
     for (int nRow : {r0 + 5, r0 + 9, r0 + 11, r0 + 12})
         JoinCells(2, nRow, 67, nRow);
     const int aStarts[4] = {2, 30, 43, 56};
@@ -59,10 +52,6 @@ void CResultCornerTabGrid::JoinLayoutCells()
         JoinCells(kFootnoteCol, nRow, 67, nRow);
         SetCellAlignment(kFootnoteCol, nRow, kAlignLeft);
     }
-    JoinCells(0, r0 + 45, 69, r0 + 55);
-    JoinCells(0, r0 + 56, 16, r0 + 56);
-    JoinCells(17, r0 + 56, 69, r0 + 56);
-    JoinCells(0, r0 + 57, 69, r0 + 57);
     JoinCells(12, r0 + 62, 58, r0 + 63);
 }
 
@@ -79,13 +68,7 @@ void CResultCornerTabGrid::SetLayoutBorders()
         AddBorder(nCol, m_layout.m_nFirstBandRow, kBorderTop);
     }
     AddBorder(2, r0 + 38, kBorderTop);
-    for (int nRow = r0; nRow <= r0 + 56; ++nRow) {
-        AddBorder(0, nRow, kBorderLeft);
-        AddBorder(CResultLayout::kColumns - 1, nRow, kBorderLeft);
-    }
-    AddBorder(0, r0, kBorderTop);
-    AddBorder(0, r0 + 4, kBorderTop);
-    AddBorder(0, r0 + 57, kBorderTop);
+    SetFrameBorders();
 }
 
 void CResultCornerTabGrid::SetPageCellTypes()
@@ -104,7 +87,7 @@ void CResultCornerTabGrid::SetPageCellTypes()
 
 void CResultCornerTabGrid::FillGroupHeadings()
 {
-    const CString sDb = Loaded(IDS_RESULT_DB);
+    const CString sDb = CResultLines::Text(IDS_RESULT_DB);
     const bool bSource = !m_info.m_bImpact;
     const struct {
         int nCol;
@@ -112,8 +95,8 @@ void CResultCornerTabGrid::FillGroupHeadings()
         bool bShown;
     } aHeadings[] = {
         {C::kL1LfCol, Tagged("L1", "LF"), bSource},        {C::kL2LfCol, Tagged("L2", "LF"), true},
-        {C::kTLfCol, Tagged("T", "LF"), true},             {C::kCorrCol, Loaded(IDS_TABLE_CORRECTION), true},
-        {C::kDevCol, Loaded(IDS_RESULT_DEVIATION), true},  {C::kL1Col, "L1", bSource},
+        {C::kTLfCol, Tagged("T", "LF"), true},             {C::kCorrCol, CResultLines::Text(IDS_TABLE_CORRECTION), true},
+        {C::kDevCol, CResultLines::Text(IDS_RESULT_DEVIATION), true},  {C::kL1Col, "L1", bSource},
         {C::kL2Col, "L2", true},                           {C::kL1CornerCol, Tagged("L1", "C"), bSource},
         {C::kL2CornerCol, Tagged("L2", "C"), true},
     };

@@ -7,19 +7,19 @@
 
 namespace {
 
-CString Loaded(UINT nId)
-{
-    CString sText;
-    sText.LoadString(nId);
-    return sText;
-}
-
 CString Term(const char* lpszLabel, double dValue)
 {
     return CString(lpszLabel) + CResultNumbers::TermText(dValue) + " dB";
 }
 
 } // namespace
+
+CString CResultLines::Text(UINT nId)
+{
+    CString sText;
+    sText.LoadString(nId);
+    return sText;
+}
 
 // The airborne standards whose rating line shows C and Ctr.
 bool CResultLines::RatesAirborne(const CReportInfo& i)
@@ -46,19 +46,19 @@ CString CResultLines::RatingStandard(const CReportInfo& i)
         nId = IDS_RESULT_RATING_OEN_717_1;
     if (i.m_bField && i.m_bSingleLoudspeaker)
         nId = IDS_RESULT_RATING_717_1;
-    return nId != 0 ? Loaded(nId) : CString();
+    return nId != 0 ? Text(nId) : CString();
 }
 
 CString CResultLines::EvaluationNote(const CReportInfo& i)
 {
     if (i.m_bField && i.m_bSingleLoudspeaker) {
-        CString sNote = Loaded(IDS_RESULT_EVALUATION_LAB);
+        CString sNote = Text(IDS_RESULT_EVALUATION_LAB);
         sNote.Replace("\n", " ");
         return "\n" + sNote;
     }
     if (i.m_bASTM && !i.m_bLab)
         return CString();
-    return Loaded(IDS_RESULT_EVALUATION_FIELD);
+    return Text(IDS_RESULT_EVALUATION_FIELD);
 }
 
 CString CResultLines::SingleNumberLine(const CReportInfo& i, const CCalc& calc, bool bTenth, char cDecimal)
@@ -86,7 +86,7 @@ CString CResultLines::AstmLabel(const CString& sIndex)
                    {"L", IDS_RESULT_IIC}};
     for (const auto& label : aLabels) {
         if (sIndex == label.lpszIndex)
-            return Loaded(label.nId);
+            return Text(label.nId);
     }
     return "Text not found";
 }
@@ -115,7 +115,7 @@ std::array<CString, 6> CResultLines::AdaptationTerms(const CReportInfo& i, const
 CString CResultLines::DeviationSum(double dSum, char cDecimal)
 {
     const CString sValue = CResultNumbers::IsPresent(dSum) ? CResultNumbers::Fixed(dSum, 1, cDecimal) : CString("  ");
-    return Loaded(IDS_RESULT_DEVIATION_SUM) + " " + sValue + " dB";
+    return Text(IDS_RESULT_DEVIATION_SUM) + " " + sValue + " dB";
 }
 
 CString CResultLines::MaxDeviation(double dMax, int nBand, char cDecimal)
@@ -126,10 +126,10 @@ CString CResultLines::MaxDeviation(double dMax, int nBand, char cDecimal)
         sValue = CResultNumbers::Fixed(dMax, 1, cDecimal);
         sFreq.Format("%.0f", NSpectrum::IndexToFreq(nBand));
     }
-    return Loaded(IDS_RESULT_MAX_DEVIATION) + "     " + sValue + " dB " + Loaded(IDS_RESULT_AT) + sFreq + " Hz";
+    return Text(IDS_RESULT_MAX_DEVIATION) + "     " + sValue + " dB " + Text(IDS_RESULT_AT) + sFreq + " Hz";
 }
 
 CString CResultLines::UsageValueLabel(char cDecimal)
 {
-    return Loaded(IDS_RESULT_USAGE_VALUE) + " = max(S,V/7" + CString(cDecimal) + "5):";
+    return Text(IDS_RESULT_USAGE_VALUE) + " = max(S,V/7" + CString(cDecimal) + "5):";
 }

@@ -12,6 +12,8 @@
 
 class CResultLines {
 public:
+    // A text of the string table.
+    static CString Text(UINT nId);
     static CString RatingStandard(const CReportInfo& info);
     static CString EvaluationNote(const CReportInfo& info);
     // The rating line of the single-number field.

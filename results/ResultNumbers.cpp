@@ -2,6 +2,8 @@
 
 #include "tables/TypedNumber.h"
 
+#include "NSpectrum.h"
+
 #include <cmath>
 
 CString CResultNumbers::FieldText(double dValue, int nDecimals, char cDecimal)
@@ -52,5 +54,12 @@ CString CResultNumbers::WithSeparator(CString sText, char cDecimal)
 {
     if (cDecimal != '.')
         sText.Replace('.', cDecimal);
+    return sText;
+}
+
+CString CResultNumbers::FrequencyText(int nBand)
+{
+    CString sText;
+    sText.Format("%.0f", NSpectrum::IndexToFreq(nBand));
     return sText;
 }

@@ -23,6 +23,8 @@ public:
     static CString TermText(double dValue);
     // "%.<n>f" with the page's separator, whatever the value.
     static CString Fixed(double dValue, int nDecimals, char cDecimal);
+    // The nominal frequency of a band, in whole hertz.
+    static CString FrequencyText(int nBand);
     // A text written with a point, shown with the page's separator.
     static CString WithSeparator(CString sText, char cDecimal);
 };

@@ -144,9 +144,7 @@ void CResultTabGrid::JoinLayoutCells()
 {
     const CResultLayout& l = m_layout;
     const int r0 = l.m_nFirstRow;
-    JoinCells(0, r0, 69, r0 + 1);
-    for (int nRow = r0 + 2; nRow <= r0 + 4; ++nRow)
-        JoinCells(0, nRow, 69, nRow);
+    JoinPageFrame();
     JoinCells(2, r0 + 11, 67, r0 + 11);
     JoinCells(2, r0 + 12, 67, r0 + 12);
     if (m_info.m_bASTM) {
@@ -183,10 +181,6 @@ void CResultTabGrid::JoinLayoutCells()
         SetCellAlignment(9, nRow, kAlignLeft);
     }
     JoinCells(2, r0 + 38, ClosingRowEnd(), r0 + 38);
-    JoinCells(0, r0 + 45, 69, r0 + 55);
-    JoinCells(0, r0 + 56, 16, r0 + 56);
-    JoinCells(17, r0 + 56, 69, r0 + 56);
-    JoinCells(0, r0 + 57, 69, r0 + 57);
     if (m_info.m_bASTM) {
         JoinRow(l.m_astmTemperature, 57);
         JoinRow(l.m_astmHumidity, 57);
@@ -234,12 +228,36 @@ void CResultTabGrid::SetLayoutBorders()
         AddBorder(nCol, l.m_nFirstBandRow, kBorderTop);
     }
     AddBorder(2, r0 + 38, kBorderTop);
+    SetSingleNumberBorders();
+    SetFrameBorders();
+}
+
+void CResultTabGrid::SetSingleNumberBorders()
+{
+    const int r0 = m_layout.m_nFirstRow;
     AddBorder(2, r0 + 5, static_cast<short>(kBorderLeft | kBorderTop));
     for (int nRow = r0 + 5; nRow <= r0 + 8; ++nRow)
         AddBorder(68, nRow, kBorderLeft);
     AddBorder(2, r0 + 6, kBorderLeft);
     AddBorder(2, r0 + 7, kBorderLeft);
     AddBorder(2, r0 + 9, kBorderTop);
+}
+
+void CResultTabGrid::JoinPageFrame()
+{
+    const int r0 = m_layout.m_nFirstRow;
+    JoinCells(0, r0, 69, r0 + 1);
+    for (int nRow = r0 + 2; nRow <= r0 + 4; ++nRow)
+        JoinCells(0, nRow, 69, nRow);
+    JoinCells(0, r0 + 45, 69, r0 + 55);
+    JoinCells(0, r0 + 56, 16, r0 + 56);
+    JoinCells(17, r0 + 56, 69, r0 + 56);
+    JoinCells(0, r0 + 57, 69, r0 + 57);
+}
+
+void CResultTabGrid::SetFrameBorders()
+{
+    const int r0 = m_layout.m_nFirstRow;
     for (int nRow = r0; nRow <= r0 + 56; ++nRow) {
         AddBorder(0, nRow, kBorderLeft);
         AddBorder(kLastCol, nRow, kBorderLeft);

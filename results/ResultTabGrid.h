@@ -72,6 +72,9 @@ public:
     bool IsMultiLineField(int nCol, int nRow) const override;
     bool RecalculatesAfterPaste(int nCol, int nRow) const override;
 
+    // The average of a measurement table: its first record.
+    static NSpectrum TableAverage(CProjectDoc* pProject, int nTableId);
+
     static constexpr int kGraphCellCol = 12;
     static constexpr int kGraphCellRow = 64;
 
@@ -84,6 +87,11 @@ protected:
     void SetPageFonts();
     virtual void SetPageCellTypes();
     void JoinRow(const CLabeledField& field, int nLastUnitCol);
+    // The joins of the title, subtitle, remarks and closing rows.
+    void JoinPageFrame();
+    // The page's outer frame.
+    void SetFrameBorders();
+    void SetSingleNumberBorders();
     int LastGroupEnd() const;
     int ClosingRowEnd() const;
     void AddBorder(int nCol, int nRow, short nBits);

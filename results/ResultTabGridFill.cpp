@@ -18,27 +18,20 @@ constexpr int kReceivingRoomTable = 123;
 constexpr int kReverbTable = 124;
 constexpr int kBackgroundTable = 125;
 
-CString Loaded(UINT nId)
-{
-    CString sText;
-    sText.LoadString(nId);
-    return sText;
-}
-
 CString Tagged(const char* lpszFont, const CString& sSymbol, const CString& sSubscript)
 {
     return CString(lpszFont) + sSymbol + "<:S,-1>" + sSubscript;
 }
 
-NSpectrum AverageOf(CProjectDoc* pProject, int nTableId)
+} // namespace
+
+NSpectrum CResultTabGrid::TableAverage(CProjectDoc* pProject, int nTableId)
 {
     CMeasurementList* pList = pProject != nullptr ? pProject->GetMeasurementList(nTableId) : nullptr;
     if (pList == nullptr || pList->IsEmpty())
         return NSpectrum();
     return pList->GetHead().m_Spectrum;
 }
-
-} // namespace
 
 CCalc CResultTabGrid::ResultOf(int nResult) const
 {
@@ -67,10 +60,10 @@ CResultSources CResultTabGrid::SourcesOf(const CCalc& calc) const
     const CAppSettings& settings = CProjectView::GetSettings();
     CResultSources sources;
     sources.pCalc = &calc;
-    sources.l1 = AverageOf(pProject, kSourceRoomTable);
-    sources.l2 = AverageOf(pProject, kReceivingRoomTable);
-    sources.t = AverageOf(pProject, kReverbTable);
-    sources.bg = AverageOf(pProject, kBackgroundTable);
+    sources.l1 = TableAverage(pProject, kSourceRoomTable);
+    sources.l2 = TableAverage(pProject, kReceivingRoomTable);
+    sources.t = TableAverage(pProject, kReverbTable);
+    sources.bg = TableAverage(pProject, kBackgroundTable);
     sources.bBgnCorrection = settings.m_bBgnCorrection;
     sources.bTenth = settings.m_bExactRating;
     sources.bMultiSet = IsMultiSet();
@@ -102,21 +95,21 @@ void CResultTabGrid::FillHeaderTexts()
         SetTextField(field.unit, sUnit);
     };
     if (!i.m_bAbsorption && !i.m_bReverberation)
-        Label(l.m_sourceVolume, Loaded(IDS_RESULT_SOURCE_VOLUME), sCubic);
+        Label(l.m_sourceVolume, CResultLines::Text(IDS_RESULT_SOURCE_VOLUME), sCubic);
     if (i.m_bReduction && i.m_bAirborne)
-        Label(l.m_area, Loaded(IDS_RESULT_AREA_S), sSquare);
+        Label(l.m_area, CResultLines::Text(IDS_RESULT_AREA_S), sSquare);
     if (i.m_bField && i.m_bStandard && i.m_bAirborne && i.m_bAverageLoudspeaker)
-        Label(l.m_area, Loaded(IDS_RESULT_COMMON_PARTITION), sSquare);
+        Label(l.m_area, CResultLines::Text(IDS_RESULT_COMMON_PARTITION), sSquare);
     if (i.m_bIntensity) {
-        Label(l.m_extra, Loaded(IDS_RESULT_AREA_SM), sSquare);
+        Label(l.m_extra, CResultLines::Text(IDS_RESULT_AREA_SM), sSquare);
         if (i.m_bIntensityModified)
-            Label(l.m_sourceVolume, Loaded(IDS_RESULT_AREA_SB2), sSquare);
+            Label(l.m_sourceVolume, CResultLines::Text(IDS_RESULT_AREA_SB2), sSquare);
     }
     if (i.m_bBB93)
         Label(l.m_extra, "<:F,Arial,13,500>T<:S,-1>mf,max<:S,0>:", "s");
     if (i.m_bDIN && i.m_bLoudspeaker && i.m_bFacade)
-        Label(l.m_extra, Loaded(IDS_RESULT_ANGLE), "\xB0");
-    Label(l.m_receivingVolume, Loaded(IDS_RESULT_RECEIVING_VOLUME), sCubic);
+        Label(l.m_extra, CResultLines::Text(IDS_RESULT_ANGLE), "\xB0");
+    Label(l.m_receivingVolume, CResultLines::Text(IDS_RESULT_RECEIVING_VOLUME), sCubic);
     FillBandHeadings();
 
     if (!i.m_bASTM)
@@ -128,8 +121,8 @@ void CResultTabGrid::FillHeaderTexts()
         SetTextField(l.m_footer, pProject->m_ReportInfo.m_sReportNo);
     }
     if (i.m_bASTM && !i.m_bLab) {
-        Label(l.m_astmHumidity, Loaded(IDS_RESULT_AIR_HUMIDITY), "%");
-        Label(l.m_astmTemperature, Loaded(IDS_RESULT_RECEIVING_TEMPERATURE), "\xB0" "C");
+        Label(l.m_astmHumidity, CResultLines::Text(IDS_RESULT_AIR_HUMIDITY), "%");
+        Label(l.m_astmTemperature, CResultLines::Text(IDS_RESULT_RECEIVING_TEMPERATURE), "\xB0" "C");
     }
     if (l.m_nFirstRow == 0)
         FillChartTitle();
@@ -149,8 +142,8 @@ void CResultTabGrid::SetHeading(int nCol, const CString& sQuantity, const CStrin
 void CResultTabGrid::FillBandHeadings()
 {
     const CReportInfo& i = m_info;
-    SetHeading(m_layout.m_nFreqCol, Loaded(IDS_FREQUENCY), Loaded(IDS_RESULT_HZ));
-    SetHeading(m_layout.m_nValueCol, Tagged("<:F,Arial,13,500>", i.m_sIndexStr, i.m_sSubscript), Loaded(IDS_RESULT_DB));
+    SetHeading(m_layout.m_nFreqCol, CResultLines::Text(IDS_FREQUENCY), CResultLines::Text(IDS_RESULT_HZ));
+    SetHeading(m_layout.m_nValueCol, Tagged("<:F,Arial,13,500>", i.m_sIndexStr, i.m_sSubscript), CResultLines::Text(IDS_RESULT_DB));
     FillGroupHeadings();
 }
 
@@ -158,7 +151,7 @@ void CResultTabGrid::FillGroupHeadings()
 {
     const CResultLayout& l = m_layout;
     const CReportInfo& i = m_info;
-    const CString sDb = Loaded(IDS_RESULT_DB);
+    const CString sDb = CResultLines::Text(IDS_RESULT_DB);
     const auto Heading = [this](int nCol, const CString& sQuantity, const CString& sUnit) {
         SetHeading(nCol, sQuantity, sUnit);
     };
@@ -171,9 +164,9 @@ void CResultTabGrid::FillGroupHeadings()
     Heading(l.m_nL2Col, sLevel, sDb);
     if (!i.m_bDifference) {
         Heading(l.m_nTCol, "T", "[s]");
-        Heading(l.m_nCorrCol, Loaded(IDS_TABLE_CORRECTION), sDb);
+        Heading(l.m_nCorrCol, CResultLines::Text(IDS_TABLE_CORRECTION), sDb);
     }
-    Heading(l.m_nDevCol, Loaded(IDS_RESULT_DEVIATION), sDb);
+    Heading(l.m_nDevCol, CResultLines::Text(IDS_RESULT_DEVIATION), sDb);
     if (i.m_bIntensity) {
         const char* lpszArial = "<:F,Arial,13,500>";
         Heading(l.GroupCol(0), Tagged(lpszArial, "L", "p1"), sDb);
@@ -181,7 +174,7 @@ void CResultTabGrid::FillGroupHeadings()
         Heading(l.GroupCol(2), "<:F,Symbol,13,500>d<:F,Arial,13,500> <:S,-1>pI0", sDb);
         Heading(l.GroupCol(3), Tagged(lpszArial, "F", "pIn"), sDb);
         if (i.m_bIntensityModified)
-            Heading(l.m_nNoteCol, Loaded(IDS_RESULT_KC), sDb);
+            Heading(l.m_nNoteCol, CResultLines::Text(IDS_RESULT_KC), sDb);
     }
     if (i.m_bField && i.m_bSingleLoudspeaker) {
         for (int nCol : {l.m_nL1Col, l.m_nL2Col, l.m_nTCol, l.m_nCorrCol})
@@ -194,7 +187,7 @@ void CResultTabGrid::FillGroupHeadings()
 void CResultTabGrid::FillChartTitle()
 {
     const CFieldPos& title = m_layout.m_chartTitle;
-    SetTextField(title, Loaded(m_info.m_bAverageLoudspeaker && SetCount() >= 2 ? IDS_TREE_RESULT_CHART
+    SetTextField(title, CResultLines::Text(m_info.m_bAverageLoudspeaker && SetCount() >= 2 ? IDS_TREE_RESULT_CHART
                                                                                : IDS_RESULT_LEVEL_OVERVIEW));
     SetCellAlignment(title.nCol, title.nRow, kAlignCenter);
 }

@@ -8,8 +8,6 @@
 #include "ResultTitle.h"
 
 #include "app/AppSettings.h"
-#include "app/FrameCommandRules.h"
-#include "app/ViewToggleRules.h"
 #include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
 #include "reports/chart/CGraphTextPainter.h"
@@ -31,14 +29,6 @@ namespace {
 constexpr int kSourceRoomTable = 122;
 constexpr int kReceivingRoomTable = 123;
 constexpr int kBackgroundTable = 125;
-
-NSpectrum AverageOf(CProjectDoc& project, int nTableId)
-{
-    CMeasurementList* pList = project.GetMeasurementList(nTableId);
-    if (pList == nullptr || pList->IsEmpty())
-        return NSpectrum();
-    return pList->GetHead().m_Spectrum;
-}
 
 } // namespace
 
@@ -211,8 +201,8 @@ void CResultView::UpdateGraphs()
     CProjectDoc& project = *GetProject();
     const CReportInfo& info = project.m_ReportInfo;
     CResultChartData chart;
-    chart.FillLevels(info, project.m_Calc, AverageOf(project, kSourceRoomTable),
-                     AverageOf(project, kReceivingRoomTable), AverageOf(project, kBackgroundTable),
+    chart.FillLevels(info, project.m_Calc, CResultTabGrid::TableAverage(&project, kSourceRoomTable),
+                     CResultTabGrid::TableAverage(&project, kReceivingRoomTable), CResultTabGrid::TableAverage(&project, kBackgroundTable),
                      GetSettings().m_bBgnCorrection);
     if (info.m_bAverageLoudspeaker && project.m_CalcSets.GetSize() > 1) {
         std::vector<const CCalc*> aSets;
@@ -262,20 +252,8 @@ void CResultView::OnContextMenu(CWnd*, CPoint point)
     if (!menu.LoadMenu(IDR_RESULT_CONTEXT_MENU))
         return;
     CMenu* pPopup = menu.GetSubMenu(0);
-    const CAppSettings& settings = GetSettings();
-    const CReportInfo& info = GetProject()->m_ReportInfo;
-    const struct {
-        UINT nID;
-        bool bFlag;
-    } aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
-                    {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
-                    {kToggleBgnCorrection, settings.m_bBgnCorrection},
-                    {kToggleFtmCorrection, settings.m_bFtmCorrection},
-                    {kToggleZezurCorrection, settings.m_bCorrectionZezur}};
-    for (const auto& toggle : aToggles) {
-        const bool bChecked = ViewToggleMarkFor(toggle.nID, info, toggle.bFlag).m_bChecked;
-        pPopup->CheckMenuItem(toggle.nID, MF_BYCOMMAND | (bChecked ? MF_CHECKED : MF_UNCHECKED));
-    }
+    for (const auto& toggle : ToggleMarksOf(GetProject()->m_ReportInfo))
+        pPopup->CheckMenuItem(toggle.first, MF_BYCOMMAND | (toggle.second.m_bChecked ? MF_CHECKED : MF_UNCHECKED));
     if (point.x == 0 && point.y == 0)
         ::GetCursorPos(&point);
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());

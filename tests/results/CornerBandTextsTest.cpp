@@ -39,7 +39,8 @@ TEST(CornerBandTexts, NumbersTheBackgroundMarks)
         CResultSources sources;
         sources.pCalc = &calc;
         sources.bBgnCorrection = c.bCorrection;
-        const CCornerBandTexts texts(CReportInfo(false), 17, sources);
+        const CReportInfo info(false);
+        const CCornerBandTexts texts(info, 17, sources);
         const auto row = texts.Row(kBand, nullptr);
         EXPECT_STREQ(c.lpszMarks, CellAt(row, CCornerBandTexts::kMarkCol));
         EXPECT_STREQ(c.bCorrection ? "38.0" : "40.0", CellAt(row, CCornerBandTexts::kL2CornerCol));
