@@ -1,22 +1,9 @@
 #include "CornerBandTexts.h"
 
 #include "ResultLines.h"
-
 #include "ResultNumbers.h"
 
 #include "res/resource.h"
-
-namespace {
-
-constexpr BYTE kStatusAtLimit = 2;
-constexpr BYTE kStatusCorrected = 16;
-
-bool Has(const NSpectrum& spec, int nBand)
-{
-    return CResultNumbers::IsPresent(spec.GetSpecLine(nBand));
-}
-
-} // namespace
 
 CCornerBandTexts::CCornerBandTexts(const CReportInfo& info, int nFirstBandRow, const CResultSources& sources)
     : m_info(info), m_nFirstBandRow(nFirstBandRow), m_sources(sources)
@@ -31,7 +18,7 @@ void CCornerBandTexts::Put(std::vector<CCellText>& row, int nCol, int nBand, con
 CString CCornerBandTexts::Spec(const CCalc& calc, int nIndex, int nBand) const
 {
     const NSpectrum& spec = calc.m_aSpec[nIndex];
-    if (!Has(spec, nBand))
+    if (!CResultNumbers::HasBand(spec, nBand))
         return CString();
     return CResultNumbers::WithSeparator(spec.GetSpecLineStr(nBand, 1), m_sources.cDecimal);
 }
@@ -39,10 +26,10 @@ CString CCornerBandTexts::Spec(const CCalc& calc, int nIndex, int nBand) const
 // A level with its background correction where the correction has a value.
 CString CCornerBandTexts::Corrected(const NSpectrum& level, const NSpectrum& correction, int nBand) const
 {
-    if (!Has(level, nBand))
+    if (!CResultNumbers::HasBand(level, nBand))
         return CString();
     double dLevel = level.GetSpecLine(nBand);
-    if (m_sources.bBgnCorrection && Has(correction, nBand))
+    if (m_sources.bBgnCorrection && CResultNumbers::HasBand(correction, nBand))
         dLevel += correction.GetSpecLine(nBand);
     return CResultNumbers::Fixed(dLevel, 1, m_sources.cDecimal);
 }
@@ -55,12 +42,12 @@ std::array<bool, 4> CCornerBandTexts::Footnotes(int nBand) const
     const CCalc& calc = *m_sources.pCalc;
     for (int nPosition = 0; nPosition < 2; ++nPosition) {
         const NSpectrum& correction = calc.m_aSpec[nPosition == 0 ? 4 : 6];
-        if (!Has(correction, nBand))
+        if (!CResultNumbers::HasBand(correction, nBand))
             continue;
         const BYTE nStatus = correction.GetMeasStatus(nBand);
-        if (nStatus == kStatusAtLimit)
+        if (nStatus == CResultBandTexts::kStatusAtLimit)
             aNotes[nPosition] = true;
-        else if (nStatus == kStatusCorrected)
+        else if (nStatus == CResultBandTexts::kStatusCorrected)
             aNotes[2 + nPosition] = true;
     }
     return aNotes;
@@ -110,7 +97,7 @@ std::vector<CCellText> CCornerBandTexts::Row(int nBand, const CCalc* pFirstSet) 
     Put(row, kTLfCol, nBand, Spec(calc, 17, nBand));
     Put(row, kCorrCol, nBand, Spec(calc, 2, nBand));
     const bool bSource = !m_info.m_bImpact;
-    Put(row, kL1Col, nBand, bSource && Has(m_sources.l1, nBand)
+    Put(row, kL1Col, nBand, bSource && CResultNumbers::HasBand(m_sources.l1, nBand)
                                 ? CResultNumbers::WithSeparator(m_sources.l1.GetSpecLineStr(nBand, 1), m_sources.cDecimal)
                                 : CString());
     Put(row, kL2Col, nBand, Corrected(m_sources.l2, calc.m_aSpec[4], nBand));

@@ -4,18 +4,6 @@
 
 #include "res/resource.h"
 
-namespace {
-
-constexpr BYTE kStatusAtLimit = 2;
-constexpr BYTE kStatusCorrected = 16;
-
-bool Has(const NSpectrum& spec, int nBand)
-{
-    return CResultNumbers::IsPresent(spec.GetSpecLine(nBand));
-}
-
-} // namespace
-
 CResultBandTexts::CResultBandTexts(const CReportInfo& info, const CResultLayout& layout, const CResultSources& sources)
     : m_info(info), m_layout(layout), m_sources(sources)
 {
@@ -23,7 +11,7 @@ CResultBandTexts::CResultBandTexts(const CReportInfo& info, const CResultLayout&
 
 CString CResultBandTexts::Text(const NSpectrum& spec, int nBand, int nDecimals) const
 {
-    if (!Has(spec, nBand))
+    if (!CResultNumbers::HasBand(spec, nBand))
         return CString();
     return CResultNumbers::WithSeparator(spec.GetSpecLineStr(nBand, nDecimals), m_sources.cDecimal);
 }
@@ -68,15 +56,15 @@ CString CResultBandTexts::BackgroundMark(int nBand) const
     const int nCount = m_info.m_bImpactAirborne ? 3 : 1;
     const auto anyStatus = [&](BYTE nStatus) {
         for (int i = 0; i < nCount; ++i) {
-            const bool bCounts = m_info.m_bImpactAirborne || Has(*aSpectra[i], nBand);
+            const bool bCounts = m_info.m_bImpactAirborne || CResultNumbers::HasBand(*aSpectra[i], nBand);
             if (bCounts && aSpectra[i]->GetMeasStatus(nBand) == nStatus)
                 return true;
         }
         return false;
     };
-    if (anyStatus(kStatusAtLimit))
+    if (anyStatus(CResultBandTexts::kStatusAtLimit))
         return m_sources.sTooHigh;
-    if (anyStatus(kStatusCorrected)) {
+    if (anyStatus(CResultBandTexts::kStatusCorrected)) {
         CString sText;
         sText.LoadString(IDS_RESULT_BGN_CORRECTED);
         return sText;
@@ -97,15 +85,15 @@ CString CResultBandTexts::ReceivingLevel(int nBand, bool& bWithMark) const
     if (IsDifferenceLayout()) {
         // A band without a correction has no difference: the cell is
         // emptied rather than left with the text of an earlier update.
-        return Has(corr, nBand) ? Sum(calc.m_aSpec[0].GetSpecLine(nBand) - corr.GetSpecLine(nBand)) : CString();
+        return CResultNumbers::HasBand(corr, nBand) ? Sum(calc.m_aSpec[0].GetSpecLine(nBand) - corr.GetSpecLine(nBand)) : CString();
     }
     if (m_info.m_bImpactAirborne) {
         if (!CResultNumbers::IsPresent(dL2))
             return CString();
         double dLevel = dL2;
-        if (m_sources.bBgnCorrection && Has(bgn, nBand))
+        if (m_sources.bBgnCorrection && CResultNumbers::HasBand(bgn, nBand))
             dLevel += bgn.GetSpecLine(nBand);
-        if (Has(airborne, nBand))
+        if (CResultNumbers::HasBand(airborne, nBand))
             dLevel += airborne.GetSpecLine(nBand);
         return Sum(dLevel);
     }
@@ -115,7 +103,7 @@ CString CResultBandTexts::ReceivingLevel(int nBand, bool& bWithMark) const
     }
     if (!CResultNumbers::IsPresent(dL2))
         return CString();
-    return Sum(Has(bgn, nBand) ? dL2 + bgn.GetSpecLine(nBand) : dL2);
+    return Sum(CResultNumbers::HasBand(bgn, nBand) ? dL2 + bgn.GetSpecLine(nBand) : dL2);
 }
 
 std::vector<CCellText> CResultBandTexts::Row(int nBand) const

@@ -26,6 +26,10 @@ struct CResultSources {
 
 class CResultBandTexts {
 public:
+    // Band status of a correction that reached its limit, and of a corrected band.
+    static constexpr BYTE kStatusAtLimit = 2;
+    static constexpr BYTE kStatusCorrected = 16;
+
     // Keeps references: info, layout and sources must outlive the texts.
     CResultBandTexts(const CReportInfo& info, const CResultLayout& layout, const CResultSources& sources);
 

@@ -4,11 +4,14 @@
 // empty or as one blank, integers are truncated toward zero, and every
 // number is written and read with the page's decimal separator.
 
+#include "NSpectrum.h"
+
 #include "afx.h"
 
 class CResultNumbers {
 public:
     static bool IsPresent(double dValue) { return dValue > -499.5; }
+    static bool HasBand(const NSpectrum& spec, int nBand) { return IsPresent(spec.GetSpecLine(nBand)); }
 
     // The text of an editable number field: empty when missing.
     static CString FieldText(double dValue, int nDecimals, char cDecimal);
