@@ -19,10 +19,12 @@ BEGIN_MESSAGE_MAP(CProjectView, CView)
     ON_COMMAND_EX(ID_EXTRAS_TENTH_DB_ACCURACY, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_BGN_CORRECTION, OnToggleCorrection)
     ON_COMMAND_EX(ID_EXTRAS_FTM_CORRECTION, OnToggleCorrection)
+    ON_COMMAND_EX(ID_EXTRAS_ZEZUR_CORRECTION, OnToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_SHIFTED_REF_CURVE, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_TENTH_DB_ACCURACY, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_BGN_CORRECTION, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_FTM_CORRECTION, OnUpdateToggleCorrection)
+    ON_UPDATE_COMMAND_UI(ID_EXTRAS_ZEZUR_CORRECTION, OnUpdateToggleCorrection)
 END_MESSAGE_MAP()
 
 CProjectDoc* CProjectView::GetProject() const
@@ -78,8 +80,8 @@ void CProjectView::OnDraw(CDC*)
 void CProjectView::OnSize(UINT nType, int cx, int cy)
 {
     CView::OnSize(nType, cx, cy);
-    if (m_wndKind.GetSafeHwnd() != nullptr)
-        m_wndKind.MoveWindow(0, 0, cx, cy);
+    if (CWnd* pContent = GetContentWindow())
+        pContent->MoveWindow(0, 0, cx, cy);
 }
 
 // The content repaints, and takes the keyboard so that typing reaches it.
@@ -110,23 +112,34 @@ void CProjectView::OnUpdateToggleCorrection(CCmdUI* pCmdUI)
     CProjectDoc* pProject = GetProject();
     if (pProject == nullptr)
         return;
-    const CAppSettings& settings = GetSettings();
-    const struct {
-        UINT nID;
-        bool bFlag;
-    } aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
-                    {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
-                    {kToggleBgnCorrection, settings.m_bBgnCorrection},
-                    {kToggleFtmCorrection, settings.m_bFtmCorrection}};
-    for (const auto& toggle : aToggles) {
-        const CToggleMark mark = ViewToggleMarkFor(toggle.nID, pProject->m_ReportInfo, toggle.bFlag);
-        CheckMainMenuItem(toggle.nID, mark.m_bChecked);
-        if (toggle.nID == pCmdUI->m_nID) {
+    for (const auto& toggle : ToggleMarksOf(pProject->m_ReportInfo)) {
+        const CToggleMark& mark = toggle.second;
+        CheckMainMenuItem(toggle.first, mark.m_bChecked);
+        if (toggle.first == pCmdUI->m_nID) {
             pCmdUI->SetCheck(mark.m_bChecked ? 1 : 0);
             if (!mark.m_bEnabled)
                 pCmdUI->Enable(FALSE);
         }
     }
+}
+
+std::vector<std::pair<UINT, CToggleMark>> CProjectView::ToggleMarksOf(const CReportInfo& info)
+{
+    const CAppSettings& settings = GetSettings();
+    const std::pair<UINT, bool> aToggles[] = {{kToggleTenthDb, settings.m_bExactRating},
+                                              {kToggleShiftedRefCurve, settings.m_bShiftedRefCurve},
+                                              {kToggleBgnCorrection, settings.m_bBgnCorrection},
+                                              {kToggleFtmCorrection, settings.m_bFtmCorrection},
+                                              {kToggleZezurCorrection, settings.m_bCorrectionZezur}};
+    std::vector<std::pair<UINT, CToggleMark>> aMarks;
+    for (const auto& toggle : aToggles)
+        aMarks.emplace_back(toggle.first, ViewToggleMarkFor(toggle.first, info, toggle.second));
+    return aMarks;
+}
+
+void CProjectView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
 }
 
 void CProjectView::CheckMainMenuItem(UINT nID, bool bChecked)

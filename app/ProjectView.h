@@ -8,10 +8,16 @@
 // its grid yet shows its kind in a child window that carries the kind as
 // control id, as the grids will, so a project finds its open windows by kind.
 
+#include "FrameCommandRules.h"
+
 #include "afxwin.h"
+
+#include <utility>
+#include <vector>
 
 class CAppSettings;
 class CProjectDoc;
+class CReportInfo;
 
 class CProjectView : public CView {
     DECLARE_DYNAMIC(CProjectView)
@@ -31,6 +37,8 @@ protected:
     virtual BOOL CreateContent(int nViewKind);
     // The child that takes the keyboard when the window gets the focus.
     virtual CWnd* GetContentWindow();
+    // The correction toggles (command, mark) as a window of this kind shows them.
+    static std::vector<std::pair<UINT, CToggleMark>> ToggleMarksOf(const CReportInfo& info);
     // Sets the main menu's check mark of a command.
     static void CheckMainMenuItem(UINT nID, bool bChecked);
 
@@ -39,6 +47,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg BOOL OnToggleCorrection(UINT nID);
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 

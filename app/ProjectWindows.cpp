@@ -5,7 +5,7 @@
 #include "MultiplotTabView.h"
 #include "ProjectDocument.h"
 #include "ReportView.h"
-#include "ResultView.h"
+#include "results/ResultView.h"
 #include "tables/TabView.h"
 #include "VestolarApp.h"
 

@@ -8,6 +8,7 @@ bool IsLabImpactReduction(const CReportInfo& i) { return i.m_bLab && i.m_bImpact
 bool IsLabImprovement(const CReportInfo& i) { return i.m_bLab && i.m_bAirborne && i.m_bImprovement; }
 bool IsLabLightweight(const CReportInfo& i) { return i.m_bLab && i.m_bImpact && i.m_bReductionLightweight; }
 bool IsLabImpactCorrected(const CReportInfo& i) { return i.m_bLab && i.m_bImpactCorrected; }
+bool IsLabImpactAirborne(const CReportInfo& i) { return i.m_bLab && i.m_bImpactAirborne; }
 bool IsSingleLoudspeaker(const CReportInfo& i) { return (i.m_bAirborne || i.m_bImpact) && i.m_bSingleLoudspeaker; }
 
 // Kinds evaluated without any of the four corrections.
@@ -28,6 +29,8 @@ bool ClearsMark(UINT nToggleId, const CReportInfo& i)
     case kToggleFtmCorrection:
         return i.m_bField || i.m_bImpact || i.m_bImpactAirborne || (i.m_bLab && (i.m_bCeiling || i.m_bFlankingTransmission)) ||
             IsLabImprovement(i) || IsSingleLoudspeaker(i) || IsLabImpactCorrected(i);
+    case kToggleZezurCorrection:
+        return !IsLabImpactAirborne(i);
     default:
         return false;
     }
@@ -48,6 +51,8 @@ bool IsViewToggleRefused(UINT nToggleId, const CReportInfo& i)
         return i.m_bField || i.m_bImpact || i.m_bImpactAirborne ||
             (i.m_bLab && (i.m_bCeiling || i.m_bImprovement || i.m_bSingleLoudspeaker || i.m_bImpactCorrected ||
                           i.m_bFlankingTransmission));
+    case kToggleZezurCorrection:
+        return !IsLabImpactAirborne(i);
     default:
         return false;
     }

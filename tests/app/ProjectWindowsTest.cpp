@@ -9,7 +9,7 @@
 #include "app/ChildFrame.h"
 #include "app/HiddenFrame.h"
 #include "app/MultiplotTabView.h"
-#include "app/ResultView.h"
+#include "results/ResultView.h"
 #include "tables/TabView.h"
 
 #include "CModalDialogWatch.h"

@@ -74,3 +74,25 @@ TEST(ViewToggleRules, SingleLoudspeakerRefusesBackgroundCorrectionUnlikeTheFrame
     EXPECT_TRUE(IsViewToggleRefused(kToggleBgnCorrection, info));
     EXPECT_FALSE(IsToggleRefused(kToggleBgnCorrection, info));
 }
+
+// The airborne correction belongs to laboratory impact-plus-airborne
+// projects only.
+TEST(ViewToggleRules, AirborneCorrectionOnlyForLaboratoryImpactPlusAirborne)
+{
+    using R = CReportInfo;
+    const struct {
+        CFlags aFlags;
+        bool bOffered;
+    } aRows[] = {
+        {{&R::m_bLab, &R::m_bImpactAirborne}, true},
+        {{&R::m_bField, &R::m_bImpactAirborne}, false},
+        {{&R::m_bLab, &R::m_bAirborne}, false},
+        {{&R::m_bAbsorption}, false},
+    };
+    for (size_t i = 0; i < std::size(aRows); ++i) {
+        SCOPED_TRACE(i);
+        const CToggleMark mark = ViewToggleMarkFor(kToggleZezurCorrection, KindOf(aRows[i].aFlags), true);
+        EXPECT_EQ(aRows[i].bOffered, mark.m_bEnabled);
+        EXPECT_EQ(aRows[i].bOffered, mark.m_bChecked);
+    }
+}

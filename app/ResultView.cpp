@@ -1,3 +1,0 @@
-#include "ResultView.h"
-
-IMPLEMENT_DYNCREATE(CResultView, CProjectView)

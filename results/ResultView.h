@@ -1,0 +1,63 @@
+#pragma once
+// Classes in this file: CResultView, the window of a project's result table
+// and of its background-noise and flanking-transmission correction tables.
+// It holds the grid of its kind and, for the result table, the off-screen
+// level chart whose picture the grid's chart cell shows; it refills both on
+// every update of the project and carries copy, paste and the context menu.
+
+#include "app/ProjectView.h"
+
+#include "reports/chart/CGraphProps.h"
+
+class CGRCtrl;
+class CReportInfo;
+class CResultTabGrid;
+
+class CResultView : public CProjectView {
+    DECLARE_DYNCREATE(CResultView)
+public:
+    CResultView();
+    ~CResultView() override;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+
+    // The grid of a view kind: the one place where a kind's grid is made.
+    static CGRCtrl* NewGrid(int nViewKind, const CReportInfo& info);
+
+    CGRCtrl* GetGrid() const { return m_pGrid; }
+    // The result table's grid; null for the correction tables.
+    CResultTabGrid* GetResultGrid() const;
+    CGraphProps& GetGraph() { return m_Graph; }
+    // Whether the view draws the level chart (result tables of kinds that have one).
+    bool HasChart() const;
+
+    CGRCtrl* m_pGrid = nullptr;
+    CGraphProps m_Graph;
+    BOOL m_bShowPrintDialog = TRUE;
+    BOOL m_bPrintPrepared = TRUE;
+    int m_nPrintPages = 2;
+
+    static constexpr UINT kGraphId = 1113;
+
+protected:
+    BOOL CreateContent(int nViewKind) override;
+    // "<project> - <window title>".
+    CString Caption() const;
+
+    void InitGraph();
+    void UpdateGraphs();
+    void FillGrid();
+
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditPaste();
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnGraphPaint(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool CreateChart();
+    bool m_bChartStarted = false;
+};
