@@ -8,6 +8,7 @@
 #include "ResultTitle.h"
 
 #include "app/AppSettings.h"
+#include "tables/FlankingTransCorrGrid.h"
 #include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
 #include "reports/chart/CGraphTextPainter.h"
@@ -42,10 +43,14 @@ CResultView::~CResultView()
 }
 
 // The first rule that holds: an ISO field project takes the field page
-// even when rated by SIA 181 too. The correction tables show an empty grid
-// until their grids come.
+// even when rated by SIA 181 too. A corner project's second correction
+// table is a background-noise table of the corner bands.
 CGRCtrl* CResultView::NewGrid(int nViewKind, const CReportInfo& info)
 {
+    if (nViewKind == kViewKindFtmCorrectionTable && !info.m_bCorner)
+        return new CFlankingTransCorrGrid;
+    if (nViewKind == kViewKindBgnCorrectionTable || nViewKind == kViewKindFtmCorrectionTable)
+        return new CBgnCorrGrid;
     if (nViewKind != kViewKindResultTable)
         return new CGRCtrl;
     if (info.m_bField && (info.m_bISO || info.m_bOEN) && info.m_bCorner)
@@ -126,6 +131,10 @@ void CResultView::FillGrid()
     CProjectDoc& project = *GetProject();
     const int nSets = static_cast<int>(project.m_CalcSets.GetSize());
     const bool bMultiSet = project.m_ReportInfo.m_bAverageLoudspeaker && nSets > 1;
+    if (auto* pCorrections = dynamic_cast<CBgnCorrGrid*>(m_pGrid)) {
+        FillCorrectionGrid(*pCorrections, bMultiSet ? nSets : 0);
+        return;
+    }
     CResultTabGrid* pGrid = GetResultGrid();
     if (pGrid == nullptr) {
         m_pGrid->OnSetup();
@@ -141,6 +150,15 @@ void CResultView::FillGrid()
             pGrid->AppendPositionPage(i);
         m_nPrintPages = nSets + 2;
     }
+}
+
+// Setting the grid up again drops the set blocks of an earlier update; a
+// project averaged over several loudspeaker positions gets a block per set.
+void CResultView::FillCorrectionGrid(CBgnCorrGrid& grid, int nSetBlocks)
+{
+    grid.OnSetup();
+    for (int i = 0; i < nSetBlocks; ++i)
+        grid.SetRowLayout(i);
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "reports/chart/CGraphProps.h"
 
+class CBgnCorrGrid;
 class CGRCtrl;
 class CReportInfo;
 class CResultTabGrid;
@@ -48,6 +49,7 @@ protected:
     void InitGraph();
     void UpdateGraphs();
     void FillGrid();
+    void FillCorrectionGrid(CBgnCorrGrid& grid, int nSetBlocks);
 
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnEditCopy();

@@ -14,6 +14,7 @@
 #include "results/ResultSIATabGrid.h"
 #include "results/ResultTabGrid.h"
 #include "results/ResultView.h"
+#include "tables/FlankingTransCorrGrid.h"
 
 #include <functional>
 
@@ -107,6 +108,49 @@ TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
         EXPECT_EQ(aCases[i].grid == kAbsorption, dynamic_cast<CResultAbsTabGrid*>(pGrid) != nullptr);
         EXPECT_NE(nullptr, dynamic_cast<CResultTabGrid*>(pGrid));
     }
+}
+
+TEST_F(CResultWindowTest, OpensTheCorrectionTablesWithTheirGrids)
+{
+    enum Grid { kBackground, kFlanking };
+    const struct {
+        CFlags aFlags;
+        int nViewKind;
+        Grid grid;
+    } aCases[] = {
+        {{&R::m_bField, &R::m_bAirborne}, kViewKindBgnCorrectionTable, kBackground},
+        {{&R::m_bField, &R::m_bAirborne}, kViewKindFtmCorrectionTable, kFlanking},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bISO, &R::m_bCorner}, kViewKindFtmCorrectionTable, kBackground},
+    };
+    for (size_t i = 0; i < std::size(aCases); ++i) {
+        SCOPED_TRACE(i);
+        CResultView* pView = ShowResult(aCases[i].aFlags, {}, aCases[i].nViewKind);
+        ASSERT_NE(nullptr, pView);
+        CGRCtrl* pGrid = pView->GetGrid();
+        ASSERT_NE(nullptr, dynamic_cast<CBgnCorrGrid*>(pGrid));
+        EXPECT_EQ(aCases[i].grid == kFlanking, dynamic_cast<CFlankingTransCorrGrid*>(pGrid) != nullptr);
+        EXPECT_EQ(aCases[i].nViewKind, pGrid->GetDlgCtrlID());
+    }
+}
+
+TEST_F(CResultWindowTest, GivesEachMeasurementSetABlockOfTheCorrectionTable)
+{
+    CResultView* pView = ShowResult({&R::m_bField, &R::m_bAirborne, &R::m_bAverageLoudspeaker},
+                                    [](CProjectDoc& project) {
+                                        project.m_CalcSets.RemoveAll();
+                                        for (const char* lpszLabel : {"#A", "#B"}) {
+                                            CCalc set;
+                                            set.m_sLabel = lpszLabel;
+                                            project.m_CalcSets.Add(set);
+                                        }
+                                    },
+                                    kViewKindBgnCorrectionTable);
+    ASSERT_NE(nullptr, pView);
+    CGRCtrl& grid = *pView->GetGrid();
+    EXPECT_EQ(52 * 3 - 1, grid.GetRowCount());
+    EXPECT_EQ(CString("#B: Background noise correction table"), Cell(grid, 0, 104));
+    pView->OnUpdate(nullptr, 0, nullptr);
+    EXPECT_EQ(52 * 3 - 1, grid.GetRowCount());
 }
 
 TEST_F(CResultWindowTest, WritesTheSiaTotalsIntoTheAdaptationFields)
