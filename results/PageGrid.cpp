@@ -8,6 +8,7 @@
 
 #include "model/ProjectDoc.h"
 #include "model/ProjectHost.h"
+#include "tables/TabGrid.h"
 
 namespace {
 
@@ -23,17 +24,9 @@ bool IsKeyHeld(int nVirtualKey)
 
 } // namespace
 
-CPageGrid::CPageGrid() : m_cDecimal(ReadDecimalSeparator()) {}
+CPageGrid::CPageGrid() : m_cDecimal(CTabGrid::ReadDecimalSeparator()) {}
 
 CPageGrid::~CPageGrid() = default;
-
-// The separator of the system profile; without a value the point stays.
-char CPageGrid::ReadDecimalSeparator()
-{
-    char szDecimal[10] = "";
-    ::GetProfileStringA("Intl", "sDecimal", ".", szDecimal, sizeof szDecimal);
-    return szDecimal[0] != '\0' ? szDecimal[0] : '.';
-}
 
 CProjectDoc* CPageGrid::GetProject() const
 {

@@ -68,6 +68,5 @@ protected:
     void CommitFields(bool bRecalculate);
 
 private:
-    static char ReadDecimalSeparator();
     bool IsInsideGrid(CWnd* pWnd);
 };
