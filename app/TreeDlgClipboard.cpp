@@ -15,12 +15,11 @@
 #include "import/TreeDrop.h"
 #include "import/TreeItemData.h"
 #include "model/ProjectDoc.h"
+#include "model/ViewKinds.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr DWORD_PTR kItemBgnCorrectionTable = 105;
-constexpr DWORD_PTR kItemFtmCorrectionTable = 106;
 const char kDragDropArchive[] = "\\~dragdrop.tmp";
 const char kReviewFormatName[] = "Kelsight.L(f).Data";
 
@@ -58,7 +57,7 @@ void PasteReviewBlocks(CReviewPaste& paste)
 
 bool IsCorrectionTable(DWORD_PTR dwData)
 {
-    return dwData == kItemBgnCorrectionTable || dwData == kItemFtmCorrectionTable;
+    return dwData == kViewKindBgnCorrectionTable || dwData == kViewKindFtmCorrectionTable;
 }
 
 // The clipboard's text, read while it is open; empty without one.

@@ -5,7 +5,7 @@
 
 CCorrectionTableKind::CCorrectionTableKind(const CReportInfo& info, int nViewKind, bool bCorrectionZezur)
     : m_nViewKind(nViewKind),
-      m_bFlanking(nViewKind == kFlankingView && !info.m_bCorner),
+      m_bFlanking(nViewKind == kViewKindFtmCorrectionTable && !info.m_bCorner),
       m_bCorner(info.m_bCorner),
       m_bImpactAirborne(info.m_bImpactAirborne),
       m_bFrom2014(info.m_nYear >= 2014),
@@ -62,7 +62,9 @@ std::vector<UINT> CCorrectionTableKind::LegendIds() const
         return {IDS_LEGEND_LB, IDS_LEGEND_LR_SPK, IDS_LEGEND_LRK_SPK, IDS_LEGEND_LD_SPK, IDS_LEGEND_LR_TM,
                 IDS_LEGEND_LRK_TM, IDS_LEGEND_LS_TM, IDS_LEGEND_DIFF_2014};
     const bool bLabNames = m_bLab && !m_bZezur;
-    return {IDS_LEGEND_LB, IDS_LEGEND_L2_AIRBORNE, IDS_LEGEND_L2K, IDS_LEGEND_D,
-            bLabNames ? IDS_LEGEND_LI : IDS_LEGEND_LE, bLabNames ? IDS_LEGEND_LIK : IDS_LEGEND_LEK,
-            bLabNames ? IDS_LEGEND_LTS : IDS_LEGEND_LHW, IDS_LEGEND_L_IMPACT, IDS_LEGEND_CORR_AIRBORNE};
+    const UINT nImpact = bLabNames ? IDS_LEGEND_LI : IDS_LEGEND_LE;
+    const UINT nImpactCorrected = bLabNames ? IDS_LEGEND_LIK : IDS_LEGEND_LEK;
+    const UINT nTappingMachine = bLabNames ? IDS_LEGEND_LTS : IDS_LEGEND_LHW;
+    return {IDS_LEGEND_LB, IDS_LEGEND_L2_AIRBORNE, IDS_LEGEND_L2K, IDS_LEGEND_D, nImpact, nImpactCorrected,
+            nTappingMachine, IDS_LEGEND_L_IMPACT, IDS_LEGEND_CORR_AIRBORNE};
 }

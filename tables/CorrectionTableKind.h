@@ -5,6 +5,7 @@
 // the project's lists and result spectra its values come from.
 
 #include "afx.h"
+#include "model/ViewKinds.h"
 
 #include <vector>
 
@@ -12,9 +13,6 @@ class CReportInfo;
 
 class CCorrectionTableKind {
 public:
-    static constexpr int kBgnView = 105;
-    static constexpr int kFlankingView = 106;
-
     CCorrectionTableKind(const CReportInfo& info, int nViewKind, bool bCorrectionZezur);
 
     // View 106 of a flanking project; view 106 of a corner project shows
@@ -31,7 +29,7 @@ public:
     int ColumnCount() const { return m_bImpactAirborne ? 13 : 8; }
     int RemarkCol() const { return ColumnCount() - 2; }
     // Bands 50 to 80 Hz for a corner project's view 106, else the settings'.
-    bool HasOwnBandRange() const { return m_bCorner && m_nViewKind == kFlankingView; }
+    bool HasOwnBandRange() const { return m_bCorner && m_nViewKind == kViewKindFtmCorrectionTable; }
     static constexpr int kCornerLowerBand = 17;
     static constexpr int kCornerUpperBand = 19;
 

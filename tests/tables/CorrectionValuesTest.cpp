@@ -41,7 +41,7 @@ TEST(CorrectionValues, ImpactAirborneColumnsBeforeAndFrom2014)
         calc.m_aSpec[4].InsertSpecLine(kBand, -1.0, 1, 16);
         calc.m_aSpec[6].InsertSpecLine(kBand, -2.0, 1, 1);
         calc.m_aSpec[7].InsertSpecLine(kBand, -3.0, 1, 2);
-        const CCorrectionTableKind kind(project.m_ReportInfo, CCorrectionTableKind::kBgnView, false);
+        const CCorrectionTableKind kind(project.m_ReportInfo, kViewKindBgnCorrectionTable, false);
         const CCorrectionValues::CRow values = CCorrectionValues(kind, project, calc, false).RowOf(kBand);
         ASSERT_EQ(row.aValues.size(), values.m_aValues.size());
         for (size_t i = 0; i < row.aValues.size(); ++i)
@@ -62,7 +62,7 @@ TEST(CorrectionValues, LaboratoryAirborneRemarkFollowsTheZezurToggle)
     calc.m_aSpec[7].InsertSpecLine(kBand, -3.0, 1, 16);
     for (bool bZezur : {false, true}) {
         SCOPED_TRACE(bZezur);
-        const CCorrectionTableKind kind(project.m_ReportInfo, CCorrectionTableKind::kBgnView, bZezur);
+        const CCorrectionTableKind kind(project.m_ReportInfo, kViewKindBgnCorrectionTable, bZezur);
         EXPECT_EQ(bZezur ? CCorrectionValues::kAirborneDin : CCorrectionValues::kAirborneIso,
                   CCorrectionValues(kind, project, calc, false).RowOf(kBand).m_remark);
         EXPECT_EQ(CString(bZezur ? "LE" : "Li"), kind.Headings()[4]);
@@ -89,13 +89,13 @@ TEST(CorrectionTableKind, FlankingHeadingsAndLegendsByProjectKind)
         info.m_bAirborne = true;
         info.m_bSmallElements = row.bSmallElements;
         info.m_nYear = row.nYear;
-        const CCorrectionTableKind kind(info, CCorrectionTableKind::kFlankingView, false);
+        const CCorrectionTableKind kind(info, kViewKindFtmCorrectionTable, false);
         EXPECT_TRUE(kind.IsFlanking());
         EXPECT_EQ(CString(row.lpszFirstHeading), kind.Headings()[0]);
         EXPECT_EQ(row.nFirstLegend, kind.LegendIds()[0]);
     }
     CReportInfo corner;
     corner.m_bCorner = true;
-    EXPECT_FALSE(CCorrectionTableKind(corner, CCorrectionTableKind::kFlankingView, false).IsFlanking());
-    EXPECT_TRUE(CCorrectionTableKind(corner, CCorrectionTableKind::kFlankingView, false).HasOwnBandRange());
+    EXPECT_FALSE(CCorrectionTableKind(corner, kViewKindFtmCorrectionTable, false).IsFlanking());
+    EXPECT_TRUE(CCorrectionTableKind(corner, kViewKindFtmCorrectionTable, false).HasOwnBandRange());
 }
