@@ -262,11 +262,6 @@ void CTabView::OnProperties()
     m_pGrid->ShowMeasurementGraph();
 }
 
-void CTabView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(TRUE);
-}
-
 void CTabView::OnIncludeMeasurement()
 {
     m_pGrid->SetSelectedStatus(0);

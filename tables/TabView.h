@@ -59,7 +59,6 @@ protected:
     afx_msg void OnUpdateSelectedMeasurements(CCmdUI* pCmdUI);
     afx_msg void OnSelectAll();
     afx_msg void OnProperties();
-    afx_msg void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg BOOL OnColumnToggle(UINT nID);
     afx_msg void OnUpdateColumnToggle(CCmdUI* pCmdUI);
