@@ -13,6 +13,8 @@
 
 #include "res/resource.h"
 
+#include "Stopwatch.h"
+
 #include <cstdio>
 
 namespace {
@@ -36,26 +38,6 @@ const STypedLevel& TypedLevel(int i)
 {
     return kTypedLevels[i % 2];
 }
-
-class CStopwatch {
-public:
-    CStopwatch()
-    {
-        ::QueryPerformanceFrequency(&m_frequency);
-        ::QueryPerformanceCounter(&m_start);
-    }
-    double Milliseconds() const
-    {
-        LARGE_INTEGER now;
-        ::QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
-            static_cast<double>(m_frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_frequency;
-    LARGE_INTEGER m_start;
-};
 
 class CTableTiming : public CTableWindowTest {
 public:

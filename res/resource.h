@@ -850,3 +850,14 @@
 #define IDS_RESULT_ROOM_WITH_OBJECT 447
 #define IDS_RESULT_BAROMETRIC_PRESSURE 470
 // ---- end of the result tables ----
+// ---- Laboratory result page (results/ResultLabTabGrid) ----
+#define IDS_RESULT_TEST_OPENING 391
+#define IDS_RESULT_MASS_PER_AREA 392
+#define IDS_RESULT_CURING_TIME 395
+#define IDS_RESULT_BACKGROUND_NOISE 405
+#define IDS_RESULT_FLANKING_TRANSMISSION 406
+#define IDS_RESULT_TOO_HIGH 407
+#define IDS_RESULT_EVALUATION_ARTIFICIAL_SOURCE 413
+#define IDS_RESULT_WEIGHTED_IMPACT_LEVEL 415
+#define IDS_RESULT_REFERENCE_FLOOR_TYPE 484
+// ---- end of the laboratory result page ----

@@ -140,11 +140,9 @@ void CResultTabGrid::JoinRow(const CLabeledField& field, int nLastUnitCol)
     SetCellAlignment(field.unit.nCol, field.unit.nRow, kAlignLeft);
 }
 
-void CResultTabGrid::JoinLayoutCells()
+void CResultTabGrid::JoinSingleNumberBlock()
 {
-    const CResultLayout& l = m_layout;
-    const int r0 = l.m_nFirstRow;
-    JoinPageFrame();
+    const int r0 = m_layout.m_nFirstRow;
     JoinCells(2, r0 + 11, 67, r0 + 11);
     JoinCells(2, r0 + 12, 67, r0 + 12);
     if (m_info.m_bASTM) {
@@ -162,6 +160,14 @@ void CResultTabGrid::JoinLayoutCells()
         JoinCells(30, r0 + 8, 67, r0 + 8);
     }
     JoinCells(2, r0 + 9, 67, r0 + 9);
+}
+
+void CResultTabGrid::JoinLayoutCells()
+{
+    const CResultLayout& l = m_layout;
+    const int r0 = l.m_nFirstRow;
+    JoinPageFrame();
+    JoinSingleNumberBlock();
     JoinRow(l.m_receivingVolume, 26);
     JoinRow(l.m_sourceVolume, 26);
     JoinRow(l.m_area, 26);
@@ -176,10 +182,7 @@ void CResultTabGrid::JoinLayoutCells()
             JoinCells(l.GroupCol(nGroup), nRow, l.GroupCol(nGroup) + 5, nRow);
         JoinCells(nLastGroup, nRow, LastGroupEnd(), nRow);
     }
-    for (int nRow = l.m_nFirstBandRow; nRow <= r0 + 39; ++nRow) {
-        SetCellAlignment(2, nRow, kAlignRight);
-        SetCellAlignment(9, nRow, kAlignLeft);
-    }
+    AlignBandRowHeads();
     JoinCells(2, r0 + 38, ClosingRowEnd(), r0 + 38);
     if (m_info.m_bASTM) {
         JoinRow(l.m_astmTemperature, 57);
@@ -188,6 +191,14 @@ void CResultTabGrid::JoinLayoutCells()
     if (m_info.m_bSS)
         JoinCells(2, r0 + 13, 67, r0 + 13);
     JoinCells(12, r0 + 62, 58, r0 + 63);
+}
+
+void CResultTabGrid::AlignBandRowHeads()
+{
+    for (int nRow = m_layout.m_nFirstBandRow; nRow <= m_layout.m_nFirstRow + 39; ++nRow) {
+        SetCellAlignment(2, nRow, kAlignRight);
+        SetCellAlignment(9, nRow, kAlignLeft);
+    }
 }
 
 int CResultTabGrid::LastGroupEnd() const
@@ -218,18 +229,27 @@ void CResultTabGrid::SetLayoutBorders()
     for (int nGroup = 0; nGroup < l.GroupCount(); ++nGroup)
         aStarts.push_back(l.GroupCol(nGroup));
     aStarts.push_back(LastGroupEnd() + 1);
-    for (int nRow = l.m_nHeadingRow; nRow <= r0 + 37; ++nRow) {
+    SetBandTableBorders(aStarts);
+    for (int nRow = l.m_nHeadingRow; nRow <= r0 + 37; ++nRow)
+        AddBorder(14, nRow, kBorderLeft);
+    SetSingleNumberBorders();
+    SetFrameBorders();
+}
+
+// A line left of each column that starts at nCol, and the lines under the
+// headings and the last band.
+void CResultTabGrid::SetBandTableBorders(const std::vector<int>& aStarts)
+{
+    const CResultLayout& l = m_layout;
+    for (int nRow = l.m_nHeadingRow; nRow <= l.m_nFirstRow + 37; ++nRow) {
         for (int nCol : aStarts)
             AddBorder(nCol, nRow, kBorderLeft);
-        AddBorder(14, nRow, kBorderLeft);
     }
     for (int nCol : aStarts) {
         AddBorder(nCol, l.m_nHeadingRow, kBorderTop);
         AddBorder(nCol, l.m_nFirstBandRow, kBorderTop);
     }
-    AddBorder(2, r0 + 38, kBorderTop);
-    SetSingleNumberBorders();
-    SetFrameBorders();
+    AddBorder(2, l.m_nFirstRow + 38, kBorderTop);
 }
 
 void CResultTabGrid::SetSingleNumberBorders()

@@ -89,6 +89,10 @@ protected:
     void JoinRow(const CLabeledField& field, int nLastUnitCol);
     // The joins of the title, subtitle, remarks and closing rows.
     void JoinPageFrame();
+    // The joins of the rating standard, rating and deviation rows.
+    void JoinSingleNumberBlock();
+    void AlignBandRowHeads();
+    void SetBandTableBorders(const std::vector<int>& aStarts);
     // The page's outer frame.
     void SetFrameBorders();
     void SetSingleNumberBorders();
@@ -101,7 +105,7 @@ protected:
     // The headings right of the value column.
     virtual void FillGroupHeadings();
     void AlignBandValues();
-    bool ShowsSeparatingArea() const;
+    virtual bool ShowsSeparatingArea() const;
     CString GraphFilePath() const;
     // Whether the page carries the chart below it.
     virtual bool HasChartCell() const;

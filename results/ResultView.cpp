@@ -3,6 +3,7 @@
 #include "ResultAbsTabGrid.h"
 #include "ResultChartData.h"
 #include "ResultCornerTabGrid.h"
+#include "ResultLabTabGrid.h"
 #include "ResultSIATabGrid.h"
 #include "ResultTabGrid.h"
 #include "ResultTitle.h"
@@ -59,6 +60,8 @@ CGRCtrl* CResultView::NewGrid(int nViewKind, const CReportInfo& info)
         return new CResultSIATabGrid;
     if (!info.m_bField && info.m_bAbsorption)
         return new CResultAbsTabGrid;
+    if (!info.m_bField && info.m_bLab)
+        return new CResultLabTabGrid;
     return new CResultTabGrid;
 }
 

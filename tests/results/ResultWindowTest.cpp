@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "results/ResultAbsTabGrid.h"
 #include "results/ResultCornerTabGrid.h"
+#include "results/ResultLabTabGrid.h"
 #include "results/ResultNumbers.h"
 #include "results/ResultSIATabGrid.h"
 #include "results/ResultTabGrid.h"
@@ -84,7 +85,7 @@ TEST_F(CResultWindowTest, TitlesEachKind)
 
 TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
 {
-    enum Grid { kField, kCorner, kSia, kAbsorption };
+    enum Grid { kField, kCorner, kSia, kAbsorption, kLab };
     const struct {
         CFlags aFlags;
         Grid grid;
@@ -97,6 +98,8 @@ TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
         {{&R::m_bField, &R::m_bAirborne, &R::m_bOEN}, kField},
         {{&R::m_bField, &R::m_bImpact, &R::m_bDIN}, kField},
         {{&R::m_bLab, &R::m_bAbsorption}, kAbsorption},
+        {{&R::m_bLab, &R::m_bAirborne}, kLab},
+        {{&R::m_bLab, &R::m_bImpact, &R::m_bReduction}, kLab},
     };
     for (size_t i = 0; i < std::size(aCases); ++i) {
         SCOPED_TRACE(i);
@@ -106,6 +109,7 @@ TEST_F(CResultWindowTest, ChoosesTheGridOfTheProjectKind)
         EXPECT_EQ(aCases[i].grid == kCorner, dynamic_cast<CResultCornerTabGrid*>(pGrid) != nullptr);
         EXPECT_EQ(aCases[i].grid == kSia, dynamic_cast<CResultSIATabGrid*>(pGrid) != nullptr);
         EXPECT_EQ(aCases[i].grid == kAbsorption, dynamic_cast<CResultAbsTabGrid*>(pGrid) != nullptr);
+        EXPECT_EQ(aCases[i].grid == kLab, dynamic_cast<CResultLabTabGrid*>(pGrid) != nullptr);
         EXPECT_NE(nullptr, dynamic_cast<CResultTabGrid*>(pGrid));
     }
 }
@@ -213,6 +217,94 @@ TEST_F(CResultWindowTest, KeepsThePressureOfThePlainAbsorptionPage)
         grid.StoreEditableTexts();
         EXPECT_DOUBLE_EQ(c.dStored, Project().m_ReportInfo.m_dPressure1);
         EXPECT_STREQ("55", Project().m_ReportInfo.m_sHumidity);
+    }
+}
+
+// A temperature or pressure emptied on the page is stored as not given,
+// never as 0 °C or 0 kPa; a zero loads as an empty field.
+TEST_F(CResultWindowTest, StoresTheLaboratoryConditions)
+{
+    const struct {
+        double dLoaded;
+        const char* lpszShown;
+        const char* lpszTyped;
+        double dStored;
+    } aCases[] = {{21.5, "21.5", "", -999.0}, {0.0, "", "0", -999.0}, {-999.0, "", "19.8", 19.8}};
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(c.dLoaded);
+        CResultView* pView = ShowResult({&R::m_bLab, &R::m_bAirborne}, [&](CProjectDoc& project) {
+            project.m_ReportInfo.m_dTemperature1 = c.dLoaded;
+            project.m_ReportInfo.m_dPressure1 = c.dLoaded;
+            project.m_ReportInfo.m_dArea = 10.0;
+            project.m_ReportInfo.m_sMassPerUnit = "420";
+        });
+        ASSERT_NE(nullptr, pView);
+        CResultTabGrid& grid = *pView->GetResultGrid();
+        EXPECT_STREQ("Temperature: ", Cell(grid, 40, 40));
+        EXPECT_STREQ(c.lpszShown, Cell(grid, 56, 40));
+        EXPECT_STREQ(c.lpszShown, Cell(grid, 18, 43));
+        EXPECT_STREQ("10.00", Cell(grid, 56, 42));
+        EXPECT_STREQ("420", Cell(grid, 56, 41));
+        grid.SetCellText(56, 40, c.lpszTyped);
+        grid.SetCellText(18, 43, c.lpszTyped);
+        grid.SetCellText(56, 42, "0");
+        grid.StoreEditableTexts();
+        EXPECT_DOUBLE_EQ(c.dStored, Project().m_ReportInfo.m_dTemperature1);
+        EXPECT_DOUBLE_EQ(c.dStored, Project().m_ReportInfo.m_dPressure1);
+        EXPECT_DOUBLE_EQ(-999.0, Project().m_ReportInfo.m_dArea);
+    }
+}
+
+// The impact pages show the curing time where the others show the test
+// opening, and leave the project's area alone.
+TEST_F(CResultWindowTest, ShowsTheCuringTimeOfAnImpactProject)
+{
+    CResultView* pView = ShowResult({&R::m_bLab, &R::m_bImpact}, [](CProjectDoc& project) {
+        project.m_ReportInfo.m_sCuringTime = "28 d";
+        project.m_ReportInfo.m_dArea = 10.0;
+    });
+    ASSERT_NE(nullptr, pView);
+    CResultLabTabGrid& grid = dynamic_cast<CResultLabTabGrid&>(*pView->GetResultGrid());
+    EXPECT_STREQ("Curing time:", Cell(grid, 40, 42));
+    EXPECT_STREQ("28 d", grid.GetEditFieldText());
+    grid.SetCuringTimeText("30 d");
+    grid.StoreEditableTexts();
+    EXPECT_STREQ("30 d", Project().m_ReportInfo.m_sCuringTime);
+    EXPECT_DOUBLE_EQ(10.0, Project().m_ReportInfo.m_dArea);
+}
+
+TEST_F(CResultWindowTest, WritesTheLaboratoryImprovementPages)
+{
+    const struct {
+        CFlags aFlags;
+        int nCol, nRow;
+        const char* lpszText;
+    } aCases[] = {
+        {{&R::m_bLab, &R::m_bAirborne, &R::m_bImprovement}, 2, 6,
+         "<:F,Symbol,13,500>D<:F,Arial,13,500>R<:S,-1>w,light<:S,0> = 12 dB"},
+        {{&R::m_bLab, &R::m_bAirborne, &R::m_bImprovement}, 2, 5, "Rating according to ISO 717-1 / 140-16"},
+        {{&R::m_bLab, &R::m_bAirborne, &R::m_bImprovement}, 21, 15, "<:F,Arial,13,500>R<:S,-1>with"},
+        {{&R::m_bLab, &R::m_bImpact, &R::m_bReduction}, 2, 5, "Rating according to ISO 717-2"},
+        {{&R::m_bLab, &R::m_bImpact, &R::m_bReductionLightweight}, 2, 41, "Type of reference floor:"},
+        {{&R::m_bLab, &R::m_bImpact, &R::m_bReductionLightweight}, 18, 41, "2"},
+        {{&R::m_bLab, &R::m_bImpact, &R::m_bReductionLightweight}, 23, 41, "No."},
+        {{&R::m_bLab, &R::m_bAirborne}, 39, 15, "Background noise"},
+    };
+    for (size_t i = 0; i < std::size(aCases); ++i) {
+        SCOPED_TRACE(i);
+        CResultView* pView = ShowResult(aCases[i].aFlags, [](CProjectDoc& project) {
+            project.m_ReportInfo.m_nCoincidenceFreq = 2;
+            project.m_ReportInfo.m_sPageText5 = "2";
+            project.m_ReportInfo.m_sSourceRoomVolume = "55";
+            project.m_Calc.m_dRating = 12.8;
+        });
+        ASSERT_NE(nullptr, pView);
+        CResultTabGrid& grid = *pView->GetResultGrid();
+        EXPECT_STREQ(aCases[i].lpszText, Cell(grid, aCases[i].nCol, aCases[i].nRow));
+        EXPECT_EQ(CLabLines::VariantOf(Project().m_ReportInfo) == ELabVariant::kAirborne ? 122 : 58,
+                  grid.GetRowCount());
+        grid.StoreEditableTexts();
+        EXPECT_STREQ("55", Project().m_ReportInfo.m_sSourceRoomVolume);
     }
 }
 
@@ -430,13 +522,13 @@ TEST_F(CResultWindowTest, CopiesTheChartAsAPicture)
     EXPECT_TRUE(::IsClipboardFormatAvailable(CF_ENHMETAFILE));
 }
 
-// Without a picture the chart cell leaves the clipboard as it was.
+// Without a picture the chart cell leaves the clipboard as it was: a page
+// outside a result window has its chart cell but never a chart.
 TEST_F(CResultWindowTest, KeepsTheClipboardWithoutAChartPicture)
 {
-    CResultView* pView = ShowResult({&R::m_bLab, &R::m_bAirborne, &R::m_bImprovement});
-    ASSERT_NE(nullptr, pView);
-    ASSERT_FALSE(pView->HasChart());
-    CResultTabGrid& grid = *pView->GetResultGrid();
+    CResultTabGrid grid;
+    ASSERT_TRUE(grid.CreateGrid(WS_CHILD, CRect(0, 0, 400, 300), &MainFrame(), kViewKindResultTable));
+    ASSERT_EQ(nullptr, grid.GetGraphCellType().GetMetaFile().GetHandle());
     ASSERT_EQ(0, grid.SetClipboardText("kept"));
     grid.GotoCell(CResultTabGrid::kGraphCellCol, CResultTabGrid::kGraphCellRow);
     EXPECT_EQ(1, grid.OnCopy());
