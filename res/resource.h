@@ -850,3 +850,9 @@
 #define IDS_RESULT_ROOM_WITH_OBJECT 447
 #define IDS_RESULT_BAROMETRIC_PRESSURE 470
 // ---- end of the result tables ----
+// ---- Test reports (reports/) ----
+#define IDS_REPORT_DATE_LABEL 172
+#define IDS_REPORT_SIGNATURE_LABEL 173
+#define IDS_REPORT_CLIENT_LABEL 174
+#define IDS_REPORT_TEST_DATE_LABEL 175
+// ---- end of the test reports ----
