@@ -137,6 +137,25 @@ std::vector<std::pair<UINT, CToggleMark>> CProjectView::ToggleMarksOf(const CRep
     return aMarks;
 }
 
+// The menu's marks are the window's, except that a single-loudspeaker
+// project of any kind shows the flanking correction unchecked.
+void CProjectView::ShowContextMenu(UINT nMenuId, CPoint point)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(nMenuId))
+        return;
+    CMenu* pPopup = menu.GetSubMenu(0);
+    const CReportInfo& info = GetProject()->m_ReportInfo;
+    for (const auto& toggle : ToggleMarksOf(info))
+        pPopup->CheckMenuItem(toggle.first, MF_BYCOMMAND | (toggle.second.m_bChecked ? MF_CHECKED : MF_UNCHECKED));
+    if (info.m_bSingleLoudspeaker)
+        pPopup->CheckMenuItem(kToggleFtmCorrection, MF_BYCOMMAND | MF_UNCHECKED);
+    if (point.x == 0 && point.y == 0)
+        ::GetCursorPos(&point);
+    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
+    menu.DestroyMenu();
+}
+
 void CProjectView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);

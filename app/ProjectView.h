@@ -41,6 +41,9 @@ protected:
     static std::vector<std::pair<UINT, CToggleMark>> ToggleMarksOf(const CReportInfo& info);
     // Sets the main menu's check mark of a command.
     static void CheckMainMenuItem(UINT nID, bool bChecked);
+    // The context menu nMenuId at the point (at the cursor for a keyboard's
+    // (0, 0)), its toggles marked for the window's project.
+    void ShowContextMenu(UINT nMenuId, CPoint point);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -1,11 +1,73 @@
 #pragma once
-// Classes in this file: CReportView, the window of the test report.
-// Until its grid comes it shows its kind (CProjectView).
+// Classes in this file: CReportView, the window of a project's test
+// report. It holds the report page of the project's kind and the
+// off-screen chart whose exported picture the page's graph cell shows; it
+// refills both on every update of the project and carries copy, paste,
+// the correction toggles (CProjectView) and the context menu. Printing,
+// page set-up and export come with their own windows.
 
 #include "ProjectView.h"
+
+#include "reports/chart/CGraphProps.h"
+
+#include <vector>
+
+class CMultiplotReportGrid;
+class CReportGrid;
+class CReportInfo;
+class NBuildData;
 
 class CReportView : public CProjectView {
     DECLARE_DYNCREATE(CReportView)
 public:
-    CReportView() = default;
+    CReportView();
+    ~CReportView() override;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+
+    // The page of the project's kind: the one place where it is chosen.
+    static CReportGrid* NewReportGrid(const CReportInfo& info, bool bExtendedReport);
+    // Absorption curves of a multiplot project typed as octave values.
+    bool IsMultiplotOctaveData();
+
+    CReportGrid* GetReportGrid() const { return m_pReportGrid; }
+    CGraphProps& GetGraph() { return m_Graph; }
+
+    CReportGrid* m_pReportGrid = nullptr;
+    CGraphProps m_Graph;
+    BOOL m_bShowPrintDialog = TRUE;
+    BOOL m_bPrintPrepared = TRUE;
+    int m_nPrintPages = 0;
+
+    static constexpr UINT kGraphId = 1003;
+
+protected:
+    BOOL CreateContent(int nViewKind) override;
+    CString Caption() const;
+    CMultiplotReportGrid* GetMultiplotGrid() const;
+
+// The chart
+    void SetupGraph();
+    void SetupGraphMultiplot();
+    void UpdateGraph();
+    void UpdateGraphMultiplot();
+    void FillMultiplotGraphData();
+    void SetCurveStyles();
+    std::vector<const NBuildData*> MultiplotCurves();
+    void ExportGraph();
+    void DrawGraphTexts();
+
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditPaste();
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnGraphPaint(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool CreateChart();
+    bool HasChart() const { return m_Graph.GetHandle() != 0; }
+    bool m_bChartStarted = false;
 };

@@ -14,7 +14,7 @@ bool IsSingleLoudspeaker(const CReportInfo& i) { return (i.m_bAirborne || i.m_bI
 // Kinds evaluated without any of the four corrections.
 bool HasNoCorrections(const CReportInfo& i)
 {
-    return i.m_bAbsorption || i.m_bReverberation || i.m_bTotalLossFactor;
+    return i.m_bAbsorption || i.m_bReverberation || i.m_bTotalLossFactor || i.m_bMultiplot;
 }
 
 bool ClearsMark(UINT nToggleId, const CReportInfo& i)

@@ -861,3 +861,9 @@
 #define IDS_RESULT_WEIGHTED_IMPACT_LEVEL 415
 #define IDS_RESULT_REFERENCE_FLOOR_TYPE 484
 // ---- end of the laboratory result page ----
+// ---- Test reports (reports/) ----
+#define IDS_REPORT_DATE_LABEL 172
+#define IDS_REPORT_SIGNATURE_LABEL 173
+#define IDS_REPORT_CLIENT_LABEL 174
+#define IDS_REPORT_TEST_DATE_LABEL 175
+// ---- end of the test reports ----

@@ -4,6 +4,7 @@
 #include "PagePaste.h"
 #include "ResultNumbers.h"
 
+#include "app/AppSettings.h"
 #include "app/ProjectView.h"
 
 #include "model/ProjectDoc.h"
@@ -32,6 +33,24 @@ CProjectDoc* CPageGrid::GetProject() const
 {
     auto* pView = dynamic_cast<CProjectView*>(GetParent());
     return pView != nullptr ? pView->GetProject() : nullptr;
+}
+
+void CPageGrid::SetupPageDefaults()
+{
+    EnableMenu(TRUE);
+    SetEndEditOnFocusLoss(FALSE);
+    m_borderPen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    SetDefFontIndex(AddFont("Arial", 13, 500));
+    CGRCell cell;
+    GetGridDefault(&cell);
+    cell.SetBorderPen(&m_borderPen);
+    cell.SetReadOnly(TRUE);
+    SetGridDefault(&cell);
+    for (int nOption : {10, 1, 2, 5, 6})
+        SetPrintOption(nOption, 0);
+    const CAppSettings& settings = CProjectView::GetSettings();
+    SetPrintOption(3, settings.m_PageSetup_Result.m_nLeftMargin);
+    SetPrintOption(4, settings.m_PageSetup_Result.m_nTopMargin);
 }
 
 bool CPageGrid::IsMultiLineField(int, int) const
@@ -115,6 +134,18 @@ int CPageGrid::OnPaste()
     PasteText(sText);
     m_bPasted = TRUE;
     StoreEditableTexts();
+    return 0;
+}
+
+int CPageGrid::CopyPictureOrSelection(const CFieldPos& pictureCell, HENHMETAFILE hPicture)
+{
+    if (GetCurrentCol() != pictureCell.nCol || GetCurrentRow() != pictureCell.nRow)
+        return CopySelected();
+    if (hPicture == nullptr || !::OpenClipboard(GetSafeHwnd()))
+        return 1;
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_ENHMETAFILE, ::CopyEnhMetaFile(hPicture, nullptr));
+    ::CloseClipboard();
     return 0;
 }
 

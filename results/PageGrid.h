@@ -38,13 +38,16 @@ public:
     void SetCellReadOnly(int nCol, int nRow, BOOL bReadOnly);
     // Grey editable fields on screen, white while printing.
     void SetEditableHighlight(BOOL bOn);
-    bool IsEditableCell(int nCol, int nRow) const;
+    virtual bool IsEditableCell(int nCol, int nRow) const;
 
 // Clipboard
     // Distributes text over the cells from the current one and selects them.
     int PasteText(const CString& sText);
     // 1 when the clipboard holds no text.
     int OnPaste();
+    // With pictureCell current, hPicture as an enhanced metafile (1, and the
+    // clipboard untouched, when there is none); else the selected cells.
+    int CopyPictureOrSelection(const CFieldPos& pictureCell, HENHMETAFILE hPicture);
 
 // Notifications shared by every page
     void OnDClicked(int nCol, int nRow, CRect* pRect, CPoint* pPoint, int nProcessed) override;
@@ -63,9 +66,15 @@ public:
 
 protected:
     CProjectDoc* GetProject() const;
+    // The start of every page's set-up: the context menu, the edit that the
+    // page ends itself when the focus leaves, Arial 13, black borders, every
+    // cell read-only, and the margins of the application's page set-up.
+    void SetupPageDefaults();
     // Stores the fields, marks the workspace modified and, with bRecalculate,
     // recalculates the project with the grid's id as hint.
     void CommitFields(bool bRecalculate);
+
+    CPen m_borderPen;
 
 private:
     bool IsInsideGrid(CWnd* pWnd);

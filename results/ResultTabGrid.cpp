@@ -27,16 +27,7 @@ void CResultTabGrid::OnSetup()
     if (pProject != nullptr)
         m_info = pProject->m_ReportInfo;
     InitLayout(0);
-    EnableMenu(TRUE);
-    SetEndEditOnFocusLoss(FALSE);
-
-    m_borderPen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    SetDefFontIndex(AddFont("Arial", 13, 500));
-    CGRCell cell;
-    GetGridDefault(&cell);
-    cell.SetBorderPen(&m_borderPen);
-    cell.SetReadOnly(TRUE);
-    SetGridDefault(&cell);
+    SetupPageDefaults();
 
     EnableCellOverlap(FALSE);
     SetDefColWidth(10);
@@ -51,12 +42,6 @@ void CResultTabGrid::OnSetup()
     SetMultiSelectMode(1);
     SetUserSizingMode(0);
     EnableDefaultBorders(FALSE);
-
-    for (int nOption : {10, 1, 2, 5, 6})
-        SetPrintOption(nOption, 0);
-    const CAppSettings& settings = CProjectView::GetSettings();
-    SetPrintOption(3, settings.m_PageSetup_Result.m_nLeftMargin);
-    SetPrintOption(4, settings.m_PageSetup_Result.m_nTopMargin);
 
     m_nMultiFontType = AddCellType(&m_multiFontType);
     JoinLayoutCells();
@@ -436,13 +421,5 @@ bool CResultTabGrid::RecalculatesAfterPaste(int nCol, int nRow) const
 // clipboard keeps what it held.
 int CResultTabGrid::OnCopy()
 {
-    if (GetCurrentCol() != kGraphCellCol || GetCurrentRow() != kGraphCellRow)
-        return CopySelected();
-    const HENHMETAFILE hPicture = m_graphType.GetMetaFile().GetHandle();
-    if (hPicture == nullptr || !::OpenClipboard(GetSafeHwnd()))
-        return 1;
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_ENHMETAFILE, ::CopyEnhMetaFile(hPicture, nullptr));
-    ::CloseClipboard();
-    return 0;
+    return CopyPictureOrSelection({kGraphCellRow, kGraphCellCol}, m_graphType.GetMetaFile().GetHandle());
 }

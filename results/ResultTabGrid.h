@@ -116,7 +116,6 @@ protected:
     int m_nMultiFontType = -1;
     int m_nGraphType = -1;
     CReportInfo m_info{false};
-    CPen m_borderPen;
     int m_nPageRows = CResultLayout::kPageRows;
     int m_nTotalRows = CResultLayout::kTotalRows;
     CRect m_rcGraph;

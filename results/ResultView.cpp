@@ -13,6 +13,7 @@
 #include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
 #include "reports/chart/CGraphTextPainter.h"
+#include "reports/chart/GraphSetup.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CResultView, CProjectView)
@@ -172,23 +173,7 @@ void CResultView::InitGraph()
     if (!HasChart())
         return;
     CGraphProps& g = m_Graph;
-    g.Toolbar.SetInt(0);
-    g.Hot.SetInt(0);
-    g.RandomData.SetInt(0);
-    g.SDKMouse.SetInt(0);
-    g.SDKPaint.SetInt(1);
-    g.RunTime.SetInt(1);
-    g.PropertyPages.SetInt(0);
-    g.GraphType.SetInt(6);
-    g.GraphStyle.SetInt(4);
-    g.Ticks.SetInt(0);
-    g.Background.At(0).SetInt(15);
-    g.MissingData.SetInt(2);
-    g.LimitLowValue.SetDouble(-998.0);
-    g.GridStyle.SetInt(1);
-    const int aFontSizes[4][2] = {{0, 90}, {1, 20}, {4, 90}, {2, 20}};
-    for (const auto& size : aFontSizes)
-        g.FontSize.At(size[0]).SetInt(size[1]);
+    SetupCommonGraph(g);
     g.GraphTitle.SetString("  ");
     g.LeftTitleStyle.SetInt(1);
     g.NumSets.SetInt(CResultChartData::kSets);
@@ -269,16 +254,7 @@ LRESULT CResultView::OnGraphPaint(WPARAM, LPARAM)
 
 void CResultView::OnContextMenu(CWnd*, CPoint point)
 {
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_RESULT_CONTEXT_MENU))
-        return;
-    CMenu* pPopup = menu.GetSubMenu(0);
-    for (const auto& toggle : ToggleMarksOf(GetProject()->m_ReportInfo))
-        pPopup->CheckMenuItem(toggle.first, MF_BYCOMMAND | (toggle.second.m_bChecked ? MF_CHECKED : MF_UNCHECKED));
-    if (point.x == 0 && point.y == 0)
-        ::GetCursorPos(&point);
-    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
-    menu.DestroyMenu();
+    ShowContextMenu(IDR_RESULT_CONTEXT_MENU, point);
 }
 
 void CResultView::OnEditCopy()

@@ -21,6 +21,8 @@ class CTabView;
 
 class CTabGrid : public CGRCtrl {
 public:
+    // The text and selection of an in-cell edit.
+    static CTypedKey::CEditState EditStateOf(CWnd* pEdit);
     CTabGrid();
     ~CTabGrid() override;
 
@@ -127,8 +129,6 @@ protected:
     // A number text of the measurement data (with a point) as the table
     // shows and edits it, with the table's separator.
     CString Shown(CString sNumber) const;
-    // The text and selection of an in-cell edit.
-    static CTypedKey::CEditState EditStateOf(CWnd* pEdit);
 
     DECLARE_MESSAGE_MAP()
 

@@ -50,6 +50,8 @@ TEST(ViewToggleRules, MarksAndStatesFollowTheProjectKind)
         {"field airborne", {&R::m_bField, &R::m_bAirborne}, "VVV-", "ooo-"},
         {"absorption", {&R::m_bAbsorption}, "----", "----"},
         {"reverberation", {&R::m_bReverberation}, "----", "----"},
+        {"loss factor", {&R::m_bTotalLossFactor}, "----", "----"},
+        {"multiplot", {&R::m_bMultiplot}, "----", "----"},
         {"ASTM absorption", {&R::m_bAbsorption, &R::m_bASTM}, "-v--", "-v--"},
         {"airborne single loudspeaker", {&R::m_bLab, &R::m_bAirborne, &R::m_bSingleLoudspeaker}, "VV--", "oo--"},
         {"lab improvement", {&R::m_bLab, &R::m_bAirborne, &R::m_bImprovement}, "V---", "o---"},
