@@ -57,3 +57,15 @@ void CProjectTreeItems::UpdateMeasurementItem(int nTableId, POSITION pos, const 
     if (HTREEITEM hGroup = GetTableItem(nTableId); hGroup != nullptr && m_pTreeBar != nullptr)
         m_pTreeBar->UpdateMeasurementItem(hGroup, pos, sText);
 }
+
+void CProjectTreeItems::BeginBatch()
+{
+    if (m_pTreeBar != nullptr)
+        m_pTreeBar->BeginBatch();
+}
+
+void CProjectTreeItems::EndBatch()
+{
+    if (m_pTreeBar != nullptr)
+        m_pTreeBar->EndBatch();
+}

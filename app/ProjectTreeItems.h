@@ -34,6 +34,8 @@ public:
     void AddMeasurementItem(int nTableId, POSITION pos, const CString& sText) override;
     void RemoveMeasurementItem(int nTableId, POSITION pos) override;
     void UpdateMeasurementItem(int nTableId, POSITION pos, const CString& sText) override;
+    void BeginBatch() override;
+    void EndBatch() override;
 
 private:
     static bool IsTable(int nTableId) { return nTableId >= kFirstTableId && nTableId <= kLastTableId; }

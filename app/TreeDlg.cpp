@@ -9,6 +9,8 @@
 #include "model/TableGroups.h"
 #include "res/resource.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTreeBarSizeStyle = 4;  // the bar's own context menu
@@ -190,9 +192,34 @@ int CTreeDlg::AddMeasurementItem(HTREEITEM hGroup, int nTableId, POSITION pos, c
         return 0;
     const int nImage = MeasurementImageOf(nTableId);
     InsertItem(hGroup, sText, nImage, nImage, FALSE, reinterpret_cast<DWORD_PTR>(pos));
+    if (m_nBatchDepth == 0)
+        ExpandGroup(hGroup);
+    else if (std::find(m_aBatchGroups.begin(), m_aBatchGroups.end(), hGroup) == m_aBatchGroups.end())
+        m_aBatchGroups.push_back(hGroup);
+    return 0;
+}
+
+// Expanding a group costs the tree a layout of all its items, even when it
+// is open already: a batch of leaves expands each group it filled once, at
+// its end.
+void CTreeDlg::BeginBatch()
+{
+    ++m_nBatchDepth;
+}
+
+void CTreeDlg::EndBatch()
+{
+    if (m_nBatchDepth == 0 || --m_nBatchDepth > 0)
+        return;
+    for (HTREEITEM hGroup : m_aBatchGroups)
+        ExpandGroup(hGroup);
+    m_aBatchGroups.clear();
+}
+
+void CTreeDlg::ExpandGroup(HTREEITEM hGroup)
+{
     m_wndTree.Expand(m_wndTree.GetParentItem(hGroup), TVE_EXPAND);
     m_wndTree.Expand(hGroup, TVE_EXPAND);
-    return 0;
 }
 
 // The item after the removed leaf takes the selection, or the group when the

@@ -17,6 +17,8 @@
 
 #include "afxwin.h"
 
+#include <vector>
+
 class CDocument;
 class CProjectDocument;
 
@@ -48,6 +50,10 @@ public:
 // Leaves of a project's measurements
     HTREEITEM InsertTableGroup(CDocument* pDoc, HTREEITEM hParent, int nTableId);
     int AddMeasurementItem(HTREEITEM hGroup, int nTableId, POSITION pos, const CString& sText);
+    // The groups that leaves added in between filled are expanded once, at
+    // the end; a batch may hold another.
+    void BeginBatch();
+    void EndBatch();
     int RemoveMeasurementItem(HTREEITEM hGroup, POSITION pos);
     int UpdateMeasurementItem(HTREEITEM hGroup, POSITION pos, const CString& sText);
 
@@ -126,6 +132,7 @@ private:
     void UpdateWorkspaceItem(CDocument* pDoc);
     void FitTreeToBar();
     HTREEITEM FindChild(HTREEITEM hParent, DWORD_PTR dwData);
+    void ExpandGroup(HTREEITEM hGroup);
     bool IsDeletableLeaf(const CTreeItemRecord& item, CDocument* pDoc);
     void DeleteProject(const CTreeItemRecord& item, CDocument* pDoc);
     void DeleteMeasurement(const CTreeItemRecord& item, CDocument* pDoc);
@@ -144,4 +151,6 @@ private:
     CImageList m_ImageList;
     CTreeBarImportHost m_importHost{*this};
     CTreeBarClipboardHost m_clipboardHost{*this};
+    int m_nBatchDepth = 0;
+    std::vector<HTREEITEM> m_aBatchGroups;
 };

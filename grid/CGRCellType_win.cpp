@@ -4,12 +4,14 @@
 #include "afxwin.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "CGRCell.h"
 #include "CGRCtrlCore.h"
 #include "CGRDataSource.h"
 #include "CGRDibCopy.h"
 #include "CGRGridInfo.h"
+#include "CGRKeptObject.h"
 
 namespace {
 
@@ -68,7 +70,7 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
         return;
     CPen* pDefaultPen = m_pCtrl ? m_pCtrl->GetGridPen(CGRCtrlCore::kDefaultBorderPen) : nullptr;
     CPen* pCellPen = pCell->GetBorderPen() ? pCell->GetBorderPen() : pDefaultPen;
-    CScopedSaveDC savedDC(*pDC);
+    CGRKeptObject keptPen(*pDC, OBJ_PEN);
     auto selectPen = [&](bool bDefault) {
         CPen* pPen = bDefault ? pDefaultPen : pCellPen;
         if (pPen)
@@ -163,9 +165,13 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     LPCTSTR lpszText = (m_nShowLabel || (lStyle & kStyleLabel)) ? pCell->GetLabel() : pCell->GetText();
     CString sText = lpszText ? lpszText : "";
     short nAlignment = pCell->GetAlignment();
-    CScopedSaveDC savedDC(*pDC);
-    if (pCell->GetFont())
+    // Background mode and colours are set for every cell; only the font is
+    // put back, for the cells after this one.
+    std::optional<CGRKeptObject> keptFont;
+    if (pCell->GetFont()) {
+        keptFont.emplace(*pDC, OBJ_FONT);
         pDC->SelectObject(pCell->GetFont());
+    }
 
     bool bHighlight = nSelected || (nCurrent && pInfo && (pInfo->m_nDrawingOptions[0] & 2));
     COLORREF crText = bHighlight ? pCell->GetHighlightTextColor() : pCell->GetTextColor();

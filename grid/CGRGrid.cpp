@@ -3,10 +3,12 @@
 #include "CGRAxis.h"
 #include "CGRCellTip.h"
 #include "CGRCtrl.h"
+#include "CGRKeptObject.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 const UINT kCellAreaDlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
@@ -357,11 +359,18 @@ void CGRGrid::DrawCell(CDC* pDC, int nCol, int nRow, CRect rect, CRect& focusRec
     }
     bool bCurrent = nCol == m_pCtrl->GetCurrentCol() && nRow == m_pCtrl->GetCurrentRow();
     CRect cellRect = rect;
+    CGRCellType* pType = m_pCtrl->GetCellType(cell.GetCellType());
     {
-        CScopedSaveDC savedDC(*pDC);
+        // The grid's own cell type puts back what it selects; a type of the
+        // program's may leave anything in the context, and a metafile
+        // context given back its former font records the wrong one under
+        // Wine: there the context is saved whole.
+        std::optional<CScopedSaveDC> savedDC;
+        const DWORD nDCType = ::GetObjectType(pDC->m_hDC);
+        if (pType != m_pCtrl->GetCellType(0) || nDCType == OBJ_ENHMETADC || nDCType == OBJ_METADC)
+            savedDC.emplace(*pDC);
         int nSelected = m_pCtrl->IsSelected(nCol, nRow, nullptr) ? 1 : 0;
-        m_pCtrl->GetCellType(cell.GetCellType())->OnDraw(pDC, &cellRect, nCol, nRow, &cell, nSelected,
-                                                         bCurrent ? 1 : 0);
+        pType->OnDraw(pDC, &cellRect, nCol, nRow, &cell, nSelected, bCurrent ? 1 : 0);
         DrawLockLines(pDC, nCol, nRow, rect);
     }
     ++m_nCellsDrawn;
@@ -373,6 +382,9 @@ void CGRGrid::DrawCell(CDC* pDC, int nCol, int nRow, CRect rect, CRect& focusRec
 void CGRGrid::DrawLockLines(CDC* pDC, int nCol, int nRow, const CRect& rect)
 {
     const CGRGridInfo& info = *m_pCtrl->GetGridInfo();
+    if (info.m_nLockedCols <= 0 && info.m_nLockedRows <= 0)
+        return;
+    CGRKeptObject keptPen(*pDC, OBJ_PEN);
     pDC->SelectStockObject(BLACK_PEN);
     if (info.m_nLockedCols > 0) {
         if (nCol == info.m_nLeftCol) {

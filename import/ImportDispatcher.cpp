@@ -11,6 +11,7 @@
 #include "TableAssignment.h"
 
 #include "CKel270Converter.h"
+#include "model/FilingBatch.h"
 #include "model/ProjectDoc.h"
 #include "res/resource.h"
 
@@ -150,6 +151,7 @@ void CImportDispatcher::FileControlRecords(CProjectDoc& doc, CMeasCtrlList& reco
                                            const CImportCorrections& corrections, NSpectrum NBuildData::*pCorrected,
                                            const CFiledMeasurement& filed)
 {
+    CFilingBatch batch(doc);
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr;) {
         const NMeasCtrlData& control = records.GetNext(pos);
         for (int nChannel = 1; nChannel <= 2; ++nChannel) {

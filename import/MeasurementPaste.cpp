@@ -1,6 +1,7 @@
 #include "MeasurementPaste.h"
 
 #include "TreeItemData.h"
+#include "model/FilingBatch.h"
 #include "res/resource.h"
 
 namespace {
@@ -157,6 +158,7 @@ int CMeasurementPaste::PasteMeasurements()
     const bool bGroup = IsTableGroupCode(item.m_dwData);
     const int nCountBefore = RecordCount(project);
     bool bTypeConflict = false;
+    CFilingBatch batch(project);
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr;) {
         NBuildData copy = records.GetNext(pos);
         const int nChannel = ActiveChannelOf(copy);
@@ -188,6 +190,7 @@ void CMeasurementPaste::PasteCurves(CProjectDoc& project)
 {
     const CMeasurementList& records = m_host.GetCopiedRecords();
     bool bRefused = false;
+    CFilingBatch batch(project);
     for (POSITION pos = records.GetHeadPosition(); pos != nullptr && !bRefused;)
         bRefused = project.AddMeasurement(records.GetNext(pos), FALSE) != 0;
     project.Recalculate(0);

@@ -55,6 +55,7 @@ public:
 
     CMeasurementList* GetMeasurementList(int nTableId) override;
     void SetTreeSink(CProjectTreeSink* pTree) { m_pTree = pTree; }
+    CProjectTreeSink* GetTreeSink() const { return m_pTree; }
     void SetViewSink(CProjectViewSink* pViews) { m_pViews = pViews; }
 
 // Filing (ProjectDocFiling.cpp)

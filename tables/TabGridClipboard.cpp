@@ -12,6 +12,7 @@
 
 #include "app/AppSettings.h"
 #include "app/VestolarApp.h"
+#include "model/FilingBatch.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -136,6 +137,7 @@ int CTabGrid::InsertMeasurements()
     if (buffer.IsEmpty() || pList == nullptr || pProject == nullptr)
         return Refuse(IDS_INVALID_DATA_FORMAT);
     const INT_PTR nCountBefore = pList->GetCount();
+    CFilingBatch batch(*pProject);
     for (POSITION pos = buffer.GetHeadPosition(); pos != nullptr;) {
         NBuildData rec = buffer.GetNext(pos);
         const bool bExempt = IsExemptFromDuplicateTest(rec);
@@ -171,6 +173,7 @@ int CTabGrid::PasteInstrumentText(const CPastedText& text)
     case CAnalyserExport::kRead:
         break;
     }
+    CFilingBatch batch(*pProject);
     for (const CAnalyserExport::CMeasurement& meas : aMeasurements) {
         NBuildData rec = CNewMeasurement::Build(GetTableId(), pProject->m_ReportInfo, meas.m_sTitle, GetSettings());
         meas.CompleteRecord(rec);

@@ -7,6 +7,7 @@
 
 #include "import/TreeItemData.h"
 #include "import/TreeLayout.h"
+#include "model/FilingBatch.h"
 #include "model/TableGroups.h"
 
 namespace {
@@ -99,6 +100,35 @@ TEST_F(CShellWindowsTest, AddsRenamesAndRemovesTheLeavesOfMeasurements)
     project.RemoveMeasurement(123, pos);
     EXPECT_EQ((std::vector<std::string>{"Average"}), ChildTexts(hGroup));
     EXPECT_EQ(hGroup, TreeBar().GetTreeCtrl().GetSelectedItem());
+}
+
+// Records filed in a batch (a paste, an import) get their leaves at once;
+// their group opens when the outermost batch ends.
+TEST_F(CShellWindowsTest, OpensTheGroupOfABatchWhenItEnds)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    CProjectDoc& project = pDoc->GetProject();
+    HTREEITEM hGroup = pDoc->GetTreeItems().GetTableItem(123);
+    CTreeCtrl& tree = TreeBar().GetTreeCtrl();
+    tree.Expand(hGroup, TVE_COLLAPSE);
+    const auto IsOpen = [&] { return (tree.GetItemState(hGroup, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+    {
+        CFilingBatch outer(project);
+        {
+            CFilingBatch inner(project);
+            for (const char* lpszTitle : {"L2 #1", "L2 #2"}) {
+                NBuildData rec;
+                rec.m_MeasSetup.SetMeasurementMode(0);
+                rec.m_MeasSetup.SetActivateChannel(1);
+                rec.m_MeasSetup.SetDescription(1, 1);
+                rec.m_Spectrum.SetTitle(lpszTitle);
+                project.AddMeasurement(rec, FALSE);
+            }
+        }
+        EXPECT_EQ((std::vector<std::string>{"Average", "L2 #1", "L2 #2"}), ChildTexts(hGroup));
+        EXPECT_FALSE(IsOpen());
+    }
+    EXPECT_TRUE(IsOpen());
 }
 
 TEST_F(CShellWindowsTest, FindsTheProjectOfEveryItemButTheWorkspace)
