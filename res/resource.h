@@ -850,3 +850,11 @@
 #define IDS_RESULT_ROOM_WITH_OBJECT 447
 #define IDS_RESULT_BAROMETRIC_PRESSURE 470
 // ---- end of the result tables ----
+// ---- Sibling programs and the embedded document (app/) ----
+// The container's in-place resources of the document templates
+#define IDR_CNTR_INPLACE 6
+#define IDR_ACTIVEDOCSERVER 158
+#define IDP_FAILED_TO_CREATE 102
+#define IDS_KELSCOPE_CREATE_FAILED 10150
+#define IDS_KELPORT_CREATE_FAILED 10151
+// ---- end of the sibling programs and the embedded document ----
