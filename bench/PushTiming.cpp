@@ -21,25 +21,14 @@ const int kRecords = 100;
 const int kPushes = 5;
 enum { kSource = 122, kReceiving = 123 };
 
-class CStopwatch {
-public:
-    CStopwatch()
-    {
-        ::QueryPerformanceFrequency(&m_frequency);
-        ::QueryPerformanceCounter(&m_start);
-    }
-    double Milliseconds() const
-    {
-        LARGE_INTEGER now;
-        ::QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
-            static_cast<double>(m_frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_frequency;
-    LARGE_INTEGER m_start;
-};
+double NowMilliseconds()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
 
 // Record i: channel 1 in the source room, channel 2 in the receiving room,
 // one minute after the one before.
@@ -92,9 +81,9 @@ public:
         HRESULT hr = S_OK;
         for (int i = 0; i < kPushes && SUCCEEDED(hr); ++i) {
             NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
-            CStopwatch watch;
+            const double dStart = NowMilliseconds();
             hr = m_pServer->ImportMeasurementFile(path);
-            dTotal += watch.Milliseconds();
+            dTotal += NowMilliseconds() - dStart;
             PumpMessages();
         }
         ::SysFreeString(path);

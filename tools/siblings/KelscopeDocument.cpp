@@ -23,6 +23,16 @@ void ReleaseAndClear(I*& rpInterface)
     rpInterface = nullptr;
 }
 
+// rpHeld holds pInterface (which may be null) in place of what it held.
+template <class I>
+void Hold(I*& rpHeld, I* pInterface)
+{
+    if (pInterface != nullptr)
+        pInterface->AddRef();
+    ReleaseAndClear(rpHeld);
+    rpHeld = pInterface;
+}
+
 } // namespace
 
 CKelscopeDocument::~CKelscopeDocument()
@@ -74,10 +84,7 @@ ULONG CKelscopeDocument::Release()
 
 HRESULT CKelscopeDocument::SetClientSite(IOleClientSite* pClientSite)
 {
-    if (pClientSite != nullptr)
-        pClientSite->AddRef();
-    ReleaseAndClear(m_pClientSite);
-    m_pClientSite = pClientSite;
+    Hold(m_pClientSite, pClientSite);
     return S_OK;
 }
 
@@ -191,9 +198,7 @@ HRESULT CKelscopeDocument::Advise(IAdviseSink* pAdvSink, DWORD* pdwConnection)
 {
     if (pAdvSink == nullptr || pdwConnection == nullptr)
         return E_POINTER;
-    pAdvSink->AddRef();
-    ReleaseAndClear(m_pAdviseSink);
-    m_pAdviseSink = pAdvSink;
+    Hold(m_pAdviseSink, pAdvSink);
     *pdwConnection = 1;
     return S_OK;
 }
@@ -260,10 +265,7 @@ HRESULT CKelscopeDocument::EnumViews(IEnumOleDocumentViews** ppEnum, IOleDocumen
 
 void CKelscopeDocument::SetSite(IOleInPlaceSite* pSite)
 {
-    if (pSite != nullptr)
-        pSite->AddRef();
-    ReleaseAndClear(m_pInPlaceSite);
-    m_pInPlaceSite = pSite;
+    Hold(m_pInPlaceSite, pSite);
 }
 
 HRESULT CKelscopeDocument::SetInPlaceSite(IOleInPlaceSite* pIPSite)
