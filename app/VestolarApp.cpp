@@ -1,5 +1,8 @@
 #include "VestolarApp.h"
 
+#include "ActiveDocServerDoc.h"
+#include "ActiveDocServerView.h"
+#include "ChildFrame.h"
 #include "HiddenFrame.h"
 #include "IpcVestolar.h"
 #include "IpcVestolarIds.h"
@@ -27,6 +30,8 @@ BEGIN_MESSAGE_MAP(CVestolarApp, CTKSkinnedApp)
     ON_COMMAND(ID_WINDOW_CLOSE_ALL, OnCloseAll)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+    ON_COMMAND(ID_TOOLS_KELPORT, OnKelport)
+    ON_COMMAND(ID_TOOLS_KELCHECK, OnKelcheck)
     ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentWorkspace)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateWorkspaceCommand)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateWorkspaceCommand)
@@ -146,13 +151,20 @@ BOOL CVestolarApp::InitOle()
 }
 
 // The main template is the only one registered for projects, so the
-// framework's list of a project's template holds exactly the open projects.
-// The templates of the project windows stay the application's own.
+// framework's list of a project's template holds exactly the open projects;
+// the second registered one embeds the data explorer's document. The
+// templates of the project windows stay the application's own.
 void CVestolarApp::CreateTemplates()
 {
     m_pMainTemplate = new CMultiDocTemplate(IDR_VESTOLARTYPE, RUNTIME_CLASS(CVestolarDoc),
                                             RUNTIME_CLASS(CHiddenFrame), RUNTIME_CLASS(CVestolarView));
+    m_pMainTemplate->SetContainerInfo(IDR_CNTR_INPLACE);
     AddDocTemplate(m_pMainTemplate);
+    auto* pActiveDocTemplate = new CMultiDocTemplate(IDR_ACTIVEDOCSERVER, RUNTIME_CLASS(CActiveDocServerDoc),
+                                                     RUNTIME_CLASS(CChildFrame),
+                                                     RUNTIME_CLASS(CActiveDocServerView));
+    pActiveDocTemplate->SetContainerInfo(IDR_CNTR_INPLACE);
+    AddDocTemplate(pActiveDocTemplate);
     m_ProjectWindows.CreateTemplates(RUNTIME_CLASS(CVestolarDoc), IDR_VESTOLARTYPE);
 }
 

@@ -21,6 +21,7 @@
 #include "NBuildData.h"
 #include "afxwin.h"
 
+class CActiveDocServerDoc;
 class CTreeDlg;
 class CVestolarDoc;
 
@@ -93,6 +94,10 @@ public:
     afx_msg void OnAppAbout();
     afx_msg void OnHelpContents();
 
+// The sibling programs (VestolarAppSiblings.cpp)
+    afx_msg void OnKelport();
+    afx_msg void OnKelcheck();
+
 // The project model's host
     CCalcSettings GetCalcSettings() const override;
     void GetCurveDefaults(int nCurve, int& rnColor, int& rnStyle, int& rnSize) const override;
@@ -124,6 +129,8 @@ private:
     void UnregisterShellFileTypes();
     void UseSystemDecimalSeparator();
     void ChooseHelpFile();
+    CActiveDocServerDoc* NewActiveDocServerDoc();
+    void StartTransferModule(bool bInstalledExplorer);
 
     CHtmlHelpLibrary m_HtmlHelp;
     void LoadLanguageLibrary();

@@ -867,3 +867,11 @@
 #define IDS_REPORT_CLIENT_LABEL 174
 #define IDS_REPORT_TEST_DATE_LABEL 175
 // ---- end of the test reports ----
+// ---- Sibling programs and the embedded document (app/) ----
+// The container's in-place resources of the document templates
+#define IDR_CNTR_INPLACE 6
+#define IDR_ACTIVEDOCSERVER 158
+#define IDP_FAILED_TO_CREATE 102
+#define IDS_KELSCOPE_CREATE_FAILED 10150
+#define IDS_KELPORT_CREATE_FAILED 10151
+// ---- end of the sibling programs and the embedded document ----

@@ -1,0 +1,44 @@
+// The stand-in of the data explorer Kelscope, an in-process server: its
+// active document "Kelscope.Document" (named "Kelport") and its application
+// "Kelscope.KscApplication". Tests register it; nothing ships it. It stays
+// loaded once loaded: its windows may outlive the last reference COM knows.
+
+#include "KelscopeClassFactory.h"
+#include "KelscopeIds.h"
+
+namespace {
+
+bool IsServedClass(REFCLSID clsid)
+{
+    return IsEqualCLSID(clsid, CLSID_KelscopeDocument) || IsEqualCLSID(clsid, CLSID_KelscopeDocumentOld) ||
+           IsEqualCLSID(clsid, CLSID_KscApplication);
+}
+
+} // namespace
+
+HINSTANCE g_hKelscopeInstance = nullptr;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
+{
+    if (dwReason == DLL_PROCESS_ATTACH)
+        g_hKelscopeInstance = hInstance;
+    return TRUE;
+}
+
+extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (!IsServedClass(rclsid))
+        return CLASS_E_CLASSNOTAVAILABLE;
+    auto* pFactory = new CKelscopeClassFactory(rclsid);
+    const HRESULT hr = pFactory->QueryInterface(riid, ppv);
+    pFactory->Release();
+    return hr;
+}
+
+extern "C" HRESULT WINAPI DllCanUnloadNow()
+{
+    return S_FALSE;
+}
