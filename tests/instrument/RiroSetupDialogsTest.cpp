@@ -3,9 +3,9 @@
 // checks on leaving a field and on OK, the settings kept, and the start's
 // exchange on the wire with its failures.
 //
-// Not tested here: the help documents (they need a PDF viewer), a command
-// that does not go out (the pseudo-terminal cannot refuse a write without
-// hanging up the line).
+// Not tested here: the help documents (they need a PDF viewer), a write the
+// open port refuses (the pseudo-terminal cannot refuse one without hanging
+// up the line; a closed port stands in for it).
 #include "RiroLinkFixture.h"
 
 #include "CModalDialogWatch.h"
@@ -116,6 +116,15 @@ TEST_F(CRiroSetupDialogsTest, TheStartStopsWithItsMessageAtEachFailure)
         EXPECT_EQ(Text(row.nMessage), m_boxes[0]);
         EXPECT_EQ(row.wire, m_analyser.TakeTranscript());
     }
+}
+
+TEST_F(CRiroSetupDialogsTest, ACommandThatDoesNotGoOutStopsTheSequenceWithItsName)
+{
+    CRiroSetup link;
+    EXPECT_EQ(CRiroSetup::kCommandNotSent, link.SendSetup());
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_NE(std::string::npos, m_boxes[0].find("\"SMM 2\""));
+    EXPECT_TRUE(m_analyser.TakeTranscript().empty());
 }
 
 TEST_F(CRiroSetupDialogsTest, EachKindEnablesItsOwnFields)
