@@ -9,6 +9,7 @@
 #include "RiroLinkFixture.h"
 
 #include "CModalDialogWatch.h"
+#include "instrument/RiroStartDlg.h"
 #include "afxwin.h"
 #include "res/resource.h"
 
@@ -125,6 +126,28 @@ TEST_F(CRiroSetupDialogsTest, ACommandThatDoesNotGoOutStopsTheSequenceWithItsNam
     ASSERT_EQ(1u, m_boxes.size());
     EXPECT_NE(std::string::npos, m_boxes[0].find("\"SMM 2\""));
     EXPECT_TRUE(m_analyser.TakeTranscript().empty());
+}
+
+TEST_F(CRiroSetupDialogsTest, AShownCommandAdvancesTheProgressAndCountsTheTimeDown)
+{
+    CRiroSetup link;
+    link.m_dDuration = 10.0;
+    link.m_nProgress = 20;  // past the estimate: the time left goes negative
+    CRiroStartDlg start;
+    start.m_pSetup = &link;
+    ASSERT_TRUE(start.Create(CRiroStartDlg::IDD));
+    start.KillTimer(CRiroStartDlg::kStartTimer);
+    ::SendDlgItemMessage(start.m_hWnd, IDC_RIRO_PROGRESS, PBM_SETRANGE32, 0, 20);
+
+    start.ShowCommand(1500, "MOD 1");
+
+    char szCommand[32] = {}, szTime[32] = {};
+    ::GetDlgItemTextA(start.m_hWnd, IDC_RIRO_COMMAND, szCommand, sizeof(szCommand));
+    ::GetDlgItemTextA(start.m_hWnd, IDC_RIRO_TIME, szTime, sizeof(szTime));
+    EXPECT_STREQ("MOD 1", szCommand);
+    EXPECT_STREQ("-1 s", szTime);
+    EXPECT_EQ(23, link.m_nProgress);
+    start.DestroyWindow();
 }
 
 TEST_F(CRiroSetupDialogsTest, EachKindEnablesItsOwnFields)
