@@ -13,9 +13,6 @@ public:
 
 CRiroTestApp s_app;
 
-// Short enough that a silent analyser costs little, long enough for the
-// simulator's answers.
-constexpr DWORD kTestByteTimeout = 400;
 
 } // namespace
 

@@ -10,6 +10,12 @@
 #include <cstdlib>
 #include <fstream>
 
+namespace {
+
+constexpr DWORD kSyncTimeout = 10000;
+
+} // namespace
+
 // The simulator's folder as this Windows process reaches it: the Unix path
 // on the drive Z: that maps the Unix root.
 std::string CRiroSimulator::Folder()
@@ -59,6 +65,8 @@ std::vector<std::string> CRiroSimulator::TakeTranscript()
     std::snprintf(szDevice, sizeof(szDevice), "\\\\.\\COM%d", kPort);
     EXPECT_EQ(CSerialPort::kOpened, port.Open(szDevice));
     port.PurgeInput();
+    // The simulator always answers; a busy machine may take its time.
+    CSerialPort::SetByteTimeout(kSyncTimeout);
     EXPECT_TRUE(port.Write("SYNC?\n"));
     std::string sAnswer;
     char ch = 0;
@@ -66,6 +74,7 @@ std::vector<std::string> CRiroSimulator::TakeTranscript()
         sAnswer += ch;
     EXPECT_EQ("SYNC", sAnswer);
     port.Close();
+    CSerialPort::SetByteTimeout(kTestByteTimeout);
 
     const std::string sPath = Folder() + "\\transcript.txt";
     std::vector<std::string> lines;

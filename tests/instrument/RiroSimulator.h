@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+// Short enough that a silent analyser costs a test little, long enough for
+// the simulator's answers.
+constexpr unsigned long kTestByteTimeout = 400;
+
 class CRiroSimulator {
 public:
     static constexpr int kPort = 17;
