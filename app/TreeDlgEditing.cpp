@@ -142,7 +142,7 @@ void CTreeDlg::OnReadInstrument()
     CRiroSetup link;
     if (link.ReadFromInstrument() != 1)
         return;
-    CInstrumentReadImport(m_importHost).Import(link.m_nChannel, link.m_aRecords[0], link.m_aRecords[1]);
+    CInstrumentReadImport(m_importHost).Import(link.m_nReadChannels, link.m_Data1, link.m_Data2);
 }
 
 void CTreeDlg::OnSwapTable()

@@ -1,33 +1,61 @@
 #pragma once
-// Classes in this file: CRiroSetup, the serial link to the analyser as the
-// tree bar uses it: its settings section, the channel choice and the two
-// records of a read. The link itself is not built yet: a read says so and
-// reads nothing. Tests answer the read in its place.
+// Classes in this file: CRiroSetup, the link to the Kel620 analyser for one
+// user command: its settings, the port with its command layer, the two
+// records a read fills, and the set-up sequence the start dialog sends.
+
+#include "RiroSettings.h"
+#include "SerialPort.h"
 
 #include "NBuildData.h"
 
 #include "afx.h"
 
-#include <functional>
+class CRiroStartDlg;
 
 class CRiroSetup {
 public:
-    CRiroSetup() = default;
+    enum { kSensitivityUnread = -1, kCommandNotSent = -2 };
+
+    CRiroSetup();
     CRiroSetup(const CRiroSetup&) = delete;
     CRiroSetup& operator=(const CRiroSetup&) = delete;
-    ~CRiroSetup() = default;
+    virtual ~CRiroSetup();
 
-    // 1 when records were read (the read dialog's OK); 0 otherwise.
+// Port and commands: 0 or a negative code
+    int OpenPort();
+    int ClosePort();
+    int SendCommand(const CString& sCommand);
+    int QueryCommand(const CString& sCommand, CString& rsReply);
+    int CheckStatus();
+
+// Settings in the profile section m_sSection
+    void LoadSettings();
+    void SaveSettings();
+
+// Commands. ReadFromInstrument returns 1 (OK) once the records are read;
+// RunSetupAndStart the set-up dialog's result.
     int ReadFromInstrument();
-    void RunSetupAndStart();
+    INT_PTR RunSetupAndStart();
 
-    // Answers ReadFromInstrument in place of the link: fills the channel
-    // choice and the records and returns the dialog's result. An empty hook
-    // brings the link back.
-    using CReadHook = std::function<int(CRiroSetup& link)>;
-    static void SetReadHook(CReadHook hook);
+// The set-up sequence of the chosen kind, shown on m_pStartDlg: 0, or -1
+// when the sensitivities can't be read, -2 when a command did not go out.
+    int SendSetup();
+    double EstimateDuration();
 
+    CRiroStartDlg* m_pStartDlg = nullptr;
     CString m_sSection = "Riro";
-    int m_nChannel = 0;         // 0 both channels, 1 channel 1, 2 channel 2
-    NBuildData m_aRecords[2];  // channel 1 and channel 2
+    NBuildData m_Data1;
+    NBuildData m_Data2;
+    int m_nReadChannels = 3;  // 0 both records, 1 channel 1's, 2 channel 2's
+    CRiroSettings m_Settings;
+    CString m_sPortName;
+    CString m_sProgramFolder;  // where the set-up dialog's help documents lie
+    int m_nSourceMode = 0;
+    double m_dDuration = 0.0;
+    int m_nProgress = 0;
+
+private:
+    int SendStep(const CString& sCommand, int nWaitMs);
+
+    CSerialPort m_port;
 };

@@ -6,9 +6,10 @@
 #include "TreeBarTest.h"
 
 #include "import/TreeItemData.h"
-#include "instrument/RiroSetup.h"
+#include "res/resource.h"
 
 #include "CCommonDialog.h"
+#include "CModalDialogWatch.h"
 #include "CFileDialog.h"
 
 #include <cstring>
@@ -193,38 +194,21 @@ TEST_F(CTreeEditingTest, ACancelledImportSaysNothing)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(CTreeEditingTest, ReadInKel620FilesTheAnalysersLevelsIntoTheSelectedCornerGroup)
-{
-    CVestolarDoc* pDoc =
-        NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bCorner});
-    Select(pDoc->GetTreeItems().GetTableItem(128));
-    ASSERT_TRUE(IsCommandEnabled(ID_FILE_READ_KEL620));
-    CRiroSetup::SetReadHook([](CRiroSetup& link) {
-        link.m_nChannel = 1;
-        link.m_aRecords[0].m_MeasSetup.SetActivateChannel(1);
-        link.m_aRecords[0].m_Spectrum.SetTitle("Kel620 Leq");
-        link.m_aRecords[0].m_Spectrum.InsertData(20, 48.0);
-        return 1;
-    });
-
-    Command(ID_FILE_READ_KEL620);
-    Command(ID_FILE_READ_KEL620);
-    CRiroSetup::SetReadHook(nullptr);
-
-    EXPECT_EQ((std::vector<std::string>{"Average", "Kel620 Leq", "Kel620 Leq"}),
-              ChildTexts(pDoc->GetTreeItems().GetTableItem(128)));
-    EXPECT_EQ(8, pDoc->GetProject().GetMeasurementList(128)->GetTail().m_MeasSetup.GetDescription(1));
-}
-
-TEST_F(CTreeEditingTest, ReadInKel620SaysTheLinkIsNotThereAndReadsNothing)
+TEST_F(CTreeEditingTest, ReadInKel620WithoutAnAnalyserAsksAgainAndFilesNothing)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
     Select(pDoc->GetTreeItems().GetTableItem(122));
+    ASSERT_TRUE(IsCommandEnabled(ID_FILE_READ_KEL620));
+    CModalDialogWatch watch([](HWND hDlg) {
+        // COM19: no port of the test prefix.
+        ::SendDlgItemMessage(hDlg, IDC_RIRO_READ_COM, CB_SETCURSEL, 18, 0);
+        ::SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
 
     Command(ID_FILE_READ_KEL620);
 
     ASSERT_EQ(1u, Boxes().size());
-    EXPECT_NE(std::string::npos, Boxes()[0].sText.find("serial link"));
+    EXPECT_NE(std::string::npos, Boxes()[0].sText.find("Wollen Sie den Vorgang wiederholen?"));
     EXPECT_EQ((std::vector<std::string>{"Average"}), ChildTexts(pDoc->GetTreeItems().GetTableItem(122)));
 }
 
