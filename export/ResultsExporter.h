@@ -66,6 +66,7 @@ private:
     void WriteFieldBlocks(CProjectDoc* pDoc);
     void WriteLabSheet(CProjectDoc* pDoc);                 // ResultsExporterLab.cpp
     void WriteLabBands(CProjectDoc* pDoc);
+    void WriteCombinedLevels(CProjectDoc* pDoc, int nRow, int nBand);
     void WriteLabTexts(CProjectDoc* pDoc);                 // ResultsExporterLabTexts.cpp
     void WriteLabImpactBlocks(CProjectDoc* pDoc);
     void WriteLabImprovement(CProjectDoc* pDoc);
@@ -73,7 +74,6 @@ private:
     void WriteAbsorptionSheet(CProjectDoc* pDoc);          // ResultsExporterAbsorption.cpp
     void WriteLossFactorSheet(CProjectDoc* pDoc);
     void WriteRoomReportTexts(CProjectDoc* pDoc);
-    void WriteReportFooterTexts(CProjectDoc* pDoc);
     void WriteLoudspeakerSheet(CProjectDoc* pDoc, int nSet, int nRowOffset);  // ResultsExporterLoudspeaker.cpp
     void WriteLoudspeakerBands(CProjectDoc* pDoc, const CCalc& calc, int nRowOffset, bool& rbLimited);
     void WriteLoudspeakerCorner(CProjectDoc* pDoc, const CCalc& calc, int nRow, int nBand, int nRowOffset);
@@ -88,6 +88,9 @@ private:
     void NumberIfText(int nRow, int nCol, const NSpectrum& spec, int nBand, int nDecimals = 1);
     void FixedIfText(int nRow, int nCol, const NSpectrum& spec, int nBand);
     void VersionCell();
+    void WriteDeviations(const CCalc& calc, int nRowOffset);
+    void WriteRangeTerms(const CCalc& calc);
+    void WriteReportFooterTexts(CProjectDoc* pDoc);
     void WriteBackgroundIndexFlag();
     CString String(UINT nId) const;
     CString CurveCaption(const CReportInfo& info) const;

@@ -8,7 +8,7 @@
 #include "CorrectionRules.h"
 #include "TableIds.h"
 
-// The texts both sheets share, and the room data of the first condition.
+// The version and the head texts both sheets share.
 void CResultsExporter::WriteRoomReportTexts(CProjectDoc* pDoc)
 {
     const CReportInfo& info = pDoc->m_ReportInfo;
@@ -19,18 +19,6 @@ void CResultsExporter::WriteRoomReportTexts(CProjectDoc* pDoc)
     Text(25, WithoutReturns(info.m_sDescription));
     Text(26, WithoutReturns(info.m_sObjectLabel));
     Text(27, WithoutReturns(info.m_sObject));
-}
-
-void CResultsExporter::WriteReportFooterTexts(CProjectDoc* pDoc)
-{
-    const CReportInfo& info = pDoc->m_ReportInfo;
-    Text(43, WithoutReturns(info.m_sRemarksLabel));
-    Text(44, info.m_sSignature);
-    Text(45, info.m_sReportNoLabel);
-    Text(46, info.m_sReportNo);
-    Text(38, m_Settings.m_sFirm);
-    Text(39, info.m_sDate);
-    Text(60, info.m_sHumidity);
 }
 
 void CResultsExporter::WriteAbsorptionSheet(CProjectDoc* pDoc)
@@ -50,6 +38,7 @@ void CResultsExporter::WriteAbsorptionSheet(CProjectDoc* pDoc)
     NumberIfPresent(68, calc.m_dRating);
     Text(69, calc.m_sLabel);
     WriteReportFooterTexts(pDoc);
+    Text(60, info.m_sHumidity);
     NumberIfPresent(62, info.m_dTemperature1);
     NumberIfPresent(64, info.m_dPressure1);
     NumberIfPresent(66, info.m_dArea);
@@ -72,6 +61,7 @@ void CResultsExporter::WriteLossFactorSheet(CProjectDoc* pDoc)
     for (int r = Row(71); IsPresent(calc.m_dRating) && r <= Row(75); ++r)
         NumberIfText(r, Col(71), calc.m_aSpec[0], r + kBandOfRow);
     WriteReportFooterTexts(pDoc);
+    Text(60, info.m_sHumidity);
     NumberIfPresent(62, info.m_dTemperature1);
     NumberIfPresent(64, info.m_dPressure1);
 }

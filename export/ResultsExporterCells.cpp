@@ -6,6 +6,7 @@
 
 #include "ProjectDoc.h"
 #include "ReportInfo.h"
+#include "Calc.h"
 #include "ResultNumbers.h"
 
 #include "res/resource.h"
@@ -106,4 +107,39 @@ double CResultsExporter::CurveOffset(const CCalc& calc, const CReportInfo& info,
 bool CResultsExporter::IsFlankingCorrectionActive(const CReportInfo& info) const
 {
     return m_Settings.m_bFtmCorrection && info.m_bLab && info.m_bAirborne && !info.m_bCeiling;
+}
+
+// The sum of unfavourable deviations, the largest one and its band's
+// frequency, each only when it exists.
+void CResultsExporter::WriteDeviations(const CCalc& calc, int nRowOffset)
+{
+    if (IsPresent(calc.m_dDevSum))
+        m_Writer.WriteNumber(Row(40) + nRowOffset, Col(40), calc.m_dDevSum);
+    if (!IsPresent(calc.m_dMaxDev))
+        return;
+    m_Writer.WriteNumber(Row(41) + nRowOffset, Col(41), calc.m_dMaxDev);
+    m_Writer.WriteNumber(Row(42) + nRowOffset, Col(42), NSpectrum::IndexToFreq(calc.m_nMaxDevBand));
+}
+
+// The adaptation terms of the frequency ranges, in whole dB.
+void CResultsExporter::WriteRangeTerms(const CCalc& calc)
+{
+    Text(32, WholeText(calc.m_dC50_3150));
+    Text(33, WholeText(calc.m_dC50_5000));
+    Text(34, WholeText(calc.m_dC100_5000));
+    Text(35, WholeText(calc.m_dCtr50_3150));
+    Text(36, WholeText(calc.m_dCtr50_5000));
+    Text(37, WholeText(calc.m_dCtr100_5000));
+}
+
+// The company, the report's date, remarks, signature and number.
+void CResultsExporter::WriteReportFooterTexts(CProjectDoc* pDoc)
+{
+    const CReportInfo& info = pDoc->m_ReportInfo;
+    Text(38, m_Settings.m_sFirm);
+    Text(39, info.m_sDate);
+    Text(43, WithoutReturns(info.m_sRemarksLabel));
+    Text(44, info.m_sSignature);
+    Text(45, info.m_sReportNoLabel);
+    Text(46, info.m_sReportNo);
 }

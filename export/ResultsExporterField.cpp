@@ -134,24 +134,13 @@ void CResultsExporter::WriteFieldBands(CProjectDoc* pDoc, bool& rbMarked)
 
         if (info.m_bImpactAirborne) {
             const bool bBg = s.m_bBgnCorrection;
-            const bool b4 = HasValue(S[4], n), b6 = HasValue(S[6], n), b7 = HasValue(S[7], n);
-            const bool b122 = HasValue(source, n), b123 = HasValue(receiving, n), b125 = HasValue(background, n),
-                       b128 = HasValue(source2, n), b129 = HasValue(receiving2, n);
-            if (bBg && b125) number(91, background.GetSpecLine(n));
-            if (b129) number(5, receiving2.GetSpecLine(n));
-            if (bBg && b129 && b6) number(92, receiving2.GetSpecLine(n) + S[6].GetSpecLine(n));
-            if (bBg && b128 && b129 && b6)
-                number(13, source2.GetSpecLine(n) - (receiving2.GetSpecLine(n) + S[6].GetSpecLine(n)));
-            else if (b128 && b129)
-                number(13, source2.GetSpecLine(n) - receiving2.GetSpecLine(n));
-            if (b123) number(10, receiving.GetSpecLine(n));
-            if (bBg && b123 && b4) number(93, receiving.GetSpecLine(n) + S[4].GetSpecLine(n));
-            if (b122) number(11, source.GetSpecLine(n));
-            if (b123)
+            const bool b4 = HasValue(S[4], n), b7 = HasValue(S[7], n);
+            WriteCombinedLevels(pDoc, r, n);
+            if (HasValue(receiving, n))
                 number(94, receiving.GetSpecLine(n) + (bBg && b4 ? S[4].GetSpecLine(n) : 0.0) +
                                (b7 ? S[7].GetSpecLine(n) : 0.0));
-            FixedIfText(r, Col(7), S[2], n);
-            if (b7) number(7, S[7].GetSpecLine(n));
+            if (b7)
+                number(7, S[7].GetSpecLine(n));
             const bool bLimited = (bBg && (HasStatus(S[4], n, kStatusLimited) || HasStatus(S[6], n, kStatusLimited))) ||
                                   HasStatus(S[7], n, kStatusLimited);
             if (bLimited) {
@@ -196,12 +185,7 @@ void CResultsExporter::WriteFieldTexts(CProjectDoc* pDoc)
     const bool bSS2015 = info.m_bSS && info.m_nYear == 2015;
     if (((info.m_bISO || info.m_bOEN || info.m_bSS) && info.m_bAirborne) ||
         (info.m_bBS && info.m_bAirborne && info.m_bStandard) || (info.m_bDIN && info.m_bAirborne)) {
-        Text(32, WholeText(calc.m_dC50_3150));
-        Text(33, WholeText(calc.m_dC50_5000));
-        Text(34, WholeText(calc.m_dC100_5000));
-        Text(35, WholeText(calc.m_dCtr50_3150));
-        Text(36, WholeText(calc.m_dCtr50_5000));
-        Text(37, WholeText(calc.m_dCtr100_5000));
+        WriteRangeTerms(calc);
         if (bSS2015 && IsPresent(calc.m_dRating) && IsPresent(calc.m_dC50_3150))
             Text(32, sumText(calc.m_dRating + calc.m_dC50_3150));
     }
@@ -227,18 +211,10 @@ void CResultsExporter::WriteFieldTexts(CProjectDoc* pDoc)
     Text(29, sRating);
     Text(30, sC);
     Text(31, sCtr);
-    Text(38, s.m_sFirm);
-    Text(39, info.m_sDate);
-    NumberIfPresent(40, calc.m_dDevSum);
-    NumberIfPresent(41, calc.m_dMaxDev);
-    if (IsPresent(calc.m_dMaxDev))
-        Number(42, NSpectrum::IndexToFreq(calc.m_nMaxDevBand));
+    WriteDeviations(calc, 0);
     if (info.m_bImpact || info.m_bImpactAirborne)
         Text(30, sCI);
-    Text(43, WithoutReturns(info.m_sRemarksLabel));
-    Text(44, info.m_sSignature);
-    Text(45, info.m_sReportNoLabel);
-    Text(46, info.m_sReportNo);
+    WriteReportFooterTexts(pDoc);
 }
 
 // Label, number and unit in columns D, E and F of rows 36 to 39.

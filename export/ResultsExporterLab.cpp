@@ -31,8 +31,7 @@ void CResultsExporter::WriteLabBands(CProjectDoc* pDoc)
     const NSpectrum* S = calc.m_aSpec;
     const NSpectrum source = Summary(pDoc, kTableSource), receiving = Summary(pDoc, kTableReceiving),
                     reverb = Summary(pDoc, kTableReverb), background = Summary(pDoc, kTableBackground),
-                    source2 = Summary(pDoc, kTableAirborneSource),
-                    receiving2 = Summary(pDoc, kTableAirborneReceiving), facility = Summary(pDoc, kTableWithFacility);
+                    facility = Summary(pDoc, kTableWithFacility);
     const double dOffset = CurveOffset(calc, info, s.m_bShiftedRefCurve);
     const bool bFlanking = IsFlankingCorrectionActive(info);
     const bool bBg = s.m_bBgnCorrection;
@@ -110,22 +109,10 @@ void CResultsExporter::WriteLabBands(CProjectDoc* pDoc)
         }
 
         if (info.m_bImpactAirborne) {
-            const bool b4 = HasValue(S[4], n), b6 = HasValue(S[6], n), b7 = HasValue(S[7], n);
-            const bool b122 = HasValue(source, n), b123 = HasValue(receiving, n), b125 = HasValue(background, n),
-                       b128 = HasValue(source2, n), b129 = HasValue(receiving2, n);
-            if (bBg && b125) number(91, background.GetSpecLine(n));
-            if (b129) number(5, receiving2.GetSpecLine(n));
-            if (bBg && b129 && b6) number(92, receiving2.GetSpecLine(n) + S[6].GetSpecLine(n));
-            if (bBg && b128 && b129 && b6)
-                number(13, source2.GetSpecLine(n) - (receiving2.GetSpecLine(n) + S[6].GetSpecLine(n)));
-            else if (b128 && b129)
-                number(13, source2.GetSpecLine(n) - receiving2.GetSpecLine(n));
-            if (b123) number(10, receiving.GetSpecLine(n));
-            if (bBg && b123 && b4) number(93, receiving.GetSpecLine(n) + S[4].GetSpecLine(n));
-            if (b122) number(11, source.GetSpecLine(n));
-            if (b123 && b7)
+            const bool b4 = HasValue(S[4], n), b7 = HasValue(S[7], n);
+            WriteCombinedLevels(pDoc, r, n);
+            if (HasValue(receiving, n) && b7)
                 number(94, receiving.GetSpecLine(n) + S[7].GetSpecLine(n) + (bBg && b4 ? S[4].GetSpecLine(n) : 0.0));
-            FixedIfText(r, Col(7), S[2], n);
             if (b7)
                 m_Writer.WriteNumber(r, Col(7) + 10, S[7].GetSpecLine(n));
 
@@ -169,4 +156,36 @@ void CResultsExporter::WriteLabBands(CProjectDoc* pDoc)
                     m_Writer.WriteString(r, nColumn, " ");
         }
     }
+}
+
+// The columns of a combined impact and airborne project that the field and
+// laboratory sheets share: background, both rooms of the airborne part,
+// their difference, the impact rooms and the result text.
+void CResultsExporter::WriteCombinedLevels(CProjectDoc* pDoc, int r, int n)
+{
+    const NSpectrum* S = pDoc->m_Calc.m_aSpec;
+    const NSpectrum source = Summary(pDoc, kTableSource), receiving = Summary(pDoc, kTableReceiving),
+                    background = Summary(pDoc, kTableBackground), source2 = Summary(pDoc, kTableAirborneSource),
+                    receiving2 = Summary(pDoc, kTableAirborneReceiving);
+    const bool bBg = m_Settings.m_bBgnCorrection;
+    const bool b4 = HasValue(S[4], n), b6 = HasValue(S[6], n);
+    const bool b123 = HasValue(receiving, n), b128 = HasValue(source2, n), b129 = HasValue(receiving2, n);
+    auto number = [&](int nEntry, double dValue) { m_Writer.WriteNumber(r, Col(nEntry), dValue); };
+    if (bBg && HasValue(background, n))
+        number(91, background.GetSpecLine(n));
+    if (b129)
+        number(5, receiving2.GetSpecLine(n));
+    if (bBg && b129 && b6)
+        number(92, receiving2.GetSpecLine(n) + S[6].GetSpecLine(n));
+    if (bBg && b128 && b129 && b6)
+        number(13, source2.GetSpecLine(n) - (receiving2.GetSpecLine(n) + S[6].GetSpecLine(n)));
+    else if (b128 && b129)
+        number(13, source2.GetSpecLine(n) - receiving2.GetSpecLine(n));
+    if (b123)
+        number(10, receiving.GetSpecLine(n));
+    if (bBg && b123 && b4)
+        number(93, receiving.GetSpecLine(n) + S[4].GetSpecLine(n));
+    if (HasValue(source, n))
+        number(11, source.GetSpecLine(n));
+    FixedIfText(r, Col(7), S[2], n);
 }

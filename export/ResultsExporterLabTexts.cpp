@@ -33,10 +33,7 @@ void CResultsExporter::WriteLabTexts(CProjectDoc* pDoc)
     Text(51, info.m_sSourceRoomVolume);
     Text(28, CurveCaption(info));
 
-    NumberIfPresent(40, calc.m_dDevSum);
-    NumberIfPresent(41, calc.m_dMaxDev);
-    if (IsPresent(calc.m_dMaxDev))
-        Number(42, NSpectrum::IndexToFreq(calc.m_nMaxDevBand));
+    WriteDeviations(calc, 0);
     if (info.m_bImprovement && info.m_bAirborne)
         m_aCellPos[84].nRow = 33;  // the area takes the place of the curing time
     NumberIfPresent(84, info.m_dArea);
@@ -45,23 +42,13 @@ void CResultsExporter::WriteLabTexts(CProjectDoc* pDoc)
     NumberIfPresent(54, info.m_dVolume);
 
     if (!info.m_bImpact && !info.m_bImpactAirborne) {
-        Text(32, WholeText(calc.m_dC50_3150));
-        Text(33, WholeText(calc.m_dC50_5000));
-        Text(34, WholeText(calc.m_dC100_5000));
-        Text(35, WholeText(calc.m_dCtr50_3150));
-        Text(36, WholeText(calc.m_dCtr50_5000));
-        Text(37, WholeText(calc.m_dCtr100_5000));
+        WriteRangeTerms(calc);
     }
     Text(29, RatingText(calc.m_dRating));
     Text(30, WholeText(calc.m_dC));
     Text(31, WholeText(calc.m_dCtr));
 
-    Text(38, m_Settings.m_sFirm);
-    Text(39, info.m_sDate);
-    Text(43, WithoutReturns(info.m_sRemarksLabel));
-    Text(44, info.m_sSignature);
-    Text(45, info.m_sReportNoLabel);
-    Text(46, info.m_sReportNo);
+    WriteReportFooterTexts(pDoc);
 }
 
 // Impact kinds: CI and the improvement of floor coverings.
@@ -101,10 +88,7 @@ void CResultsExporter::WriteLabImpactBlocks(CProjectDoc* pDoc)
         if (info.m_bImpactCorrected) {
             Text(30, t1);
             Text(31, t2);
-            NumberIfPresent(40, calc.m_dDevSum);
-            NumberIfPresent(41, calc.m_dMaxDev);
-            if (IsPresent(calc.m_dMaxDev))
-                Number(42, NSpectrum::IndexToFreq(calc.m_nMaxDevBand));
+            WriteDeviations(calc, 0);
             const NSpectrum source = Summary(pDoc, kTableSource), receiving = Summary(pDoc, kTableReceiving),
                             source2 = Summary(pDoc, kTableAirborneSource),
                             receiving2 = Summary(pDoc, kTableAirborneReceiving);

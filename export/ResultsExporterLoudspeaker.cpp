@@ -131,10 +131,6 @@ void CResultsExporter::WriteLoudspeakerValues(CProjectDoc* pDoc, const CCalc& ca
     auto at = [&](int nRowEntry, int nColEntry, const CString& sText) {
         m_Writer.WriteString(Row(nRowEntry) + nRowOffset, Col(nColEntry), sText);
     };
-    auto number = [&](int nEntry, double dValue) {
-        if (IsPresent(dValue))
-            m_Writer.WriteNumber(Row(nEntry) + nRowOffset, Col(nEntry), dValue);
-    };
     const bool bImpact = info.m_bImpact || info.m_bImpactAirborne;
     if (((info.m_bISO || info.m_bOEN || info.m_bSS) && info.m_bAirborne) ||
         (info.m_bBS && info.m_bAirborne && info.m_bStandard) || (info.m_bDIN && info.m_bAirborne)) {
@@ -150,10 +146,7 @@ void CResultsExporter::WriteLoudspeakerValues(CProjectDoc* pDoc, const CCalc& ca
     at(29, 29, RatingText(calc.m_dRating));
     at(30, 30, WholeText(calc.m_dC));
     at(31, 31, WholeText(calc.m_dCtr));
-    number(40, calc.m_dDevSum);
-    number(41, calc.m_dMaxDev);
-    if (IsPresent(calc.m_dMaxDev))
-        m_Writer.WriteNumber(Row(42) + nRowOffset, Col(42), NSpectrum::IndexToFreq(calc.m_nMaxDevBand));
+    WriteDeviations(calc, nRowOffset);
     if (bImpact)
         at(30, 29, WholeText(calc.m_dCI));
     if ((m_Settings.m_bBgnCorrection || info.m_bImpactAirborne) && bLimited)

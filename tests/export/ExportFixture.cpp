@@ -3,6 +3,7 @@
 #include "WorkbookText.h"
 
 #include <cstdio>
+#include <filesystem>
 
 CString CExportTestHost::LoadText(UINT nId) const
 {
@@ -34,8 +35,11 @@ bool CExportTestHost::BrowseForSave(CString& rsPath, const CString&, const CStri
     return m_bSaveConfirmed;
 }
 
+// The template folder "tpl": a folder under Windows; natively the paths
+// "tpl\\name" are plain file names beside it.
 CExportFixture::CExportFixture()
 {
+    std::filesystem::create_directory("tpl");
     m_Host.m_Settings.m_sTemplateDir = "tpl";
     m_Host.m_Settings.m_bLaunchExcel = false;
     m_Host.m_Settings.m_sTextBgnTooHigh = "Background noise too high";
@@ -46,6 +50,8 @@ CExportFixture::~CExportFixture()
 {
     for (const CString& sPath : m_aFiles)
         std::remove(sPath);
+    std::error_code ignored;
+    std::filesystem::remove("tpl", ignored);
 }
 
 void CExportFixture::WriteTemplate(const CString& sPath, int nSheets)

@@ -40,6 +40,10 @@ public:
 };
 
 class CExportFixture : public testing::Test {
+public:
+    static void SetBand(NSpectrum& spec, int nBand, double dValue, int nStatus = 1);
+    static void AddSummary(CProjectDoc& doc, int nTableId, int nBand, double dValue);
+
 protected:
     CExportFixture();
     ~CExportFixture() override;
@@ -53,8 +57,6 @@ protected:
     // Exports the project to "out.xlsx" on sheet 1 of a one-sheet template
     // (or its "_Multi" form).
     CWorkbookSheet& ExportToSheet(CProjectDoc& doc);
-    static void SetBand(NSpectrum& spec, int nBand, double dValue, int nStatus = 1);
-    static void AddSummary(CProjectDoc& doc, int nTableId, int nBand, double dValue);
 
     CExportTestHost m_Host;
     std::unique_ptr<CProjectDoc> m_pDoc;
