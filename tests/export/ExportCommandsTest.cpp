@@ -20,6 +20,7 @@
 namespace {
 
 typedef std::vector<bool CReportInfo::*> CFlags;
+const DWORD kAnySize = static_cast<DWORD>(-1);
 const CFlags kFieldAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bISO, &CReportInfo::m_bAirborne};
 
 CString TestFolder()
@@ -109,20 +110,20 @@ protected:
         m_boxes.m_boxes.clear();
         Command(nID);
     }
-    int CountFiles(const char* pPattern)
+    // The files of the folder that match, of that size or of any.
+    int CountFiles(const char* pPattern, DWORD nSize = kAnySize)
     {
         int nCount = 0;
         WIN32_FIND_DATAA found;
         HANDLE hFind = ::FindFirstFileA(m_sFolder + "\\" + pPattern, &found);
         if (hFind != INVALID_HANDLE_VALUE) {
             do
-                ++nCount;
+                nCount += nSize == kAnySize || found.nFileSizeLow == nSize ? 1 : 0;
             while (::FindNextFileA(hFind, &found));
             ::FindClose(hFind);
         }
         return nCount;
     }
-
     // Every box shown so far, one text a line.
     std::string BoxTexts() const
     {
@@ -202,6 +203,37 @@ TEST_F(ExportCommandsTest, ExportAllWritesAFileForEachProject)
     EXPECT_EQ(1, CountFiles("*_a b.xlsx"));
     EXPECT_EQ(0, CountFiles("*Curves*"));
     EXPECT_EQ("", BoxTexts());
+}
+
+// The files of the next seconds exist already: the first project's file is
+// asked about once; No ends the run, Yes replaces it and every later one.
+TEST_F(ExportCommandsTest, ExportAllAsksOnceBeforeReplacingFiles)
+{
+    Project(kFieldAirborne, "First", 50.0);
+    Project(kFieldAirborne, "Second", 51.0)->ShowView(122, TRUE, TRUE);
+    PumpMessages();
+    struct { int nAnswer; int nReplacedSecond; } kCases[] = {{IDNO, 0}, {IDYES, 1}};
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(row.nAnswer);
+        const CTime now = CTime::GetCurrentTime();
+        for (int nSecond = 0; nSecond < 10; ++nSecond) {
+            const CString sTime = (now + CTimeSpan(0, 0, 0, nSecond)).Format("%Y%m%d_%H%M%S");
+            for (const char* pName : {"First", "Second"}) {
+                HANDLE hFile = ::CreateFileA(m_sFolder + "\\" + sTime + "_" + pName + ".xlsx", GENERIC_WRITE, 0,
+                                             nullptr, CREATE_ALWAYS, 0, nullptr);
+                DWORD nWritten = 0;
+                ::WriteFile(hFile, "old", 3, &nWritten, nullptr);
+                ::CloseHandle(hFile);
+            }
+        }
+        AnswerDialogs(m_sFolder);
+        m_boxes.Answer({row.nAnswer});
+        Run(ID_FILE_EXPORT_ALL);
+        EXPECT_EQ("This folder already contains a file named 'First.xlsx'. "
+                  "Would you like to replace this and all following existing files?\n",
+                  BoxTexts());
+        EXPECT_EQ(row.nReplacedSecond, 10 - CountFiles("*_Second.xlsx", 3));
+    }
 }
 
 // Ctrl+Alt+F8: project n onto sheet n of one book, which opens nowhere; the
