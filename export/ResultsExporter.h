@@ -11,13 +11,15 @@
 #include "KelXlsxWriter.h"
 
 #include "NSpectrum.h"
+#include "ReportInfo.h"
 
 #include "afx.h"
+
+#include <initializer_list>
 
 class CCalc;
 class CExportHost;
 class CProjectDoc;
-class CReportInfo;
 
 struct CELLPOS {
     int nRow;
@@ -80,6 +82,12 @@ private:
     void WriteLoudspeakerValues(CProjectDoc* pDoc, const CCalc& calc, int nRowOffset, bool bLimited);
 
 // Cells of the table (ResultsExporterCells.cpp)
+    struct CReportTextCell {
+        int nEntry;
+        CString CReportInfo::*pText;
+        bool bWithoutReturns;
+    };
+    void WriteReportTexts(const CReportInfo& info, std::initializer_list<CReportTextCell> aCells);
     int Row(int nEntry) const { return m_aCellPos[nEntry].nRow; }
     int Col(int nEntry) const { return m_aCellPos[nEntry].nCol; }
     void Number(int nEntry, double dValue) { m_Writer.WriteNumber(Row(nEntry), Col(nEntry), dValue); }

@@ -11,14 +11,13 @@
 // The version and the head texts both sheets share.
 void CResultsExporter::WriteRoomReportTexts(CProjectDoc* pDoc)
 {
-    const CReportInfo& info = pDoc->m_ReportInfo;
     VersionCell();
-    Text(22, info.m_sClient);
-    Text(23, info.m_sTestDate);
-    Text(24, WithoutReturns(info.m_sDescriptionLabel));
-    Text(25, WithoutReturns(info.m_sDescription));
-    Text(26, WithoutReturns(info.m_sObjectLabel));
-    Text(27, WithoutReturns(info.m_sObject));
+    WriteReportTexts(pDoc->m_ReportInfo, {{22, &CReportInfo::m_sClient, false},
+                                          {23, &CReportInfo::m_sTestDate, false},
+                                          {24, &CReportInfo::m_sDescriptionLabel, true},
+                                          {25, &CReportInfo::m_sDescription, true},
+                                          {26, &CReportInfo::m_sObjectLabel, true},
+                                          {27, &CReportInfo::m_sObject, true}});
 }
 
 void CResultsExporter::WriteAbsorptionSheet(CProjectDoc* pDoc)

@@ -132,14 +132,19 @@ void CResultsExporter::WriteRangeTerms(const CCalc& calc)
     Text(37, WholeText(calc.m_dCtr100_5000));
 }
 
+void CResultsExporter::WriteReportTexts(const CReportInfo& info, std::initializer_list<CReportTextCell> aCells)
+{
+    for (const CReportTextCell& cell : aCells)
+        Text(cell.nEntry, cell.bWithoutReturns ? WithoutReturns(info.*cell.pText) : info.*cell.pText);
+}
+
 // The company, the report's date, remarks, signature and number.
 void CResultsExporter::WriteReportFooterTexts(CProjectDoc* pDoc)
 {
-    const CReportInfo& info = pDoc->m_ReportInfo;
     Text(38, m_Settings.m_sFirm);
-    Text(39, info.m_sDate);
-    Text(43, WithoutReturns(info.m_sRemarksLabel));
-    Text(44, info.m_sSignature);
-    Text(45, info.m_sReportNoLabel);
-    Text(46, info.m_sReportNo);
+    WriteReportTexts(pDoc->m_ReportInfo, {{39, &CReportInfo::m_sDate, false},
+                                          {43, &CReportInfo::m_sRemarksLabel, true},
+                                          {44, &CReportInfo::m_sSignature, false},
+                                          {45, &CReportInfo::m_sReportNoLabel, false},
+                                          {46, &CReportInfo::m_sReportNo, false}});
 }

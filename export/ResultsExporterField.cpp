@@ -170,13 +170,13 @@ void CResultsExporter::WriteFieldTexts(CProjectDoc* pDoc)
     const CReportInfo& info = pDoc->m_ReportInfo;
     const CCalc& calc = pDoc->m_Calc;
     const CExportSettings& s = m_Settings;
-    Text(22, info.m_sClient);
-    Text(23, info.m_sTestDate);
-    Text(25, WithoutReturns(info.m_sDescription));
+    WriteReportTexts(info, {{22, &CReportInfo::m_sClient, false},
+                            {23, &CReportInfo::m_sTestDate, false},
+                            {25, &CReportInfo::m_sDescription, true}});
     if (!info.m_bReverberation) {
-        Text(24, WithoutReturns(info.m_sDescriptionLabel));
-        Text(26, WithoutReturns(info.m_sObjectLabel));
-        Text(27, WithoutReturns(info.m_sObject));
+        WriteReportTexts(info, {{24, &CReportInfo::m_sDescriptionLabel, true},
+                                {26, &CReportInfo::m_sObjectLabel, true},
+                                {27, &CReportInfo::m_sObject, true}});
         Text(28, CurveCaption(info));
     }
 
@@ -316,13 +316,12 @@ void CResultsExporter::WriteFieldBlocks(CProjectDoc* pDoc)
 // locations of both rooms.
 void CResultsExporter::WriteRoomTexts(CProjectDoc* pDoc)
 {
-    const CReportInfo& info = pDoc->m_ReportInfo;
-    Text(76, info.m_sNoiseType);
     Text(95, m_Settings.m_sRec_Filter);
-    Text(96, info.m_sConditionSend);
-    Text(97, info.m_sTypeSend);
-    Text(98, info.m_sLocationSend);
-    Text(99, info.m_sConditionReceive);
-    Text(100, info.m_sTypeReceive);
-    Text(101, info.m_sLocationReceive);
+    WriteReportTexts(pDoc->m_ReportInfo, {{76, &CReportInfo::m_sNoiseType, false},
+                                          {96, &CReportInfo::m_sConditionSend, false},
+                                          {97, &CReportInfo::m_sTypeSend, false},
+                                          {98, &CReportInfo::m_sLocationSend, false},
+                                          {99, &CReportInfo::m_sConditionReceive, false},
+                                          {100, &CReportInfo::m_sTypeReceive, false},
+                                          {101, &CReportInfo::m_sLocationReceive, false}});
 }

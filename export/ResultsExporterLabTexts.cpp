@@ -20,17 +20,17 @@ void CResultsExporter::WriteLabTexts(CProjectDoc* pDoc)
 {
     const CReportInfo& info = pDoc->m_ReportInfo;
     const CCalc& calc = pDoc->m_Calc;
-    Text(78, info.m_sPageText1);
-    Text(79, WithoutReturns(info.m_sPageText2));
-    Text(85, WithoutReturns(info.m_sDescription));
-    Text(80, info.m_sPageText3);
-    Text(81, info.m_sPageText4);
-    Text(83, info.m_sMassPerUnit);
-    Text(82, info.m_sCuringTime);
-    Text(22, info.m_sClient);
-    Text(23, info.m_sTestDate);
-    Text(88, info.m_sHumidity);
-    Text(51, info.m_sSourceRoomVolume);
+    WriteReportTexts(info, {{78, &CReportInfo::m_sPageText1, false},    // manufacturer
+                            {79, &CReportInfo::m_sPageText2, true},     // product identification
+                            {85, &CReportInfo::m_sDescription, true},
+                            {80, &CReportInfo::m_sPageText3, false},    // test room
+                            {81, &CReportInfo::m_sPageText4, false},    // specimen mounted by
+                            {83, &CReportInfo::m_sMassPerUnit, false},
+                            {82, &CReportInfo::m_sCuringTime, false},
+                            {22, &CReportInfo::m_sClient, false},
+                            {23, &CReportInfo::m_sTestDate, false},
+                            {88, &CReportInfo::m_sHumidity, false},
+                            {51, &CReportInfo::m_sSourceRoomVolume, false}});
     Text(28, CurveCaption(info));
 
     WriteDeviations(calc, 0);
