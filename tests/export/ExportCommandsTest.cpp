@@ -237,18 +237,22 @@ TEST_F(ExportCommandsTest, ExportAllAsksOnceBeforeReplacingFiles)
 }
 
 // Ctrl+Alt+F8: project n onto sheet n of one book, which opens nowhere; the
-// launch setting is back afterwards.
+// launch setting is back afterwards. A multiplot project's sheet stays as it
+// is.
 TEST_F(ExportCommandsTest, ExportAllToSheetsFillsOneWorkbook)
 {
     const CString sBook = m_sFolder + "\\book.xlsx";
-    WriteTemplate(sBook, 3);
-    for (double dRating : {51.0, 52.0, 53.0})
-        Project(kFieldAirborne, "Project", dRating);
+    WriteTemplate(sBook, 4);
+    Project(kFieldAirborne, "Project", 51.0);
+    Project(kFieldAirborne, "Project", 52.0);
+    Project({&CReportInfo::m_bMultiplot}, "Curves", -999.0);
+    Project(kFieldAirborne, "Project", 54.0);
     App().m_bLaunchExcel = true;
     AnswerDialogs(sBook);
     Run(ID_FILE_EXPORT_ALL_WORKBOOK);
-    for (int nSheet = 0; nSheet < 3; ++nSheet)
-        EXPECT_EQ(std::to_string(51 + nSheet), CellText(sBook, nSheet, 38, 1)) << nSheet;
+    const char* const kRatings[] = {"51", "52", "", "54"};
+    for (int nSheet = 0; nSheet < 4; ++nSheet)
+        EXPECT_EQ(kRatings[nSheet], CellText(sBook, nSheet, 38, 1)) << nSheet;
     EXPECT_EQ("All projects exported to: " + std::string(sBook) + "\n", BoxTexts());
     EXPECT_TRUE(App().m_bLaunchExcel);
 }

@@ -39,7 +39,7 @@ bool CExportTestHost::BrowseForSave(CString& rsPath, const CString&, const CStri
 // "tpl\\name" are plain file names beside it.
 CExportFixture::CExportFixture()
 {
-    std::filesystem::create_directory("tpl");
+    MakeFolder("tpl");
     m_Host.m_Settings.m_sTemplateDir = "tpl";
     m_Host.m_Settings.m_bLaunchExcel = false;
     m_Host.m_Settings.m_sTextBgnTooHigh = "Background noise too high";
@@ -51,7 +51,14 @@ CExportFixture::~CExportFixture()
     for (const CString& sPath : m_aFiles)
         std::remove(sPath);
     std::error_code ignored;
-    std::filesystem::remove("tpl", ignored);
+    for (const std::string& sFolder : m_aFolders)
+        std::filesystem::remove(sFolder, ignored);
+}
+
+void CExportFixture::MakeFolder(const char* pName)
+{
+    std::filesystem::create_directory(pName);
+    m_aFolders.push_back(pName);
 }
 
 void CExportFixture::WriteTemplate(const CString& sPath, int nSheets)

@@ -48,6 +48,8 @@ protected:
     CExportFixture();
     ~CExportFixture() override;
 
+    // A folder, removed with the test's files.
+    void MakeFolder(const char* pName);
     // A template of that many sheets named "Sheet1", ... under the path.
     void WriteTemplate(const CString& sPath, int nSheets = 5);
     // The project's template "tpl\<name>.xlsx" and its result cells cleared.
@@ -61,6 +63,7 @@ protected:
     CExportTestHost m_Host;
     std::unique_ptr<CProjectDoc> m_pDoc;
     std::vector<CString> m_aFiles;
+    std::vector<std::string> m_aFolders;
     CWorkbook m_Readback;
 };
 

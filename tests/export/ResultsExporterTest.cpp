@@ -198,6 +198,26 @@ TEST_F(ResultsExporterTest, SeveralPositionsFillTheMultiTemplateInBlocks)
     }
 }
 
+// "_Multi" goes into the file name only, never into a folder's; a book that
+// is both template and target (the export onto one workbook's sheets) is
+// taken as it is.
+TEST_F(ResultsExporterTest, TheMultiFormChangesTheFileNameOnly)
+{
+    MakeFolder("dir.xls");
+    WriteTemplate("dir.xls\\method_multi.xlsx", 4);
+    WriteTemplate("book.xlsx", 4);
+    CProjectDoc& doc = NewProject();
+    doc.m_ReportInfo.m_bField = doc.m_ReportInfo.m_bAverageLoudspeaker = true;
+    doc.m_CalcSets.Add(doc.m_Calc);
+    doc.m_CalcSets.Add(doc.m_Calc);
+    m_Host.m_Settings.m_sTemplateDir = "dir.xls";
+    m_aFiles.push_back("multi-out.xlsx");
+    CResultsExporter exporter(m_Host);
+    EXPECT_TRUE(exporter.ExportResults(&doc, "multi-out.xlsx", "", 4));
+    EXPECT_TRUE(exporter.ExportResults(&doc, "book.xlsx", "book.xlsx", 2));
+    EXPECT_TRUE(m_Host.m_aQuestions.empty());
+}
+
 TEST_F(ResultsExporterTest, ASheetNumberPastTheTemplateFillsTheLastSheet)
 {
     WriteTemplate("tpl\\method.xlsx", 2);
