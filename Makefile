@@ -15,7 +15,8 @@ FUZZ_JOBS  := $(JOBS)
 
 PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 \
             xvfb xauth x11-utils libz-mingw-w64-dev fonts-liberation \
-            libbenchmark-dev googletest cmake ninja-build g++ imagemagick fonts-wine
+            libbenchmark-dev googletest cmake ninja-build g++ imagemagick fonts-wine \
+            libreoffice-calc-nogui python3 zlib1g-dev
 # Only `make fuzz` needs clang and its libFuzzer runtime; the test command
 # replays the fuzz inputs with the native tree's g++.
 FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build googletest
@@ -52,7 +53,7 @@ build-win: configure-win
 
 # The program with its libraries; it depends on the language libraries.
 build-program: configure-win
-	@cmake --build $(WIN_DIR) -j $(JOBS) --target Vestolar
+	@cmake --build $(WIN_DIR) -j $(JOBS) --target Vestolar templatewriter
 
 build-native: deps
 	@cmake -S . -B $(NATIVE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -74,6 +75,8 @@ test: build-native build-win wineprefix
 
 run: build-program
 	@tools/make-wineprefix.sh $(RUN_PREFIX)
+	@mkdir -p $(WIN_DIR)/bin/Template
+	@WINEPREFIX=$(RUN_PREFIX) wine $(WIN_DIR)/bin/templatewriter.exe "$$(WINEPREFIX=$(RUN_PREFIX) winepath -w $(WIN_DIR)/bin/Template)"
 	@WINEPREFIX=$(RUN_PREFIX) tools/run-under-wine.sh $(WIN_DIR)/bin/Vestolar.exe
 
 bench: deps

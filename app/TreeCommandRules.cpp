@@ -41,3 +41,9 @@ bool IsSwapOffered(const CTreeItemView& item, int nProjectCounter)
     return item.m_pProject != nullptr && IsSwapTableOffered(item.m_pProject->m_ReportInfo) && nProjectCounter >= 1 &&
         item.m_dwData != kItemWorkspace;
 }
+
+bool IsExportOffered(const CTreeItemView& item, int nProjectCounter)
+{
+    return item.m_pProject != nullptr && !item.m_pProject->m_ReportInfo.m_bMultiplot && nProjectCounter >= 1 &&
+        item.m_dwData != kItemWorkspace;
+}

@@ -1,6 +1,6 @@
 #pragma once
 // Functions in this file: when the tree bar offers Rename, Import (with
-// Read in Kel620) and Swap for the selected item.
+// Read in Kel620), Swap and Export (with Export All) for the selected item.
 
 #include "import/TreeClipboardHost.h"
 
@@ -12,3 +12,5 @@ bool IsRenameOffered(const CTreeItemView& item, bool bFirstInList);
 bool IsImportOffered(const CTreeItemView& item, int nProjectCounter);
 // Any item of a project that has both room tables to swap.
 bool IsSwapOffered(const CTreeItemView& item, int nProjectCounter);
+// Any item but the workspace's of a project that is not a multiplot project.
+bool IsExportOffered(const CTreeItemView& item, int nProjectCounter);

@@ -109,7 +109,7 @@ protected:
     afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     afx_msg LRESULT OnTreeDrop(WPARAM wParam, LPARAM lParam);
 
-// Rename, Import, Read in Kel620, Swap and the tree's keys (TreeDlgEditing.cpp)
+// Rename, Import, Read in Kel620, Swap, Export and the tree's keys (TreeDlgEditing.cpp)
     afx_msg void OnRename();
     afx_msg void OnUpdateRename(CCmdUI* pCmdUI);
     afx_msg void OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
@@ -119,6 +119,9 @@ protected:
     afx_msg void OnReadInstrument();
     afx_msg void OnSwapTable();
     afx_msg void OnUpdateSwapTable(CCmdUI* pCmdUI);
+    afx_msg void OnExport();
+    afx_msg void OnExportAll();
+    afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
     afx_msg void OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()

@@ -7,6 +7,7 @@
 #include "DocumentCommands.h"
 #include "ProjectDocument.h"
 #include "TreeCommandRules.h"
+#include "VestolarDoc.h"
 
 #include "import/InstrumentReadImport.h"
 #include "import/TreeItemData.h"
@@ -154,6 +155,24 @@ void CTreeDlg::OnSwapTable()
 void CTreeDlg::OnUpdateSwapTable(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(IsSwapOffered(m_clipboardHost.GetSelection(), CProjectDoc::GetProjectCounter()));
+}
+
+// Export and Export All run the selected item's project's own commands.
+void CTreeDlg::OnExport()
+{
+    if (CDocument* pDoc = GetItemDocument(nullptr))
+        static_cast<CVestolarDoc*>(pDoc)->OnExport();
+}
+
+void CTreeDlg::OnExportAll()
+{
+    if (CDocument* pDoc = GetItemDocument(nullptr))
+        static_cast<CVestolarDoc*>(pDoc)->OnExportAll();
+}
+
+void CTreeDlg::OnUpdateExport(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsExportOffered(m_clipboardHost.GetSelection(), CProjectDoc::GetProjectCounter()));
 }
 
 void CTreeDlg::OnTreeKeyDown(NMHDR* pNMHDR, LRESULT* pResult)

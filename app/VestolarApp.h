@@ -89,6 +89,9 @@ public:
     afx_msg void OnCloseAll();
     afx_msg BOOL OnOpenRecentWorkspace(UINT nID);
 
+// Export of all projects onto the sheets of one workbook (VestolarAppExport.cpp)
+    afx_msg void OnExportAll();
+
 // About and help (VestolarAppHelp.cpp)
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
     afx_msg void OnAppAbout();

@@ -12,6 +12,10 @@ BEGIN_MESSAGE_MAP(CVestolarDoc, COleDocument)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
     ON_COMMAND(ID_EXTRAS_SWAP_TABLE, OnSwapTable)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_SWAP_TABLE, OnUpdateSwapTable)
+    ON_COMMAND(ID_FILE_EXPORT, OnExport)
+    ON_COMMAND(ID_FILE_EXPORT_ALL, OnExportAll)
+    ON_UPDATE_COMMAND_UI(ID_FILE_EXPORT, OnUpdateExport)
+    ON_UPDATE_COMMAND_UI(ID_FILE_EXPORT_ALL, OnUpdateExport)
 END_MESSAGE_MAP()
 
 // Each project holds the application: a server started for a client stays

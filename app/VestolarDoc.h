@@ -44,6 +44,11 @@ public:
 
 // Document commands (VestolarDocCommands.cpp)
     BOOL IsFlankingCorrectionActive();
+// Export (VestolarDocExport.cpp); the tree bar runs them for its selection
+    afx_msg void OnExport();
+    afx_msg void OnExportAll();
+    BOOL GenerateReport();
+    virtual BOOL BrowseForFolder(LPCTSTR pszTitle, char* pszPath);
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
@@ -51,6 +56,7 @@ protected:
     afx_msg void OnFileSaveAs();
     afx_msg void OnSwapTable();
     afx_msg void OnUpdateSwapTable(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateExport(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,5 +1,5 @@
-// When the tree bar offers Rename, Import and Swap, item by item and kind by
-// kind.
+// When the tree bar offers Rename, Import, Swap and Export, item by item and
+// kind by kind.
 
 #include "app/TreeCommandRules.h"
 
@@ -60,7 +60,7 @@ CTreeItemView ViewOf(Item item, CProjectDoc& project)
 
 }  // namespace
 
-TEST(TreeCommandRules, OfferRenameImportAndSwapWhereTheyApply)
+TEST(TreeCommandRules, OfferRenameImportSwapAndExportWhereTheyApply)
 {
     const std::vector<bool CReportInfo::*> kAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bAirborne};
     const std::vector<bool CReportInfo::*> kImpact = {&CReportInfo::m_bField, &CReportInfo::m_bImpact};
@@ -75,22 +75,23 @@ TEST(TreeCommandRules, OfferRenameImportAndSwapWhereTheyApply)
         bool bRename;
         bool bImport;
         bool bSwap;
+        bool bExport;
     } rows[] = {
-        {"nothing selected", kAirborne, Item::None, 1, false, false, false},
-        {"workspace", kAirborne, Item::Workspace, 1, false, false, false},
-        {"project", kAirborne, Item::Project, 1, true, true, true},
-        {"project, no project opened", kAirborne, Item::Project, 0, true, false, false},
-        {"measurement data", kAirborne, Item::MeasurementData, 1, false, true, true},
-        {"results folder", kAirborne, Item::Results, 1, false, false, true},
-        {"group", kAirborne, Item::Group122, 1, false, true, true},
-        {"facility group", kAirborne, Item::Group130, 1, false, false, true},
-        {"summary leaf", kAirborne, Item::SummaryLeaf, 1, false, false, true},
-        {"leaf", kAirborne, Item::Leaf, 1, true, false, true},
-        {"report", kAirborne, Item::Report, 1, false, false, true},
-        {"impact project", kImpact, Item::Project, 1, true, true, false},
-        {"single loudspeaker project", kSingleLoudspeaker, Item::Project, 1, true, true, false},
-        {"multiplot project", kMultiplot, Item::Project, 1, true, false, false},
-        {"multiplot summary leaf", kMultiplot, Item::SummaryLeaf, 1, true, false, false},
+        {"nothing selected", kAirborne, Item::None, 1, false, false, false, false},
+        {"workspace", kAirborne, Item::Workspace, 1, false, false, false, false},
+        {"project", kAirborne, Item::Project, 1, true, true, true, true},
+        {"project, no project opened", kAirborne, Item::Project, 0, true, false, false, false},
+        {"measurement data", kAirborne, Item::MeasurementData, 1, false, true, true, true},
+        {"results folder", kAirborne, Item::Results, 1, false, false, true, true},
+        {"group", kAirborne, Item::Group122, 1, false, true, true, true},
+        {"facility group", kAirborne, Item::Group130, 1, false, false, true, true},
+        {"summary leaf", kAirborne, Item::SummaryLeaf, 1, false, false, true, true},
+        {"leaf", kAirborne, Item::Leaf, 1, true, false, true, true},
+        {"report", kAirborne, Item::Report, 1, false, false, true, true},
+        {"impact project", kImpact, Item::Project, 1, true, true, false, true},
+        {"single loudspeaker project", kSingleLoudspeaker, Item::Project, 1, true, true, false, true},
+        {"multiplot project", kMultiplot, Item::Project, 1, true, false, false, false},
+        {"multiplot summary leaf", kMultiplot, Item::SummaryLeaf, 1, true, false, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lpszCase);
@@ -100,5 +101,6 @@ TEST(TreeCommandRules, OfferRenameImportAndSwapWhereTheyApply)
         EXPECT_EQ(IsRenameOffered(view, row.item == Item::SummaryLeaf), row.bRename);
         EXPECT_EQ(IsImportOffered(view, row.nCounter), row.bImport);
         EXPECT_EQ(IsSwapOffered(view, row.nCounter), row.bSwap);
+        EXPECT_EQ(IsExportOffered(view, row.nCounter), row.bExport);
     }
 }
