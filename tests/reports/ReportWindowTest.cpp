@@ -343,6 +343,36 @@ TEST_F(CReportWindowTest, ScalesTheGraphAboveTheHighestLevel)
     }
 }
 
+// Refuses to make the report's chart window (its control id), as a system
+// out of resources would.
+LRESULT CALLBACK RefuseChartWindow(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND) {
+        const CREATESTRUCTA* pCreate = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if ((pCreate->style & WS_CHILD) && pCreate->hMenu == reinterpret_cast<HMENU>(CReportView::kGraphId))
+            return 1;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+TEST_F(CReportWindowTest, ShowsThePageWhenTheChartCannotBeMade)
+{
+    HHOOK hHook = nullptr;
+    CReportView* pView = ShowReport({&R::m_bField, &R::m_bAirborne, &R::m_bISO}, [&hHook](CProjectDoc& project) {
+        Rate(project, 52.0);
+        hHook = ::SetWindowsHookExA(WH_CBT, RefuseChartWindow, nullptr, ::GetCurrentThreadId());
+    });
+    ASSERT_NE(nullptr, hHook);
+    ::UnhookWindowsHookEx(hHook);
+    ASSERT_NE(nullptr, pView);
+    // The project's kind has no calculation method: its note comes first.
+    ASSERT_FALSE(m_boxes.m_boxes.empty());
+    EXPECT_EQ("Create m_Graph failed", m_boxes.m_boxes.back().sText);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), m_boxes.m_boxes.back().nType & 0xF);
+    EXPECT_EQ(nullptr, pView->GetReportGrid()->GetGraphCellType().GetMetaFile().GetHandle());
+    EXPECT_STREQ("    R'<:S,-1>w<:S,0>(C;C<:S,-1>tr<:S,0>)  = 52 (-1; -5) dB", Cell(*pView->GetReportGrid(), 2, 49));
+}
+
 TEST_F(CReportWindowTest, CopiesTheGraphAsAPictureOrKeepsTheClipboard)
 {
     CReportView* pView = ShowReport({&R::m_bField, &R::m_bAirborne, &R::m_bISO});
