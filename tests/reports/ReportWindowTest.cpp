@@ -193,6 +193,35 @@ TEST_F(CReportWindowTest, StoresTheFacadeAngleInWholeDegrees)
     }
 }
 
+// A field the page does not show keeps the project's value when the page
+// stores: its empty cell is no value the user gave.
+TEST_F(CReportWindowTest, StoresOnlyTheFieldsThePageShows)
+{
+    const struct {
+        CFlags aFlags;
+        double dArea;
+        const char* lpszSourceRoom;
+    } aCases[] = {
+        {{&R::m_bField, &R::m_bImpact, &R::m_bISO}, 12.5, ""},
+        {{&R::m_bLab, &R::m_bAbsorption}, 12.5, "kept"},
+        {{&R::m_bField, &R::m_bAirborne, &R::m_bReduction}, -999.0, ""},
+    };
+    for (size_t k = 0; k < std::size(aCases); ++k) {
+        SCOPED_TRACE(k);
+        CReportView* pView = ShowReport(aCases[k].aFlags, [](CProjectDoc& project) {
+            project.m_ReportInfo.m_dArea = 12.5;
+            project.m_ReportInfo.m_sSourceRoomVolume = "kept";
+        });
+        ASSERT_NE(nullptr, pView);
+        CReportGrid& grid = *pView->GetReportGrid();
+        grid.SetCellText(16, 15, "");
+        grid.SetCellText(16, 16, "");
+        grid.StoreFieldsToReportInfo();
+        EXPECT_DOUBLE_EQ(aCases[k].dArea, Project().m_ReportInfo.m_dArea);
+        EXPECT_STREQ(aCases[k].lpszSourceRoom, Project().m_ReportInfo.m_sSourceRoomVolume);
+    }
+}
+
 TEST_F(CReportWindowTest, ChecksTheKeysTypedIntoTheReceivingVolume)
 {
     CReportView* pView = ShowReport({&R::m_bField, &R::m_bAirborne, &R::m_bISO});
