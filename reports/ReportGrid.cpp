@@ -2,8 +2,6 @@
 
 #include "ReportNumberKey.h"
 
-#include "results/ResultNumbers.h"
-
 #include "grid/CGRMultiSelect.h"
 
 #include "app/VestolarApp.h"
@@ -45,6 +43,8 @@ void CReportGrid::OnSetup()
     SetCellFontIndex(m_fields.m_title.nCol, m_fields.m_title.nRow, AddFont("Arial", 19, 700));
     SetCellFontIndex(2, m_nRows - 7, AddFont("Arial", 13, 400));
     SetCellFontIndex(0, m_nRows - 4, AddFont("Arial", 13, 600));
+    if (m_info.m_bASTM)
+        m_nAstmRatingFont = AddFont("Arial", 15, 600);
     FillHeaderTexts();
     SetFieldBorders();
     SetEditableHighlight(TRUE);

@@ -128,6 +128,7 @@ protected:
     CKelMultiFontType m_multiFontType;
     int m_nMultiFontType = -1;
     int m_nGraphType = -1;
+    int m_nAstmRatingFont = -1;
     int m_nRows = CReportFields::kRows;
     CRect m_rcGraph;
 };

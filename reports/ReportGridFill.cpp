@@ -363,7 +363,7 @@ void CReportGrid::FillSingleNumberResults()
     if (m_info.m_bASTM) {
         SetTextField(title, CResultLines::AstmLine(m_info, pCalc->m_dRating, bTenth, m_cDecimal));
         SetCellAlignment(title.nCol, title.nRow, kAlignVCenter);
-        SetCellFontIndex(title.nCol, title.nRow, AddFont("Arial", 15, 600));
+        SetCellFontIndex(title.nCol, title.nRow, m_nAstmRatingFont);
         return;
     }
     if (m_info.m_bReverberation && !m_info.m_bISO)

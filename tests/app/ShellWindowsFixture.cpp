@@ -129,3 +129,34 @@ bool CShellWindowsTest::IsShown(CControlBar* pBar)
 {
     return (pBar->GetStyle() & WS_VISIBLE) != 0;
 }
+
+namespace {
+
+CPoint g_menuCorner(-1, -1);
+CPoint g_cursorAtMenu(-1, -1);
+
+void CALLBACK RecordAndCloseMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    ::GetCursorPos(&g_cursorAtMenu);
+    for (HWND hMenu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); hMenu != nullptr;
+         hMenu = ::FindWindowExA(nullptr, hMenu, "#32768", nullptr)) {
+        CRect rect;
+        if (::IsWindowVisible(hMenu) && ::GetWindowRect(hMenu, &rect))
+            g_menuCorner = rect.TopLeft();
+    }
+    ::EndMenu();
+}
+
+} // namespace
+
+CPoint CShellWindowsTest::KeyboardContextMenuCorner(CWnd* pWnd, CPoint cursor, CPoint& cursorAtMenu)
+{
+    g_menuCorner = g_cursorAtMenu = CPoint(-1, -1);
+    ::SetCursorPos(cursor.x, cursor.y);
+    ::SetTimer(nullptr, 0, 1, RecordAndCloseMenu);
+    pWnd->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pWnd->GetSafeHwnd()), 0);
+    PumpMessages();
+    cursorAtMenu = g_cursorAtMenu;
+    return g_menuCorner;
+}

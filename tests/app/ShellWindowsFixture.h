@@ -45,6 +45,11 @@ protected:
     // The standard and the Word toolbar, in the order the frame made them.
     std::vector<CControlBar*> ToolBars();
     static bool IsShown(CControlBar* pBar);
+    // A context menu asked for from the keyboard (WM_CONTEXTMENU at (0, 0))
+    // of pWnd with the cursor put at cursor, closed as soon as it shows:
+    // where it came up ((-1, -1) when none did), and in cursorAtMenu where
+    // the cursor was then.
+    CPoint KeyboardContextMenuCorner(CWnd* pWnd, CPoint cursor, CPoint& cursorAtMenu);
 
     CMessageBoxRecorder m_boxes;
 

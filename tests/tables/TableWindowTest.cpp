@@ -548,28 +548,6 @@ TEST_F(CTableWindowTest, BurstOfMovesRedrawsTheWholeGridOnce)
     grid.DestroyWindow();
 }
 
-namespace {
-
-// Where the table's context menu came up, and where the cursor was while it
-// showed; it is closed once it shows.
-CPoint g_menuCorner(-1, -1);
-CPoint g_cursorAtMenu(-1, -1);
-
-void CALLBACK RecordAndCloseMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    ::KillTimer(nullptr, nTimer);
-    ::GetCursorPos(&g_cursorAtMenu);
-    for (HWND hMenu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); hMenu != nullptr;
-         hMenu = ::FindWindowExA(nullptr, hMenu, "#32768", nullptr)) {
-        CRect rect;
-        if (::IsWindowVisible(hMenu) && ::GetWindowRect(hMenu, &rect))
-            g_menuCorner = rect.TopLeft();
-    }
-    ::EndMenu();
-}
-
-} // namespace
-
 TEST_F(CTableWindowTest, OpensItsContextMenuAtTheCursorFromTheKeyboard)
 {
     CVestolarDoc* pDoc = FieldAirborneProject();
@@ -579,19 +557,17 @@ TEST_F(CTableWindowTest, OpensItsContextMenuAtTheCursorFromTheKeyboard)
     CRect rect;
     pView->GetWindowRect(&rect);
     const CPoint cursor(rect.left + 40, rect.top + 50);
-    ::SetCursorPos(cursor.x, cursor.y);
-    ::SetTimer(nullptr, 0, 1, RecordAndCloseMenu);
-    pView->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pView->GetSafeHwnd()), 0);
-    PumpMessages();
+    CPoint cursorAtMenu;
+    const CPoint menuCorner = KeyboardContextMenuCorner(pView, cursor, cursorAtMenu);
     // (0, 0) is no place: never the screen's or the window's corner. Wine
     // takes a moved cursor back to the display's pointer when its desktop
     // lacks the X focus (other test programs' desktops can take it), so the
     // exact place is checked only when the cursor stayed where it was put.
-    ASSERT_NE(CPoint(-1, -1), g_menuCorner) << "no menu came up";
-    EXPECT_NE(CPoint(0, 0), g_menuCorner);
-    EXPECT_NE(rect.TopLeft(), g_menuCorner);
-    if (g_cursorAtMenu == cursor)
-        EXPECT_EQ(cursor, g_menuCorner);
+    ASSERT_NE(CPoint(-1, -1), menuCorner) << "no menu came up";
+    EXPECT_NE(CPoint(0, 0), menuCorner);
+    EXPECT_NE(rect.TopLeft(), menuCorner);
+    if (cursorAtMenu == cursor)
+        EXPECT_EQ(cursor, menuCorner);
 }
 
 TEST_F(CTableWindowTest, CommitsReverberationTimesWithTheirDecimals)
