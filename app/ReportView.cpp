@@ -13,9 +13,9 @@
 #include "model/ProjectDoc.h"
 #include "res/resource.h"
 
-IMPLEMENT_DYNCREATE(CReportView, CProjectView)
+IMPLEMENT_DYNCREATE(CReportView, CChartPageView)
 
-BEGIN_MESSAGE_MAP(CReportView, CProjectView)
+BEGIN_MESSAGE_MAP(CReportView, CChartPageView)
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateAlwaysEnabled)
@@ -29,8 +29,6 @@ CReportView::CReportView() = default;
 CReportView::~CReportView()
 {
     delete m_pReportGrid;
-    if (m_bChartStarted)
-        GraphShutdown();
 }
 
 // The pages of the other kinds come with their own classes; until then
@@ -52,20 +50,8 @@ BOOL CReportView::CreateContent(int nViewKind)
     m_pReportGrid = NewReportGrid(GetProject()->m_ReportInfo, GetSettings().m_bExtendedReport);
     if (!m_pReportGrid->CreateGrid(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, static_cast<UINT>(nViewKind)))
         return FALSE;
-    if (!CreateChart())
-        AfxMessageBox("Create m_Graph failed", MB_OK);
+    CreateOffscreenChart(m_pReportGrid->GetGraphRect(), kGraphId);
     return TRUE;
-}
-
-// The chart lies 2000 pixels off the page's graph cell, out of sight: only
-// its exported picture is shown, in the cell.
-bool CReportView::CreateChart()
-{
-    CRect rect = m_pReportGrid->GetGraphRect();
-    rect.OffsetRect(2000, 2000);
-    GraphStartup(0, "HC");
-    m_bChartStarted = true;
-    return m_Graph.Create(0, WS_CHILD | WS_VISIBLE, rect, this, kGraphId) != FALSE;
 }
 
 CString CReportView::Caption() const

@@ -6,9 +6,7 @@
 // the correction toggles (CProjectView) and the context menu. Printing,
 // page set-up and export come with their own windows.
 
-#include "ProjectView.h"
-
-#include "reports/chart/CGraphProps.h"
+#include "ChartPageView.h"
 
 #include <vector>
 
@@ -17,7 +15,7 @@ class CReportGrid;
 class CReportInfo;
 class NBuildData;
 
-class CReportView : public CProjectView {
+class CReportView : public CChartPageView {
     DECLARE_DYNCREATE(CReportView)
 public:
     CReportView();
@@ -32,10 +30,8 @@ public:
     bool IsMultiplotOctaveData();
 
     CReportGrid* GetReportGrid() const { return m_pReportGrid; }
-    CGraphProps& GetGraph() { return m_Graph; }
 
     CReportGrid* m_pReportGrid = nullptr;
-    CGraphProps m_Graph;
     BOOL m_bShowPrintDialog = TRUE;
     BOOL m_bPrintPrepared = TRUE;
     int m_nPrintPages = 0;
@@ -67,7 +63,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool CreateChart();
     bool HasChart() const { return m_Graph.GetHandle() != 0; }
-    bool m_bChartStarted = false;
 };

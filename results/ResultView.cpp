@@ -16,9 +16,9 @@
 #include "reports/chart/GraphSetup.h"
 #include "res/resource.h"
 
-IMPLEMENT_DYNCREATE(CResultView, CProjectView)
+IMPLEMENT_DYNCREATE(CResultView, CChartPageView)
 
-BEGIN_MESSAGE_MAP(CResultView, CProjectView)
+BEGIN_MESSAGE_MAP(CResultView, CChartPageView)
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateAlwaysEnabled)
@@ -40,8 +40,6 @@ CResultView::CResultView() = default;
 CResultView::~CResultView()
 {
     delete m_pGrid;
-    if (m_bChartStarted)
-        GraphShutdown();
 }
 
 // The first rule that holds: an ISO field project takes the field page
@@ -77,23 +75,9 @@ BOOL CResultView::CreateContent(int nViewKind)
     m_pGrid = NewGrid(nViewKind, pProject->m_ReportInfo);
     if (!m_pGrid->CreateGrid(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, static_cast<UINT>(nViewKind)))
         return FALSE;
-    if (nViewKind == kViewKindResultTable && !CreateChart())
-        AfxMessageBox("Create m_Graph failed", MB_OK);
+    if (CResultTabGrid* pGrid = GetResultGrid())
+        CreateOffscreenChart(pGrid->GetGraphRect(), kGraphId);
     return TRUE;
-}
-
-// The chart lies 2000 pixels off the grid's chart cell, out of sight: only
-// its exported picture is shown, in the cell.
-bool CResultView::CreateChart()
-{
-    CResultTabGrid* pGrid = GetResultGrid();
-    if (pGrid == nullptr)
-        return true;
-    CRect rect = pGrid->GetGraphRect();
-    rect.OffsetRect(2000, 2000);
-    GraphStartup(0, "HC");
-    m_bChartStarted = true;
-    return m_Graph.Create(0, WS_CHILD | WS_VISIBLE, rect, this, kGraphId) != FALSE;
 }
 
 CString CResultView::Caption() const

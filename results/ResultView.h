@@ -5,16 +5,14 @@
 // level chart whose picture the grid's chart cell shows; it refills both on
 // every update of the project and carries copy, paste and the context menu.
 
-#include "app/ProjectView.h"
-
-#include "reports/chart/CGraphProps.h"
+#include "app/ChartPageView.h"
 
 class CBgnCorrGrid;
 class CGRCtrl;
 class CReportInfo;
 class CResultTabGrid;
 
-class CResultView : public CProjectView {
+class CResultView : public CChartPageView {
     DECLARE_DYNCREATE(CResultView)
 public:
     CResultView();
@@ -29,12 +27,10 @@ public:
     CGRCtrl* GetGrid() const { return m_pGrid; }
     // The result table's grid; null for the correction tables.
     CResultTabGrid* GetResultGrid() const;
-    CGraphProps& GetGraph() { return m_Graph; }
     // Whether the view draws the level chart (result tables of kinds that have one).
     bool HasChart() const;
 
     CGRCtrl* m_pGrid = nullptr;
-    CGraphProps m_Graph;
     BOOL m_bShowPrintDialog = TRUE;
     BOOL m_bPrintPrepared = TRUE;
     int m_nPrintPages = 2;
@@ -58,8 +54,4 @@ protected:
     afx_msg LRESULT OnGraphPaint(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    bool CreateChart();
-    bool m_bChartStarted = false;
 };
