@@ -4,8 +4,11 @@
 
 #include "multiplot/MultiplotReportGrid.h"
 #include "reports/MultiplotChartData.h"
+#include "reports/ReportAbsGrid.h"
 #include "reports/ReportChartData.h"
+#include "reports/ReportDINReverbGrid.h"
 #include "reports/ReportGrid.h"
+#include "reports/ReportLossGrid.h"
 #include "reports/ReportPageChoice.h"
 #include "reports/chart/CGraphTextPainter.h"
 #include "reports/chart/GraphSetup.h"
@@ -31,13 +34,21 @@ CReportView::~CReportView()
     delete m_pReportGrid;
 }
 
-// The pages of the other kinds come with their own classes; until then
-// they show the base page.
+// The pages of the kinds still without a class of their own show the base page.
 CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedReport)
 {
-    if (ReportPageFor(info, bExtendedReport) == EReportPage::Multiplot)
+    switch (ReportPageFor(info, bExtendedReport)) {
+    case EReportPage::Multiplot:
         return new CMultiplotReportGrid;
-    return new CReportGrid;
+    case EReportPage::DinReverberation:
+        return new CReportDINReverbGrid;
+    case EReportPage::Absorption:
+        return new CReportAbsGrid;
+    case EReportPage::LossFactor:
+        return new CReportLossGrid;
+    default:
+        return new CReportGrid;
+    }
 }
 
 CMultiplotReportGrid* CReportView::GetMultiplotGrid() const

@@ -15,6 +15,14 @@ struct CNumberField {
     int nDecimals;
 };
 
+// A measurement condition typed as a number: where it stands, the project
+// value it holds and the decimals it shows.
+struct CConditionValue {
+    CFieldPos pos;
+    double CReportInfo::*pValue;
+    int nDecimals;
+};
+
 class CReportFields {
 public:
     static constexpr int kColumns = 71;

@@ -35,7 +35,7 @@ void CReportGrid::OnSetup()
         m_info = pProject->m_ReportInfo;
     m_fields = CReportFields(m_info);
     InitFieldPositions();
-    m_aTypedNumbers = m_fields.TypedNumberFields(m_info);
+    m_aTypedNumbers = TypedNumberFields();
     SetupPageDefaults();
     SetPageGeometry();
 
@@ -130,7 +130,7 @@ void CReportGrid::JoinDataRow(const CLabeledField& row)
     SetCellAlignment(row.unit.nCol, row.unit.nRow, kAlignLeft);
 }
 
-void CReportGrid::JoinFieldCells()
+void CReportGrid::JoinHeadFields(int nBlockRows)
 {
     const CReportFields& f = m_fields;
     const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
@@ -143,10 +143,36 @@ void CReportGrid::JoinFieldCells()
     Join(f.m_client.value, f.m_testDate.label.nCol - 1, f.m_client.value.nRow);
     Join(f.m_testDate.label, f.m_testDate.value.nCol - 1, f.m_testDate.label.nRow);
     Join(f.m_testDate.value, 69, f.m_testDate.value.nRow);
-    Join(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + 2);
-    Join(f.m_description, 69, f.m_description.nRow + 2);
-    Join(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + 2);
-    Join(f.m_object, 69, f.m_object.nRow + 2);
+    Join(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + nBlockRows - 1);
+    Join(f.m_description, 69, f.m_description.nRow + nBlockRows - 1);
+    Join(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + nBlockRows - 1);
+    Join(f.m_object, 69, f.m_object.nRow + nBlockRows - 1);
+}
+
+void CReportGrid::JoinFootFields()
+{
+    const CReportFields& f = m_fields;
+    const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
+        JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
+    };
+    Join(f.m_company, 69, f.m_company.nRow);
+    Join(f.m_reportNoLabel, f.m_reportNo.nCol - 1, f.m_reportNoLabel.nRow);
+    Join(f.m_reportNo, 69, f.m_reportNo.nRow);
+    JoinCells(0, f.m_company.nRow + 2, 69, f.m_company.nRow + 2);
+    Join(f.m_date.label, f.m_date.value.nCol - 1, f.m_date.label.nRow);
+    Join(f.m_date.value, f.m_signature.label.nCol - 1, f.m_date.value.nRow);
+    Join(f.m_signature.label, f.m_signature.value.nCol - 1, f.m_signature.label.nRow);
+    Join(f.m_signature.value, 69, f.m_signature.value.nRow);
+    JoinCells(0, m_nRows - 1, 69, m_nRows - 1);
+}
+
+void CReportGrid::JoinFieldCells()
+{
+    const CReportFields& f = m_fields;
+    const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
+        JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
+    };
+    JoinHeadFields(3);
     for (int nRow = 13; nRow <= 17; ++nRow)
         JoinDataRow({{nRow, 0}, {nRow, 16}, {nRow, 21}});
     const bool bWide = m_info.m_bBB93 || (m_info.m_bDIN && m_info.m_bLoudspeaker && m_info.m_bFacade);
@@ -168,15 +194,7 @@ void CReportGrid::JoinFieldCells()
     Join(f.m_footnote[1], 20, f.m_footnote[1].nRow);
     Join(f.m_note, m_info.m_bSS ? 67 : 20, f.m_note.nRow);
     JoinRatingBlock();
-    Join(f.m_company, 69, f.m_company.nRow);
-    Join(f.m_reportNoLabel, f.m_reportNo.nCol - 1, f.m_reportNoLabel.nRow);
-    Join(f.m_reportNo, 69, f.m_reportNo.nRow);
-    JoinCells(0, f.m_company.nRow + 2, 69, f.m_company.nRow + 2);
-    Join(f.m_date.label, f.m_date.value.nCol - 1, f.m_date.label.nRow);
-    Join(f.m_date.value, f.m_signature.label.nCol - 1, f.m_date.value.nRow);
-    Join(f.m_signature.label, f.m_signature.value.nCol - 1, f.m_signature.label.nRow);
-    Join(f.m_signature.value, 69, f.m_signature.value.nRow);
-    JoinCells(0, m_nRows - 1, 69, m_nRows - 1);
+    JoinFootFields();
 }
 
 void CReportGrid::JoinRatingBlock()
@@ -207,6 +225,13 @@ void CReportGrid::AddBorder(int nCol, int nRow, short nBits)
 
 void CReportGrid::SetFieldBorders()
 {
+    SetTableBorders();
+    SetRatingBorders();
+    SetFrameBorders();
+}
+
+void CReportGrid::SetTableBorders()
+{
     const CReportFields& f = m_fields;
     const short kLeftTop = static_cast<short>(kBorderLeft | kBorderTop);
     const bool bWide = m_info.m_bBB93 || (m_info.m_bDIN && m_info.m_bLoudspeaker && m_info.m_bFacade);
@@ -222,15 +247,24 @@ void CReportGrid::SetFieldBorders()
         AddBorder(f.m_nNoteCol, nRow, kBorderTop);
     }
     AddBorder(f.m_nFreqCol, f.m_nLastBandRow + 1, kBorderTop);
+}
 
-    const CFieldPos& title = f.m_ratingTitle;
+void CReportGrid::SetRatingBorders()
+{
+    const short kLeftTop = static_cast<short>(kBorderLeft | kBorderTop);
+    const CFieldPos& title = m_fields.m_ratingTitle;
     AddBorder(title.nCol, title.nRow, kLeftTop);
     for (int nRow = title.nRow; nRow <= title.nRow + 3; ++nRow)
         AddBorder(68, nRow, kBorderLeft);
     AddBorder(title.nCol, title.nRow + 1, kBorderLeft);
     AddBorder(title.nCol, title.nRow + 2, kBorderLeft);
     AddBorder(title.nCol, title.nRow + 4, kBorderTop);
+}
 
+void CReportGrid::SetFrameBorders()
+{
+    const CReportFields& f = m_fields;
+    const short kLeftTop = static_cast<short>(kBorderLeft | kBorderTop);
     for (int nRow = 0; nRow <= m_nRows - 2; ++nRow) {
         AddBorder(0, nRow, kBorderLeft);
         AddBorder(kLastCol, nRow, kBorderLeft);
@@ -248,6 +282,26 @@ void CReportGrid::SetFieldBorders()
 std::vector<CFieldPos> CReportGrid::EditableFields() const
 {
     return m_fields.EditableFields(m_info);
+}
+
+bool CReportGrid::IsShown(const CFieldPos& field) const
+{
+    return Contains(EditableFields(), field.nCol, field.nRow);
+}
+
+std::vector<CNumberField> CReportGrid::TypedNumberFields() const
+{
+    return m_fields.TypedNumberFields(m_info);
+}
+
+std::vector<CFieldPos> CReportGrid::RecalculatingNumberFields() const
+{
+    return m_fields.RecalculatingNumberFields(m_info);
+}
+
+std::vector<CFieldPos> CReportGrid::RecalculatingTextFields() const
+{
+    return m_fields.RecalculatingTextFields(m_info);
 }
 
 // Paste and the menu's Paste take the text fields; numbers are typed.
@@ -330,9 +384,9 @@ void CReportGrid::OnCellChange(int nOldCol, int, int nOldRow, int)
 {
     const bool bTyped = m_bPasted != FALSE;
     m_bPasted = FALSE;
-    if (bTyped && Contains(m_fields.RecalculatingNumberFields(m_info), nOldCol, nOldRow))
+    if (bTyped && Contains(RecalculatingNumberFields(), nOldCol, nOldRow))
         StoreAndRecalculate(GetDlgCtrlID());
-    else if (Contains(m_fields.RecalculatingTextFields(m_info), nOldCol, nOldRow))
+    else if (Contains(RecalculatingTextFields(), nOldCol, nOldRow))
         StoreAndRecalculate(0);
 }
 

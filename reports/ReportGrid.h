@@ -84,6 +84,12 @@ public:
 
 // What the shared page editing asks
     std::vector<CFieldPos> EditableFields() const override;
+    // The number fields whose typed keys are checked, with their decimals.
+    virtual std::vector<CNumberField> TypedNumberFields() const;
+    // Fields whose leaving after typing recalculates with the page's id,
+    // and those whose leaving always recalculates with 0.
+    virtual std::vector<CFieldPos> RecalculatingNumberFields() const;
+    virtual std::vector<CFieldPos> RecalculatingTextFields() const;
     bool IsMultiLineField(int nCol, int nRow) const override;
     void StoreEditableTexts() override;
 
@@ -105,9 +111,23 @@ protected:
     // The page's size and the widths and heights of its columns and rows.
     void SetPageGeometry();
     void JoinDataRow(const CLabeledField& row);
+    // Title, subtitle, client and test date, and the description and object
+    // blocks of nBlockRows rows each.
+    void JoinHeadFields(int nBlockRows);
+    // Company, report number, date, signature and the closing row.
+    void JoinFootFields();
     void JoinRatingBlock();
+    void SetTableBorders();
+    void SetRatingBorders();
+    void SetFrameBorders();
+    // Title, subtitle and the labels of client, test date, date and signature.
+    void FillPageLabels();
+    void FillFrequencyHead();
+    // Measurement conditions typed on the page, kept in the project.
+    void LoadConditions(const std::vector<CConditionValue>& aValues);
+    void StoreConditions(const std::vector<CConditionValue>& aValues);
     void AddBorder(int nCol, int nRow, short nBits);
-    void SetMultiFontCells();
+    virtual void SetMultiFontCells();
     void SetGraphCellFile();
     const CCalc* Result() const;
     void PutRow(const CLabeledField& row, const CRowTexts& texts);
@@ -119,6 +139,7 @@ protected:
     // Stores the fields and recalculates the project with nHint.
     void StoreAndRecalculate(int nHint);
     void StoreAngle(CReportInfo& doc);
+    bool IsShown(const CFieldPos& field) const;
     void ClearSelectedCells();
 
     CReportInfo m_info{false};

@@ -49,15 +49,30 @@ void CReportGrid::PutRow(const CLabeledField& row, const CRowTexts& texts)
     SetTextField(row.unit, texts.sUnit);
 }
 
+void CReportGrid::FillPageLabels()
+{
+    const CReportFields& f = m_fields;
+    SetTextField(f.m_title, m_info.m_sTitle);
+    SetTextField(f.m_subtitle, m_info.m_sSubTitle);
+    SetTextField(f.m_client.label, CResultLines::Text(IDS_REPORT_CLIENT_LABEL));
+    SetTextField(f.m_testDate.label, CResultLines::Text(IDS_REPORT_TEST_DATE_LABEL));
+    SetTextField(f.m_date.label, CResultLines::Text(IDS_REPORT_DATE_LABEL));
+    SetTextField(f.m_signature.label, CResultLines::Text(IDS_REPORT_SIGNATURE_LABEL));
+}
+
+void CReportGrid::FillFrequencyHead()
+{
+    SetTextField(m_fields.m_bandHead[0], CResultLines::Text(IDS_FREQUENCY));
+    SetTextField(m_fields.m_bandHead[1], "f");
+    SetTextField(m_fields.m_bandHead[2], CResultLines::Text(IDS_RESULT_HZ));
+}
+
 void CReportGrid::FillHeaderTexts()
 {
     const CReportInfo& i = m_info;
     const CReportFields& f = m_fields;
     LoadFieldsFromReportInfo();
-    SetTextField(f.m_title, i.m_sTitle);
-    SetTextField(f.m_subtitle, i.m_sSubTitle);
-    SetTextField(f.m_client.label, CResultLines::Text(IDS_REPORT_CLIENT_LABEL));
-    SetTextField(f.m_testDate.label, CResultLines::Text(IDS_REPORT_TEST_DATE_LABEL));
+    FillPageLabels();
     const auto Label = [this](const CLabeledField& row, UINT nText, const char* lpszUnit) {
         SetTextField(row.label, CResultLines::Text(nText));
         SetTextField(row.unit, lpszUnit);
@@ -79,17 +94,13 @@ void CReportGrid::FillHeaderTexts()
     if (i.m_bIntensityModified)
         Label(f.m_sourceVolume, IDS_RESULT_AREA_SB2, kSquare);
     Label(f.m_receivingVolume, IDS_RESULT_RECEIVING_VOLUME, kCubic);
-    SetTextField(f.m_bandHead[0], CResultLines::Text(IDS_FREQUENCY));
-    SetTextField(f.m_bandHead[1], "f");
-    SetTextField(f.m_bandHead[2], CResultLines::Text(IDS_RESULT_HZ));
+    FillFrequencyHead();
     SetTextField(f.m_valueHead[0], CReportRowTexts::ValueHead(i));
     SetTextField(f.m_valueHead[1], CResultLines::Text(IDS_FILTER_THIRD_OCTAVE));
     SetTextField(f.m_valueHead[2], CResultLines::Text(IDS_RESULT_DB));
     SetTextField(f.m_ratingTitle, CResultLines::RatingStandard(i));
     SetCellCellTypeEx(f.m_evaluationNote.nCol, f.m_evaluationNote.nRow, kEvaluationNoteStyle);
     SetTextField(f.m_evaluationNote, i.m_bASTM ? CString() : CResultLines::Text(IDS_RESULT_EVALUATION_FIELD));
-    SetTextField(f.m_date.label, CResultLines::Text(IDS_REPORT_DATE_LABEL));
-    SetTextField(f.m_signature.label, CResultLines::Text(IDS_REPORT_SIGNATURE_LABEL));
     if (i.m_bASTM) {
         Label(f.m_humidity, IDS_RESULT_AIR_HUMIDITY, "%");
         Label(f.m_temperature, IDS_RESULT_RECEIVING_TEMPERATURE, "\xB0" "C");
@@ -284,7 +295,10 @@ void CReportGrid::StoreFieldsToReportInfo()
     doc.m_sSignature = GetSignature();
     if (ShowsSourceVolumeText(m_info))
         doc.m_sSourceRoomVolume = GetSourceVolumeText();
-    doc.m_dVolume = GetReceivingVolume();
+    // A page that does not show the receiving volume leaves the project's
+    // value as it is, unrounded.
+    if (IsShown(m_fields.m_receivingVolume.value))
+        doc.m_dVolume = GetReceivingVolume();
     if (ShowsArea(m_info))
         doc.m_dArea = GetArea();
     if (m_info.m_bBB93)
@@ -300,6 +314,25 @@ void CReportGrid::StoreFieldsToReportInfo()
         if (m_info.m_bIntensityModified)
             doc.m_dReceivingRoomArea = GetAreaSb2();
     }
+}
+
+void CReportGrid::LoadConditions(const std::vector<CConditionValue>& aValues)
+{
+    const CProjectDoc* pProject = GetProject();
+    if (pProject == nullptr)
+        return;
+    for (const CConditionValue& value : aValues)
+        SetNumberField(value.pos, pProject->m_ReportInfo.*value.pValue, value.nDecimals);
+}
+
+// An empty cell, or one whose text is no number, stores the no-value mark.
+void CReportGrid::StoreConditions(const std::vector<CConditionValue>& aValues)
+{
+    CProjectDoc* pProject = GetProject();
+    if (pProject == nullptr)
+        return;
+    for (const CConditionValue& value : aValues)
+        pProject->m_ReportInfo.*value.pValue = ReadNumber(value.pos, value.nDecimals);
 }
 
 // The angle is kept in whole degrees and heads the band values as the

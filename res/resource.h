@@ -956,3 +956,11 @@
 #define IDS_EXPORT_REPORT_GENERATOR_FAILED 10005
 #define IDS_EXPORT_GENERATE_REPORT_FAILED 10006
 // ---- end of the Excel export ----
+// ---- Reverberation report page (reports/) ----
+#define IDS_REPORT_NOISE_TYPE 351
+#define IDS_REPORT_ROOM_IDENTIFICATION 352
+#define IDS_REPORT_ROOM_REMARKS 353
+#define IDS_REPORT_DIN52216_TITLE 348
+#define IDS_REPORT_ISO3382_TITLE 357
+#define IDS_REPORT_ISO3382_SINGLE_FIGURE 363
+// ---- end of the reverberation report page ----

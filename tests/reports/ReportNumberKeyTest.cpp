@@ -42,6 +42,10 @@ TEST(ReportNumberKey, ChecksEachKeyAgainstTheField)
         /* 20 */ {"12.50", '4', 2, '.', false, true, true},
         /* 21 */ {"125", '4', 1, '.', false, true, true},
         /* 22 */ {"", '-', 1, '.', false, true, false},
+        /* 23 */ {"9999", '9', 2, '.', false, false, false},
+        /* 24 */ {"9999.99", '5', 2, '.', false, true, true},
+        /* 25 */ {"12.5", '.', 2, '.', false, true, false},
+        /* 26 */ {"9999.9", '9', 1, '.', false, true, true},
     };
     for (size_t k = 0; k < std::size(aCases); ++k) {
         const auto& c = aCases[k];
