@@ -94,11 +94,7 @@ void CReportAbsGrid::SetMultiFontCells()
     m_nMultiFontType = AddCellType(&m_multiFontType);
     for (const CFieldPos& cell : {f.m_valueHead[0], f.m_singleNumber, f.m_note})
         SetCellCellType(cell.nCol, cell.nRow, m_nMultiFontType);
-    const int nNoteFont = AddFont("Arial", 8, 400);
-    for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow) {
-        SetCellCellType(f.m_nNoteCol, nRow, m_nMultiFontType);
-        SetCellFontIndex(f.m_nNoteCol, nRow, nNoteFont);
-    }
+    SetNoteColumn();
 }
 
 void CReportAbsGrid::FillHeaderTexts()

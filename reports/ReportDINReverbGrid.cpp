@@ -5,15 +5,11 @@
 #include "results/ResultLines.h"
 #include "results/ResultNumbers.h"
 
-#include "app/ProjectView.h"
-#include "app/VestolarApp.h"
 #include "model/ProjectDoc.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr int kLastCol = CReportFields::kColumns - 1;
-constexpr int kMultiLineStyle = 2;
 // DIN 52 216: the octaves 125 Hz to 4000 Hz in one row of six cells.
 constexpr int kOctaves = 6;
 constexpr int kFirstOctaveBand = 21;
@@ -35,52 +31,27 @@ CLabeledField Row(int nRow, int nLabelCol, int nValueCol, int nUnitCol)
 
 CReportDINReverbGrid::CReportDINReverbGrid() = default;
 
-// A set-up of its own: the page shares the base's head, foot and graph
-// cell but none of its rows in between.
-void CReportDINReverbGrid::OnSetup()
+// The reverberation page shares the base's set-up, with a geometry, text
+// blocks and multi-font cells of its own.
+void CReportDINReverbGrid::SetMultiFontCells()
 {
-    if (const CProjectDoc* pProject = GetProject())
-        m_info = pProject->m_ReportInfo;
-    m_fields = CReportFields(m_info);
-    InitFieldPositions();
-    m_aTypedNumbers = TypedNumberFields();
-    SetupPageDefaults();
-    SetFormGeometry();
-    JoinFieldCells();
-    SetCellFontIndex(m_fields.m_title.nCol, m_fields.m_title.nRow, AddFont("Arial", 19, 700));
-    SetCellFontIndex(2, m_nRows - 7, AddFont("Arial", 13, 400));
-    SetCellFontIndex(0, m_nRows - 4, AddFont("Arial", 13, 600));
-    FillHeaderTexts();
-    SetFieldBorders();
-    SetEditableHighlight(TRUE);
-    for (const CFieldPos& field : EditableFields())
-        SetCellReadOnly(field.nCol, field.nRow, FALSE);
-    SetCellCellTypeEx(m_fields.m_description.nCol, m_fields.m_description.nRow, kMultiLineStyle);
-    SetCellCellTypeEx(m_remarks.nCol, m_remarks.nRow, kMultiLineStyle);
     m_nMultiFontType = AddCellType(&m_multiFontType);
     for (const CFieldPos& cell : {m_fields.m_valueHead[0], m_fields.m_singleNumber})
         SetCellCellType(cell.nCol, cell.nRow, m_nMultiFontType);
-    SetGraphCellFile();
+}
+
+std::vector<CFieldPos> CReportDINReverbGrid::MultiLineFields() const
+{
+    return {m_fields.m_description, m_remarks};
 }
 
 // The column right of the graph's first column is wide, the one 44
 // columns on narrow.
-void CReportDINReverbGrid::SetFormGeometry()
+void CReportDINReverbGrid::SetPageGeometry()
 {
-    SetDefColWidth(10);
-    SetDefRowHeight(17);
-    SetColCount(CReportFields::kColumns, FALSE);
-    SetRowCount(m_nRows, FALSE);
-    SetSideHeadingWidth(0);
-    SetTopHeadingHeight(0);
-    SetColWidth(kLastCol, 2);
-    SetRowHeight(m_nRows - 1, 2);
+    SetPageFrame();
     SetColWidth(m_fields.m_graph.nCol + 1, 18);
     SetColWidth(m_fields.m_graph.nCol + 44, 5);
-    SetMultiSelectMode(1);
-    SetUserSizingMode(0);
-    EnableDefaultBorders(FALSE);
-    EnableCellOverlap(FALSE);
 }
 
 void CReportDINReverbGrid::InitFieldPositions()
@@ -125,28 +96,14 @@ void CReportDINReverbGrid::InitFieldPositions()
 
 void CReportDINReverbGrid::JoinFieldCells()
 {
-    const CReportFields& f = m_fields;
-    const auto JoinRow = [this](const CFieldPos& from, int nEndCol) { JoinCells(from.nCol, from.nRow, nEndCol, from.nRow); };
-    JoinRow(f.m_client.label, f.m_client.value.nCol - 1);
-    JoinRow(f.m_client.value, f.m_testDate.label.nCol - 1);
-    JoinRow(f.m_testDate.label, f.m_testDate.value.nCol - 1);
-    JoinRow(f.m_testDate.value, 69);
-    JoinVolumeRow(m_volume);
+    JoinClientRow();
+    // The unit stays clear of the graph beside it.
+    JoinDataRow(m_volume, 3);
     if (IsIsoForm())
         JoinIsoForm();
     else
         JoinDinForm();
     JoinFootFields();
-}
-
-// The unit stays clear of the graph beside it.
-void CReportDINReverbGrid::JoinVolumeRow(const CLabeledField& row)
-{
-    JoinCells(row.label.nCol, row.label.nRow, row.value.nCol - 1, row.label.nRow);
-    JoinCells(row.value.nCol, row.value.nRow, row.unit.nCol - 1, row.value.nRow);
-    JoinCells(row.unit.nCol, row.unit.nRow, row.unit.nCol + 2, row.unit.nRow);
-    SetCellAlignment(row.value.nCol, row.value.nRow, kAlignRight);
-    SetCellAlignment(row.unit.nCol, row.unit.nRow, kAlignLeft);
 }
 
 void CReportDINReverbGrid::JoinIsoForm()
@@ -288,14 +245,7 @@ void CReportDINReverbGrid::LoadFieldsFromReportInfo()
     if (pProject == nullptr)
         return;
     const CReportInfo& doc = pProject->m_ReportInfo;
-    SetClient(doc.m_sClient);
-    SetDateOfTest(doc.m_sTestDate);
-    SetDescription(doc.m_sDescription);
-    SetCompany(CProjectView::GetSettings().m_sFirm);
-    SetReportNoLabel(doc.m_sReportNoLabel);
-    SetReportNo(doc.m_sReportNo);
-    SetReportDate(doc.m_sDate);
-    SetSignature(doc.m_sSignature);
+    LoadReportTexts(doc);
     SetSourceVolumeText(doc.m_sSourceRoomVolume);
     const bool bPlaceholder = doc.m_sRemarksLabel == CResultLines::Text(IDS_REMARKS_LABEL);
     SetTextField(m_remarks, bPlaceholder ? CString() : doc.m_sRemarksLabel);
@@ -312,14 +262,7 @@ void CReportDINReverbGrid::StoreFieldsToReportInfo()
     if (pProject == nullptr)
         return;
     CReportInfo& doc = pProject->m_ReportInfo;
-    doc.m_sClient = GetClient();
-    doc.m_sTestDate = GetDateOfTest();
-    doc.m_sDescription = GetDescription();
-    CProjectView::GetSettings().m_sFirm = GetCompany();
-    doc.m_sReportNoLabel = GetReportNoLabel();
-    doc.m_sReportNo = GetReportNo();
-    doc.m_sDate = GetReportDate();
-    doc.m_sSignature = GetSignature();
+    StoreReportTexts(doc);
     doc.m_sSourceRoomVolume = GetTextField(m_volume.value);
     doc.m_sRemarksLabel = GetTextField(m_remarks);
     doc.m_sNoiseType = GetTextField(m_noiseType.value);

@@ -12,7 +12,6 @@ class CReportDINReverbGrid : public CReportGrid {
 public:
     CReportDINReverbGrid();
 
-    void OnSetup() override;
     void InitFieldPositions() override;
     void JoinFieldCells() override;
     void SetFieldBorders() override;
@@ -26,15 +25,18 @@ public:
     bool IsEditableCell(int nCol, int nRow) const override;
 
     std::vector<CFieldPos> EditableFields() const override;
+    std::vector<CFieldPos> MultiLineFields() const override;
     std::vector<CNumberField> TypedNumberFields() const override;
     std::vector<CFieldPos> RecalculatingNumberFields() const override;
 
+protected:
+    void SetPageGeometry() override;
+    void SetMultiFontCells() override;
+
 private:
     bool IsIsoForm() const { return m_info.m_bISO; }
-    void SetFormGeometry();
     void JoinIsoForm();
     void JoinDinForm();
-    void JoinVolumeRow(const CLabeledField& row);
     CFieldPos OctaveCell(int nOctave) const;
 
     CFieldPos m_roomLabel, m_remarksLabel, m_remarks, m_singleFigureNote, m_timeUnit;

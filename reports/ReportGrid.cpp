@@ -50,12 +50,10 @@ void CReportGrid::OnSetup()
     SetEditableHighlight(TRUE);
     for (const CFieldPos& field : EditableFields())
         SetCellReadOnly(field.nCol, field.nRow, FALSE);
-    for (const CFieldPos& field : m_fields.MultiLineFields())
+    for (const CFieldPos& field : MultiLineFields())
         SetCellCellTypeEx(field.nCol, field.nRow, kDescriptionStyle);
     SetGraphCellFile();
     SetMultiFontCells();
-    SetColWidth(15, 15);
-    SetColWidth(16, 5);
 }
 
 // The base page's positions are set before a member's own.
@@ -63,7 +61,9 @@ void CReportGrid::InitFieldPositions()
 {
 }
 
-void CReportGrid::SetPageGeometry()
+// 71 columns of 10 and rows of 17 with a narrow last column and row, no
+// headings, cells selected in blocks and not sized by the user.
+void CReportGrid::SetPageFrame()
 {
     SetDefColWidth(10);
     SetDefRowHeight(17);
@@ -72,17 +72,25 @@ void CReportGrid::SetPageGeometry()
     SetSideHeadingWidth(0);
     SetTopHeadingHeight(0);
     SetColWidth(kLastCol, 2);
+    SetRowHeight(m_nRows - 1, 2);
+    SetMultiSelectMode(1);
+    SetUserSizingMode(0);
+    EnableDefaultBorders(FALSE);
+    EnableCellOverlap(FALSE);
+}
+
+void CReportGrid::SetPageGeometry()
+{
+    SetPageFrame();
     SetColWidth(29, 25);
     SetColWidth(18, 8);
     SetColWidth(11, 3);
     SetRowHeight(m_fields.m_ratingTitle.nRow, 20);
     SetRowHeight(m_fields.m_evaluationNote.nRow, 20);
     SetRowHeight(m_fields.m_evaluationNote.nRow + 1, 20);
-    SetRowHeight(m_nRows - 1, 2);
-    SetMultiSelectMode(1);
-    SetUserSizingMode(0);
-    EnableDefaultBorders(FALSE);
-    EnableCellOverlap(FALSE);
+    // Together as wide as before: the graph's place does not move.
+    SetColWidth(15, 15);
+    SetColWidth(16, 5);
 }
 
 // The graph cell plays the picture the report's chart exported.
@@ -104,16 +112,23 @@ void CReportGrid::SetMultiFontCells()
     aCells.insert(aCells.end(), std::begin(f.m_adaptation), std::end(f.m_adaptation));
     if (m_info.m_bBB93)
         aCells.push_back(f.m_extra.label);
-    for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow) {
+    for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow)
         aCells.push_back({nRow, f.m_nMarkCol});
-        aCells.push_back({nRow, f.m_nNoteCol});
-    }
     for (const CFieldPos& cell : aCells)
         SetCellCellType(cell.nCol, cell.nRow, m_nMultiFontType);
     const int nSymbolFont = AddFont("Symbol", 10, 500);
+    for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow)
+        SetCellFontIndex(f.m_nMarkCol, nRow, nSymbolFont);
+    SetNoteColumn();
+}
+
+// The note index beside each band value, in small type.
+void CReportGrid::SetNoteColumn()
+{
+    const CReportFields& f = m_fields;
     const int nNoteFont = AddFont("Arial", 8, 400);
     for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow) {
-        SetCellFontIndex(f.m_nMarkCol, nRow, nSymbolFont);
+        SetCellCellType(f.m_nNoteCol, nRow, m_nMultiFontType);
         SetCellFontIndex(f.m_nNoteCol, nRow, nNoteFont);
     }
 }
@@ -121,65 +136,67 @@ void CReportGrid::SetMultiFontCells()
 // ---------------------------------------------------------------------------
 // Joins and borders
 
-void CReportGrid::JoinDataRow(const CLabeledField& row)
+void CReportGrid::JoinDataRow(const CLabeledField& row, int nUnitCols)
 {
     JoinCells(row.label.nCol, row.label.nRow, row.value.nCol - 1, row.label.nRow);
     JoinCells(row.value.nCol, row.value.nRow, row.unit.nCol - 1, row.value.nRow);
-    JoinCells(row.unit.nCol, row.unit.nRow, row.unit.nCol + 3, row.unit.nRow);
+    JoinCells(row.unit.nCol, row.unit.nRow, row.unit.nCol + nUnitCols - 1, row.unit.nRow);
     SetCellAlignment(row.value.nCol, row.value.nRow, kAlignRight);
     SetCellAlignment(row.unit.nCol, row.unit.nRow, kAlignLeft);
+}
+
+void CReportGrid::JoinFrom(const CFieldPos& from, int nEndCol, int nEndRow)
+{
+    JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
+}
+
+void CReportGrid::JoinClientRow()
+{
+    const CReportFields& f = m_fields;
+    JoinFrom(f.m_client.label, f.m_client.value.nCol - 1, f.m_client.label.nRow);
+    JoinFrom(f.m_client.value, f.m_testDate.label.nCol - 1, f.m_client.value.nRow);
+    JoinFrom(f.m_testDate.label, f.m_testDate.value.nCol - 1, f.m_testDate.label.nRow);
+    JoinFrom(f.m_testDate.value, 69, f.m_testDate.value.nRow);
 }
 
 void CReportGrid::JoinHeadFields(int nBlockRows)
 {
     const CReportFields& f = m_fields;
-    const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
-        JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
-    };
-    Join(f.m_title, 69, f.m_title.nRow + 1);
-    Join(f.m_subtitle, 69, f.m_subtitle.nRow);
+    JoinFrom(f.m_title, 69, f.m_title.nRow + 1);
+    JoinFrom(f.m_subtitle, 69, f.m_subtitle.nRow);
     JoinCells(0, f.m_subtitle.nRow + 1, 69, f.m_subtitle.nRow + 1);
-    Join(f.m_client.label, f.m_client.value.nCol - 1, f.m_client.label.nRow);
-    Join(f.m_client.value, f.m_testDate.label.nCol - 1, f.m_client.value.nRow);
-    Join(f.m_testDate.label, f.m_testDate.value.nCol - 1, f.m_testDate.label.nRow);
-    Join(f.m_testDate.value, 69, f.m_testDate.value.nRow);
-    Join(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + nBlockRows - 1);
-    Join(f.m_description, 69, f.m_description.nRow + nBlockRows - 1);
-    Join(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + nBlockRows - 1);
-    Join(f.m_object, 69, f.m_object.nRow + nBlockRows - 1);
+    JoinClientRow();
+    JoinFrom(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + nBlockRows - 1);
+    JoinFrom(f.m_description, 69, f.m_description.nRow + nBlockRows - 1);
+    JoinFrom(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + nBlockRows - 1);
+    JoinFrom(f.m_object, 69, f.m_object.nRow + nBlockRows - 1);
 }
 
 void CReportGrid::JoinFootFields()
 {
     const CReportFields& f = m_fields;
-    const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
-        JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
-    };
-    Join(f.m_company, 69, f.m_company.nRow);
-    Join(f.m_reportNoLabel, f.m_reportNo.nCol - 1, f.m_reportNoLabel.nRow);
-    Join(f.m_reportNo, 69, f.m_reportNo.nRow);
+    JoinFrom(f.m_company, 69, f.m_company.nRow);
+    JoinFrom(f.m_reportNoLabel, f.m_reportNo.nCol - 1, f.m_reportNoLabel.nRow);
+    JoinFrom(f.m_reportNo, 69, f.m_reportNo.nRow);
     JoinCells(0, f.m_company.nRow + 2, 69, f.m_company.nRow + 2);
-    Join(f.m_date.label, f.m_date.value.nCol - 1, f.m_date.label.nRow);
-    Join(f.m_date.value, f.m_signature.label.nCol - 1, f.m_date.value.nRow);
-    Join(f.m_signature.label, f.m_signature.value.nCol - 1, f.m_signature.label.nRow);
-    Join(f.m_signature.value, 69, f.m_signature.value.nRow);
+    JoinFrom(f.m_date.label, f.m_date.value.nCol - 1, f.m_date.label.nRow);
+    JoinFrom(f.m_date.value, f.m_signature.label.nCol - 1, f.m_date.value.nRow);
+    JoinFrom(f.m_signature.label, f.m_signature.value.nCol - 1, f.m_signature.label.nRow);
+    JoinFrom(f.m_signature.value, 69, f.m_signature.value.nRow);
     JoinCells(0, m_nRows - 1, 69, m_nRows - 1);
 }
 
 void CReportGrid::JoinFieldCells()
 {
     const CReportFields& f = m_fields;
-    const auto Join = [this](const CFieldPos& from, int nEndCol, int nEndRow) {
-        JoinCells(from.nCol, from.nRow, nEndCol, nEndRow);
-    };
     JoinHeadFields(3);
     for (int nRow = 13; nRow <= 17; ++nRow)
         JoinDataRow({{nRow, 0}, {nRow, 16}, {nRow, 21}});
     const bool bWide = m_info.m_bBB93 || (m_info.m_bDIN && m_info.m_bLoudspeaker && m_info.m_bFacade);
     for (int k = 0; k < 3; ++k) {
-        Join(f.m_bandHead[k], f.m_bandHead[k].nCol + 6, f.m_bandHead[k].nRow);
+        JoinFrom(f.m_bandHead[k], f.m_bandHead[k].nCol + 6, f.m_bandHead[k].nRow);
         SetCellAlignment(f.m_bandHead[k].nCol, f.m_bandHead[k].nRow, kAlignCenter);
-        Join(f.m_valueHead[k], bWide ? 17 : 15, f.m_valueHead[k].nRow);
+        JoinFrom(f.m_valueHead[k], bWide ? 17 : 15, f.m_valueHead[k].nRow);
         SetCellAlignment(f.m_valueHead[k].nCol, f.m_valueHead[k].nRow, kAlignCenter);
     }
     for (int nRow = f.m_nFirstBandRow; nRow <= f.m_nLastBandRow; ++nRow) {
@@ -190,9 +207,9 @@ void CReportGrid::JoinFieldCells()
         SetCellAlignment(f.m_nFreqCol, nRow, kAlignCenter);
         SetCellAlignment(f.m_nValueCol, nRow, kAlignCenter);
     }
-    Join(f.m_footnote[0], 20, f.m_footnote[0].nRow);
-    Join(f.m_footnote[1], 20, f.m_footnote[1].nRow);
-    Join(f.m_note, m_info.m_bSS ? 67 : 20, f.m_note.nRow);
+    JoinFrom(f.m_footnote[0], 20, f.m_footnote[0].nRow);
+    JoinFrom(f.m_footnote[1], 20, f.m_footnote[1].nRow);
+    JoinFrom(f.m_note, m_info.m_bSS ? 67 : 20, f.m_note.nRow);
     JoinRatingBlock();
     JoinFootFields();
 }
@@ -315,9 +332,14 @@ bool CReportGrid::IsEditableCell(int nCol, int nRow) const
 
 // A multi-line field selected alone keeps a pasted text whole; split at
 // its line ends, all but the first line would go into its hidden cells.
+std::vector<CFieldPos> CReportGrid::MultiLineFields() const
+{
+    return m_fields.MultiLineFields();
+}
+
 bool CReportGrid::IsMultiLineField(int nCol, int nRow) const
 {
-    if (!Contains(m_fields.MultiLineFields(), nCol, nRow))
+    if (!Contains(MultiLineFields(), nCol, nRow))
         return false;
     auto* pSelection = const_cast<CReportGrid*>(this)->GetMultiSelect();
     if (pSelection == nullptr || pSelection->GetNumberBlocks() == 0)

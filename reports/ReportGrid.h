@@ -90,6 +90,8 @@ public:
     // and those whose leaving always recalculates with 0.
     virtual std::vector<CFieldPos> RecalculatingNumberFields() const;
     virtual std::vector<CFieldPos> RecalculatingTextFields() const;
+    // Fields of several rows, whose pasted text stays whole.
+    virtual std::vector<CFieldPos> MultiLineFields() const;
     bool IsMultiLineField(int nCol, int nRow) const override;
     void StoreEditableTexts() override;
 
@@ -109,8 +111,11 @@ public:
 
 protected:
     // The page's size and the widths and heights of its columns and rows.
-    void SetPageGeometry();
-    void JoinDataRow(const CLabeledField& row);
+    virtual void SetPageGeometry();
+    void SetPageFrame();
+    void JoinFrom(const CFieldPos& from, int nEndCol, int nEndRow);
+    void JoinDataRow(const CLabeledField& row, int nUnitCols = 4);
+    void JoinClientRow();
     // Title, subtitle, client and test date, and the description and object
     // blocks of nBlockRows rows each.
     void JoinHeadFields(int nBlockRows);
@@ -124,10 +129,15 @@ protected:
     void FillPageLabels();
     void FillFrequencyHead();
     // Measurement conditions typed on the page, kept in the project.
+    // The report texts every page shows: client, test date, description,
+    // company, report number with its label, date and signature.
+    void LoadReportTexts(const CReportInfo& doc);
+    void StoreReportTexts(CReportInfo& doc);
     void LoadConditions(const std::vector<CConditionValue>& aValues);
     void StoreConditions(const std::vector<CConditionValue>& aValues);
     void AddBorder(int nCol, int nRow, short nBits);
     virtual void SetMultiFontCells();
+    void SetNoteColumn();
     void SetGraphCellFile();
     const CCalc* Result() const;
     void PutRow(const CLabeledField& row, const CRowTexts& texts);

@@ -244,17 +244,10 @@ void CReportGrid::LoadFieldsFromReportInfo()
     if (pProject == nullptr)
         return;
     const CReportInfo& doc = pProject->m_ReportInfo;
-    SetClient(doc.m_sClient);
-    SetDateOfTest(doc.m_sTestDate);
+    LoadReportTexts(doc);
     SetDescriptionLabel(doc.m_sDescriptionLabel);
-    SetDescription(doc.m_sDescription);
     SetObjectLabel(doc.m_sObjectLabel);
     SetObject(doc.m_sObject);
-    SetCompany(CProjectView::GetSettings().m_sFirm);
-    SetReportNoLabel(doc.m_sReportNoLabel);
-    SetReportNo(doc.m_sReportNo);
-    SetReportDate(doc.m_sDate);
-    SetSignature(doc.m_sSignature);
     SetSourceVolumeText(doc.m_sSourceRoomVolume);
     SetReceivingVolume(doc.m_dVolume);
     SetArea(doc.m_dArea);
@@ -282,17 +275,10 @@ void CReportGrid::StoreFieldsToReportInfo()
     if (pProject == nullptr)
         return;
     CReportInfo& doc = pProject->m_ReportInfo;
-    doc.m_sClient = GetClient();
-    doc.m_sTestDate = GetDateOfTest();
+    StoreReportTexts(doc);
     doc.m_sDescriptionLabel = GetDescriptionLabel();
-    doc.m_sDescription = GetDescription();
     doc.m_sObjectLabel = GetObjectLabel();
     doc.m_sObject = GetObject();
-    CProjectView::GetSettings().m_sFirm = GetCompany();
-    doc.m_sReportNoLabel = GetReportNoLabel();
-    doc.m_sReportNo = GetReportNo();
-    doc.m_sDate = GetReportDate();
-    doc.m_sSignature = GetSignature();
     if (ShowsSourceVolumeText(m_info))
         doc.m_sSourceRoomVolume = GetSourceVolumeText();
     // A page that does not show the receiving volume leaves the project's
@@ -314,6 +300,31 @@ void CReportGrid::StoreFieldsToReportInfo()
         if (m_info.m_bIntensityModified)
             doc.m_dReceivingRoomArea = GetAreaSb2();
     }
+}
+
+void CReportGrid::LoadReportTexts(const CReportInfo& doc)
+{
+    SetClient(doc.m_sClient);
+    SetDateOfTest(doc.m_sTestDate);
+    SetDescription(doc.m_sDescription);
+    SetCompany(CProjectView::GetSettings().m_sFirm);
+    SetReportNoLabel(doc.m_sReportNoLabel);
+    SetReportNo(doc.m_sReportNo);
+    SetReportDate(doc.m_sDate);
+    SetSignature(doc.m_sSignature);
+}
+
+// The company is the application's, the same on every report.
+void CReportGrid::StoreReportTexts(CReportInfo& doc)
+{
+    doc.m_sClient = GetClient();
+    doc.m_sTestDate = GetDateOfTest();
+    doc.m_sDescription = GetDescription();
+    CProjectView::GetSettings().m_sFirm = GetCompany();
+    doc.m_sReportNoLabel = GetReportNoLabel();
+    doc.m_sReportNo = GetReportNo();
+    doc.m_sDate = GetReportDate();
+    doc.m_sSignature = GetSignature();
 }
 
 void CReportGrid::LoadConditions(const std::vector<CConditionValue>& aValues)

@@ -79,11 +79,7 @@ void CReportLossGrid::SetMultiFontCells()
     aCells.insert(aCells.end(), std::begin(f.m_adaptation), std::end(f.m_adaptation));
     for (const CFieldPos& cell : aCells)
         SetCellCellType(cell.nCol, cell.nRow, m_nMultiFontType);
-    const int nNoteFont = AddFont("Arial", 8, 400);
-    for (int nRow = kFirstBandRow; nRow <= kLastBandRow; ++nRow) {
-        SetCellCellType(f.m_nNoteCol, nRow, m_nMultiFontType);
-        SetCellFontIndex(f.m_nNoteCol, nRow, nNoteFont);
-    }
+    SetNoteColumn();
 }
 
 void CReportLossGrid::FillHeaderTexts()
