@@ -128,11 +128,11 @@ protected:
     // Title, subtitle and the labels of client, test date, date and signature.
     void FillPageLabels();
     void FillFrequencyHead();
-    // Measurement conditions typed on the page, kept in the project.
     // The report texts every page shows: client, test date, description,
     // company, report number with its label, date and signature.
     void LoadReportTexts(const CReportInfo& doc);
     void StoreReportTexts(CReportInfo& doc);
+    // Measurement conditions typed on the page, kept in the project.
     void LoadConditions(const std::vector<CConditionValue>& aValues);
     void StoreConditions(const std::vector<CConditionValue>& aValues);
     void AddBorder(int nCol, int nRow, short nBits);
