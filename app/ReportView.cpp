@@ -5,7 +5,10 @@
 #include "multiplot/MultiplotReportGrid.h"
 #include "reports/MultiplotChartData.h"
 #include "reports/ReportChartData.h"
+#include "reports/ReportEXTGrid.h"
 #include "reports/ReportGrid.h"
+#include "reports/ReportLabGrid.h"
+#include "reports/ReportSIAGrid.h"
 #include "reports/ReportPageChoice.h"
 #include "reports/chart/CGraphTextPainter.h"
 #include "reports/chart/GraphSetup.h"
@@ -35,9 +38,18 @@ CReportView::~CReportView()
 // they show the base page.
 CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedReport)
 {
-    if (ReportPageFor(info, bExtendedReport) == EReportPage::Multiplot)
+    switch (ReportPageFor(info, bExtendedReport)) {
+    case EReportPage::Multiplot:
         return new CMultiplotReportGrid;
-    return new CReportGrid;
+    case EReportPage::Extended:
+        return new CReportEXTGrid;
+    case EReportPage::Sia:
+        return new CReportSIAGrid;
+    case EReportPage::Laboratory:
+        return new CReportLabGrid;
+    default:
+        return new CReportGrid;
+    }
 }
 
 CMultiplotReportGrid* CReportView::GetMultiplotGrid() const

@@ -143,11 +143,11 @@ void CReportGrid::JoinFieldCells()
     Join(f.m_client.value, f.m_testDate.label.nCol - 1, f.m_client.value.nRow);
     Join(f.m_testDate.label, f.m_testDate.value.nCol - 1, f.m_testDate.label.nRow);
     Join(f.m_testDate.value, 69, f.m_testDate.value.nRow);
-    Join(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + 2);
-    Join(f.m_description, 69, f.m_description.nRow + 2);
-    Join(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + 2);
-    Join(f.m_object, 69, f.m_object.nRow + 2);
-    for (int nRow = 13; nRow <= 17; ++nRow)
+    Join(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + f.m_nDescriptionRows - 1);
+    Join(f.m_description, 69, f.m_description.nRow + f.m_nDescriptionRows - 1);
+    Join(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + f.m_nObjectRows - 1);
+    Join(f.m_object, 69, f.m_object.nRow + f.m_nObjectRows - 1);
+    for (int nRow = f.m_nFirstDataRow; nRow <= f.m_nLastDataRow; ++nRow)
         JoinDataRow({{nRow, 0}, {nRow, 16}, {nRow, 21}});
     const bool bWide = m_info.m_bBB93 || (m_info.m_bDIN && m_info.m_bLoudspeaker && m_info.m_bFacade);
     for (int k = 0; k < 3; ++k) {
@@ -164,9 +164,9 @@ void CReportGrid::JoinFieldCells()
         SetCellAlignment(f.m_nFreqCol, nRow, kAlignCenter);
         SetCellAlignment(f.m_nValueCol, nRow, kAlignCenter);
     }
-    Join(f.m_footnote[0], 20, f.m_footnote[0].nRow);
-    Join(f.m_footnote[1], 20, f.m_footnote[1].nRow);
-    Join(f.m_note, m_info.m_bSS ? 67 : 20, f.m_note.nRow);
+    Join(f.m_footnote[0], f.m_nFootnoteEndCol, f.m_footnote[0].nRow);
+    Join(f.m_footnote[1], f.m_nFootnoteEndCol, f.m_footnote[1].nRow);
+    Join(f.m_note, m_info.m_bSS ? 67 : f.m_nFootnoteEndCol, f.m_note.nRow);
     JoinRatingBlock();
     Join(f.m_company, 69, f.m_company.nRow);
     Join(f.m_reportNoLabel, f.m_reportNo.nCol - 1, f.m_reportNoLabel.nRow);
