@@ -119,6 +119,9 @@ protected:
     // Stores the fields and recalculates the project with nHint.
     void StoreAndRecalculate(int nHint);
     void StoreAngle(CReportInfo& doc);
+    // The texts of the head and the footer that every page has.
+    void LoadReportTexts(const CReportInfo& doc);
+    void StoreReportTexts(CReportInfo& doc);
     void ClearSelectedCells();
 
     CReportInfo m_info{false};

@@ -233,17 +233,10 @@ void CReportGrid::LoadFieldsFromReportInfo()
     if (pProject == nullptr)
         return;
     const CReportInfo& doc = pProject->m_ReportInfo;
-    SetClient(doc.m_sClient);
-    SetDateOfTest(doc.m_sTestDate);
+    LoadReportTexts(doc);
     SetDescriptionLabel(doc.m_sDescriptionLabel);
-    SetDescription(doc.m_sDescription);
     SetObjectLabel(doc.m_sObjectLabel);
     SetObject(doc.m_sObject);
-    SetCompany(CProjectView::GetSettings().m_sFirm);
-    SetReportNoLabel(doc.m_sReportNoLabel);
-    SetReportNo(doc.m_sReportNo);
-    SetReportDate(doc.m_sDate);
-    SetSignature(doc.m_sSignature);
     SetSourceVolumeText(doc.m_sSourceRoomVolume);
     SetReceivingVolume(doc.m_dVolume);
     SetArea(doc.m_dArea);
@@ -263,6 +256,31 @@ void CReportGrid::LoadFieldsFromReportInfo()
     SetUsageValue(m_info.m_bImpact ? 31.0 : 3.1);
 }
 
+// The texts of the head and the footer that every page has.
+void CReportGrid::LoadReportTexts(const CReportInfo& doc)
+{
+    SetClient(doc.m_sClient);
+    SetDateOfTest(doc.m_sTestDate);
+    SetDescription(doc.m_sDescription);
+    SetCompany(CProjectView::GetSettings().m_sFirm);
+    SetReportNoLabel(doc.m_sReportNoLabel);
+    SetReportNo(doc.m_sReportNo);
+    SetReportDate(doc.m_sDate);
+    SetSignature(doc.m_sSignature);
+}
+
+void CReportGrid::StoreReportTexts(CReportInfo& doc)
+{
+    doc.m_sClient = GetClient();
+    doc.m_sTestDate = GetDateOfTest();
+    doc.m_sDescription = GetDescription();
+    CProjectView::GetSettings().m_sFirm = GetCompany();
+    doc.m_sReportNoLabel = GetReportNoLabel();
+    doc.m_sReportNo = GetReportNo();
+    doc.m_sDate = GetReportDate();
+    doc.m_sSignature = GetSignature();
+}
+
 // Only the fields the page shows are stored: a hidden field's empty cell
 // would overwrite the project's value.
 void CReportGrid::StoreFieldsToReportInfo()
@@ -271,17 +289,10 @@ void CReportGrid::StoreFieldsToReportInfo()
     if (pProject == nullptr)
         return;
     CReportInfo& doc = pProject->m_ReportInfo;
-    doc.m_sClient = GetClient();
-    doc.m_sTestDate = GetDateOfTest();
+    StoreReportTexts(doc);
     doc.m_sDescriptionLabel = GetDescriptionLabel();
-    doc.m_sDescription = GetDescription();
     doc.m_sObjectLabel = GetObjectLabel();
     doc.m_sObject = GetObject();
-    CProjectView::GetSettings().m_sFirm = GetCompany();
-    doc.m_sReportNoLabel = GetReportNoLabel();
-    doc.m_sReportNo = GetReportNo();
-    doc.m_sDate = GetReportDate();
-    doc.m_sSignature = GetSignature();
     if (ShowsSourceVolumeText(m_info))
         doc.m_sSourceRoomVolume = GetSourceVolumeText();
     doc.m_dVolume = GetReceivingVolume();

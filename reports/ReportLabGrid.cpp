@@ -372,14 +372,7 @@ void CReportLabGrid::LoadFieldsFromReportInfo()
     if (pProject == nullptr)
         return;
     const CReportInfo& doc = pProject->m_ReportInfo;
-    SetClient(doc.m_sClient);
-    SetDateOfTest(doc.m_sTestDate);
-    SetDescription(doc.m_sDescription);
-    SetCompany(CProjectView::GetSettings().m_sFirm);
-    SetReportNoLabel(doc.m_sReportNoLabel);
-    SetReportNo(doc.m_sReportNo);
-    SetReportDate(doc.m_sDate);
-    SetSignature(doc.m_sSignature);
+    LoadReportTexts(doc);
     SetReceivingVolume(doc.m_dVolume);
     for (int k = 0; k < kSpecimenTexts; ++k)
         SetSpecimenText(static_cast<ESpecimenText>(k), doc.*kSpecimenMembers[k]);
@@ -402,14 +395,7 @@ void CReportLabGrid::StoreFieldsToReportInfo()
     if (pProject == nullptr)
         return;
     CReportInfo& doc = pProject->m_ReportInfo;
-    doc.m_sClient = GetClient();
-    doc.m_sDate = GetReportDate();
-    doc.m_sDescription = GetDescription();
-    CProjectView::GetSettings().m_sFirm = GetCompany();
-    doc.m_sReportNoLabel = GetReportNoLabel();
-    doc.m_sReportNo = GetReportNo();
-    doc.m_sSignature = GetSignature();
-    doc.m_sTestDate = GetDateOfTest();
+    StoreReportTexts(doc);
     doc.m_dVolume = GetReceivingVolume();
     if (m_conditions.Shows(C::kSourceVolume))
         doc.m_sSourceRoomVolume = GetConditionText(C::kSourceVolume);
