@@ -166,6 +166,23 @@ TEST_F(CReportExtendedPagesTest, SiaPageMarksABandNearTheBackgroundAndEmptiesThe
     EXPECT_STREQ("", Cell(*pGrid, 2, 48));
 }
 
+// An impact-plus-airborne band is marked only when a correction of the
+// band reached its limit, not for being shown.
+TEST_F(CReportExtendedPagesTest, SiaPageMarksImpactAirborneBandsByTheirStatus)
+{
+    CProjectView::GetSettings().m_bBgnCorrection = true;
+    for (BYTE nStatus : {BYTE(1), BYTE(2)}) {
+        SCOPED_TRACE(nStatus);
+        CReportEXTGrid* pGrid =
+            OpenPage({&R::m_bField, &R::m_bImpactAirborne, &R::m_bSIA}, false, [nStatus](CProjectDoc& project) {
+                project.m_Calc.m_aSpec[4].InsertSpecLine(kBand, 30.0, 1, nStatus);
+            });
+        ASSERT_NE(nullptr, pGrid);
+        EXPECT_STREQ(nStatus == 2 ? "     < " : "", Cell(*pGrid, 9, kBandRow));
+        EXPECT_EQ(nStatus == 2, !Cell(*pGrid, 2, 48).IsEmpty());
+    }
+}
+
 TEST_F(CReportExtendedPagesTest, StoresTheRoomTextsInTheProjectAndTheFilterForEveryProject)
 {
     for (const CFlags& aFlags : {CFlags{&R::m_bField, &R::m_bAirborne, &R::m_bISO},

@@ -240,6 +240,36 @@ TEST_F(CReportLabPageTest, TheReferenceFloorTakesOneDigitFromOneToThree)
     EXPECT_TRUE(pGrid->IsEditableCell(floor.nCol, floor.nRow));
 }
 
+// Leaving a number the calculation uses after typing, or a test condition,
+// stores the fields and recalculates (the hand-set rating gives way);
+// leaving the client does not.
+TEST_F(CReportLabPageTest, RecalculatesWhenAConditionIsLeft)
+{
+    const struct {
+        const char* lpszCase;
+        CFlags aFlags;
+        int nCol, nRow;
+        bool bTyped;
+        bool bRecalculated;
+    } aCases[] = {
+        {"test opening typed", kPlain, 16, 16, true, true},
+        {"test opening untouched", kPlain, 16, 16, false, false},
+        {"curing time", kImpact, 16, 18, false, true},
+        {"reference floor", kLightweight, 16, 16, false, true},
+        {"client", kPlain, 16, 4, true, false},
+    };
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(c.lpszCase);
+        CReportLabGrid* pGrid = OpenPage(c.aFlags);
+        ASSERT_NE(nullptr, pGrid);
+        pGrid->GotoCell(c.nCol, c.nRow);
+        pGrid->SetCellText(c.nCol, c.nRow, "2");
+        pGrid->m_bPasted = c.bTyped ? TRUE : FALSE;
+        pGrid->GotoCell(5, 30);
+        EXPECT_EQ(c.bRecalculated, Project().m_Calc.m_dRating != 12.8);
+    }
+}
+
 TEST_F(CReportLabPageTest, LoadsAndStoresEveryFieldThroughTheProject)
 {
     for (const CFlags& aFlags : {kPlain, kImpact, kLightweight}) {
