@@ -7,9 +7,12 @@
 #include "reports/ReportAbsGrid.h"
 #include "reports/ReportChartData.h"
 #include "reports/ReportDINReverbGrid.h"
+#include "reports/ReportEXTGrid.h"
 #include "reports/ReportGrid.h"
+#include "reports/ReportLabGrid.h"
 #include "reports/ReportLossGrid.h"
 #include "reports/ReportPageChoice.h"
+#include "reports/ReportSIAGrid.h"
 #include "reports/chart/CGraphTextPainter.h"
 #include "reports/chart/GraphSetup.h"
 
@@ -34,7 +37,7 @@ CReportView::~CReportView()
     delete m_pReportGrid;
 }
 
-// The pages of the kinds still without a class of their own show the base page.
+// Each kind of project has its page; the ISO, ÖNORM and DIN field reports show the base page.
 CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedReport)
 {
     switch (ReportPageFor(info, bExtendedReport)) {
@@ -46,6 +49,12 @@ CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedR
         return new CReportAbsGrid;
     case EReportPage::LossFactor:
         return new CReportLossGrid;
+    case EReportPage::Extended:
+        return new CReportEXTGrid;
+    case EReportPage::Sia:
+        return new CReportSIAGrid;
+    case EReportPage::Laboratory:
+        return new CReportLabGrid;
     default:
         return new CReportGrid;
     }

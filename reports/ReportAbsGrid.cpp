@@ -48,7 +48,7 @@ void CReportAbsGrid::InitFieldPositions()
 void CReportAbsGrid::JoinFieldCells()
 {
     const CReportFields& f = m_fields;
-    JoinHeadFields(kBlockRows);
+    JoinHeadFields(kBlockRows, kBlockRows);
     for (int nRow = kConditionFirstRow; nRow <= kConditionLastRow; ++nRow)
         JoinDataRow({{nRow, 0}, {nRow, 16}, {nRow, 21}});
     if (m_layout.m_bTwoRooms) {

@@ -78,6 +78,38 @@ CReportFields::CReportFields(const CReportInfo& i)
     m_signature = {{56, 23}, {56, 31}, {}};
 }
 
+void CReportFields::MoveRowsDown(int nFirstRow, int nRows)
+{
+    const auto Move = [nFirstRow, nRows](CFieldPos& field) {
+        if (field.nRow >= nFirstRow)
+            field.nRow += nRows;
+    };
+    const auto MoveRow = [nFirstRow, nRows](int& nRow) {
+        if (nRow >= nFirstRow)
+            nRow += nRows;
+    };
+    for (CFieldPos* pField : {&m_title, &m_subtitle, &m_descriptionLabel, &m_description, &m_objectLabel, &m_object,
+                              &m_graph, &m_graphEnd, &m_footnote[0], &m_footnote[1], &m_note, &m_ratingTitle,
+                              &m_singleNumber, &m_evaluationNote, &m_company, &m_reportNoLabel, &m_reportNo})
+        Move(*pField);
+    for (CFieldPos* pHeads : {m_bandHead, m_valueHead}) {
+        for (int k = 0; k < 3; ++k)
+            Move(pHeads[k]);
+    }
+    for (CFieldPos& term : m_adaptation)
+        Move(term);
+    for (CLabeledField* pRow : {&m_client, &m_testDate, &m_usage, &m_area, &m_extra, &m_sourceVolume,
+                                &m_receivingVolume, &m_humidity, &m_temperature, &m_date, &m_signature}) {
+        Move(pRow->label);
+        Move(pRow->value);
+        Move(pRow->unit);
+    }
+    if (m_nFirstBandRow >= nFirstRow)
+        m_nBandOffset += nRows;  // the rows keep their bands
+    for (int* pRow : {&m_nFirstDataRow, &m_nLastDataRow, &m_nFirstBandRow, &m_nLastBandRow})
+        MoveRow(*pRow);
+}
+
 std::vector<CFieldPos> CReportFields::TextFields(const CReportInfo& i) const
 {
     std::vector<CFieldPos> aFields = {m_client.value, m_testDate.value, m_descriptionLabel, m_description,

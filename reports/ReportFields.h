@@ -46,18 +46,24 @@ public:
     std::vector<CFieldPos> MultiLineFields() const;
 
     int BandOfRow(int nRow) const { return nRow - m_nBandOffset; }
+    // Moves every field from nFirstRow down by nRows, as a page that
+    // inserts rows above the graph does.
+    void MoveRowsDown(int nFirstRow, int nRows);
 
     CFieldPos m_title, m_subtitle;
     CLabeledField m_client, m_testDate;
     CFieldPos m_descriptionLabel, m_description, m_objectLabel, m_object;
+    int m_nDescriptionRows = 3, m_nObjectRows = 3;
     CFieldPos m_graph, m_graphEnd;
     CLabeledField m_usage, m_area, m_extra, m_sourceVolume, m_receivingVolume, m_humidity, m_temperature;
+    int m_nFirstDataRow = 13, m_nLastDataRow = 17;  // label, value and unit rows beside the graph
     CFieldPos m_bandHead[3], m_valueHead[3];
     int m_nFirstBandRow = 22;
     int m_nLastBandRow = 42;
     int m_nBandOffset = 5;  // the band a row shows: row - offset (row 22: 50 Hz)
     int m_nFreqCol = 2, m_nMarkCol = 9, m_nValueCol = 10, m_nNoteCol = 15;
     CFieldPos m_footnote[2], m_note;
+    int m_nFootnoteEndCol = 20;  // the footnote lines and the note line end here
     CFieldPos m_ratingTitle, m_singleNumber, m_adaptation[6], m_evaluationNote;
     CFieldPos m_company, m_reportNoLabel, m_reportNo;
     CLabeledField m_date, m_signature;

@@ -159,17 +159,17 @@ void CReportGrid::JoinClientRow()
     JoinFrom(f.m_testDate.value, 69, f.m_testDate.value.nRow);
 }
 
-void CReportGrid::JoinHeadFields(int nBlockRows)
+void CReportGrid::JoinHeadFields(int nDescriptionRows, int nObjectRows)
 {
     const CReportFields& f = m_fields;
     JoinFrom(f.m_title, 69, f.m_title.nRow + 1);
     JoinFrom(f.m_subtitle, 69, f.m_subtitle.nRow);
     JoinCells(0, f.m_subtitle.nRow + 1, 69, f.m_subtitle.nRow + 1);
     JoinClientRow();
-    JoinFrom(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + nBlockRows - 1);
-    JoinFrom(f.m_description, 69, f.m_description.nRow + nBlockRows - 1);
-    JoinFrom(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + nBlockRows - 1);
-    JoinFrom(f.m_object, 69, f.m_object.nRow + nBlockRows - 1);
+    JoinFrom(f.m_descriptionLabel, f.m_description.nCol - 1, f.m_descriptionLabel.nRow + nDescriptionRows - 1);
+    JoinFrom(f.m_description, 69, f.m_description.nRow + nDescriptionRows - 1);
+    JoinFrom(f.m_objectLabel, f.m_object.nCol - 1, f.m_objectLabel.nRow + nObjectRows - 1);
+    JoinFrom(f.m_object, 69, f.m_object.nRow + nObjectRows - 1);
 }
 
 void CReportGrid::JoinFootFields()
@@ -189,8 +189,8 @@ void CReportGrid::JoinFootFields()
 void CReportGrid::JoinFieldCells()
 {
     const CReportFields& f = m_fields;
-    JoinHeadFields(3);
-    for (int nRow = 13; nRow <= 17; ++nRow)
+    JoinHeadFields(f.m_nDescriptionRows, f.m_nObjectRows);
+    for (int nRow = f.m_nFirstDataRow; nRow <= f.m_nLastDataRow; ++nRow)
         JoinDataRow({{nRow, 0}, {nRow, 16}, {nRow, 21}});
     const bool bWide = m_info.m_bBB93 || (m_info.m_bDIN && m_info.m_bLoudspeaker && m_info.m_bFacade);
     for (int k = 0; k < 3; ++k) {
@@ -207,9 +207,9 @@ void CReportGrid::JoinFieldCells()
         SetCellAlignment(f.m_nFreqCol, nRow, kAlignCenter);
         SetCellAlignment(f.m_nValueCol, nRow, kAlignCenter);
     }
-    JoinFrom(f.m_footnote[0], 20, f.m_footnote[0].nRow);
-    JoinFrom(f.m_footnote[1], 20, f.m_footnote[1].nRow);
-    JoinFrom(f.m_note, m_info.m_bSS ? 67 : 20, f.m_note.nRow);
+    JoinFrom(f.m_footnote[0], f.m_nFootnoteEndCol, f.m_footnote[0].nRow);
+    JoinFrom(f.m_footnote[1], f.m_nFootnoteEndCol, f.m_footnote[1].nRow);
+    JoinFrom(f.m_note, m_info.m_bSS ? 67 : f.m_nFootnoteEndCol, f.m_note.nRow);
     JoinRatingBlock();
     JoinFootFields();
 }

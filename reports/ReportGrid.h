@@ -118,7 +118,7 @@ protected:
     void JoinClientRow();
     // Title, subtitle, client and test date, and the description and object
     // blocks of nBlockRows rows each.
-    void JoinHeadFields(int nBlockRows);
+    void JoinHeadFields(int nDescriptionRows, int nObjectRows);
     // Company, report number, date, signature and the closing row.
     void JoinFootFields();
     void JoinRatingBlock();

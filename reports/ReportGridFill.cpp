@@ -267,6 +267,32 @@ void CReportGrid::LoadFieldsFromReportInfo()
     SetUsageValue(m_info.m_bImpact ? 31.0 : 3.1);
 }
 
+// The texts of the head and the footer that every page has.
+void CReportGrid::LoadReportTexts(const CReportInfo& doc)
+{
+    SetClient(doc.m_sClient);
+    SetDateOfTest(doc.m_sTestDate);
+    SetDescription(doc.m_sDescription);
+    SetCompany(CProjectView::GetSettings().m_sFirm);
+    SetReportNoLabel(doc.m_sReportNoLabel);
+    SetReportNo(doc.m_sReportNo);
+    SetReportDate(doc.m_sDate);
+    SetSignature(doc.m_sSignature);
+}
+
+// The company is the application's, the same on every report.
+void CReportGrid::StoreReportTexts(CReportInfo& doc)
+{
+    doc.m_sClient = GetClient();
+    doc.m_sTestDate = GetDateOfTest();
+    doc.m_sDescription = GetDescription();
+    CProjectView::GetSettings().m_sFirm = GetCompany();
+    doc.m_sReportNoLabel = GetReportNoLabel();
+    doc.m_sReportNo = GetReportNo();
+    doc.m_sDate = GetReportDate();
+    doc.m_sSignature = GetSignature();
+}
+
 // Only the fields the page shows are stored: a hidden field's empty cell
 // would overwrite the project's value.
 void CReportGrid::StoreFieldsToReportInfo()
@@ -300,31 +326,6 @@ void CReportGrid::StoreFieldsToReportInfo()
         if (m_info.m_bIntensityModified)
             doc.m_dReceivingRoomArea = GetAreaSb2();
     }
-}
-
-void CReportGrid::LoadReportTexts(const CReportInfo& doc)
-{
-    SetClient(doc.m_sClient);
-    SetDateOfTest(doc.m_sTestDate);
-    SetDescription(doc.m_sDescription);
-    SetCompany(CProjectView::GetSettings().m_sFirm);
-    SetReportNoLabel(doc.m_sReportNoLabel);
-    SetReportNo(doc.m_sReportNo);
-    SetReportDate(doc.m_sDate);
-    SetSignature(doc.m_sSignature);
-}
-
-// The company is the application's, the same on every report.
-void CReportGrid::StoreReportTexts(CReportInfo& doc)
-{
-    doc.m_sClient = GetClient();
-    doc.m_sTestDate = GetDateOfTest();
-    doc.m_sDescription = GetDescription();
-    CProjectView::GetSettings().m_sFirm = GetCompany();
-    doc.m_sReportNoLabel = GetReportNoLabel();
-    doc.m_sReportNo = GetReportNo();
-    doc.m_sDate = GetReportDate();
-    doc.m_sSignature = GetSignature();
 }
 
 void CReportGrid::LoadConditions(const std::vector<CConditionValue>& aValues)

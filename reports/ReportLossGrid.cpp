@@ -51,7 +51,7 @@ void CReportLossGrid::InitFieldPositions()
 void CReportLossGrid::JoinFieldCells()
 {
     const CReportFields& f = m_fields;
-    JoinHeadFields(kBlockRows);
+    JoinHeadFields(kBlockRows, kBlockRows);
     JoinCells(15, 17, 17, 17);
     for (const CLabeledField* pRow : {&m_humidity, &m_temperature, &m_pressure})
         JoinDataRow(*pRow);

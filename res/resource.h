@@ -964,3 +964,16 @@
 #define IDS_REPORT_ISO3382_TITLE 357
 #define IDS_REPORT_ISO3382_SINGLE_FIGURE 363
 // ---- end of the reverberation report page ----
+// ---- Extended, SIA 181 and laboratory report pages (reports/) ----
+// IDS_REPORT_NOISE_TYPE (351) is the reverberation page's.
+#define IDS_REPORT_MANUFACTURER 386
+#define IDS_REPORT_MOUNTED_BY 387
+#define IDS_REPORT_SPECIMEN_DESCRIPTION 388
+#define IDS_REPORT_PRODUCT_ID 389
+#define IDS_REPORT_TEST_ROOM_ID 390
+#define IDS_REPORT_CONDITION 454
+#define IDS_REPORT_TYPE 455
+#define IDS_REPORT_LOCATION 456
+#define IDS_REPORT_RECEIVING_FILTER 457
+#define IDS_REPORT_OCTAVE 483
+// ---- end of the extended, SIA 181 and laboratory report pages ----
