@@ -1,4 +1,4 @@
-// Importing a batch of 500 instrument files into one project, as a drop of a
+// Importing a batch of 1,000 instrument files into one project, as a drop of a
 // measurement campaign's folder does: dispatch by extension, open, read,
 // file into the selected table group, one recalculation at the end.
 #include "import/ImportDispatcher.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-const int kFileCount = 500;
+const int kFileCount = 1000;
 
 // The tree with the source-room group of one project selected; no dialog,
 // no corrections, messages counted.

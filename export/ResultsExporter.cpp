@@ -211,7 +211,7 @@ BOOL CResultsExporter::ExportResults(CProjectDoc* pDoc, CString sTarget, CString
         m_Host.ShowMessage(sMessage, true);
         return FALSE;
     }
-    if (m_Settings.m_bLaunchExcel)
+    if (m_Settings.m_bLaunchExcel && m_Settings.m_nExportTyp != kExportToReportGenerator)
         m_Host.Launch(sFinal);
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "CGRCellTip.h"
 #include "CGRCtrl.h"
 #include "CGRKeptObject.h"
+#include "CGRLocaleSnapshot.h"
 
 #include <windowsx.h>
 
@@ -272,11 +273,13 @@ void CGRGrid::AddUncoveredStrips(int nShiftX, int nShiftY)
 // columns first, then those from the top row and left column on, until the
 // area is full; what no cell covers gets the cell area's background. With a
 // memory DC the cells go there and reach the screen in one copy; the focus
-// frame is drawn on the screen.
+// frame is drawn on the screen. The number cells of the pass share one read
+// of the user's number settings.
 void CGRGrid::DrawCells(CDC* pScreenDC, CDC* pMemDC)
 {
     CGRGridInfo& info = *m_pCtrl->GetGridInfo();
     CDC* pDC = pMemDC ? pMemDC : pScreenDC;
+    CGRLocaleSnapshot numberSettings;
     CScopedSaveDC savedScreen(*pScreenDC);
     if (info.m_pDefFont) {
         pScreenDC->SelectObject(info.m_pDefFont);

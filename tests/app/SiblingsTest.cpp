@@ -7,6 +7,7 @@
 // Not tested here: Kelcheck's set-up sequence (the serial link's tests).
 
 #include "ShellWindowsFixture.h"
+#include "StandInRegistration.h"
 
 #include "app/ActiveDocServerDoc.h"
 #include "app/ActiveDocServerItem.h"
@@ -23,20 +24,6 @@ namespace {
 const char kLastCallValue[] = "LastCall";
 const char kFailedToCreate[] = "Failed to create object.  Make sure the object is entered in the system registry.";
 
-std::string StandInPath()
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string sPath = szPath;
-    return sPath.substr(0, sPath.rfind('\\')) + "\\Kelscope.dll";
-}
-
-void SetClassesValue(const std::string& sKey, const char* lpszName, const std::string& sValue)
-{
-    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CLASSES_ROOT, sKey.c_str(), lpszName, REG_SZ, sValue.c_str(),
-                                               static_cast<DWORD>(sValue.size() + 1)));
-}
-
 // The stand-in's classes, registered as its installer would and removed
 // again after each test.
 class CSiblingsTest : public CShellWindowsTest {
@@ -44,25 +31,16 @@ protected:
     void TearDown() override
     {
         CShellWindowsTest::TearDown();
-        for (const char* lpszProgID : {"Kelscope.Document", "Kelscope.KscApplication"})
-            ::RegDeleteTreeA(HKEY_CLASSES_ROOT, lpszProgID);
-        for (const CLSID* pClsid : {&CLSID_KelscopeDocument, &CLSID_KelscopeDocumentOld, &CLSID_KscApplication})
-            ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "CLSID\\" + AfxGuidText(*pClsid));
+        for (const CLSID* pClsid : {&CLSID_KelscopeDocument, &CLSID_KelscopeDocumentOld})
+            CStandInRegistration::Unregister("Kelscope.Document", *pClsid);
+        CStandInRegistration::Unregister("Kelscope.KscApplication", CLSID_KscApplication);
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kKelscopeStandInKey);
     }
 
-    static void RegisterClass(const char* lpszProgID, REFCLSID clsid)
-    {
-        const std::string sClassKey = "CLSID\\" + std::string(AfxGuidText(clsid));
-        SetClassesValue(std::string(lpszProgID) + "\\CLSID", nullptr, std::string(AfxGuidText(clsid)));
-        SetClassesValue(sClassKey + "\\InprocServer32", nullptr, StandInPath());
-        SetClassesValue(sClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
-        SetClassesValue(sClassKey + "\\DefaultIcon", nullptr, StandInPath() + ",0");
-    }
     static void RegisterExplorer(REFCLSID documentClsid)
     {
-        RegisterClass("Kelscope.Document", documentClsid);
-        RegisterClass("Kelscope.KscApplication", CLSID_KscApplication);
+        CStandInRegistration::Register("Kelscope.Document", documentClsid);
+        CStandInRegistration::Register("Kelscope.KscApplication", CLSID_KscApplication);
     }
     static void FailModuleCallsWith(HRESULT hr)
     {
@@ -231,7 +209,7 @@ TEST_F(CSiblingsTest, WithoutExplorerKelportShowsOneBoxAndCallsNothing)
 
 TEST_F(CSiblingsTest, WithoutApplicationClassKelportNamesCodeAndInterface)
 {
-    RegisterClass("Kelscope.Document", CLSID_KelscopeDocument);
+    CStandInRegistration::Register("Kelscope.Document", CLSID_KelscopeDocument);
 
     StartKelport();
 

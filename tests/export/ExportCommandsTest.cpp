@@ -2,13 +2,16 @@
 // of the project's kind, the commands grey for multiplot projects (menu and
 // tree bar), the tree bar exporting its item's project, Export All into a
 // folder, the export onto the sheets of one workbook (Ctrl+Alt+F8), and the
-// report generator's failures.
+// report generator (its stand-in registered as "VSreport.Application"): the
+// data workbook and the Word template it is given, and each failure's box.
 
 #include "app/ShellWindowsFixture.h"
+#include "app/StandInRegistration.h"
 
 #include "app/ExportOption.h"
 #include "app/TreeDlg.h"
 #include "res/resource.h"
+#include "tools/siblings/ReportGeneratorIds.h"
 
 #include "CCommonDialog.h"
 #include "CFileDialog.h"
@@ -22,6 +25,7 @@ namespace {
 typedef std::vector<bool CReportInfo::*> CFlags;
 const DWORD kAnySize = static_cast<DWORD>(-1);
 const CFlags kFieldAirborne = {&CReportInfo::m_bField, &CReportInfo::m_bISO, &CReportInfo::m_bAirborne};
+const char kReportGeneratorProgID[] = "VSreport.Application";
 
 CString TestFolder()
 {
@@ -69,6 +73,7 @@ protected:
     {
         CShellWindowsTest::SetUp();
         m_sFolder = TestFolder();
+        m_sAppDir = App().GetAppDirectory();
         ::CreateDirectoryA(m_sFolder, nullptr);
         App().m_sTemplateDir = m_sFolder;
         App().m_bLaunchExcel = false;
@@ -80,6 +85,9 @@ protected:
         AfxSetCommonDialogHook({});
         CShellWindowsTest::TearDown();
         RemoveFolder(m_sFolder);
+        CStandInRegistration::Unregister(kReportGeneratorProgID, CLSID_ReportGenerator);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kReportGeneratorStandInKey);
+        ::DeleteFileA(DataWorkbook("Data.xls"));
     }
     static void RemoveFolder(const CString& sFolder)
     {
@@ -133,7 +141,38 @@ protected:
         return sTexts;
     }
 
+    // Export type 12 with the data workbook beside the program and the
+    // method's Word template in the template folder.
+    CVestolarDoc* ReportProject()
+    {
+        CVestolarDoc* pDoc = Project(kFieldAirborne, "Report", 50.0);
+        pDoc->ShowView(122, TRUE, TRUE);
+        PumpMessages();
+        pDoc->GetProject().m_Calc.m_dRating = 50.0;
+        App().m_nExportTyp = CExportOption::kExportWord;
+        WriteTemplate(DataWorkbook("Data.xls"), 1);
+        ::CloseHandle(
+            ::CreateFileA(m_sFolder + "\\method.doc", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        return pDoc;
+    }
+    CString DataWorkbook(const char* pName) const { return m_sAppDir + "\\" + pName; }
+    static std::string GeneratorValue(const char* pName)
+    {
+        char sValue[MAX_PATH] = "";
+        DWORD cbValue = sizeof(sValue);
+        if (::RegGetValueA(HKEY_CURRENT_USER, kReportGeneratorStandInKey, pName, RRF_RT_REG_SZ, nullptr, sValue,
+                           &cbValue) != ERROR_SUCCESS)
+            return "(not called)";
+        return sValue;
+    }
+    static void SetGeneratorValue(const char* pName, DWORD nType, const void* pData, DWORD cbData)
+    {
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::RegSetKeyValueA(HKEY_CURRENT_USER, kReportGeneratorStandInKey, pName, nType, pData, cbData));
+    }
+
     CString m_sFolder;
+    CString m_sAppDir;
 };
 
 }  // namespace
@@ -257,24 +296,63 @@ TEST_F(ExportCommandsTest, ExportAllToSheetsFillsOneWorkbook)
     EXPECT_TRUE(App().m_bLaunchExcel);
 }
 
-// Export type 12: the data workbook and the report generator must exist;
-// each failure names itself, and the scratch workbook does not stay.
-TEST_F(ExportCommandsTest, TheReportGeneratorsFailuresEachShowTheirBox)
+// Export type 12: the generator gets the data workbook, filled with the
+// project on sheet 1, and the method's Word template; the data workbook is
+// scratch and goes afterwards.
+TEST_F(ExportCommandsTest, TheReportGeneratorGetsTheDataWorkbookAndTheWordTemplate)
 {
-    CVestolarDoc* pDoc = Project(kFieldAirborne, "Report", 50.0);
-    pDoc->ShowView(122, TRUE, TRUE);
-    PumpMessages();
-    App().m_nExportTyp = CExportOption::kExportWord;
-    const CString sApp = App().GetAppDirectory();
-    ::DeleteFileA(sApp + "\\Data.xls");
+    ReportProject();
+    CStandInRegistration::Register(kReportGeneratorProgID, CLSID_ReportGenerator);
+    const CString sGiven = m_sFolder + "\\given.xls";
+    SetGeneratorValue("KeepDataAs", REG_SZ, static_cast<LPCTSTR>(sGiven), static_cast<DWORD>(sGiven.GetLength() + 1));
+    Run(ID_FILE_EXPORT);
+    EXPECT_EQ("", BoxTexts());
+    EXPECT_EQ(std::string(DataWorkbook("Data2.xls")), GeneratorValue("Data"));
+    EXPECT_EQ(std::string(m_sFolder + "\\method.doc"), GeneratorValue("Template"));
+    EXPECT_EQ("50", CellText(sGiven, 0, 38, 1));   // B39
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(DataWorkbook("Data2.xls")));
+}
+
+// Without the data workbook nothing is exported and the box names it.
+TEST_F(ExportCommandsTest, TheReportGeneratorNeedsTheDataWorkbook)
+{
+    ReportProject();
+    CStandInRegistration::Register(kReportGeneratorProgID, CLSID_ReportGenerator);
+    ::DeleteFileA(DataWorkbook("Data.xls"));
     Run(ID_FILE_EXPORT);
     ASSERT_EQ(1u, m_boxes.m_boxes.size()) << BoxTexts();
     EXPECT_NE(std::string::npos, m_boxes.m_boxes[0].sText.find("Data.xls"));
+    EXPECT_EQ("(not called)", GeneratorValue("Data"));
+}
 
-    WriteTemplate(sApp + "\\Data.xls", 1);
-    ::CloseHandle(::CreateFileA(m_sFolder + "\\method.doc", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    Run(ID_FILE_EXPORT);
-    EXPECT_EQ("'VSreport' initialization failed.\n", BoxTexts());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(sApp + "\\Data2.xls"));
-    ::DeleteFileA(sApp + "\\Data.xls");
+// No class under the ProgID, a ProgID whose class has no server, a request
+// the generator reports as failed: each shows its box, and the data
+// workbook does not stay.
+TEST_F(ExportCommandsTest, TheReportGeneratorsFailuresEachShowTheirBox)
+{
+    enum Registration { kNone, kProgIDOnly, kServer };
+    const struct {
+        const char* pCase;
+        Registration nRegistration;
+        DWORD nReturnCode;
+        const char* pBox;
+    } kCases[] = {
+        {"nothing registered", kNone, 0, "'VSreport' initialization failed.\n"},
+        {"class not registered", kProgIDOnly, 0, "'VSreport.Application' failed.\n"},
+        {"report not generated", kServer, 3, "'GenerateReport' failed.\n"},
+    };
+    ReportProject();
+    for (const auto& row : kCases) {
+        SCOPED_TRACE(row.pCase);
+        CStandInRegistration::Unregister(kReportGeneratorProgID, CLSID_ReportGenerator);
+        if (row.nRegistration == kProgIDOnly)
+            CStandInRegistration::RegisterProgID(kReportGeneratorProgID, CLSID_ReportGenerator);
+        if (row.nRegistration == kServer)
+            CStandInRegistration::Register(kReportGeneratorProgID, CLSID_ReportGenerator);
+        SetGeneratorValue("ReturnCode", REG_DWORD, &row.nReturnCode, sizeof(row.nReturnCode));
+        Run(ID_FILE_EXPORT);
+        EXPECT_EQ(row.pBox, BoxTexts());
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(DataWorkbook("Data2.xls")));
+    }
+    EXPECT_EQ(std::string(DataWorkbook("Data2.xls")), GeneratorValue("Data"));
 }

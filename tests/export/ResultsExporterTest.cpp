@@ -165,6 +165,20 @@ TEST_F(ResultsExporterTest, LaunchesTheSavedFileWhenAsked)
     EXPECT_EQ("launched.xlsx", m_Host.m_aLaunched[0]);
 }
 
+// The report generator's data workbook is a scratch file the program deletes
+// once the generator has read it: it is never opened for the user.
+TEST_F(ResultsExporterTest, TheReportGeneratorsDataWorkbookIsNotLaunched)
+{
+    WriteTemplate("Data.xlsx");
+    CProjectDoc& doc = NewProject();
+    m_Host.m_Settings.m_bLaunchExcel = true;
+    m_Host.m_Settings.m_nExportTyp = 12;
+    m_aFiles.push_back("Data2.xlsx");
+    CResultsExporter exporter(m_Host);
+    EXPECT_TRUE(exporter.ExportResults(&doc, "Data2.xlsx", "Data.xlsx", 1));
+    EXPECT_TRUE(m_Host.m_aLaunched.empty());
+}
+
 // With several averaged positions the "_Multi" template is filled, and each
 // position gets a block 70 rows further down; the folder's name is not
 // touched, and one position keeps the plain template.

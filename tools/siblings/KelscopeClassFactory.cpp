@@ -3,6 +3,22 @@
 #include "KelscopeDocument.h"
 #include "KelscopeIds.h"
 #include "KscApplicationStandIn.h"
+#include "ReportGeneratorIds.h"
+#include "ReportGeneratorStandIn.h"
+
+namespace {
+
+// A new object of the class, holding one reference.
+IUnknown* NewObjectOf(REFCLSID clsid)
+{
+    if (IsEqualCLSID(clsid, CLSID_KscApplication))
+        return static_cast<IKscApplication*>(new CKscApplicationStandIn);
+    if (IsEqualCLSID(clsid, CLSID_ReportGenerator))
+        return new CReportGeneratorStandIn;
+    return static_cast<IOleObject*>(new CKelscopeDocument(clsid));
+}
+
+} // namespace
 
 HRESULT CKelscopeClassFactory::QueryInterface(REFIID riid, void** ppvObject)
 {
@@ -36,9 +52,7 @@ HRESULT CKelscopeClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, 
     *ppvObject = nullptr;
     if (pUnkOuter != nullptr)
         return CLASS_E_NOAGGREGATION;
-    IUnknown* pObject = IsEqualCLSID(m_clsid, CLSID_KscApplication)
-                            ? static_cast<IUnknown*>(static_cast<IKscApplication*>(new CKscApplicationStandIn))
-                            : static_cast<IUnknown*>(static_cast<IOleObject*>(new CKelscopeDocument(m_clsid)));
+    IUnknown* pObject = NewObjectOf(m_clsid);
     const HRESULT hr = pObject->QueryInterface(riid, ppvObject);
     pObject->Release();
     return hr;

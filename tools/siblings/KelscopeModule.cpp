@@ -1,17 +1,20 @@
-// The stand-in of the data explorer Kelscope, an in-process server: its
-// active document "Kelscope.Document" (named "Kelport") and its application
-// "Kelscope.KscApplication". Tests register it; nothing ships it. It stays
-// loaded once loaded: its windows may outlive the last reference COM knows.
+// The stand-ins of the sibling programs, one in-process server: the data
+// explorer Kelscope's active document "Kelscope.Document" (named "Kelport")
+// and its application "Kelscope.KscApplication", and the report generator's
+// application "VSreport.Application". Tests register it; nothing ships it.
+// It stays loaded once loaded: its windows may outlive the last reference
+// COM knows.
 
 #include "KelscopeClassFactory.h"
 #include "KelscopeIds.h"
+#include "ReportGeneratorIds.h"
 
 namespace {
 
 bool IsServedClass(REFCLSID clsid)
 {
     return IsEqualCLSID(clsid, CLSID_KelscopeDocument) || IsEqualCLSID(clsid, CLSID_KelscopeDocumentOld) ||
-           IsEqualCLSID(clsid, CLSID_KscApplication);
+           IsEqualCLSID(clsid, CLSID_KscApplication) || IsEqualCLSID(clsid, CLSID_ReportGenerator);
 }
 
 } // namespace
