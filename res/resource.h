@@ -956,3 +956,6 @@
 #define IDS_EXPORT_REPORT_GENERATOR_FAILED 10005
 #define IDS_EXPORT_GENERATE_REPORT_FAILED 10006
 // ---- end of the Excel export ----
+// ---- Multiplot ----
+#define IDR_MULTIPLOT_TABLE_CONTEXT_MENU 191
+// ---- end of the multiplot ----
