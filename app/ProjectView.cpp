@@ -5,6 +5,8 @@
 #include "VestolarApp.h"
 #include "ViewToggleRules.h"
 
+#include "tables/TabGrid.h"
+
 #include "import/TreeLayout.h"
 #include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
@@ -159,6 +161,37 @@ void CProjectView::ShowContextMenu(UINT nMenuId, CPoint point)
 void CProjectView::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
+}
+
+void CProjectView::OnDeleteMeasurement()
+{
+    if (CTabGrid* pGrid = GetTableGrid())
+        pGrid->DeleteMeasurement();
+}
+
+void CProjectView::OnEditCopy()
+{
+    if (CTabGrid* pGrid = GetTableGrid())
+        pGrid->CopySelection();
+}
+
+void CProjectView::OnEditPaste()
+{
+    if (CTabGrid* pGrid = GetTableGrid())
+        pGrid->PasteText();
+}
+
+// Delete, Include and Exclude take whole measurements selected through
+// their headings.
+void CProjectView::OnUpdateSelectedMeasurements(CCmdUI* pCmdUI)
+{
+    const CTabGrid* pGrid = GetTableGrid();
+    pCmdUI->Enable(pGrid != nullptr && pGrid->m_bMeasSelected && pGrid->m_arrSelMeas.GetSize() > 0);
+}
+
+void CProjectView::OnCloseAll()
+{
+    GetVestolarApp().OnCloseAll();
 }
 
 void CProjectView::CheckMainMenuItem(UINT nID, bool bChecked)

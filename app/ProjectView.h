@@ -16,6 +16,7 @@
 #include <vector>
 
 class CAppSettings;
+class CTabGrid;
 class CProjectDoc;
 class CReportInfo;
 
@@ -37,6 +38,8 @@ protected:
     virtual BOOL CreateContent(int nViewKind);
     // The child that takes the keyboard when the window gets the focus.
     virtual CWnd* GetContentWindow();
+    // The grid of a measurement or multiplot table; none in other windows.
+    virtual CTabGrid* GetTableGrid() const { return nullptr; }
     // The correction toggles (command, mark) as a window of this kind shows them.
     static std::vector<std::pair<UINT, CToggleMark>> ToggleMarksOf(const CReportInfo& info);
     // Sets the main menu's check mark of a command.
@@ -51,6 +54,12 @@ protected:
     afx_msg BOOL OnToggleCorrection(UINT nID);
     afx_msg void OnUpdateToggleCorrection(CCmdUI* pCmdUI);
     afx_msg void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
+    // The table commands, mapped by the windows with a table grid.
+    afx_msg void OnDeleteMeasurement();
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditPaste();
+    afx_msg void OnUpdateSelectedMeasurements(CCmdUI* pCmdUI);
+    afx_msg void OnCloseAll();
 
     DECLARE_MESSAGE_MAP()
 

@@ -2,9 +2,9 @@
 
 #include "ChildFrame.h"
 #include "MultiplotSetupDlg.h"
-#include "MultiplotTabView.h"
 #include "ProjectDocument.h"
 #include "ReportView.h"
+#include "multiplot/MultiplotTabView.h"
 #include "results/ResultView.h"
 #include "tables/TabView.h"
 #include "VestolarApp.h"

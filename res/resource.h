@@ -977,3 +977,6 @@
 #define IDS_REPORT_RECEIVING_FILTER 457
 #define IDS_REPORT_OCTAVE 483
 // ---- end of the extended, SIA 181 and laboratory report pages ----
+// ---- Multiplot ----
+#define IDR_MULTIPLOT_TABLE_CONTEXT_MENU 191
+// ---- end of the multiplot ----

@@ -67,7 +67,7 @@ CTabView* CTabGrid::GetTabView() const
 
 CProjectDoc* CTabGrid::GetProject() const
 {
-    CTabView* pView = GetTabView();
+    auto* pView = dynamic_cast<CProjectView*>(GetParent());
     return pView != nullptr ? pView->GetProject() : nullptr;
 }
 

@@ -227,31 +227,6 @@ void CTabView::OnAddMeasurement()
     m_pGrid->RedrawAll();
 }
 
-void CTabView::OnDeleteMeasurement()
-{
-    m_pGrid->DeleteMeasurement();
-}
-
-void CTabView::OnEditCopy()
-{
-    m_pGrid->CopySelection();
-}
-
-void CTabView::OnEditPaste()
-{
-    m_pGrid->PasteText();
-}
-
-void CTabView::UpdateMeasurementCommand(CCmdUI* pCmdUI, const CTabGrid* pGrid)
-{
-    pCmdUI->Enable(pGrid != nullptr && pGrid->m_bMeasSelected && pGrid->m_arrSelMeas.GetSize() > 0);
-}
-
-void CTabView::OnUpdateSelectedMeasurements(CCmdUI* pCmdUI)
-{
-    UpdateMeasurementCommand(pCmdUI, m_pGrid);
-}
-
 void CTabView::OnSelectAll()
 {
     m_pGrid->SelectAll();
@@ -270,11 +245,6 @@ void CTabView::OnIncludeMeasurement()
 void CTabView::OnExcludeMeasurement()
 {
     m_pGrid->SetSelectedStatus(1);
-}
-
-void CTabView::OnCloseAll()
-{
-    GetVestolarApp().OnCloseAll();
 }
 
 // ---------------------------------------------------------------------------

@@ -40,23 +40,16 @@ public:
     void RenameMeasurement(int nCol, CString sTitle);
     void SetMeasurementStatus(int nCol, int nStatus);
 
-    // The update rule of Delete, Include and Exclude: whole measurements
-    // selected through their headings (shared with the multiplot table).
-    static void UpdateMeasurementCommand(CCmdUI* pCmdUI, const CTabGrid* pGrid);
-
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
 
 protected:
     BOOL CreateContent(int nViewKind) override;
     CWnd* GetContentWindow() override;
+    CTabGrid* GetTableGrid() const override { return m_pGrid; }
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnAddMeasurement();
-    afx_msg void OnDeleteMeasurement();
-    afx_msg void OnEditCopy();
-    afx_msg void OnEditPaste();
-    afx_msg void OnUpdateSelectedMeasurements(CCmdUI* pCmdUI);
     afx_msg void OnSelectAll();
     afx_msg void OnProperties();
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
@@ -64,7 +57,6 @@ protected:
     afx_msg void OnUpdateColumnToggle(CCmdUI* pCmdUI);
     afx_msg void OnIncludeMeasurement();
     afx_msg void OnExcludeMeasurement();
-    afx_msg void OnCloseAll();
 
     DECLARE_MESSAGE_MAP()
 

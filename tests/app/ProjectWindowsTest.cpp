@@ -8,7 +8,7 @@
 
 #include "app/ChildFrame.h"
 #include "app/HiddenFrame.h"
-#include "app/MultiplotTabView.h"
+#include "multiplot/MultiplotTabView.h"
 #include "results/ResultView.h"
 #include "tables/TabView.h"
 

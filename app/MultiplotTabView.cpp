@@ -1,3 +1,0 @@
-#include "MultiplotTabView.h"
-
-IMPLEMENT_DYNCREATE(CMultiplotTabView, CProjectView)
