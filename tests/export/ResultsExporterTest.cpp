@@ -169,13 +169,13 @@ TEST_F(ResultsExporterTest, LaunchesTheSavedFileWhenAsked)
 // once the generator has read it: it is never opened for the user.
 TEST_F(ResultsExporterTest, TheReportGeneratorsDataWorkbookIsNotLaunched)
 {
-    WriteTemplate("Data.xlsx");
+    WriteTemplate("data.xlsx");
     CProjectDoc& doc = NewProject();
     m_Host.m_Settings.m_bLaunchExcel = true;
     m_Host.m_Settings.m_nExportTyp = 12;
-    m_aFiles.push_back("Data2.xlsx");
+    m_aFiles.push_back("data2.xlsx");
     CResultsExporter exporter(m_Host);
-    EXPECT_TRUE(exporter.ExportResults(&doc, "Data2.xlsx", "Data.xlsx", 1));
+    EXPECT_TRUE(exporter.ExportResults(&doc, "data2.xlsx", "data.xlsx", 1));
     EXPECT_TRUE(m_Host.m_aLaunched.empty());
 }
 
