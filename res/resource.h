@@ -956,3 +956,7 @@
 #define IDS_EXPORT_REPORT_GENERATOR_FAILED 10005
 #define IDS_EXPORT_GENERATE_REPORT_FAILED 10006
 // ---- end of the Excel export ----
+// ---- framework, docking layer (platform/afx/) ----
+#define IDS_AFX_RESOURCE_EXCEPTION 10400
+#define IDS_AFX_NOT_SUPPORTED_EXCEPTION 10401
+// ---- end of the framework's docking layer ----
