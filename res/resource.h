@@ -980,3 +980,7 @@
 // ---- Multiplot ----
 #define IDR_MULTIPLOT_TABLE_CONTEXT_MENU 191
 // ---- end of the multiplot ----
+// ---- framework, docking layer (platform/afx/) ----
+#define IDS_AFX_RESOURCE_EXCEPTION 10400
+#define IDS_AFX_NOT_SUPPORTED_EXCEPTION 10401
+// ---- end of the framework's docking layer ----

@@ -14,6 +14,8 @@
 #include "CArchiveException.h"
 #include "CFileException.h"
 #include "CMemoryException.h"
+#include "CNotSupportedException.h"
+#include "CResourceException.h"
 #include "CFile.h"
 #include "CMemFile.h"
 #include "CAtomicFile.h"

@@ -49,6 +49,9 @@ class CCmdUI;
 #define WM_QUERYCENTERWND 0x036B
 #define WM_DISABLEMODAL 0x036C
 #define WM_FLOATSTATUS 0x036D
+// wParam of WM_FLOATSTATUS: the main frame's caption turns active or not.
+#define FS_ACTIVATE 0x0004
+#define FS_DEACTIVATE 0x0008
 #define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_POPMESSAGESTRING 0x0375
 

@@ -337,13 +337,19 @@ BOOL CDockBar::IsBarVisible(CControlBar* pBar, BOOL bCommit)
 }
 
 // The bar's length in its row: a bar alone in its row is asked for the
-// stretched length, the others for their own; never more than the edge.
-CSize CDockBar::MeasureBar(CControlBar* pBar, BOOL bAlone) const
+// stretched length, the others for their own; never more than the edge. A
+// sizable bar in a floating frame takes the width the user gave it last.
+// The committing layout lets the bar keep the layout it measured.
+CSize CDockBar::MeasureBar(CControlBar* pBar, BOOL bAlone, BOOL bCommit) const
 {
     const BOOL bHorz = IsHorzDock();
     DWORD dwMode = bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
+    if (m_bFloating && (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC))
+        dwMode = LM_HORZ | LM_MRUWIDTH;
     if (bAlone && !m_bFloating)
         dwMode |= LM_STRETCH;
+    if (bCommit)
+        dwMode |= LM_COMMIT;
     return pBar->CalcDynamicLayout(-1, dwMode);
 }
 
@@ -386,7 +392,7 @@ int CDockBar::LayoutRow(int nStart, int nEnd, int nLength, int nAcross, BOOL bCo
     int nThickness = 0;
     int nRunning = 0;
     for (RowItem& item : items) {
-        item.size = MeasureBar(item.pBar, items.size() == 1);
+        item.size = MeasureBar(item.pBar, items.size() == 1, bCommit);
         if (Along(item.size, bHorz) > nLength)
             (bHorz ? item.size.cx : item.size.cy) = nLength;
         item.nPos = std::max(nRunning, m_bFloating ? 0 : OwnPosition(item.pBar));

@@ -62,7 +62,7 @@ protected:
     void RemoveEmptyRows();
     void WrapRows(int nLength);
     int LayoutRow(int nStart, int nEnd, int nLength, int nAcross, BOOL bCommit);
-    CSize MeasureBar(CControlBar* pBar, BOOL bAlone) const;
+    CSize MeasureBar(CControlBar* pBar, BOOL bAlone, BOOL bCommit = FALSE) const;
     int OwnPosition(CControlBar* pBar) const;
     void PlaceBar(CControlBar* pBar, const CRect& rect);
     void RecordDockedPlace(CControlBar* pBar, const CRect& rect) const;

@@ -7,6 +7,8 @@
 #include "CMiniDockFrameWnd.h"
 #include "CWindowDC.h"
 
+#include <algorithm>
+
 CDockContext::CDockContext(CControlBar* pBar)
     : m_pBar(pBar), m_pDockSite(pBar->GetDockingFrame())
 {
@@ -43,6 +45,24 @@ void CDockContext::StartDrag(CPoint pt)
     KeepPointInside(m_rectFrameDragVert, pt);
 
     m_dwOverDockStyle = CanDock();
+    m_bDragging = TRUE;
+    Track();
+}
+
+// Only a bar that lays itself out by length (CBRS_SIZE_DYNAMIC) is sized,
+// and only while it floats.
+void CDockContext::StartResize(int nHitTest, CPoint pt)
+{
+    if (m_pDockSite == nullptr || ::GetCapture() != nullptr || !m_pBar->IsFloating() ||
+        !(m_pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC))
+        return;
+    InitLoop();
+    m_bDragging = FALSE;
+    m_nHitTest = nHitTest;
+    m_ptLast = m_ptStart = pt;
+    m_pBar->GetParentFrame()->GetWindowRect(&m_rectResizeStart);
+    m_rectFrameDragHorz = m_rectResizeStart;
+    m_nResizeLength = -1;
     Track();
 }
 
@@ -76,7 +96,6 @@ BOOL CDockContext::Track()
     m_pBar->SetCapture();
     CWindowDC dcDesktop(nullptr);
     m_pDC = &dcDesktop;
-    m_bDragging = TRUE;
     DrawFocusRect();
     while (::GetCapture() == m_pBar->m_hWnd) {
         MSG msg;
@@ -86,12 +105,18 @@ BOOL CDockContext::Track()
         }
         switch (msg.message) {
         case WM_LBUTTONUP:
-            EndDrag();
+            if (m_bDragging)
+                EndDrag();
+            else
+                EndResize();
             return TRUE;
         case WM_MOUSEMOVE: {
             CPoint pt(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
             ::ClientToScreen(msg.hwnd, &pt);
-            Move(pt);
+            if (m_bDragging)
+                Move(pt);
+            else
+                Stretch(pt);
             break;
         }
         case WM_KEYDOWN:
@@ -100,7 +125,8 @@ BOOL CDockContext::Track()
                 CancelLoop();
                 return FALSE;
             }
-            OnKey(static_cast<int>(msg.wParam), msg.message == WM_KEYDOWN);
+            if (m_bDragging)
+                OnKey(static_cast<int>(msg.wParam), msg.message == WM_KEYDOWN);
             break;
         case WM_RBUTTONDOWN:
             CancelLoop();
@@ -142,7 +168,6 @@ void CDockContext::CancelLoop()
     if (::GetCapture() == m_pBar->m_hWnd)
         ::ReleaseCapture();
     m_pDC = nullptr;
-    m_bDragging = FALSE;
 }
 
 // A release where the press was changes nothing; otherwise the bar docks
@@ -161,6 +186,64 @@ void CDockContext::EndDrag()
     }
     m_pDockSite->FloatControlBar(m_pBar, m_rectFrameDragHorz.TopLeft(),
                                  CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI));
+}
+
+// --- sizing a floating bar -------------------------------------------------
+
+// The edge follows the mouse; the bar says what size it takes for that
+// width (or height), and the outline shows the frame around it, held at
+// the opposite edge.
+void CDockContext::Stretch(CPoint pt)
+{
+    m_ptLast = pt;
+    // The frame's caption and borders; the frame may be wider than the bar
+    // by the system's least width of a captioned window.
+    CFrameWnd* pFrame = m_pBar->GetParentFrame();
+    CRect rectNonClient(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rectNonClient, pFrame->GetStyle(), FALSE, pFrame->GetExStyle());
+    const CSize sizeNonClient = rectNonClient.Size();
+    const BOOL bHeight = m_nHitTest == HTTOP || m_nHitTest == HTBOTTOM;
+    int nFrameLength = 0;
+    switch (m_nHitTest) {
+    case HTLEFT:
+        nFrameLength = m_rectResizeStart.right - pt.x;
+        break;
+    case HTRIGHT:
+        nFrameLength = pt.x - m_rectResizeStart.left;
+        break;
+    case HTTOP:
+        nFrameLength = m_rectResizeStart.bottom - pt.y;
+        break;
+    case HTBOTTOM:
+        nFrameLength = pt.y - m_rectResizeStart.top;
+        break;
+    default:
+        return;
+    }
+    m_dwResizeMode = LM_HORZ | (bHeight ? LM_LENGTHY : 0);
+    m_nResizeLength = std::max(0, nFrameLength - static_cast<int>(bHeight ? sizeNonClient.cy : sizeNonClient.cx));
+    const CSize sizeFrame = m_pBar->CalcDynamicLayout(m_nResizeLength, m_dwResizeMode) + sizeNonClient;
+    CRect rect(m_rectResizeStart.TopLeft(), sizeFrame);
+    if (m_nHitTest == HTLEFT)
+        rect.OffsetRect(m_rectResizeStart.right - rect.right, 0);
+    if (m_nHitTest == HTTOP)
+        rect.OffsetRect(0, m_rectResizeStart.bottom - rect.bottom);
+    m_rectFrameDragHorz = rect;
+    DrawFocusRect();
+}
+
+// The bar keeps the layout of the last outline, and its frame takes the
+// outline's place.
+void CDockContext::EndResize()
+{
+    CancelLoop();
+    if (m_nResizeLength < 0 || m_ptLast == m_ptStart)
+        return;
+    m_pBar->CalcDynamicLayout(m_nResizeLength, m_dwResizeMode | LM_COMMIT);
+    CFrameWnd* pFrame = m_pBar->GetParentFrame();
+    pFrame->RecalcLayout();
+    pFrame->SetWindowPos(nullptr, m_rectFrameDragHorz.left, m_rectFrameDragHorz.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // --- dock test and outline ------------------------------------------------

@@ -2,7 +2,9 @@
 // Classes in this file: CDockContext, what a dockable bar needs to be
 // dragged: the outline that follows the mouse, the test whether it is over
 // a dock bar, and the bar's last docked and floating places for the double
-// click that swaps them. The tracking loop reads the mouse points from the
+// click that swaps them; the sizing of a floating bar's frame by one of its
+// edges, which lays the bar out anew (a toolbar into rows). The tracking
+// loop, shared by dragging and sizing, reads the mouse points from the
 // messages and Ctrl from the key messages, never from the cursor or the
 // key state, so a script that posts them drives it like a user.
 
@@ -21,6 +23,9 @@ public:
 // Operations
     // pt: the pressed point on the screen.
     virtual void StartDrag(CPoint pt);
+    // nHitTest: the floating frame's edge (HTLEFT ... HTBOTTOM); pt: the
+    // pressed point on the screen.
+    virtual void StartResize(int nHitTest, CPoint pt);
     virtual void ToggleDocking();
 
 // Attributes
@@ -40,7 +45,8 @@ public:
     BOOL m_bFlip = FALSE;
     BOOL m_bForceFrame = FALSE; // Ctrl held: no docking
     CDC* m_pDC = nullptr;       // the desktop's, while tracking
-    BOOL m_bDragging = FALSE;
+    BOOL m_bDragging = FALSE;   // a drag, not a sizing, is tracked
+    int m_nHitTest = HTNOWHERE; // the edge a sizing moves
 
     CPoint m_ptMRUFloatPos;     // the last floating place (screen)
     DWORD m_dwMRUFloatStyle = CBRS_ALIGN_TOP;
@@ -54,6 +60,8 @@ protected:
     void Move(CPoint pt);
     void OnKey(int nChar, BOOL bDown);
     void EndDrag();
+    void Stretch(CPoint pt);
+    void EndResize();
     void CancelLoop();
     void DrawFocusRect(BOOL bRemoveRect = FALSE);
     DWORD CanDock();
@@ -63,4 +71,7 @@ protected:
 
 private:
     CPoint m_ptStart;
+    CRect m_rectResizeStart;    // the floating frame when the sizing began
+    int m_nResizeLength = -1;   // the bar's length the sizing asks for
+    DWORD m_dwResizeMode = 0;   // LM_HORZ, with LM_LENGTHY for a height
 };

@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_ERASEBKGND()
     ON_WM_ACTIVATE()
+    ON_WM_NCACTIVATE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
@@ -293,6 +294,16 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CWnd::OnActivate(nState, pWndOther, bMinimized);
     if (m_pViewActive != nullptr && nState != WA_INACTIVE && !bMinimized)
         m_pViewActive->OnActivateFrame(nState, this);
+    SetActiveCaptions(nState != WA_INACTIVE || (pWndOther != nullptr && IsFrameOrFloating(pWndOther->m_hWnd)));
+}
+
+// While one of its floating frames has the activation, the frame still
+// looks active: the user works in the same window.
+BOOL CFrameWnd::OnNcActivate(BOOL bActive)
+{
+    if (m_bStayActive && !bActive)
+        return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, TRUE, 0));
+    return CWnd::OnNcActivate(bActive);
 }
 
 // --- control bars -------------------------------------------------------

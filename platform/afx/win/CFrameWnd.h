@@ -8,6 +8,8 @@
 #include "CWnd.h"
 #include "res/resource.h"
 
+#include <vector>
+
 class CDockBar;
 class CDockState;
 class CDocument;
@@ -84,6 +86,11 @@ public:
     void SetDockState(const CDockState& state);
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
+    // Shows the frame's caption and its floating frames' captions active
+    // or not (WM_FLOATSTATUS), whichever of them has the activation.
+    void SetActiveCaptions(BOOL bActive);
+    // The frame itself or a window it owns (a floating frame).
+    BOOL IsFrameOrFloating(HWND hWnd) const;
 
 // Overridables
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -110,6 +117,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
@@ -129,6 +137,7 @@ protected:
     CDockBar* GetDockBarOfStyle(DWORD dwBarStyle);
     void ShowFloatingBar(CControlBar* pBar, BOOL bShow);
     void UpdateFloatingFrames(WPARAM wParam);
+    std::vector<CWnd*> GetFloatingFrames() const;
     void SetDockBarRows(const CDockState& state);
     void SetFloatingRows(const CDockState& state);
     void SetBarStates(const CDockState& state);
@@ -147,4 +156,5 @@ private:
     HMENU m_hMenuAlt = nullptr;
     CView* m_pViewActive = nullptr;
     BOOL m_bInRecalcLayout = FALSE;
+    BOOL m_bStayActive = FALSE;  // the caption stays active for a floating frame
 };

@@ -117,7 +117,7 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
     if (pBar->IsFloating() && pBar->m_pDockBar != nullptr && pBar->m_pDockBar->GetDockedCount() == 1)
         pFrame = static_cast<CMiniDockFrameWnd*>(pBar->m_pDockBar->GetParentFrame());
     if (pFrame == nullptr) {
-        pFrame = CreateFloatingFrame(dwStyle);
+        pFrame = CreateFloatingFrame(dwStyle | (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC));
         DockControlBar(pBar, &pFrame->m_wndDockBar);
     }
     pFrame->RecalcLayout();
@@ -192,14 +192,36 @@ void CFrameWnd::ShowFloatingBar(CControlBar* pBar, BOOL bShow)
 // idle update from here, as the docked ones get it with the frame's.
 void CFrameWnd::UpdateFloatingFrames(WPARAM wParam)
 {
-    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
-        CDockBar* pDockBar = AsDockBar(static_cast<CControlBar*>(m_listControlBars.GetNext(pos)));
-        if (pDockBar == nullptr || !pDockBar->m_bFloating)
-            continue;
-        CWnd* pFloatingFrame = pDockBar->GetParent();
+    for (CWnd* pFloatingFrame : GetFloatingFrames()) {
         if (pFloatingFrame->IsWindowVisible())
             pFloatingFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
     }
+}
+
+std::vector<CWnd*> CFrameWnd::GetFloatingFrames() const
+{
+    std::vector<CWnd*> frames;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CDockBar* pDockBar = AsDockBar(static_cast<CControlBar*>(m_listControlBars.GetNext(pos)));
+        if (pDockBar != nullptr && pDockBar->m_bFloating)
+            frames.push_back(pDockBar->GetParent());
+    }
+    return frames;
+}
+
+// The frame and its floating frames show one caption state: active while
+// any of them has the activation.
+void CFrameWnd::SetActiveCaptions(BOOL bActive)
+{
+    m_bStayActive = bActive && ::GetActiveWindow() != m_hWnd;
+    DefWindowProc(WM_NCACTIVATE, bActive, 0);
+    for (CWnd* pFloatingFrame : GetFloatingFrames())
+        pFloatingFrame->SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+}
+
+BOOL CFrameWnd::IsFrameOrFloating(HWND hWnd) const
+{
+    return hWnd != nullptr && (hWnd == m_hWnd || ::GetWindow(hWnd, GW_OWNER) == m_hWnd);
 }
 
 // --- dock state -----------------------------------------------------------
@@ -243,6 +265,7 @@ void FillBarInfo(CControlBarInfo& info, CControlBar& bar)
 {
     info.m_bVisible = bar.IsVisible();
     info.m_bFloating = bar.IsFloating();
+    info.m_nMRUWidth = bar.m_nMRUWidth;
     const CDockContext* pContext = bar.m_pDockContext;
     if (pContext == nullptr)
         return;
@@ -281,6 +304,8 @@ void CFrameWnd::SetDockState(const CDockState& state)
         CControlBarInfo* pInfo = state.GetAt(i);
         CControlBar* pBar = pInfo->m_bDockBar ? nullptr : GetControlBar(pInfo->m_nBarID);
         pInfo->m_pBar = AsDockBar(pBar) != nullptr ? nullptr : pBar;
+        if (pInfo->m_pBar != nullptr)
+            pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
     }
     SetDockBarRows(state);
     SetFloatingRows(state);

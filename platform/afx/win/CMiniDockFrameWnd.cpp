@@ -23,11 +23,13 @@ CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE)
 }
 
 // Owned by the bar's frame, so it stays above it and goes with it. The
-// floating dock bar belongs to that frame's bars, as the edges' do.
+// floating dock bar belongs to that frame's bars, as the edges' do. A frame
+// for bars that lay themselves out by length (CBRS_SIZE_DYNAMIC) is sized
+// by its sides; any other is moved by its edges as by its caption.
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
-    if (!CMiniFrameWnd::Create(nullptr, "", kWindowStyle | MFS_MOVEFRAME | MFS_4THICKFRAME, CRect(0, 0, 0, 0),
-                               pParent))
+    const DWORD dwFrameStyle = (dwBarStyle & CBRS_SIZE_DYNAMIC) ? MFS_4THICKFRAME : MFS_4THICKFRAME | MFS_MOVEFRAME;
+    if (!CMiniFrameWnd::Create(nullptr, "", kWindowStyle | dwFrameStyle | MFS_SYNCACTIVE, CRect(0, 0, 0, 0), pParent))
         return FALSE;
     auto* pDockSite = static_cast<CFrameWnd*>(pParent);
     m_wndDockBar.m_pDockSite = pDockSite;
@@ -39,9 +41,10 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
     return TRUE;
 }
 
+// The outline of a frame not made yet; its sides are sizing borders.
 void CMiniDockFrameWnd::CalcFrameRect(CRect& rect)
 {
-    ::AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kExStyle);
+    ::AdjustWindowRectEx(&rect, kWindowStyle | WS_THICKFRAME, FALSE, kExStyle);
 }
 
 CControlBar* CMiniDockFrameWnd::GetFirstBar() const
@@ -61,7 +64,7 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL)
     CSize size = m_wndDockBar.CalcFixedLayout(FALSE, TRUE);
     m_wndDockBar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     CRect rectFrame(0, 0, size.cx, size.cy);
-    CalcFrameRect(rectFrame);
+    ::AdjustWindowRectEx(&rectFrame, GetStyle(), FALSE, GetExStyle());
     CRect rectNow;
     GetWindowRect(&rectNow);
     if (rectNow.Size() != rectFrame.Size())
@@ -95,8 +98,12 @@ void CMiniDockFrameWnd::OnClose()
 void CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     CControlBar* pBar = GetFirstBar();
-    if (nHitTest == HTCAPTION && pBar != nullptr && pBar->m_pDockContext != nullptr) {
+    if (pBar != nullptr && pBar->m_pDockContext != nullptr && nHitTest == HTCAPTION) {
         pBar->m_pDockContext->StartDrag(point);
+        return;
+    }
+    if (pBar != nullptr && pBar->m_pDockContext != nullptr && nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST) {
+        pBar->m_pDockContext->StartResize(static_cast<int>(nHitTest), point);
         return;
     }
     CMiniFrameWnd::OnNcLButtonDown(nHitTest, point);

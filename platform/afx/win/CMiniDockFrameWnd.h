@@ -1,8 +1,9 @@
 #pragma once
 // Classes in this file: CMiniDockFrameWnd, the small frame a floating bar
 // lies in: a floating dock bar as its client, the caption titled with the
-// bar's name. A press on the caption drags the bar, a double click docks
-// it again, closing hides the bars (View brings them back).
+// bar's name. A press on the caption drags the bar, on a side sizes it (a
+// toolbar into rows), a double click docks it again, closing hides the
+// bars (View brings them back).
 
 #include "CDockBar.h"
 #include "CMiniFrameWnd.h"
@@ -14,7 +15,8 @@ public:
 
     virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
     void RecalcLayout(BOOL bNotify = TRUE) override;
-    // The frame's rectangle around a client rectangle (both screen).
+    // The rectangle of a floating frame around a client rectangle (both
+    // screen).
     static void CalcFrameRect(CRect& rect);
 
     CDockBar m_wndDockBar;

@@ -1,7 +1,9 @@
 #pragma once
 // Classes in this file: CMiniFrameWnd, a small frame with a tool caption
 // (a floating bar's frame). MFS_MOVEFRAME makes its edges move it like the
-// caption; MFS_4THICKFRAME sizes it by the sides only, never the corners.
+// caption; MFS_4THICKFRAME sizes it by the sides only, never the corners;
+// with MFS_SYNCACTIVE its caption is active exactly when its owner frame's
+// is (WM_FLOATSTATUS).
 
 #include "CFrameWnd.h"
 
@@ -20,8 +22,15 @@ public:
     BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd = nullptr, UINT nID = 0);
 
+    BOOL m_bActive = FALSE;  // the caption shows active (MFS_SYNCACTIVE)
+
 protected:
+    CFrameWnd* GetOwnerFrame() const;
+
     afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
 
     DWORD m_dwMiniFrameStyle = 0;  // the MFS_ styles
 

@@ -25,6 +25,8 @@ namespace {
 // seven pixels wider and higher than its image.
 const CSize kDefaultImage(16, 15);
 const CSize kButtonPadding(7, 7);
+// The length of a row that never wraps, and of a stretched bar.
+const int kUnlimitedLength = 32767;
 
 // What a toolbar resource holds: the image size and the button ids.
 struct CToolBarResource {
@@ -166,7 +168,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
         button.idCommand = static_cast<int>(lpIDArray[i]);
         if (lpIDArray[i] == ID_SEPARATOR) {
             button.fsStyle = TBSTYLE_SEP;
-            button.iBitmap = 6;  // the gap's width
+            button.iBitmap = 8;  // the gap's width, the toolbar control's own
         } else {
             button.fsStyle = TBSTYLE_BUTTON;
             button.fsState = TBSTATE_ENABLED;
@@ -244,25 +246,139 @@ void CToolBar::SetButtonState(int nIndex, UINT nState)
 
 // --- layout and update ----------------------------------------------------
 
-// One row of buttons: as high as a button, as long as the buttons (or the
-// whole edge when stretched), plus the bar's borders.
-CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL)
+CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    CSize size(0, m_sizeButton.cy);
-    if (m_nCount > 0) {
-        CRect rectLast;
-        GetItemRect(m_nCount - 1, &rectLast);
-        size.cx = rectLast.right;
-        size.cy = std::max<LONG>(size.cy, rectLast.bottom);
+    return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK));
+}
+
+CSize CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    return CalcLayout(dwMode, nLength);
+}
+
+// Docked on a horizontal edge: one row; on a vertical edge: one button a
+// row; floating: rows by the frame's wish or the width the user gave it
+// last. A stretched docked bar runs the whole edge.
+CSize CToolBar::CalcLayout(DWORD dwMode, int nLength)
+{
+    const BOOL bVertDock = (dwMode & LM_VERTDOCK) != 0;
+    const CSize sizeBorders = GetBorderSize(!bVertDock);
+    CButtonLayouts buttons = GetButtonLayouts();
+    if (dwMode & LM_HORZDOCK)
+        WrapToolBar(buttons, kUnlimitedLength);
+    else if (bVertDock)
+        WrapToolBar(buttons, m_sizeButton.cx);
+    else if (nLength >= 0 && (dwMode & LM_LENGTHY))
+        SizeToolBar(buttons, nLength - sizeBorders.cy, TRUE);
+    else if (nLength >= 0)
+        SizeToolBar(buttons, nLength - sizeBorders.cx, FALSE);
+    else
+        SizeToolBar(buttons, (dwMode & LM_MRUWIDTH) ? m_nMRUWidth - sizeBorders.cx : kUnlimitedLength, FALSE);
+
+    CSize size = CalcSize(buttons) + sizeBorders;
+    if (dwMode & LM_COMMIT) {
+        SetButtonWraps(buttons);
+        if (!(dwMode & (LM_HORZDOCK | LM_VERTDOCK)))
+            m_nMRUWidth = size.cx;
     }
+    if ((dwMode & LM_STRETCH) && (dwMode & LM_HORZDOCK))
+        size.cx = kUnlimitedLength;
+    if ((dwMode & LM_STRETCH) && bVertDock)
+        size.cy = kUnlimitedLength;
+    return size;
+}
+
+// A row is as wide as its buttons and gaps; a separator that ends a row
+// takes no width there and lies as a gap of two thirds its width between
+// the rows, as the toolbar control draws it.
+CSize CToolBar::CalcSize(const CButtonLayouts& buttons) const
+{
+    CSize size(0, buttons.empty() ? 0 : m_sizeButton.cy);
+    int nRowWidth = 0;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const CButtonLayout& button = buttons[i];
+        if (!(button.bSeparator && button.bWrap))
+            nRowWidth += button.cx;
+        size.cx = std::max<LONG>(size.cx, nRowWidth);
+        if (button.bWrap && i + 1 < buttons.size()) {
+            size.cy += m_sizeButton.cy + (button.bSeparator ? button.cx * 2 / 3 : 0);
+            nRowWidth = 0;
+        }
+    }
+    return size;
+}
+
+// A row breaks before a button that would pass nWidth: the item before it
+// (a button, or the separator between the two) ends the row. The first
+// button of a row always stays, however narrow nWidth is.
+int CToolBar::WrapToolBar(CButtonLayouts& buttons, int nWidth) const
+{
+    int nRows = buttons.empty() ? 0 : 1;
+    int x = 0;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        CButtonLayout& button = buttons[i];
+        button.bWrap = FALSE;
+        if (!button.bSeparator && x > 0 && x + button.cx > nWidth) {
+            buttons[i - 1].bWrap = TRUE;
+            ++nRows;
+            x = 0;
+        }
+        x += button.cx;
+    }
+    return nRows;
+}
+
+// Halving between one button's width and the whole row: rows only grow as
+// the width shrinks, so the search finds the narrowest width that keeps
+// the rows of nLength, or whose rows fit into the height nLength.
+void CToolBar::SizeToolBar(CButtonLayouts& buttons, int nLength, BOOL bVert) const
+{
+    WrapToolBar(buttons, kUnlimitedLength);
+    int nLow = m_sizeButton.cx;
+    int nHigh = std::max<int>(nLow, CalcSize(buttons).cx);
+    const int nRowsWanted = bVert ? 0 : WrapToolBar(buttons, std::clamp(nLength, nLow, nHigh));
+    auto fits = [&](int nWidth) {
+        const int nRows = WrapToolBar(buttons, nWidth);
+        return bVert ? CalcSize(buttons).cy <= nLength : nRows <= nRowsWanted;
+    };
+    while (nLow < nHigh) {
+        const int nMid = nLow + (nHigh - nLow) / 2;
+        if (fits(nMid))
+            nHigh = nMid;
+        else
+            nLow = nMid + 1;
+    }
+    WrapToolBar(buttons, nHigh);
+}
+
+CToolBar::CButtonLayouts CToolBar::GetButtonLayouts() const
+{
+    CButtonLayouts buttons;
+    for (int i = 0; i < m_nCount; ++i) {
+        TBBUTTON button = {};
+        ::SendMessage(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        const BOOL bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
+        buttons.push_back({bSeparator, bSeparator ? button.iBitmap : m_sizeButton.cx,
+                           (button.fsState & TBSTATE_WRAP) != 0});
+    }
+    return buttons;
+}
+
+void CToolBar::SetButtonWraps(const CButtonLayouts& buttons)
+{
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+        const UINT nState = GetButtonState(i);
+        SetButtonState(i, buttons[static_cast<size_t>(i)].bWrap ? (nState | TBSTATE_WRAP)
+                                                                 : (nState & ~TBSTATE_WRAP));
+    }
+}
+
+CSize CToolBar::GetBorderSize(BOOL bHorz) const
+{
     CRect rectInside;
     rectInside.SetRectEmpty();
-    CalcInsideRect(rectInside, TRUE);
-    size.cx -= rectInside.Width();
-    size.cy -= rectInside.Height();
-    if (bStretch)
-        size.cx = 32767;
-    return size;
+    CalcInsideRect(rectInside, bHorz);
+    return CSize(-rectInside.Width(), -rectInside.Height());
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

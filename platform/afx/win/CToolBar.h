@@ -1,12 +1,17 @@
 #pragma once
 // Classes in this file: CToolBar, a row of command buttons on a frame's edge,
 // over the system's toolbar control: loaded from a toolbar resource (button
-// ids and image size) and the bitmap of the same id, laid out horizontally
-// in one fixed row. A button sends its command to the frame; at idle each
-// button takes the enable and check state of its command.
+// ids and image size) and the bitmap of the same id. Docked on a horizontal
+// edge the buttons lie in one row, on a vertical edge in one column; in a
+// floating frame they wrap into rows by the frame's width, which the user
+// sets by sizing the frame (and which the bar keeps as its MRU width). A
+// button sends its command to the frame; at idle each button takes the
+// enable and check state of its command.
 
 #include "CBitmap.h"
 #include "CControlBar.h"
+
+#include <vector>
 
 class CToolBar : public CControlBar {
     DECLARE_DYNAMIC(CToolBar)
@@ -45,9 +50,36 @@ public:
 
 // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
+    // A button as the layout sees it; a separator's width is its gap.
+    struct CButtonLayout {
+        BOOL bSeparator;
+        int cx;
+        BOOL bWrap;  // the row ends after it
+    };
+    using CButtonLayouts = std::vector<CButtonLayout>;
+
+// Layout steps
+    // The bar's size in the LM_ mode; nLength (the bar's outer width, or
+    // height with LM_LENGTHY) is the floating frame's wish, -1 for none.
+    // LM_COMMIT gives the buttons the wraps found.
+    virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    // The size the buttons take with their wraps, without the borders.
+    virtual CSize CalcSize(const CButtonLayouts& buttons) const;
+    // Breaks the rows where a button would pass nWidth; returns the rows.
+    virtual int WrapToolBar(CButtonLayouts& buttons, int nWidth) const;
+    // Wraps into the narrowest rows that keep the row count of nLength
+    // (a width) or, with bVert, that fit into nLength (a height).
+    virtual void SizeToolBar(CButtonLayouts& buttons, int nLength, BOOL bVert) const;
+
+    CButtonLayouts GetButtonLayouts() const;
+    void SetButtonWraps(const CButtonLayouts& buttons);
+    // The borders' share of the bar's size.
+    CSize GetBorderSize(BOOL bHorz) const;
+
     BOOL IsOnTool(CPoint point) const override;
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);

@@ -208,6 +208,18 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     SetRegistryKey(sKey);
 }
 
+HKEY CWinApp::GetAppRegistryKey() const
+{
+    if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr)
+        return nullptr;
+    CString sPath = CString("Software\\") + m_pszRegistryKey + "\\" + m_pszProfileName;
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, sPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                          &hKey, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return hKey;
+}
+
 void CWinApp::SetSettingsStore(std::unique_ptr<CSettingsStore> pStore)
 {
     m_pSettingsStore = std::move(pStore);

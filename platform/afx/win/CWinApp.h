@@ -47,6 +47,9 @@ public:
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
     void SetSettingsStore(std::unique_ptr<CSettingsStore> pStore);
+    // HKCU\Software\<key>\<application name>, made when missing; the
+    // caller closes it. Null before SetRegistryKey or when it cannot be made.
+    HKEY GetAppRegistryKey() const;
     CSettingsStore* GetSettingsStore() const { return m_pSettingsStore.get(); }
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
     CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);

@@ -80,6 +80,8 @@
 #include "CListBox.h"
 #include "CScrollBar.h"
 #include "CSpinButtonCtrl.h"
+#include "CProgressCtrl.h"
+#include "CTabCtrl.h"
 #include "CStatic.h"
 #include "CToolTipCtrl.h"
 #include "CTreeCtrl.h"

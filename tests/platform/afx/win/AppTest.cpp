@@ -91,6 +91,7 @@ TEST_F(Application, TheShellCommandNothingOpensNoDocument)
 
 TEST_F(Application, ProfileFunctionsWriteUnderTheRegistryKey)
 {
+    EXPECT_EQ(App().GetAppRegistryKey(), nullptr);
     App().SetRegistryKey("AfxTest Company");
 
     ASSERT_TRUE(App().WriteProfileString("Settings\\Nested", "m_sName", "Kelvin"));
@@ -100,6 +101,14 @@ TEST_F(Application, ProfileFunctionsWriteUnderTheRegistryKey)
     EXPECT_EQ(App().GetProfileString("Settings\\Nested", "m_sName"), "Kelvin");
     EXPECT_EQ(static_cast<int>(App().GetProfileInt("Settings", "m_nCount", 5)), -3);
     EXPECT_EQ(App().GetProfileInt("Settings", "missing", 5), 5u);
+    HKEY hAppKey = App().GetAppRegistryKey();
+    ASSERT_NE(hAppKey, nullptr);
+    DWORD dwCount = 0;
+    DWORD cbData = sizeof(dwCount);
+    EXPECT_EQ(::RegGetValueA(hAppKey, "Settings", "m_nCount", RRF_RT_REG_DWORD, nullptr, &dwCount, &cbData),
+              ERROR_SUCCESS);
+    EXPECT_EQ(static_cast<int>(dwCount), -3);
+    ::RegCloseKey(hAppKey);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\AfxTest Company");
 }
 

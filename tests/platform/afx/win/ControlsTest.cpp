@@ -167,3 +167,36 @@ TEST_F(ControlsTest, ToolTipKnowsWindowToolsAndRectangleTools)
     EXPECT_EQ(tip.GetToolCount(), 1);
     tip.DestroyWindow();
 }
+
+TEST_F(ControlsTest, ProgressKeepsThirtyTwoBitRangeAndSteps)
+{
+    CProgressCtrl progress;
+    ASSERT_TRUE(progress.Create(WS_VISIBLE, CRect(10, 10, 200, 30), &m_parent, 107));
+    progress.SetRange32(-5, 100000);
+    progress.SetStep(70000);
+    int nLower = 0;
+    int nUpper = 0;
+    progress.GetRange(nLower, nUpper);
+    EXPECT_EQ(nLower, -5);
+    EXPECT_EQ(nUpper, 100000);
+    progress.SetPos(10);
+    EXPECT_EQ(progress.StepIt(), 10);
+    EXPECT_EQ(progress.GetPos(), 70010);
+}
+
+TEST_F(ControlsTest, TabsTakeTheirTextsAndTheOldItemSizeComesBackWhole)
+{
+    CTabCtrl tabs;
+    ASSERT_TRUE(tabs.Create(WS_VISIBLE | TCS_FIXEDWIDTH, kControlRect, &m_parent, 108));
+    EXPECT_EQ(tabs.InsertItem(0, "Zwei"), 0);
+    EXPECT_EQ(tabs.InsertItem(0, "Eins"), 0);
+    char szText[16] = {};
+    TCITEM item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = szText;
+    item.cchTextMax = static_cast<int>(sizeof(szText));
+    ASSERT_TRUE(tabs.GetItem(1, &item));
+    EXPECT_STREQ(szText, "Zwei");
+    tabs.SetItemSize(CSize(60, 20));
+    EXPECT_EQ(tabs.SetItemSize(CSize(70, 22)), CSize(60, 20));
+}

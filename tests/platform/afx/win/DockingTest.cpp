@@ -3,7 +3,8 @@
 // frames, the double click that swaps places, and the dock state taken,
 // archived and put back on a fresh frame.
 //
-// Not tested yet: the outline's pixels.
+// Not tested yet: the outline's pixels; sizing a floating frame by its left
+// or bottom side (the right and top sides are).
 
 #include "CDockTestFrame.h"
 #include "TestSupport.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -433,4 +435,179 @@ TEST_F(DockingTest, TrackerMovesAndSizesThroughAdjustRectAndGivesUpOnEscape)
         EXPECT_EQ(tracker.m_rect, row.rectResult);
         EXPECT_EQ(::GetCapture(), nullptr);
     }
+}
+
+namespace {
+
+// Six buttons of 23 x 22 pixels with a gap of 8 after the second.
+const UINT kToolBarButtons[] = {0x7101, 0x7102, ID_SEPARATOR, 0x7103, 0x7104, 0x7105, 0x7106};
+const int kToolBarGapRows = 8 * 2 / 3;  // a gap that ends a row lies between the rows
+const CSize kToolBarRow(6 * 23 + 8, 22);
+const CSize kToolBarColumn(23, 6 * 22 + kToolBarGapRows);
+
+// The union of the buttons' rectangles as the toolbar control lays them out.
+CSize ButtonsExtent(CToolBar& toolBar)
+{
+    CRect rectAll(0, 0, 0, 0);
+    for (int i = 0; i < toolBar.GetCount(); ++i) {
+        CRect rect;
+        toolBar.GetItemRect(i, &rect);
+        if (!(toolBar.GetButtonStyle(i) & TBSTYLE_SEP))
+            rectAll.UnionRect(rectAll, rect);
+    }
+    return rectAll.Size();
+}
+
+}  // namespace
+
+class ToolBarDockingTest : public DockingTest {
+protected:
+    void SetUp() override
+    {
+        DockingTest::SetUp();
+        ASSERT_TRUE(m_toolBar.CreateEx(m_pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+        ASSERT_TRUE(m_toolBar.SetButtons(kToolBarButtons, static_cast<int>(std::size(kToolBarButtons))));
+        m_toolBar.SetWindowText("Tools");
+        m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&m_toolBar, AFX_IDW_DOCKBAR_TOP);
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+    }
+
+    void TearDown() override
+    {
+        DockingTest::TearDown();
+    }
+
+    // Presses the floating frame's side nHitTest at ptPress (screen) after
+    // posting the steps to the toolbar, which holds the capture.
+    void SizeFloatingFrame(int nHitTest, CPoint ptPress, const std::vector<DragStep>& steps)
+    {
+        for (const DragStep& step : steps) {
+            CPoint pt = step.pt;
+            m_toolBar.ScreenToClient(&pt);
+            m_toolBar.PostMessage(step.message, step.wParam,
+                                  MAKELPARAM(static_cast<short>(pt.x), static_cast<short>(pt.y)));
+        }
+        m_toolBar.GetParentFrame()->SendMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(nHitTest),
+                                                MAKELPARAM(ptPress.x, ptPress.y));
+        PumpMessages();
+    }
+
+    CToolBar m_toolBar;
+};
+
+TEST_F(ToolBarDockingTest, ButtonsLieInARowOnAHorizontalEdgeAndInAColumnOnAVerticalOne)
+{
+    const struct {
+        UINT nDockBarID;
+        CSize sizeButtons;  // as the control lays them out
+        CSize sizeBar;      // with the border line on the inner side
+    } cases[] = {
+        {AFX_IDW_DOCKBAR_TOP, kToolBarRow, kToolBarRow + CSize(0, 1)},
+        {AFX_IDW_DOCKBAR_LEFT, kToolBarColumn, kToolBarColumn + CSize(1, 0)},
+        {AFX_IDW_DOCKBAR_BOTTOM, kToolBarRow, kToolBarRow + CSize(0, 1)},
+        {AFX_IDW_DOCKBAR_RIGHT, kToolBarColumn, kToolBarColumn + CSize(1, 0)},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.nDockBarID);
+        m_pFrame->DockControlBar(&m_toolBar, row.nDockBarID);
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+        const BOOL bHorz = row.nDockBarID == AFX_IDW_DOCKBAR_TOP || row.nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
+        EXPECT_EQ(ButtonsExtent(m_toolBar), row.sizeButtons);
+        // Alone in its row, the bar runs the edge.
+        const CSize sizeBar = ScreenRect(m_toolBar).Size();
+        EXPECT_EQ(bHorz ? sizeBar.cy : sizeBar.cx, bHorz ? row.sizeBar.cy : row.sizeBar.cx);
+        EXPECT_EQ(m_toolBar.CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK), row.sizeBar);
+    }
+}
+
+TEST_F(ToolBarDockingTest, AFloatingToolBarWrapsIntoRowsByTheSideTheUserMoves)
+{
+    const struct {
+        const char* name;
+        int nHitTest;
+        int nBarLength;  // the toolbar's width (right side) or height (top side) asked for
+        BOOL bCancel;
+        CSize sizeBar;     // the toolbar's size afterwards
+    } cases[] = {
+        // The narrowest width with the two rows of 80 pixels is 77 (at 76
+        // the gap ends the first row, and three rows follow).
+        {"narrower, two rows", HTRIGHT, 80, FALSE, CSize(77, 2 * 22)},
+        {"one button wide", HTRIGHT, 1, FALSE, kToolBarColumn},
+        // 70 pixels would take two rows of 77.
+        {"lower, three rows", HTTOP, 71, FALSE, CSize(46, 3 * 22 + kToolBarGapRows)},
+        {"Escape", HTRIGHT, 80, TRUE, kToolBarRow},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        m_toolBar.m_nMRUWidth = 32767;
+        m_pFrame->FloatControlBar(&m_toolBar, CPoint(200, 150));
+        PumpMessages();
+        CFrameWnd* pFloatingFrame = m_toolBar.GetParentFrame();
+        ASSERT_NE(pFloatingFrame, m_pFrame);
+        const CRect rectFrame = ScreenRect(*pFloatingFrame);
+        CRect rectNonClient(0, 0, 0, 0);
+        ::AdjustWindowRectEx(&rectNonClient, pFloatingFrame->GetStyle(), FALSE, pFloatingFrame->GetExStyle());
+        const CSize sizeNonClient = rectNonClient.Size();
+        const BOOL bRight = row.nHitTest == HTRIGHT;
+        const CPoint ptPress = bRight ? CPoint(rectFrame.right - 1, rectFrame.CenterPoint().y)
+                                      : CPoint(rectFrame.CenterPoint().x, rectFrame.top);
+        const CPoint ptTo = bRight ? CPoint(rectFrame.left + sizeNonClient.cx + row.nBarLength, ptPress.y)
+                                   : CPoint(ptPress.x, rectFrame.bottom - sizeNonClient.cy - row.nBarLength);
+        std::vector<DragStep> steps{{WM_MOUSEMOVE, 0, ptTo}};
+        steps.push_back(row.bCancel ? DragStep{WM_KEYDOWN, VK_ESCAPE, CPoint()} : DragStep{WM_LBUTTONUP, 0, ptTo});
+        SizeFloatingFrame(row.nHitTest, ptPress, steps);
+
+        EXPECT_EQ(::GetCapture(), nullptr);
+        EXPECT_EQ(ScreenRect(m_toolBar).Size(), row.sizeBar);
+        EXPECT_EQ(ButtonsExtent(m_toolBar), row.sizeBar);
+        // The system keeps a captioned window at least SM_CXMINTRACK wide.
+        const CRect rectAfter = ScreenRect(*pFloatingFrame);
+        EXPECT_EQ(rectAfter.Height(), row.sizeBar.cy + sizeNonClient.cy);
+        EXPECT_EQ(rectAfter.Width(),
+                  std::max<LONG>(row.sizeBar.cx + sizeNonClient.cx, ::GetSystemMetrics(SM_CXMINTRACK)));
+        // The side opposite the moved one stays.
+        EXPECT_EQ(bRight ? rectAfter.left : rectAfter.bottom, bRight ? rectFrame.left : rectFrame.bottom);
+        if (!row.bCancel)
+            EXPECT_EQ(m_toolBar.m_nMRUWidth, row.sizeBar.cx);
+
+        // Docked and floated again, the bar takes the width it was given.
+        m_pFrame->DockControlBar(&m_toolBar, AFX_IDW_DOCKBAR_TOP);
+        m_pFrame->RecalcLayout();
+        EXPECT_EQ(ButtonsExtent(m_toolBar), kToolBarRow);
+        m_pFrame->FloatControlBar(&m_toolBar, CPoint(200, 150));
+        EXPECT_EQ(ScreenRect(m_toolBar).Size(), row.sizeBar);
+        m_pFrame->DockControlBar(&m_toolBar, AFX_IDW_DOCKBAR_TOP);
+        PumpMessages();
+    }
+}
+
+TEST_F(DockingTest, AFloatingFrameShowsItsCaptionActiveWhileItsFrameOrItselfIsActive)
+{
+    m_pFrame->FloatControlBar(&m_pFrame->m_wndBarA, CPoint(300, 250));
+    auto* pFloatingFrame = dynamic_cast<CMiniFrameWnd*>(m_pFrame->m_wndBarA.GetParentFrame());
+    ASSERT_NE(pFloatingFrame, nullptr);
+    auto* pOther = new CFrameWnd;  // deletes itself with its window
+    ASSERT_TRUE(pOther->Create(nullptr, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 300, 200, 400)));
+
+    const struct {
+        const char* name;
+        CWnd* pActivate;
+        BOOL bCaptionActive;
+    } steps[] = {
+        {"the frame", m_pFrame, TRUE},
+        {"another window", pOther, FALSE},
+        {"the floating frame itself", pFloatingFrame, TRUE},
+        {"back to the frame", m_pFrame, TRUE},
+        {"another window again", pOther, FALSE},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.pActivate->SetActiveWindow();
+        PumpMessages();
+        EXPECT_EQ(pFloatingFrame->m_bActive, step.bCaptionActive);
+    }
+    pOther->DestroyWindow();
 }
