@@ -31,6 +31,16 @@ CReportView::~CReportView()
     delete m_pReportGrid;
 }
 
+CGRCtrl* CReportView::GetPrintedGrid() const
+{
+    return m_pReportGrid;
+}
+
+CPageGrid* CReportView::GetHighlightedGrid() const
+{
+    return m_pReportGrid;
+}
+
 // The pages of the other kinds come with their own classes; until then
 // they show the base page.
 CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedReport)
