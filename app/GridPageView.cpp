@@ -1,6 +1,7 @@
 #include "GridPageView.h"
 
 #include "PageSetupDlg.h"
+#include "PrinterOrientation.h"
 #include "VestolarApp.h"
 
 #include "grid/CGRCtrl.h"
@@ -38,23 +39,17 @@ BOOL CGridPageView::OnPreparePrinting(CPrintInfo* pInfo)
         m_bPrintPrepared = FALSE;
         return FALSE;
     }
-    SetPrinterOrientation(pInfo);
+    CPrinterOrientation::SetDevMode(pInfo, GetPrintOrientation());
     pInfo->SetMaxPage(static_cast<UINT>(std::max(1, m_nPrintPages)));
     pInfo->m_bDirect = !m_bShowPrintDialog;
     m_bPrintPrepared = DoPreparePrinting(pInfo);
     return m_bPrintPrepared;
 }
 
-// A printer that was set to the other orientation still prints each page
-// of the window in its own.
 void CGridPageView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     if (pDC->IsPrinting() && pInfo != nullptr) {
-        SetPrinterOrientation(pInfo);
-        if (LPDEVMODE pDevMode = pInfo->m_pPD->GetDevMode()) {
-            pDC->ResetDC(pDevMode);
-            ::GlobalUnlock(pInfo->m_pPD->m_pd.hDevMode);
-        }
+        CPrinterOrientation::TurnPrinter(pDC, pInfo, GetPrintOrientation());
         m_nPrintPages = PaginateGrid(pDC);
     }
     CProjectView::OnPrepareDC(pDC, pInfo);
@@ -85,18 +80,6 @@ void CGridPageView::PrintGridPage(CDC* pDC, UINT nPage)
 {
     if (CGRCtrl* pGrid = GetPrintedGrid())
         pGrid->PrintPage(pDC, static_cast<int>(nPage));
-}
-
-// The device mode is the application's printer's: the orientation stays
-// for the next job, as it would after the print dialog.
-void CGridPageView::SetPrinterOrientation(CPrintInfo* pInfo) const
-{
-    LPDEVMODE pDevMode = pInfo->m_pPD->GetDevMode();
-    if (pDevMode == nullptr)
-        return;
-    pDevMode->dmFields |= DM_ORIENTATION;
-    pDevMode->dmOrientation = GetPrintOrientation();
-    ::GlobalUnlock(pInfo->m_pPD->m_pd.hDevMode);
 }
 
 int CGridPageView::PaginateGrid(CDC* pDC)

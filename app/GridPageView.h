@@ -43,7 +43,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void SetPrinterOrientation(CPrintInfo* pInfo) const;
     int PaginateGrid(CDC* pDC);
     void SetEditableHighlight(BOOL bOn) const;
 };

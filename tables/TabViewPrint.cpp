@@ -13,6 +13,7 @@
 
 #include "app/AppSettings.h"
 #include "app/PageSetupDlg.h"
+#include "app/PrinterOrientation.h"
 #include "grid/CGRCell.h"
 #include "grid/GridCodes.h"
 #include "reports/PageHeaderFooter.h"
@@ -25,16 +26,6 @@ namespace {
 constexpr long kMultiLineStyle = 2;
 constexpr int kLegendWidth = 800;
 constexpr int kLegendHeight = 400;
-
-void SetLandscape(CPrintInfo* pInfo)
-{
-    LPDEVMODE pDevMode = pInfo->m_pPD->GetDevMode();
-    if (pDevMode == nullptr)
-        return;
-    pDevMode->dmFields |= DM_ORIENTATION;
-    pDevMode->dmOrientation = DMORIENT_LANDSCAPE;
-    ::GlobalUnlock(pInfo->m_pPD->m_pd.hDevMode);
-}
 
 }  // namespace
 
@@ -99,7 +90,7 @@ BOOL CTabView::OnPreparePrinting(CPrintInfo* pInfo)
         m_bPrintAccepted = FALSE;
         return FALSE;
     }
-    SetLandscape(pInfo);
+    CPrinterOrientation::SetDevMode(pInfo, DMORIENT_LANDSCAPE);
     pInfo->SetMaxPage(static_cast<UINT>(std::max(1, m_nPageCount)));
     pInfo->m_bDirect = !m_bShowPrintDialog || !m_bFirstJob;
     const BOOL bResult = DoPreparePrinting(pInfo);
@@ -127,11 +118,7 @@ void CTabView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 void CTabView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     if (pDC->IsPrinting() && pInfo != nullptr) {
-        SetLandscape(pInfo);
-        if (LPDEVMODE pDevMode = pInfo->m_pPD->GetDevMode()) {
-            pDC->ResetDC(pDevMode);
-            ::GlobalUnlock(pInfo->m_pPD->m_pd.hDevMode);
-        }
+        CPrinterOrientation::TurnPrinter(pDC, pInfo, DMORIENT_LANDSCAPE);
         PaginatePrintJob(pDC);
     }
     CProjectView::OnPrepareDC(pDC, pInfo);
