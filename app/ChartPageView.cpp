@@ -2,7 +2,7 @@
 
 #include "platform/charting/Charting.h"
 
-IMPLEMENT_DYNAMIC(CChartPageView, CProjectView)
+IMPLEMENT_DYNAMIC(CChartPageView, CGridPageView)
 
 CChartPageView::~CChartPageView()
 {

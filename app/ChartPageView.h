@@ -4,11 +4,11 @@
 // chart itself lies out of sight; the page's chart cell shows its
 // exported picture.
 
-#include "ProjectView.h"
+#include "GridPageView.h"
 
 #include "reports/chart/CGraphProps.h"
 
-class CChartPageView : public CProjectView {
+class CChartPageView : public CGridPageView {
     DECLARE_DYNAMIC(CChartPageView)
 public:
     CGraphProps& GetGraph() { return m_Graph; }

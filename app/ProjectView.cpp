@@ -5,11 +5,15 @@
 #include "VestolarApp.h"
 #include "ViewToggleRules.h"
 
+#include "grid/CGRCtrl.h"
 #include "tables/TabGrid.h"
 
 #include "import/TreeLayout.h"
 #include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
+#include "platform/measdata/DateToStr.h"
+#include "platform/version/VersionReader.h"
+#include "reports/PageText.h"
 
 IMPLEMENT_DYNAMIC(CProjectView, CView)
 
@@ -27,6 +31,7 @@ BEGIN_MESSAGE_MAP(CProjectView, CView)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_BGN_CORRECTION, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_FTM_CORRECTION, OnUpdateToggleCorrection)
     ON_UPDATE_COMMAND_UI(ID_EXTRAS_ZEZUR_CORRECTION, OnUpdateToggleCorrection)
+    ON_COMMAND(ID_FILE_MULTIPLE_PRINT, OnMultiplePrint)
 END_MESSAGE_MAP()
 
 CProjectDoc* CProjectView::GetProject() const
@@ -210,4 +215,39 @@ CString CProjectView::WindowCaption() const
             sPage = node.m_sText;
     }
     return project.m_ReportInfo.m_sTreeTitle + " - " + sPage;
+}
+
+// "&V" names the version of the program that is running: its own module's
+// version resource, whatever the command line holds.
+CPageTextValues CProjectView::PageTextValues() const
+{
+    CVestolarApp& app = GetVestolarApp();
+    CPageTextValues values;
+    values.sDate = DateToStr(CTime::GetCurrentTime(), false);
+    values.sWorkspaceTitle = app.m_sWorkspaceTitle;
+    values.sWorkspacePath = app.m_sWorkspacePath;
+    values.sVersion = "Vestolar Version " + VersionReader(VersionReader::GetProgramPath())
+                                                .GetVersionText(VersionReader::kFileVersion, VersionReader::kShorten);
+    if (CWnd* pParent = GetParent())
+        pParent->GetWindowText(values.sWindowTitle);
+    return values;
+}
+
+BOOL CProjectView::PreparePrinterOrSay(CPrintInfo* pInfo)
+{
+    if (DoPreparePrinting(pInfo))
+        return TRUE;
+    AfxMessageBox(IDS_PRINT_NO_PRINTER, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+void CProjectView::ApplyPrintMargins(CGRCtrl& grid, const CPageSetup& setup)
+{
+    grid.SetPrintOption(3, setup.m_nLeftMargin);
+    grid.SetPrintOption(4, setup.m_nTopMargin);
+}
+
+void CProjectView::OnMultiplePrint()
+{
+    GetVestolarApp().OnMultiplePrint();
 }

@@ -16,8 +16,11 @@
 #include <vector>
 
 class CAppSettings;
+class CGRCtrl;
 class CTabGrid;
 class CProjectDoc;
+struct CPageSetup;
+struct CPageTextValues;
 class CReportInfo;
 
 class CProjectView : public CView {
@@ -47,6 +50,16 @@ protected:
     // The context menu nMenuId at the point (at the cursor for a keyboard's
     // (0, 0)), its toggles marked for the window's project.
     void ShowContextMenu(UINT nMenuId, CPoint point);
+
+// Printing, shared by the printed windows
+    // What the codes of this window's printed header and footer stand for.
+    CPageTextValues PageTextValues() const;
+    // The framework's print preparation; when it finds no printer at all,
+    // the user is told so.
+    BOOL PreparePrinterOrSay(CPrintInfo* pInfo);
+    // A page set-up's margins as the grid's print options (millimetres).
+    static void ApplyPrintMargins(CGRCtrl& grid, const CPageSetup& setup);
+    afx_msg void OnMultiplePrint();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

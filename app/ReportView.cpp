@@ -37,6 +37,16 @@ CReportView::~CReportView()
     delete m_pReportGrid;
 }
 
+CGRCtrl* CReportView::GetPrintedGrid() const
+{
+    return m_pReportGrid;
+}
+
+CPageGrid* CReportView::GetHighlightedGrid() const
+{
+    return m_pReportGrid;
+}
+
 // Each kind of project has its page; the ISO, ÖNORM and DIN field reports show the base page.
 CReportGrid* CReportView::NewReportGrid(const CReportInfo& info, bool bExtendedReport)
 {

@@ -3,8 +3,8 @@
 // report. It holds the report page of the project's kind and the
 // off-screen chart whose exported picture the page's graph cell shows; it
 // refills both on every update of the project and carries copy, paste,
-// the correction toggles (CProjectView) and the context menu. Printing,
-// page set-up and export come with their own windows.
+// the correction toggles (CProjectView) and the context menu; it prints
+// portrait (CGridPageView). Export comes with its own windows.
 
 #include "ChartPageView.h"
 
@@ -32,14 +32,13 @@ public:
     CReportGrid* GetReportGrid() const { return m_pReportGrid; }
 
     CReportGrid* m_pReportGrid = nullptr;
-    BOOL m_bShowPrintDialog = TRUE;
-    BOOL m_bPrintPrepared = TRUE;
-    int m_nPrintPages = 0;
 
     static constexpr UINT kGraphId = 1003;
 
 protected:
     BOOL CreateContent(int nViewKind) override;
+    CGRCtrl* GetPrintedGrid() const override;
+    CPageGrid* GetHighlightedGrid() const override;
     CString Caption() const;
     CMultiplotReportGrid* GetMultiplotGrid() const;
 

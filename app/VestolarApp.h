@@ -92,6 +92,9 @@ public:
 // Export of all projects onto the sheets of one workbook (VestolarAppExport.cpp)
     afx_msg void OnExportAll();
 
+// Multiple print of the projects' windows (VestolarAppPrint.cpp)
+    afx_msg void OnMultiplePrint();
+
 // About and help (VestolarAppHelp.cpp)
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
     afx_msg void OnAppAbout();

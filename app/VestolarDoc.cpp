@@ -2,6 +2,7 @@
 
 #include "TreeDlg.h"
 #include "VestolarApp.h"
+#include "VestolarView.h"
 
 #include "res/resource.h"
 
@@ -47,9 +48,17 @@ BOOL CVestolarDoc::OnNewDocument()
 }
 
 // Whatever closes the project (its tree command, Close All of the workspace,
-// the end of the program), its items leave the tree with it.
+// the end of the program), its items leave the tree with it. Windows that
+// multiple print hid are shown (minimised) first, so that no hidden frame
+// outlives its project's close; the project's own hidden frame stays as it is.
 void CVestolarDoc::OnCloseDocument()
 {
+    for (POSITION pos = GetFirstViewPosition(); pos != nullptr;) {
+        CView* pView = GetNextView(pos);
+        CFrameWnd* pFrame = pView->GetParentFrame();
+        if (pFrame != nullptr && !pFrame->IsWindowVisible() && !pView->IsKindOf(RUNTIME_CLASS(CVestolarView)))
+            pFrame->ShowWindow(SW_MINIMIZE);
+    }
     m_TreeItems.RemoveFromTree();
     COleDocument::OnCloseDocument();
 }

@@ -35,11 +35,50 @@ constexpr int kBackgroundTable = 125;
 
 } // namespace
 
-CResultView::CResultView() = default;
+// Before the first pagination the print dialog offers two pages.
+CResultView::CResultView()
+{
+    m_nPrintPages = 2;
+}
 
 CResultView::~CResultView()
 {
     delete m_pGrid;
+}
+
+CGRCtrl* CResultView::GetPrintedGrid() const
+{
+    return m_pGrid;
+}
+
+// Only the result table has editable fields with a grey highlight.
+CPageGrid* CResultView::GetHighlightedGrid() const
+{
+    return GetResultGrid();
+}
+
+// The background-noise correction table is wide: landscape, also where a
+// corner project shows it as its second correction table (106).
+short CResultView::GetPrintOrientation() const
+{
+    const int nKind = GetViewKind();
+    const CProjectDoc* pProject = GetProject();
+    const bool bCornerBgn = nKind == kViewKindFtmCorrectionTable && pProject != nullptr &&
+                            pProject->m_ReportInfo.m_bCorner;
+    return nKind == kViewKindBgnCorrectionTable || bCornerBgn ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+}
+
+// The last column, a hairline on screen, prints 3 wide as the page's
+// closing line; afterwards it has the width it had before.
+void CResultView::PrintGridPage(CDC* pDC, UINT nPage)
+{
+    if (m_pGrid == nullptr)
+        return;
+    const int nLastCol = m_pGrid->GetColCount() - 1;
+    const int nScreenWidth = m_pGrid->GetColWidth(nLastCol);
+    m_pGrid->SetColWidth(nLastCol, 3);
+    m_pGrid->PrintPage(pDC, static_cast<int>(nPage));
+    m_pGrid->SetColWidth(nLastCol, nScreenWidth);
 }
 
 // The first rule that holds: an ISO field project takes the field page

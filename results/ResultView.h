@@ -4,6 +4,8 @@
 // It holds the grid of its kind and, for the result table, the off-screen
 // level chart whose picture the grid's chart cell shows; it refills both on
 // every update of the project and carries copy, paste and the context menu.
+// The correction tables of background noise print landscape, the others
+// portrait (CGridPageView).
 
 #include "app/ChartPageView.h"
 
@@ -31,14 +33,16 @@ public:
     bool HasChart() const;
 
     CGRCtrl* m_pGrid = nullptr;
-    BOOL m_bShowPrintDialog = TRUE;
-    BOOL m_bPrintPrepared = TRUE;
-    int m_nPrintPages = 2;
 
     static constexpr UINT kGraphId = 1113;
 
 protected:
     BOOL CreateContent(int nViewKind) override;
+// Printing
+    CGRCtrl* GetPrintedGrid() const override;
+    CPageGrid* GetHighlightedGrid() const override;
+    short GetPrintOrientation() const override;
+    void PrintGridPage(CDC* pDC, UINT nPage) override;
     // "<project> - <window title>".
     CString Caption() const;
 

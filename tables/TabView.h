@@ -5,6 +5,7 @@
 // the grid when the project changes, carries the table commands, and writes
 // single edits back into the measurement records.
 
+#include "app/PrintableView.h"
 #include "app/ProjectView.h"
 
 #include "model/ProjectDoc.h"
@@ -12,7 +13,7 @@
 class CLevelTabGrid;
 class CTabGrid;
 
-class CTabView : public CProjectView {
+class CTabView : public CProjectView, public CPrintableView {
     DECLARE_DYNCREATE(CTabView)
 public:
     CTabView();
@@ -21,7 +22,8 @@ public:
 // Attributes
     CTabGrid* m_pGrid = nullptr;
     CLevelTabGrid* m_pPrintGrid = nullptr;
-    // Printing (filled in by the table printing)
+    // Printing (TabViewPrint.cpp): one landscape job per column range and a
+    // legend job; a "page" of the print dialog is one column range.
     BYTE m_bFirstJob = 0;
     BYTE m_bLegendPass = 0;
     BOOL m_bContinuePrinting = TRUE;
@@ -43,10 +45,21 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
 
+// Printing
+    BOOL PrintJob(BOOL bShowPrintDialog) override;
+    // Every column range and the legend, each its own job.
+    afx_msg void OnFilePrint();
+
 protected:
     BOOL CreateContent(int nViewKind) override;
     CWnd* GetContentWindow() override;
     CTabGrid* GetTableGrid() const override { return m_pGrid; }
+
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    afx_msg void OnPageSetup();
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnAddMeasurement();
@@ -62,6 +75,10 @@ protected:
 
 private:
     int TableId() const;
+    void PrintColumnRange(int nPage);
+    void TakeDialogPages(const CPrintInfo& info);
+    int PaginatePrintJob(CDC* pDC);
+    void PrintLegendPage(CDC* pDC, UINT nPage);
     int PositionOfCol(int nCol) const;
     NBuildData* RecordOfCol(int nCol, int& nPosition);
     void RebuildGrid(CMeasurementList& list);

@@ -1,7 +1,8 @@
 // Behaviours of a project's windows: one window per view kind, found again
 // by the control id of its child, hidden windows for printing, the
 // multiplot table for multiplot projects, the child frames' remembered
-// size, the project's hidden frame, and the multiplot set-up confirmed
+// size, the project's hidden frame, the hidden windows shown minimised when
+// the project closes, and the multiplot set-up confirmed
 // without a change (what it stores is tested in MultiplotSetupTest).
 
 #include "ShellWindowsFixture.h"
@@ -14,6 +15,9 @@
 
 #include "CModalDialogWatch.h"
 #include "platform/afx/ArchiveBytes.h"
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -66,6 +70,39 @@ TEST_F(CShellWindowsTest, KeepsAWindowHiddenUntilItIsAskedForVisibly)
     pDoc->ShowView(102, FALSE, TRUE);
     PumpMessages();
     EXPECT_TRUE(FrameOf(pDoc, 102)->IsWindowVisible());
+}
+
+namespace {
+
+// The windows minimised or maximised on this thread while a hook is set.
+std::vector<std::pair<HWND, int>> s_minMaxed;
+
+LRESULT CALLBACK RecordMinMax(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_MINMAX)
+        s_minMaxed.emplace_back(reinterpret_cast<HWND>(wParam), static_cast<int>(LOWORD(lParam)));
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+}  // namespace
+
+// A window multiple print left hidden is shown minimised before its project
+// closes; the project's own hidden frame is not shown.
+TEST_F(CShellWindowsTest, ClosingAProjectShowsItsHiddenWindowsMinimised)
+{
+    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne});
+    pDoc->ShowView(102, FALSE, FALSE);
+    PumpMessages();
+    ASSERT_NE(nullptr, FrameOf(pDoc, 102));
+    const HWND hReport = FrameOf(pDoc, 102)->GetSafeHwnd();
+    s_minMaxed.clear();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, RecordMinMax, nullptr, ::GetCurrentThreadId());
+
+    pDoc->OnCloseDocument();
+    ::UnhookWindowsHookEx(hHook);
+
+    const std::vector<std::pair<HWND, int>> expected = {{hReport, SW_MINIMIZE}};
+    EXPECT_EQ(expected, s_minMaxed);
 }
 
 TEST_F(CShellWindowsTest, OpensTheMultiplotTableInMultiplotProjects)

@@ -7,6 +7,7 @@
 #include "CPen.h"
 #include "CRgn.h"
 #include "CVirtualPrinter.h"
+#include "CVirtualPrinterTexts.h"
 #include "CWnd.h"
 
 #include <cassert>
@@ -403,14 +404,19 @@ void CDC::InvertFrame(LPCRECT lpRect, SIZE size, CBrush* pBrush)
 
 // --- text -----------------------------------------------------------------
 
+// The virtual printer keeps the texts of its pages for the tests.
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
 {
+    if (CVirtualPrinter* pPrinter = CVirtualPrinter::FromHDC(m_hDC))
+        CVirtualPrinterTexts::OnTextOut(*pPrinter, m_hDC, x, y, lpszString, nCount);
     return ::TextOut(m_hDC, x, y, lpszString, nCount);
 }
 BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
                      LPINT lpDxWidths)
 {
+    if (CVirtualPrinter* pPrinter = CVirtualPrinter::FromHDC(m_hDC))
+        CVirtualPrinterTexts::OnTextOut(*pPrinter, m_hDC, x, y, lpszString, static_cast<int>(nCount));
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
@@ -496,8 +502,11 @@ int CDC::StartDoc(LPCTSTR lpszDocName)
 }
 int CDC::StartPage()
 {
-    if (CVirtualPrinter* pPrinter = CVirtualPrinter::FromHDC(m_hDC))
-        return pPrinter->StartPage(m_hDC);
+    if (CVirtualPrinter* pPrinter = CVirtualPrinter::FromHDC(m_hDC)) {
+        const int nResult = pPrinter->StartPage(m_hDC);
+        CVirtualPrinterTexts::OnStartPage(*pPrinter);
+        return nResult;
+    }
     return ::StartPage(m_hDC);
 }
 int CDC::EndPage()

@@ -4,6 +4,8 @@
 #include "TestApplicationFixture.h"
 #include "TestResources.h"
 
+#include "CVirtualPrinterTexts.h"
+
 namespace {
 
 // A4 at 100 dots per inch: 827 x 1169 pixels.
@@ -167,4 +169,29 @@ TEST(CVirtualPrinter, FixedMapModesMeasureInThePrintersUnits)
     LOGFONT logFont = {};
     font.GetLogFont(&logFont);
     EXPECT_EQ(logFont.lfHeight, -50) << "12 pt at 300 dpi";
+}
+
+// The texts of a page are kept with their device position; a text drawn
+// outside a page belongs to none.
+TEST(CVirtualPrinter, KeepsEachPagesTextsWithTheirDevicePositions)
+{
+    CVirtualPrinter printer(A4At(300));
+    printer.Install();
+    CPrinterDC dc(printer, DMORIENT_PORTRAIT);
+    dc.SetMapMode(MM_LOMETRIC);
+    ASSERT_GT(dc.StartDoc("Texts"), 0);
+    dc.TextOut(0, 0, CString("before the page"));
+    ASSERT_GT(dc.StartPage(), 0);
+    dc.TextOut(254, -508, CString("Header"));
+    dc.ExtTextOut(508, -254, 0, nullptr, CString("Cell"), nullptr);
+    dc.EndPage();
+    dc.EndDoc();
+
+    ASSERT_EQ(printer.GetPageCount(), 1);
+    const std::vector<CPrintedText> texts = CVirtualPrinterTexts::GetPageTexts(printer, 0);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].sText, "Header");
+    EXPECT_EQ(texts[0].ptDevice, CPoint(300, 600));
+    EXPECT_EQ(texts[1].sText, "Cell");
+    EXPECT_EQ(texts[1].ptDevice, CPoint(600, 300));
 }
