@@ -73,6 +73,14 @@ function(vestolar_test name)
     ENVIRONMENT "VESTOLAR_TEST_DATA=${VESTOLAR_ROOT}/tests/data")
 endfunction()
 
+# What a window test of the program links: the program's libraries and its
+# resources, the virtual desktop and the test application's support; with the
+# shell fixture (`CShellWindowsTest`), which starts the program's main window.
+# The resources and fixtures are objects compiled once for all tests (a
+# static library would drop the resources, which nothing references).
+set(VESTOLAR_PROGRAM_TEST_LIBS vestolarapp afxwin_test_app vestolar_resources test_desktop)
+set(VESTOLAR_SHELL_TEST_LIBS ${VESTOLAR_PROGRAM_TEST_LIBS} shell_windows_fixture)
+
 # vestolar_rc_depends(<script> ...): the resource compiler reports no
 # included files, so a changed header of resource ids would leave the
 # compiled resources stale. Name the headers a script includes by quotes
