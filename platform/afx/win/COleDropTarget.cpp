@@ -1,6 +1,7 @@
 #include "COleDropTarget.h"
 
 #include "AfxComCall.h"
+#include "CDragAutoScroll.h"
 #include "CView.h"
 #include "CWnd.h"
 
@@ -21,6 +22,10 @@ CView* AsView(CWnd* pWnd)
 {
     return pWnd->IsKindOf(RUNTIME_CLASS(CView)) ? static_cast<CView*>(pWnd) : nullptr;
 }
+
+// OLE runs one drag at a time, on the GUI thread: the auto-scroll of the
+// drag in progress, started afresh when a drag enters a target.
+CDragAutoScroll g_dragScroll;
 
 }  // namespace
 
@@ -91,10 +96,30 @@ void COleDropTarget::OnDragLeave(CWnd* pWnd)
         pView->OnDragLeave();
 }
 
+// A view that answers DROPEFFECT_SCROLL alone (its default) is scrolled by
+// its scroll bars while the point lies within the scroll inset of its
+// edges. Its drop feedback is taken away (a leave) when scrolling starts and
+// given back (an enter) when the point comes back inside.
 DROPEFFECT COleDropTarget::OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point)
 {
     CView* pView = AsView(pWnd);
-    return pView != nullptr ? pView->OnDragScroll(dwKeyState, point) : DROPEFFECT_NONE;
+    if (pView == nullptr)
+        return DROPEFFECT_NONE;
+    const DROPEFFECT answer = pView->OnDragScroll(dwKeyState, point);
+    if (answer != DROPEFFECT_SCROLL)
+        return answer;
+    const WORD wDirection = CDragAutoScroll::DirectionAt(pWnd, point);
+    if (wDirection == CDragAutoScroll::kNoScroll) {
+        if (g_dragScroll.IsScrolling()) {
+            g_dragScroll.Stop();
+            OnDragEnter(pWnd, &m_dataObject, dwKeyState, point);
+        }
+        return DROPEFFECT_NONE;
+    }
+    if (!g_dragScroll.IsScrolling())
+        OnDragLeave(pWnd);
+    g_dragScroll.Advance(pWnd, wDirection, ::GetTickCount());
+    return CDragAutoScroll::EffectFor(dwKeyState);
 }
 
 // --- IDropTarget --------------------------------------------------------------
@@ -105,6 +130,7 @@ HRESULT COleDropTarget::DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POIN
         if (pDataObj != nullptr)
             pDataObj->AddRef();
         m_dataObject.Attach(pDataObj, TRUE);
+        g_dragScroll.Stop();
         CWnd* pWnd = GetWindow();
         DROPEFFECT effect = DROPEFFECT_NONE;
         if (pWnd != nullptr)

@@ -68,9 +68,10 @@ void CView::OnDragLeave()
 {
 }
 
+// DROPEFFECT_SCROLL alone asks the drop target for its auto-scroll.
 DROPEFFECT CView::OnDragScroll(DWORD, CPoint)
 {
-    return DROPEFFECT_NONE;
+    return DROPEFFECT_SCROLL;
 }
 
 int CView::OnCreate(LPCREATESTRUCT lpcs)

@@ -682,17 +682,17 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
 
+// A window inside a match with the match's own id comes first: the first
+// pane of a splitter, which has the pane id itself, is the view.
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 {
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
          hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hWndChild) == nID) {
-            CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
-            if (pWnd != nullptr)
-                return pWnd;
-        }
         CWnd* pChild = FromHandle(hWndChild);
-        if (CWnd* pFound = pChild->GetDescendantWindow(nID, bOnlyPerm))
+        CWnd* pFound = pChild->GetDescendantWindow(nID, bOnlyPerm);
+        if (pFound == nullptr && ::GetDlgCtrlID(hWndChild) == nID)
+            pFound = bOnlyPerm ? FromHandlePermanent(hWndChild) : pChild;
+        if (pFound != nullptr)
             return pFound;
     }
     return nullptr;

@@ -1,8 +1,11 @@
 // OLE in the framework: initialisation, the message filter's answers, the
-// data object over the real clipboard and over a drag's data, and the drop
-// target registered for a window, driven as OLE drives it.
+// data object over the real clipboard and over a drag's data, the drop
+// target registered for a window, driven as OLE drives it, with the
+// auto-scroll of a view, and the drop source from the press to the drop.
 //
 // Not tested here: busy and not-responding dialogs (there are none).
+#include "CDragAutoScroll.h"
+#include "COleDropSource.h"
 #include "TestSupport.h"
 #include "support/CTestDataObject.h"
 
@@ -438,6 +441,289 @@ TEST_F(DropTargetTest, AViewAnswersThroughItsOwnMembers)
     EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_LINK));
     EXPECT_EQ(pView->m_point, CPoint(5, 6));
     target.DragLeave();
+}
+
+// --- auto-scroll ------------------------------------------------------------------
+
+// A view with both scroll bars in mid range; it records its scroll steps and
+// drag steps.
+class CScrollingView : public CView {
+public:
+    BOOL CreateIn(CWnd* pParent)
+    {
+        if (!Create(nullptr, "Scroll", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 200, 150),
+                    pParent, 2))
+            return FALSE;
+        SetBar(SB_HORZ, 50, 10);
+        SetBar(SB_VERT, 50, 10);
+        return TRUE;
+    }
+    void SetBar(int nBar, int nPos, UINT nPage)
+    {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+        info.nMin = 0;
+        info.nMax = 100;
+        info.nPage = nPage;
+        info.nPos = nPos;
+        ::SetScrollInfo(m_hWnd, nBar, &info, FALSE);
+    }
+    CPoint ClientCentre() const
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        return rect.CenterPoint();
+    }
+    void OnDraw(CDC*) override {}
+    DROPEFFECT OnDragEnter(COleDataObject*, DWORD, CPoint) override
+    {
+        m_log.push_back("enter");
+        return DROPEFFECT_COPY;
+    }
+    DROPEFFECT OnDragOver(COleDataObject*, DWORD, CPoint) override { return DROPEFFECT_COPY; }
+    void OnDragLeave() override { m_log.push_back("leave"); }
+
+    std::vector<std::string> m_log;
+
+protected:
+    afx_msg void OnHScroll(UINT nSBCode, UINT, CScrollBar*) { m_log.push_back("h" + std::to_string(nSBCode)); }
+    afx_msg void OnVScroll(UINT nSBCode, UINT, CScrollBar*) { m_log.push_back("v" + std::to_string(nSBCode)); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CScrollingView, CView)
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+class AutoScrollTest : public DropTargetTest {
+protected:
+    void SetUp() override
+    {
+        DropTargetTest::SetUp();
+        m_pView = new CScrollingView;  // deletes itself with its window
+        ASSERT_TRUE(m_pView->CreateIn(&m_wnd));
+        m_pView->GetClientRect(&m_rectClient);
+    }
+    POINTL ScreenPointOf(CPoint point) const
+    {
+        ::ClientToScreen(m_pView->m_hWnd, &point);
+        return {point.x, point.y};
+    }
+
+    CScrollingView* m_pView = nullptr;
+    CRect m_rectClient;
+};
+
+TEST_F(AutoScrollTest, ScrollsTowardTheEdgeWithinTheInsetWhereABarCanMove)
+{
+    const int inset = CDragAutoScroll::nScrollInset;
+    const CRect rect = m_rectClient;
+    const WORD kNone = CDragAutoScroll::kNoScroll;
+    struct Row {
+        const char* pszCase;
+        CPoint point;
+        int nVertPos;   // the vertical bar's position
+        UINT nVertPage; // and page
+        WORD wExpected;
+    };
+    const Row rows[] = {
+        {"inside the inset", rect.CenterPoint(), 50, 10, kNone},
+        {"top edge", CPoint(rect.CenterPoint().x, 1), 50, 10, MAKEWORD(0xFF, SB_LINEUP)},
+        {"bottom edge", CPoint(rect.CenterPoint().x, rect.bottom - 1), 50, 10, MAKEWORD(0xFF, SB_LINEDOWN)},
+        {"left edge", CPoint(inset - 1, rect.CenterPoint().y), 50, 10, MAKEWORD(SB_LINEUP, 0xFF)},
+        {"right edge", CPoint(rect.right - inset, rect.CenterPoint().y), 50, 10, MAKEWORD(SB_LINEDOWN, 0xFF)},
+        {"top left corner", CPoint(0, 0), 50, 10, MAKEWORD(SB_LINEUP, SB_LINEUP)},
+        {"outside the client area", CPoint(rect.CenterPoint().x, -1), 50, 10, kNone},
+        {"top edge, bar at its top", CPoint(rect.CenterPoint().x, 1), 0, 10, kNone},
+        {"bottom edge, bar at its end", CPoint(rect.CenterPoint().x, rect.bottom - 1), 91, 10, kNone},
+        {"bottom edge, page larger than the range", CPoint(rect.CenterPoint().x, rect.bottom - 1), 0, 200, kNone},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        m_pView->SetBar(SB_VERT, row.nVertPos, row.nVertPage);
+        EXPECT_EQ(CDragAutoScroll::DirectionAt(m_pView, row.point), row.wExpected);
+    }
+}
+
+TEST_F(AutoScrollTest, StepsAfterTheDelayThenAfterEachIntervalAndAgainAfterTheDelayOnANewDirection)
+{
+    const DWORD delay = static_cast<DWORD>(CDragAutoScroll::nScrollDelay);
+    const DWORD interval = static_cast<DWORD>(CDragAutoScroll::nScrollInterval);
+    const WORD up = MAKEWORD(0xFF, SB_LINEUP);
+    const WORD left = MAKEWORD(SB_LINEUP, 0xFF);
+    CDragAutoScroll scroll;
+    EXPECT_FALSE(scroll.IsScrolling());
+    struct Step {
+        WORD wDirection;
+        DWORD dwNow;
+        size_t nSteps;  // scroll messages so far
+    };
+    const Step steps[] = {
+        {up, 1000, 0},
+        {up, 1000 + delay, 0},
+        {up, 1000 + delay + 1, 1},
+        {up, 1000 + delay + 1 + interval, 1},
+        {up, 1000 + delay + 2 + interval, 2},
+        {left, 1000 + delay + 3 + interval, 2},
+        {left, 1000 + 2 * delay + 4 + interval, 3},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << "at " << step.dwNow);
+        scroll.Advance(m_pView, step.wDirection, step.dwNow);
+        EXPECT_EQ(m_pView->m_log.size(), step.nSteps);
+    }
+    EXPECT_EQ(m_pView->m_log, (std::vector<std::string>{"v0", "v0", "h0"}));
+    EXPECT_TRUE(scroll.IsScrolling());
+    scroll.Stop();
+    EXPECT_FALSE(scroll.IsScrolling());
+}
+
+TEST(CDragAutoScroll, AnswersScrollWithTheEffectOfTheKeysHeld)
+{
+    struct Row {
+        DWORD dwKeyState;
+        DROPEFFECT expected;
+    };
+    const Row rows[] = {
+        {MK_LBUTTON, DROPEFFECT_SCROLL},
+        {MK_LBUTTON | MK_CONTROL | MK_SHIFT, DROPEFFECT_SCROLL | DROPEFFECT_LINK},
+        {MK_LBUTTON | MK_CONTROL, DROPEFFECT_SCROLL | DROPEFFECT_COPY},
+        {MK_LBUTTON | MK_SHIFT, DROPEFFECT_SCROLL | DROPEFFECT_MOVE},
+        {MK_LBUTTON | MK_ALT, DROPEFFECT_SCROLL | DROPEFFECT_MOVE},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "keys " << row.dwKeyState);
+        EXPECT_EQ(CDragAutoScroll::EffectFor(row.dwKeyState), row.expected);
+    }
+}
+
+// Near an edge the view's drop feedback goes (a leave) and the drag answers
+// scroll; back inside it comes again (an enter) and the view answers.
+TEST_F(AutoScrollTest, AViewScrollsNearItsEdgesInPlaceOfItsDropFeedback)
+{
+    COleDropTarget target;
+    ASSERT_TRUE(target.Register(m_pView));
+    const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    DWORD dwEffect = allowed;
+    target.DragEnter(m_pFiles, MK_LBUTTON, ScreenPointOf(m_pView->ClientCentre()), &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_COPY));
+
+    dwEffect = allowed;
+    target.DragOver(MK_LBUTTON | MK_CONTROL | MK_SHIFT, ScreenPointOf(CPoint(m_pView->ClientCentre().x, 1)),
+                    &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_SCROLL | DROPEFFECT_LINK));
+
+    dwEffect = allowed;
+    target.DragOver(MK_LBUTTON, ScreenPointOf(m_pView->ClientCentre()), &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_COPY));
+    EXPECT_EQ(m_pView->m_log, (std::vector<std::string>{"enter", "leave", "enter"}));
+    target.DragLeave();
+}
+
+// --- drop source ------------------------------------------------------------------
+
+// A drop source whose start rectangle the test sets, as a data source does.
+class CTestDropSource : public COleDropSource {
+public:
+    void SetStartRect(const CRect& rectScreen) { m_rectStartDrag = rectScreen; }
+};
+
+class DropSourceTest : public DropTargetTest {
+protected:
+    // Posts the messages, then runs OnBeginDrag with a start rectangle of
+    // 2 pixels around the client point 50, 50 of the window.
+    BOOL BeginDrag(const std::vector<MSG>& messages)
+    {
+        for (const MSG& msg : messages)
+            m_wnd.PostMessage(msg.message, msg.wParam, msg.lParam);
+        CPoint press(50, 50);
+        m_wnd.ClientToScreen(&press);
+        m_source.SetStartRect(CRect(press.x - 2, press.y - 2, press.x + 3, press.y + 3));
+        return m_source.OnBeginDrag(&m_wnd);
+    }
+    static MSG Mouse(UINT message, int x, int y)
+    {
+        MSG msg = {};
+        msg.message = message;
+        msg.lParam = MAKELPARAM(x, y);
+        return msg;
+    }
+    static MSG Message(UINT message, WPARAM wParam)
+    {
+        MSG msg = {};
+        msg.message = message;
+        msg.wParam = wParam;
+        return msg;
+    }
+
+    CTestDropSource m_source;
+};
+
+TEST_F(DropSourceTest, BeginsADragWhenTheMouseLeavesTheStartRectangleOrTheDelayEnds)
+{
+    struct Row {
+        const char* pszCase;
+        std::vector<MSG> messages;
+        BOOL bStarted;
+    };
+    const Row rows[] = {
+        {"moved out", {Mouse(WM_MOUSEMOVE, 51, 52), Mouse(WM_MOUSEMOVE, 60, 50)}, TRUE},
+        {"held for the delay", {Mouse(WM_MOUSEMOVE, 52, 52), Message(WM_TIMER, COleDropSource::nDragDelayTimerID)},
+         TRUE},
+        {"released in place", {Mouse(WM_MOUSEMOVE, 51, 50), Mouse(WM_LBUTTONUP, 51, 50)}, FALSE},
+        {"Escape", {Message(WM_KEYDOWN, VK_ESCAPE), Mouse(WM_MOUSEMOVE, 90, 90)}, FALSE},
+        {"right button", {Mouse(WM_RBUTTONDOWN, 50, 50), Mouse(WM_MOUSEMOVE, 90, 90)}, FALSE},
+        {"another window's timer", {Message(WM_TIMER, 1), Mouse(WM_LBUTTONUP, 50, 50)}, FALSE},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        EXPECT_EQ(BeginDrag(row.messages), row.bStarted);
+        EXPECT_EQ(::GetCapture(), nullptr);
+        PumpMessages(FALSE);
+    }
+}
+
+TEST_F(DropSourceTest, DropsOnTheReleaseOfItsButtonAndCancelsOnEscapeOrTheOtherButton)
+{
+    IDropSource* pSource = m_source.GetInterface();
+    // Before the drag began, a release is no drop and the cursor stays.
+    EXPECT_EQ(pSource->QueryContinueDrag(FALSE, 0), DRAGDROP_S_CANCEL);
+    EXPECT_EQ(pSource->GiveFeedback(DROPEFFECT_COPY), S_OK);
+
+    struct Row {
+        BOOL bEscape;
+        DWORD dwKeyState;
+        HRESULT expected;
+    };
+    const Row rows[] = {
+        {FALSE, MK_LBUTTON, S_OK},
+        {FALSE, MK_LBUTTON | MK_CONTROL, S_OK},
+        {FALSE, 0, DRAGDROP_S_DROP},
+        {TRUE, MK_LBUTTON, DRAGDROP_S_CANCEL},
+        {FALSE, MK_LBUTTON | MK_RBUTTON, DRAGDROP_S_CANCEL},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "escape " << row.bEscape << ", keys " << row.dwKeyState);
+        ASSERT_TRUE(BeginDrag({Mouse(WM_MOUSEMOVE, 90, 90)}));
+        EXPECT_EQ(pSource->GiveFeedback(DROPEFFECT_COPY), DRAGDROP_S_USEDEFAULTCURSORS);
+        EXPECT_EQ(pSource->QueryContinueDrag(row.bEscape, row.dwKeyState), row.expected);
+    }
+}
+
+// The whole drag through OLE: the press becomes a drag, OLE asks the source,
+// which drops where the button is up, onto the window's target.
+TEST_F(DropSourceTest, ADragThatBeganDropsThroughOleOntoTheTarget)
+{
+    POINTL pt = ScreenPoint();
+    ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
+    ASSERT_TRUE(BeginDrag({Mouse(WM_MOUSEMOVE, 90, 90)}));
+    DWORD dwEffect = DROPEFFECT_NONE;
+    EXPECT_EQ(::DoDragDrop(m_pFiles, m_source.GetInterface(), DROPEFFECT_COPY, &dwEffect), DRAGDROP_S_DROP);
+    EXPECT_EQ(dwEffect, DWORD(DROPEFFECT_COPY));
+    EXPECT_EQ(m_target.m_files, std::vector<std::string>{"C:\\data\\a.vsf"});
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 // messages from the first on, handlers get decoded arguments, commands,
 // ranges, registered messages, notifications and their reflection to the
 // control, subclassing, deletion after the last message, temporary wrappers,
-// timers, capture, the PreTranslateMessage chain and tool tips.
+// timers, capture, the PreTranslateMessage chain, tool tips, and the static
+// panes of a splitter in a frame.
 //
 // Not tested here: scroll-bar wrappers (no program window scrolls through
 // CWnd's own scroll bars yet).
+#include "CSplitterWnd.h"
+#include "CTestView.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -482,3 +485,128 @@ TEST(CWnd, ToolTipsFollowTheToolUnderThePointer)
     EXPECT_EQ(wnd.m_log, expected);
     wnd.DestroyWindow();
 }
+
+// --- static splitter ------------------------------------------------------------------
+
+namespace {
+
+// A frame whose client area is a splitter of two rows and two columns of
+// views, the first row 60 high, the first column 100 wide.
+class SplitterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pFrame = new CFrameWnd;  // deletes itself with its window
+        ASSERT_TRUE(m_pFrame->Create(nullptr, "Splitter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300)));
+        ASSERT_TRUE(m_splitter.CreateStatic(m_pFrame, 2, 2));
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 2; ++col)
+                ASSERT_TRUE(m_splitter.CreateView(row, col, RUNTIME_CLASS(CTestView), CSize(100, 60), nullptr));
+        }
+        m_pFrame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        m_pFrame->DestroyWindow();
+        AfxDeleteTempMaps();
+    }
+
+    // The pane's place in the splitter's client area.
+    CRect PaneRect(int row, int col) const
+    {
+        CRect rect;
+        m_splitter.GetPane(row, col)->GetWindowRect(&rect);
+        m_splitter.ScreenToClient(&rect);
+        return rect;
+    }
+    CSize SplitterSize() const
+    {
+        CRect rect;
+        m_splitter.GetClientRect(&rect);
+        return rect.Size();
+    }
+
+    CFrameWnd* m_pFrame = nullptr;
+    CSplitterWnd m_splitter;
+};
+
+TEST_F(SplitterTest, FillsTheFrameWithItsPanesInRowsAndColumns)
+{
+    CRect rectFrame;
+    m_pFrame->GetClientRect(&rectFrame);
+    EXPECT_EQ(SplitterSize(), rectFrame.Size());
+    const CSize size = SplitterSize();
+    const int bar = CSplitterWnd::nBarWidth;
+    EXPECT_EQ(PaneRect(0, 0), CRect(0, 0, 100, 60));
+    EXPECT_EQ(PaneRect(0, 1), CRect(100 + bar, 0, size.cx, 60));
+    EXPECT_EQ(PaneRect(1, 0), CRect(0, 60 + bar, 100, size.cy));
+    EXPECT_EQ(PaneRect(1, 1), CRect(100 + bar, 60 + bar, size.cx, size.cy));
+    int cyCur = -1, cyMin = -1;
+    m_splitter.GetRowInfo(1, cyCur, cyMin);
+    EXPECT_EQ(cyCur, size.cy - 60 - bar);
+    EXPECT_EQ(cyMin, 0);
+}
+
+TEST_F(SplitterTest, NamesItsPanesByRowAndColumnAndItsFirstPaneIsTheFramesView)
+{
+    EXPECT_EQ(m_splitter.GetRowCount(), 2);
+    EXPECT_EQ(m_splitter.GetColumnCount(), 2);
+    EXPECT_EQ(m_splitter.IdFromRowCol(0, 0), AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(m_splitter.IdFromRowCol(1, 1), AFX_IDW_PANE_FIRST + 17);
+    EXPECT_EQ(m_splitter.GetPane(1, 0)->GetDlgCtrlID(), AFX_IDW_PANE_FIRST + 16);
+    EXPECT_TRUE(m_splitter.GetPane(1, 1)->IsKindOf(RUNTIME_CLASS(CTestView)));
+    // The splitter has the pane id itself; the view inside it comes first.
+    EXPECT_EQ(m_pFrame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE), m_splitter.GetPane(0, 0));
+    EXPECT_TRUE(m_pFrame->GetWindow(GW_CHILD)->IsKindOf(RUNTIME_CLASS(CSplitterWnd)));
+}
+
+TEST_F(SplitterTest, LaysOutRowsAndColumnsByTheirIdealAndMinimumSizes)
+{
+    const CSize size = SplitterSize();
+    const int bar = CSplitterWnd::nBarWidth;
+    struct Row {
+        const char* pszCase;
+        int nIdeal;
+        int nMin;
+        int nFirst;    // the first row's height afterwards
+        int nFirstMin; // its minimum afterwards
+    };
+    const Row rows[] = {
+        {"ideal", 30, 10, 30, 10},
+        {"below its minimum: hidden", 5, 10, 0, 10},
+        {"larger than the splitter: all but the bar", 100000, 0, size.cy - bar, 0},
+        {"negative sizes count as 0", -20, -3, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        m_splitter.SetRowInfo(0, row.nIdeal, row.nMin);
+        m_splitter.RecalcLayout();
+        int cyCur = -1, cyMin = -1;
+        m_splitter.GetRowInfo(0, cyCur, cyMin);
+        EXPECT_EQ(cyCur, row.nFirst);
+        EXPECT_EQ(cyMin, row.nFirstMin);
+        EXPECT_EQ(PaneRect(1, 1).top, row.nFirst + bar);
+        EXPECT_EQ(PaneRect(1, 1).bottom, size.cy);
+    }
+}
+
+TEST_F(SplitterTest, ColumnInfoReadBackRestoresTheLayoutAndForeignIndexesAreIgnored)
+{
+    m_splitter.SetColumnInfo(0, 150, 20);
+    m_splitter.SetColumnInfo(7, 10, 10);  // a column this splitter lacks
+    m_splitter.SetRowInfo(-1, 10, 10);
+    m_splitter.RecalcLayout();
+    int cxCur = -1, cxMin = -1;
+    m_splitter.GetColumnInfo(0, cxCur, cxMin);
+    EXPECT_EQ(cxCur, 150);
+    EXPECT_EQ(cxMin, 20);
+    const CRect rectBefore = PaneRect(1, 1);
+
+    m_splitter.SetColumnInfo(0, 40, 0);
+    m_splitter.RecalcLayout();
+    m_splitter.SetColumnInfo(0, cxCur, cxMin);
+    m_splitter.RecalcLayout();
+    EXPECT_EQ(PaneRect(1, 1), rectBefore);
+}
+
+}  // namespace
