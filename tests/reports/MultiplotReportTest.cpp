@@ -74,31 +74,6 @@ CLegendRecords ClipboardLegend()
     return records;
 }
 
-void PutText(const char* lpszText)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const size_t nLength = strlen(lpszText) + 1;
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nLength);
-    memcpy(::GlobalLock(hText), lpszText, nLength);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-}
-
-std::string ClipboardText()
-{
-    std::string sText;
-    if (!::OpenClipboard(nullptr))
-        return sText;
-    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
-        sText = static_cast<const char*>(::GlobalLock(hText));
-        ::GlobalUnlock(hText);
-    }
-    ::CloseClipboard();
-    return sText;
-}
-
 std::vector<BYTE> PictureBytes(HENHMETAFILE hPicture)
 {
     std::vector<BYTE> bytes(::GetEnhMetaFileBits(hPicture, 0, nullptr));
@@ -165,6 +140,12 @@ protected:
         if (grid.GetJoinRange(nCol, nRow, nEndCol, nEndRow) != 0)
             return CRect(nCol, nRow, nCol, nRow);
         return CRect(nCol, nRow, nEndCol, nEndRow);
+    }
+    static CString ClipboardText(CGRCtrl& grid)
+    {
+        CString sText;
+        grid.GetClipboardText(sText);
+        return sText;
     }
     static short Border(CGRCtrl& grid, int nCol, int nRow)
     {
@@ -403,14 +384,14 @@ TEST_F(CMultiplotReportTest, CopiesTheChartOnAnyGraphPlaceAndTheDescriptionAsTex
     ASSERT_NE(nullptr, pGrid->GetGraphCellType().GetMetaFile().GetHandle());
     for (const CFieldPos& place : CMultiplotReportGrid::kGraphStarts) {
         SCOPED_TRACE(testing::Message() << place.nCol << ", " << place.nRow);
-        PutText("before");
+        pGrid->SetClipboardText("before");
         pGrid->GotoCell(place.nCol, place.nRow);
         EXPECT_EQ(0, pGrid->CopyGraphToClipboard());
         EXPECT_EQ(PictureBytes(pGrid->GetGraphCellType().GetMetaFile().GetHandle()), ClipboardPictureBytes());
     }
     pGrid->GotoCell(8, 3);
     pGrid->CopyGraphToClipboard();
-    EXPECT_EQ("Walls", ClipboardText());
+    EXPECT_STREQ("Walls", ClipboardText(*pGrid));
 }
 
 // A page whose chart was never exported has no picture to give.
@@ -420,10 +401,10 @@ TEST_F(CMultiplotReportTest, CopyOnAnEmptyGraphCellKeepsTheClipboard)
     CMultiplotReportGrid grid;
     ASSERT_TRUE(grid.CreateGrid(WS_CHILD, CRect(0, 0, 400, 400), m_pView, 999));
     ASSERT_EQ(nullptr, grid.GetGraphCellType().GetMetaFile().GetHandle());
-    PutText("before");
+    grid.SetClipboardText("before");
     grid.GotoCell(11, 32);
     EXPECT_NE(0, grid.CopyGraphToClipboard());
-    EXPECT_EQ("before", ClipboardText());
+    EXPECT_STREQ("before", ClipboardText(grid));
     EXPECT_FALSE(ClipboardHasPicture());
 }
 
@@ -447,7 +428,7 @@ TEST_F(CMultiplotReportTest, APasteGoesWholeIntoTheDescription)
         grid.GotoCell(c.nCol, c.nRow);
         if (c.bWideSelection)
             grid.SelectRange(c.nCol, c.nRow, 20, 14);
-        PutText(c.lpszText);
+        grid.SetClipboardText(c.lpszText);
         Command(ID_EDIT_PASTE);
         EXPECT_STREQ(c.lpszText, Cell(grid, c.nCol, c.nRow));
         EXPECT_STREQ("", Cell(grid, c.nCol + 1, c.nRow));

@@ -294,7 +294,7 @@ int CountRecords(HENHMETAFILE hPicture, DWORD dwType)
             pCount->second += pRecord->iType == pCount->first;
             return 1;
         },
-        reinterpret_cast<LPARAM>(&count), nullptr);
+        &count, nullptr);
     return count.second;
 }
 
