@@ -6,6 +6,8 @@
 #include "model/ProjectDoc.h"
 #include "reports/chart/GraphFolder.h"
 
+#include "CMetaFileDC.h"
+
 #include <algorithm>
 
 namespace {

@@ -24,7 +24,6 @@
 #include "CPaintDC.h"
 #include "CClientDC.h"
 #include "CWindowDC.h"
-#include "CMetaFileDC.h"
 #include "CScopedSelectObject.h"
 #include "CScopedSaveDC.h"
 #include "CMenu.h"

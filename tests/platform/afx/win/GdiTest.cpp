@@ -7,6 +7,8 @@
 // itself; the tree control does, and the drag image draws itself).
 #include "TestSupport.h"
 
+#include "CMetaFileDC.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
