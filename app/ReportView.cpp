@@ -228,7 +228,7 @@ void CReportView::UpdateGraphMultiplot()
     CMultiplotReportGrid* pGrid = GetMultiplotGrid();
     if (pGrid == nullptr)
         return;
-    pGrid->SetGraphCell(IsMultiplotOctaveData());
+    pGrid->SetGraphCell();
     if (CWnd* pChart = GetDlgItem(kGraphId))
         pChart->MoveWindow(pGrid->GetGraphRect(), TRUE);
     CGraphProps& g = m_Graph;
@@ -244,7 +244,7 @@ void CReportView::UpdateGraphMultiplot()
             g.GraphData.AtRow(0).At(p).SetDouble(CReportChartData::kMissing);
     }
     ExportGraph();
-    pGrid->DrawLegend();
+    pGrid->FillLegend();
 }
 
 std::vector<const NBuildData*> CReportView::MultiplotCurves()

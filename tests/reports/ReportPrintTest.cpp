@@ -21,9 +21,9 @@ using R = CReportInfo;
 
 class CReportPrintTest : public CShellWindowsTest {
 protected:
-    CReportView* ShowReport()
+    CReportView* ShowReport(const std::vector<bool CReportInfo::*>& aFlags = {&R::m_bField, &R::m_bAirborne, &R::m_bISO})
     {
-        m_pDoc = NewProject({&R::m_bField, &R::m_bAirborne, &R::m_bISO});
+        m_pDoc = NewProject(aFlags);
         m_pDoc->ShowView(kViewKindReport, FALSE, TRUE);
         PumpMessages();
         return dynamic_cast<CReportView*>(CProjectWindows::FindView(m_pDoc, kViewKindReport));
@@ -135,22 +135,27 @@ TEST_F(CReportPrintTest, PlacesThePartsByTheLeftMargin)
 // the grey: the scan would find it.
 TEST_F(CReportPrintTest, EditableFieldsPrintWhiteAndAreGreyAgainAfterwards)
 {
-    CReportView* pView = ShowReport();
-    ASSERT_NE(nullptr, pView);
-    CReportGrid& grid = *pView->GetReportGrid();
-    ASSERT_FALSE(grid.EditableFields().empty());
+    for (const auto& aFlags : {std::vector<bool CReportInfo::*>{&R::m_bField, &R::m_bAirborne, &R::m_bISO},
+                               std::vector<bool CReportInfo::*>{&R::m_bMultiplot}}) {
+        SCOPED_TRACE(aFlags.size());
+        CReportView* pView = ShowReport(aFlags);
+        ASSERT_NE(nullptr, pView);
+        CReportGrid& grid = *pView->GetReportGrid();
+        ASSERT_FALSE(grid.EditableFields().empty());
 
-    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
-    ASSERT_GE(m_script.m_printer.GetPageCount(), 1);
-    EXPECT_FALSE(m_script.HasShadedArea(0));
+        const int nFirstPage = m_script.m_printer.GetPageCount();
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+        ASSERT_GT(m_script.m_printer.GetPageCount(), nFirstPage);
+        EXPECT_FALSE(m_script.HasShadedArea(nFirstPage));
 
-    const CFieldPos field = grid.EditableFields().front();
-    CGRCell cell;
-    grid.GetCell(field.nCol, field.nRow, &cell);
-    EXPECT_EQ(CPageGrid::kEditableShade, cell.GetBackColor());
-    const int nPrinted = m_script.m_printer.GetPageCount();
-    m_script.PrintGridPage(grid);
-    EXPECT_TRUE(m_script.HasShadedArea(nPrinted));
+        const CFieldPos field = grid.EditableFields().front();
+        CGRCell cell;
+        grid.GetCell(field.nCol, field.nRow, &cell);
+        EXPECT_EQ(CPageGrid::kEditableShade, cell.GetBackColor());
+        const int nPrinted = m_script.m_printer.GetPageCount();
+        m_script.PrintGridPage(grid);
+        EXPECT_TRUE(m_script.HasShadedArea(nPrinted));
+    }
 }
 
 TEST_F(CReportPrintTest, ACancelledDialogPrintsNothing)

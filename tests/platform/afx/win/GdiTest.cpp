@@ -1,15 +1,19 @@
 // GDI wrappers: owners delete their handles (and only owners), moves carry
 // the ownership, scope objects put back what they changed, a paint DC ends
-// the paint, drawing helpers draw where they should.
+// the paint, drawing helpers draw where they should, a metafile DC records
+// until it is closed.
 //
 // Not tested here: image-list drawing (no program code draws an image list
 // itself; the tree control does, and the drag image draws itself).
 #include "TestSupport.h"
 
+#include "CMetaFileDC.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -277,4 +281,36 @@ TEST(CPaintDC, PaintsTheWindowAndEndsThePaint)
     EXPECT_EQ(dc.GetPixel(30, 20), RGB(200, 0, 0));
     EXPECT_EQ(dc.GetWindow(), &wnd);
     wnd.DestroyWindow();
+}
+
+namespace {
+
+// How many records of the type the picture holds.
+int CountRecords(HENHMETAFILE hPicture, DWORD dwType)
+{
+    std::pair<DWORD, int> count(dwType, 0);
+    ::EnumEnhMetaFile(
+        nullptr, hPicture,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam) -> int {
+            auto* pCount = reinterpret_cast<std::pair<DWORD, int>*>(lParam);
+            pCount->second += pRecord->iType == pCount->first;
+            return 1;
+        },
+        &count, nullptr);
+    return count.second;
+}
+
+} // namespace
+
+TEST(CMetaFileDC, RecordsWhatIsDrawnUntilClosed)
+{
+    CMetaFileDC dc;
+    ASSERT_TRUE(dc.CreateEnhanced(nullptr, nullptr, nullptr, nullptr));
+    dc.MoveTo(0, 0);
+    dc.LineTo(70, 0);
+    HENHMETAFILE hPicture = dc.CloseEnhanced();
+    ASSERT_NE(nullptr, hPicture);
+    EXPECT_EQ(nullptr, dc.GetSafeHdc());
+    EXPECT_EQ(1, CountRecords(hPicture, EMR_LINETO));
+    ::DeleteEnhMetaFile(hPicture);
 }
