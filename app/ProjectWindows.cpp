@@ -1,9 +1,9 @@
 #include "ProjectWindows.h"
 
 #include "ChildFrame.h"
-#include "MultiplotSetupDlg.h"
 #include "ProjectDocument.h"
 #include "ReportView.h"
+#include "multiplot/MultiplotSetupDlg.h"
 #include "multiplot/MultiplotTabView.h"
 #include "results/ResultView.h"
 #include "tables/TabView.h"
@@ -103,16 +103,20 @@ void CProjectWindows::OpenView(CMultiDocTemplate* pTemplate, CDocument* pDoc, in
         pFrame->ActivateFrame(SW_HIDE);
 }
 
-// Only a multiplot project has a set-up; OK applies it and recalculates.
+// Only a multiplot project has a set-up. OK stores into the project and
+// the application's defaults and recalculates; after Cancel the project
+// keeps what Apply stored.
 void CProjectWindows::RunMultiplotSetup(CProjectDoc& project)
 {
     if (!project.m_ReportInfo.m_bMultiplot)
         return;
     CAppSettings& settings = GetVestolarApp();
     CMultiplotSetupDlg dlg(AfxGetMainWnd());
+    dlg.m_pDoc = &project;
     dlg.m_Setup.Fill(project, settings);
     if (dlg.DoModal() != IDOK)
         return;
-    dlg.m_Setup.Apply(project, settings);
+    dlg.m_Setup.StoreInProject(project);
+    dlg.m_Setup.StoreDefaults(settings);
     project.Recalculate(0);
 }

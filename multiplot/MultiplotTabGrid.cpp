@@ -269,7 +269,10 @@ bool CMultiplotTabGrid::AcceptsKey(long, const CTypedKey::CEditState& edit, UINT
         return CTypedKey::AcceptLevelKey(edit, nKey, false, m_cDecimal);
     case 1:
     case 2:
-        return CTypedKey::AcceptReverberationKey(edit, nKey, 2, m_cDecimal);
+        // A value of 60 or more is let through and emptied when the cell is
+        // left: refusing its last digit would store its first ones ("75"
+        // as 7.00).
+        return CTypedKey::KeepsReverberationForm(edit, nKey, 2, m_cDecimal);
     default:
         return true;
     }
@@ -288,32 +291,16 @@ CString CMultiplotTabGrid::NormalizedNumber(long, const CString& sText) const
     return CTypedNumber::NormalizeReverberation(sText, m_cDecimal, 2);
 }
 
-// Titles take every key; band values only keys that keep a number of the
-// graph type.
-int CMultiplotTabGrid::OnEditVerify(int, int nRow, CWnd* pEdit, UINT* pnKey)
+// One column per curve.
+bool CMultiplotTabGrid::IsInSelectedColumns(int nCol) const
 {
-    if (nRow != 0 && !AcceptsKey(0, EditStateOf(pEdit), *pnKey))
-        return 0;
-    m_bEditChanged = 1;
-    return 1;
+    const int nFirst = static_cast<int>(m_arrSelMeas[0]);
+    return nCol >= nFirst && nCol <= nFirst + static_cast<int>(m_arrSelMeas.GetSize()) - 1;
 }
 
-// A cell left after typing is brought to its form and committed; leaving
-// the curves selected through their headings ends that selection.
-void CMultiplotTabGrid::OnCellChange(int nOldCol, int nNewCol, int nOldRow, int)
-{
-    if (m_bEditChanged) {
-        m_bEditChanged = 0;
-        CommitTypedCell(nOldCol, nOldRow);
-    }
-    if (m_arrSelMeas.GetSize() > 0) {
-        const int nFirst = static_cast<int>(m_arrSelMeas[0]);
-        if (nNewCol < nFirst || nNewCol > nFirst + static_cast<int>(m_arrSelMeas.GetSize()) - 1)
-            m_bMeasSelected = 0;
-    }
-}
-
-void CMultiplotTabGrid::CommitTypedCell(int nCol, int nRow)
+// A typed title renames the curve; a typed band value is brought to its
+// form and stored.
+void CMultiplotTabGrid::CommitCell(int nCol, int nRow)
 {
     CMultiplotTabView* pView = GetView();
     if (pView == nullptr || nCol < 1 || nCol > GetColCount() - 2)

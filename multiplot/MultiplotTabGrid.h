@@ -13,9 +13,7 @@ class CMultiplotTabGrid : public CTabGrid {
 public:
 // Grid notifications
     void OnSetup() override;
-    void OnCellChange(int nOldCol, int nNewCol, int nOldRow, int nNewRow) override;
     void OnTH_LClicked(int nCol, int nRow, int nUpDown, CRect* pRect, CPoint* pPoint, int nProcessed) override;
-    int OnEditVerify(int nCol, int nRow, CWnd* pEdit, UINT* pnKey) override;
 
 // Table operations
     int AddMeasurement(CString sTitle, BOOL bAddToDocument, int nFlags) override;
@@ -42,6 +40,8 @@ protected:
     bool IsNumberParam(long) const override { return true; }
     CPastedNumber::Kind PastedKindOf(long) const override;
     CString NormalizedNumber(long, const CString& sText) const override;
+    void CommitCell(int nCol, int nRow) override;
+    bool IsInSelectedColumns(int nCol) const override;
 
 private:
     CMultiplotTabView* GetView() const;
@@ -50,7 +50,6 @@ private:
     void LayOutCurveColumn(int nCol, const CString& sTitle);
     void CloseLastRow();
     void FillColumn(int nCol, const NBuildData& rec);
-    void CommitTypedCell(int nCol, int nRow);
     int PasteValueColumn(const CString& sText);
 
     int m_nTitleFont = 0;

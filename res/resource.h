@@ -557,13 +557,6 @@
 #define IDS_TREE_CORNER 583
 #define IDS_TREE_MY_WORKSPACE 9300
 
-// The multiplot set-up (a stand-in until the multiplot's own dialog)
-#define IDD_MULTIPLOT_SETUP 9310
-#define IDC_MULTIPLOT_GRAPH_TITLE 9311
-#define IDC_MULTIPLOT_AXIS_TITLE 9312
-#define IDC_MULTIPLOT_RANGE 9313
-#define IDC_MULTIPLOT_MAX 9314
-#define IDC_MULTIPLOT_AUTOSCALE 9315
 // ---- end of the main frame, tree bar and project windows ----
 
 // ---- Application shell: start-up, settings, workspace (app/) ----
@@ -1013,3 +1006,31 @@
 #define IDC_PAGE_SETUP_PRINT_LEGEND 10310
 #define IDS_PRINT_NO_PRINTER 10320
 // ---- end of the printing ----
+// ---- Multiplot set-up (multiplot/) ----
+#define IDD_MULTIPLOT_SETUP 120
+#define IDB_LINE_SOLID_1 121
+#define IDB_LINE_DASH 122
+#define IDB_LINE_DOT 123
+#define IDB_LINE_DASH_DOT 124
+#define IDB_LINE_DASH_DOT_DOT 125
+#define IDB_LINE_SOLID_2 126
+#define IDB_LINE_SOLID_3 127
+#define IDB_LINE_SOLID_4 129
+#define IDB_LINE_SOLID_5 130
+#define IDB_LINE_BLANK 138
+#define IDS_MULTIPLOT_LINE_STYLE 344
+#define IDS_MULTIPLOT_LINE_COLOR 345
+#define IDS_MULTIPLOT_LINE_TITLE 346
+#define IDC_MULTIPLOT_APPLY 4
+#define IDC_MULTIPLOT_CURVES 1005
+#define IDC_MULTIPLOT_AXIS_TITLE 1012
+#define IDC_MULTIPLOT_LEVEL 1057
+#define IDC_MULTIPLOT_REVERBERATION 1058
+#define IDC_MULTIPLOT_ABSORPTION 1059
+#define IDC_MULTIPLOT_AUTOSCALE 1060
+#define IDC_MULTIPLOT_MAX 1061
+#define IDC_MULTIPLOT_RANGE 1062
+#define IDC_MULTIPLOT_GRAPH_TITLE 1063
+#define IDC_MULTIPLOT_THICKNESS 1064
+#define IDC_MULTIPLOT_PATTERN 1065
+// ---- end of the multiplot set-up ----

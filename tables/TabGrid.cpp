@@ -595,13 +595,17 @@ void CTabGrid::OnCellChange(int nOldCol, int nNewCol, int nOldRow, int)
         m_bEditChanged = 0;
         CommitCell(nOldCol, nOldRow);
     }
-    if (m_arrSelMeas.GetSize() > 0) {
-        const CTableColumns columns(GetTableId());
-        const int nFirst = columns.FirstColOf(static_cast<int>(m_arrSelMeas[0]));
-        const int nLast = nFirst + columns.GroupWidth() * static_cast<int>(m_arrSelMeas.GetSize()) - 1;
-        if (nNewCol < nFirst || nNewCol > nLast)
-            m_bMeasSelected = 0;
-    }
+    if (m_arrSelMeas.GetSize() > 0 && !IsInSelectedColumns(nNewCol))
+        m_bMeasSelected = 0;
+}
+
+// The block of columns from the first selected measurement's group on.
+bool CTabGrid::IsInSelectedColumns(int nCol) const
+{
+    const CTableColumns columns(GetTableId());
+    const int nFirst = columns.FirstColOf(static_cast<int>(m_arrSelMeas[0]));
+    const int nLast = nFirst + columns.GroupWidth() * static_cast<int>(m_arrSelMeas.GetSize()) - 1;
+    return nCol >= nFirst && nCol <= nLast;
 }
 
 // A typed number is brought to its form and written into the measurement as

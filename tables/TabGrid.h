@@ -102,7 +102,10 @@ protected:
     void JoinLegendRows();
     // Commits the current cell as when it is left.
     void CommitCurrentCell();
-    void CommitCell(int nCol, int nRow);
+    virtual void CommitCell(int nCol, int nRow);
+    // Whether nCol lies in the block of the measurements selected through
+    // their headings (the array is not empty).
+    virtual bool IsInSelectedColumns(int nCol) const;
     NBuildData* RecordAt(int nPosition) const;
     std::vector<int> GraphPositions(INT_PTR nListCount) const;
     static bool IsMissing(double dValue) { return dValue <= -499.5; }

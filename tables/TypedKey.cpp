@@ -53,8 +53,14 @@ bool CTypedKey::AcceptReverberationKey(const CEditState& edit, UINT nKey, int nD
 {
     if (nKey == kBackspace)
         return true;
+    return KeepsReverberationForm(edit, nKey, nDecimals, cDecimal)
+           && CTypedNumber::ValueOf(Predicted(edit, nKey), cDecimal) < 60.0;
+}
+
+bool CTypedKey::KeepsReverberationForm(const CEditState& edit, UINT nKey, int nDecimals, char cDecimal)
+{
+    if (nKey == kBackspace)
+        return true;
     const CString sPredicted = Predicted(edit, nKey);
-    if (sPredicted.GetLength() > nDecimals + 3 || !IsNumberStart(sPredicted, cDecimal, nDecimals))
-        return false;
-    return CTypedNumber::ValueOf(sPredicted, cDecimal) < 60.0;
+    return sPredicted.GetLength() <= nDecimals + 3 && IsNumberStart(sPredicted, cDecimal, nDecimals);
 }

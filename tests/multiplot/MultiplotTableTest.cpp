@@ -2,7 +2,7 @@
 // under Wine: caption and refills by hint, typing by graph type, titles,
 // Delete, the Add limit, heading selection with the delete question, value
 // columns pasted and copied curves inserted up to the limit.
-// Not yet tested: printing (not built here), the context menu's position.
+// Not yet tested: the context menu's position.
 
 #include "tests/tables/TableWindowFixture.h"
 
@@ -80,7 +80,9 @@ TEST_F(CMultiplotTableTest, TypedValuesTakeTheFormOfTheGraphType)
         double dStored;
     } const rows[] = {
         {0, "5", "5.0", 5.0},   {0, ".5", "0.5", 0.5},         {0, "-12.3", "-12.3", -12.3},
-        {1, "2", "2.00", 2.0},  {1, "0.0", "", kMissingValue}, {2, "75", "7.00", 7.0},  // "5" refused: 75 >= 60
+        {1, "2", "2.00", 2.0},  {1, "0.0", "", kMissingValue}, {1, "1.234", "1.23", 1.23},
+        // 60 or more is no time nor absorption: the cell is emptied, not cut to "7.00".
+        {1, "75", "", kMissingValue}, {2, "75", "", kMissingValue}, {2, "59.99", "59.99", 59.99},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.lpszTyped << " type " << row.nGraphType);
