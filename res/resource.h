@@ -1013,3 +1013,7 @@
 #define IDC_PAGE_SETUP_PRINT_LEGEND 10310
 #define IDS_PRINT_NO_PRINTER 10320
 // ---- end of the printing ----
+// ---- framework, help mode (platform/afx/) ----
+#define AFX_IDS_HELPMODEMESSAGE 57346
+#define ID_DEFAULT_HELP 57671
+// ---- end of the framework's help mode ----
