@@ -1034,3 +1034,7 @@
 #define IDC_MULTIPLOT_THICKNESS 1064
 #define IDC_MULTIPLOT_PATTERN 1065
 // ---- end of the multiplot set-up ----
+// ---- framework, help mode (platform/afx/) ----
+#define AFX_IDS_HELPMODEMESSAGE 57346
+#define ID_DEFAULT_HELP 57671
+// ---- end of the framework's help mode ----

@@ -30,6 +30,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_COMMAND_EX(ID_CONTEXT_HELP, OnContextHelp)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
@@ -557,6 +559,8 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 // document (which destroys the frame); other frames just go.
 void CFrameWnd::OnClose()
 {
+    if (m_lpfnCloseProc != nullptr && !m_lpfnCloseProc(this))
+        return;
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
         return;

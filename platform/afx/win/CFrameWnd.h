@@ -14,6 +14,7 @@ class CDockBar;
 class CDockState;
 class CDocument;
 class CMiniDockFrameWnd;
+class COleFrameHook;
 class CView;
 struct CCreateContext;
 
@@ -21,6 +22,11 @@ struct CCreateContext;
 #define FWS_ADDTOTITLE 0x00008000L   // the caption shows the active document's title
 #define FWS_PREFIXTITLE 0x00004000L  // ... before the frame's own title
 #define FWS_SNAPTOBARS 0x00002000L
+
+// Help contexts: a command's help is its id on HID_BASE_COMMAND, a frame's
+// or dialog's its resource id on HID_BASE_RESOURCE.
+#define HID_BASE_COMMAND 0x00010000UL
+#define HID_BASE_RESOURCE 0x00020000UL
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -92,6 +98,18 @@ public:
     // The frame itself or a window it owns (a floating frame).
     BOOL IsFrameOrFloating(HWND hWnd) const;
 
+// Help mode (the next click names the item to get help on)
+    enum HelpMode { HELP_INACTIVE = 0, HELP_ACTIVE = 1, HELP_ENTERING = 2 };
+    virtual BOOL CanEnterHelpMode();
+    // Takes the mouse for help mode and shows the help cursor over the
+    // frame's windows; gives the thread's window at point (screen), null
+    // for none, and whether it belongs to the frame or its floating frames.
+    HWND SetHelpCapture(POINT point, BOOL* pbDescendant);
+    // One message of the help loop, still queued: FALSE ends the loop with
+    // the help context chosen (0: none, -1: the default help).
+    BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext);
+    static HCURSOR GetHelpCursor();
+
 // Overridables
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -108,6 +126,11 @@ public:
     CPtrList m_listControlBars;      // the frame's bars, in the order made
     DWORD m_dwDockStyle = 0;         // sides enabled by EnableDocking
     CRuntimeClass* m_pFloatingFrameClass = nullptr;  // a CMiniDockFrameWnd class
+    int m_bHelpMode = HELP_INACTIVE;
+    // An in-place item's frame hook and a print preview's close procedure:
+    // the program has neither, so both stay null.
+    COleFrameHook* m_pNotifyHook = nullptr;
+    BOOL (CALLBACK* m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -124,6 +147,8 @@ protected:
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg BOOL OnContextHelp(UINT nID);
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 public:
     // The bar toggles of the View menu: map them for bars of your own,
     // ON_COMMAND_EX(id, OnBarCheck) and ON_UPDATE_COMMAND_UI(id, OnUpdateControlBarMenu).
@@ -143,6 +168,17 @@ protected:
     void SetBarStates(const CDockState& state);
     static LPCTSTR FrameClassWithIcon(UINT nIDResource);
     BOOL IsMainWindow() const;
+
+    // The steps of help mode: entering (FALSE when the loop is not to run
+    // now; *pnIDPrevMessage receives the prompt to restore), the loop, whose
+    // messages go through FilterHelpMsg, and leaving with the context chosen.
+    BOOL EnterHelpMode(UINT* pnIDPrevMessage);
+    DWORD RunHelpLoop();
+    virtual BOOL FilterHelpMsg(MSG& msg, DWORD* pContext);
+    void ExitHelpMode(DWORD dwContext, UINT nIDPrevMessage);
+    BOOL ProcessHelpMouseMsg(const MSG& msg, DWORD* pContext);
+    DWORD HelpContextAt(HWND hWnd, POINT point) const;
+    BOOL IsTracking() const;
 
     CString m_strTitle;  // the frame's own title, from the resource string
     UINT m_nIDTracking = 0;

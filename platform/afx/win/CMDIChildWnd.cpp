@@ -147,9 +147,32 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow)
         else if (IsIconic())
             nCmdShow = SW_RESTORE;
     }
+    BOOL bVisibleBefore = IsWindowVisible();
     CFrameWnd::ActivateFrame(nCmdShow);
+    if (IsWindowVisible() != bVisibleBefore)
+        OnVisibilityChanged(!bVisibleBefore);
     if (nCmdShow != SW_HIDE && pFrame != nullptr)
         pFrame->MDIActivate(this);
+}
+
+// The MDI client keeps a hidden child active when it has no other to
+// activate: the child then gives up its menu and its view's activation
+// itself, and takes them back when it shows again (the client sends no
+// activation for a child that is active already).
+void CMDIChildWnd::OnVisibilityChanged(BOOL bVisible)
+{
+    HWND hWndClient = ::GetParent(m_hWnd);
+    auto ActiveChild = [hWndClient] { return reinterpret_cast<HWND>(::SendMessage(hWndClient, WM_MDIGETACTIVE, 0, 0)); };
+    if (!bVisible && ActiveChild() == m_hWnd) {
+        ::SendMessage(hWndClient, WM_MDINEXT, 0, 0);
+        if (ActiveChild() == m_hWnd) {
+            ShowActivation(FALSE, nullptr);
+            m_bPseudoInactive = TRUE;
+        }
+    } else if (bVisible && m_bPseudoInactive) {
+        m_bPseudoInactive = FALSE;
+        ShowActivation(TRUE, this);
+    }
 }
 
 void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt)
@@ -169,6 +192,16 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
 void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
 {
     CFrameWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
+    if (m_bPseudoInactive) {
+        m_bPseudoInactive = FALSE;  // the client now agrees
+        if (!bActivate)
+            return;
+    }
+    ShowActivation(bActivate, pActivateWnd);
+}
+
+void CMDIChildWnd::ShowActivation(BOOL bActivate, CWnd* pActivateWnd)
+{
     OnUpdateFrameMenu(bActivate, pActivateWnd, nullptr);
     CView* pView = GetActiveView();
     if (pView != nullptr)

@@ -36,6 +36,9 @@ public:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HMENU m_hMenuShared = nullptr;  // the template's menu; the template owns it
+    // The child was hidden while the MDI client had no other child to
+    // activate: it stays the client's active child but counts as inactive.
+    BOOL m_bPseudoInactive = FALSE;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -45,5 +48,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ShowActivation(BOOL bActivate, CWnd* pActivateWnd);
+    void OnVisibilityChanged(BOOL bVisible);
+
     BOOL m_bCreateMaximized = FALSE;
 };

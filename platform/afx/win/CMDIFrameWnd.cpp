@@ -84,7 +84,12 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
         return nullptr;
-    return static_cast<CMDIChildWnd*>(pWnd);
+    auto* pChild = static_cast<CMDIChildWnd*>(pWnd);
+    if (!pChild->m_bPseudoInactive)
+        return pChild;
+    if (pbMaximized != nullptr)
+        *pbMaximized = FALSE;
+    return nullptr;  // hidden, so no child is active
 }
 
 void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)

@@ -13,6 +13,7 @@ IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_WM_MOUSEMOVE()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 #ifndef RT_TOOLBAR
@@ -408,6 +409,13 @@ int CToolBar::HitTestButton(CPoint point) const
 BOOL CToolBar::IsOnTool(CPoint point) const
 {
     return HitTestButton(point) >= 0;
+}
+
+LRESULT CToolBar::OnHelpHitTest(WPARAM, LPARAM lParam)
+{
+    int nIndex = HitTestButton(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    UINT nID = nIndex >= 0 ? GetItemID(nIndex) : 0;
+    return nID != 0 ? static_cast<LRESULT>(HID_BASE_COMMAND + nID) : 0;
 }
 
 // With CBRS_FLYBY the status bar shows the prompt of the button under the

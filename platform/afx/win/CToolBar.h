@@ -83,6 +83,8 @@ protected:
     BOOL IsOnTool(CPoint point) const override;
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    // In help mode a button stands for its command.
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
 
     // The button under the point (client coordinates), or -1.
     int HitTestButton(CPoint point) const;

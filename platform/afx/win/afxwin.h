@@ -59,6 +59,8 @@
 #include "CDockContext.h"
 #include "CMiniFrameWnd.h"
 #include "CMiniDockFrameWnd.h"
+#include "COleFrameHook.h"
+#include "AfxCancelModes.h"
 #include "CRectTracker.h"
 #include "CPrintDialog.h"
 #include "CPrintInfo.h"

@@ -10,6 +10,7 @@
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
     ON_COMMAND_EX(ID_TEST_ROUTE, OnRoute)
+    ON_COMMAND(ID_DEFAULT_HELP, OnDefaultHelp)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
     ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
@@ -44,4 +45,16 @@ BOOL CTestApp::OnRoute(UINT)
 {
     TestEvents().push_back("application");
     return TRUE;
+}
+
+void CTestApp::WinHelp(DWORD_PTR dwData, UINT)
+{
+    char szContext[32];
+    ::wsprintfA(szContext, "help 0x%X", static_cast<UINT>(dwData));
+    TestEvents().push_back(szContext);
+}
+
+void CTestApp::OnDefaultHelp()
+{
+    TestEvents().push_back("default help");
 }

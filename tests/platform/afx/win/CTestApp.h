@@ -14,12 +14,15 @@ public:
 
     BOOL InitInstance() override;
     CTestMainFrame* GetMainFrame() const;
+    // Records "help <context in hex>": there is no help viewer here.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
     CMultiDocTemplate* m_pMainTemplate = nullptr;
     CMultiDocTemplate* m_pTableTemplate = nullptr;
 
 protected:
     afx_msg BOOL OnRoute(UINT nID);
+    afx_msg void OnDefaultHelp();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 // Tests of the control bars on a real MDI frame under Xvfb: the layout of
 // the frame's edges, the View menu's bar toggles, the idle update of bar
-// items, the status bar's prompts and key indicators, toolbar resources.
+// items, the status bar's prompts and key indicators, toolbar resources and
+// the help context of a toolbar button.
 //
 // Not tested yet: tool tips of toolbar buttons.
 
@@ -320,6 +321,22 @@ TEST_F(ControlBarTest, ToolbarButtonUnderTheMouseShowsItsPromptUntilTheMouseLeav
     toolBar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y));
     toolBar.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(ShownPaneText(statusBar, 0), "Ready");
+}
+
+TEST_F(ControlBarTest, InHelpModeAToolbarButtonStandsForItsCommand)
+{
+    CToolBar& toolBar = m_pFrame->m_wndToolBar;
+    int nButton = toolBar.CommandToIndex(ID_BAR_HANDLED);
+    CRect rectButton;
+    toolBar.GetItemRect(nButton, &rectButton);
+    CRect rectSeparator;
+    toolBar.GetItemRect(nButton + 1, &rectSeparator);
+    auto HelpAt = [&toolBar](CPoint point) {
+        return static_cast<DWORD>(toolBar.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(point.x, point.y)));
+    };
+
+    EXPECT_EQ(HelpAt(rectButton.CenterPoint()), HID_BASE_COMMAND + ID_BAR_HANDLED);
+    EXPECT_EQ(HelpAt(rectSeparator.CenterPoint()), 0u);
 }
 
 TEST_F(ControlBarTest, KeyIndicatorsShowWhileTheirKeyIsToggledOn)

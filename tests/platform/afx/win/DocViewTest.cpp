@@ -1,12 +1,14 @@
 // Documents, views and their frames in a running MDI application: the
 // hidden frame, closing with the last view, UpdateAllViews, closing without
 // prompts, captions, frames of another template, menus per template, saving
-// beside the old file and the load and save error messages.
+// beside the old file, the load and save error messages, hiding the active
+// frame (no hidden frame stays the active one) and close procedures.
 //
 // Not tested here: the ":n" numbering of a document's second window beyond
 // the caption of the main frame.
 #include "CTestChildFrame.h"
 #include "TestApplicationFixture.h"
+#include "TestEvents.h"
 #include "TestResources.h"
 
 #include <filesystem>
@@ -52,6 +54,11 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+BOOL CALLBACK DeclineClose(CFrameWnd*)
+{
+    return FALSE;
+}
 
 }  // namespace
 
@@ -312,4 +319,52 @@ TEST_F(DocView, OpeningAFileTwiceGivesTheOpenDocument)
     EXPECT_EQ(App().OpenDocumentFile(sPath.c_str()), pDoc);
     EXPECT_EQ(CTestDoc::s_nInstances, 1);
     EXPECT_EQ(pDoc->GetTitle(), "twice.tst");
+}
+
+TEST_F(DocView, HidingTheOnlyVisibleChildLeavesNoActiveChildUntilItShowsAgain)
+{
+    CFrameWnd* pChild = ShowTableView(NewDocument())->GetParentFrame();
+    HMENU hTableMenu = ::GetMenu(MainFrame().m_hWnd);
+    ASSERT_EQ(MainFrame().MDIGetActive(), pChild);
+
+    pChild->ActivateFrame(SW_HIDE);
+    TestEvents().clear();
+    MainFrame().SendMessage(WM_COMMAND, ID_TEST_ROUTE);
+
+    EXPECT_EQ(MainFrame().MDIGetActive(), nullptr);
+    EXPECT_EQ(::GetMenu(MainFrame().m_hWnd), MainFrame().m_hMenuDefault);
+    EXPECT_EQ(TestEvents(), (std::vector<std::string>{"main frame", "application"}));
+
+    pChild->ActivateFrame(-1);
+    TestEvents().clear();
+    MainFrame().SendMessage(WM_COMMAND, ID_TEST_ROUTE);
+
+    EXPECT_EQ(MainFrame().MDIGetActive(), pChild);
+    EXPECT_EQ(::GetMenu(MainFrame().m_hWnd), hTableMenu);
+    EXPECT_EQ(TestEvents().front(), "view");
+}
+
+TEST_F(DocView, HidingTheActiveChildActivatesAnotherVisibleOne)
+{
+    CTestDoc* pDoc = NewDocument();
+    CFrameWnd* pFirst = ShowTableView(pDoc)->GetParentFrame();
+    CFrameWnd* pSecond = ShowTableView(pDoc)->GetParentFrame();
+    ASSERT_EQ(MainFrame().MDIGetActive(), pSecond);
+
+    pSecond->ActivateFrame(SW_HIDE);
+
+    EXPECT_EQ(MainFrame().MDIGetActive(), pFirst);
+}
+
+TEST_F(DocView, AFramesCloseProcedureMayKeepItOpen)
+{
+    CFrameWnd* pChild = ShowTableView(NewDocument())->GetParentFrame();
+    HWND hWndChild = pChild->m_hWnd;
+    pChild->m_lpfnCloseProc = DeclineClose;
+
+    pChild->SendMessage(WM_CLOSE);
+    PumpMessages();
+
+    EXPECT_TRUE(::IsWindow(hWndChild));
+    pChild->m_lpfnCloseProc = nullptr;
 }

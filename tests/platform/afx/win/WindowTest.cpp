@@ -2,7 +2,8 @@
 // messages from the first on, handlers get decoded arguments, commands,
 // ranges, registered messages, notifications and their reflection to the
 // control, subclassing, deletion after the last message, temporary wrappers,
-// timers, capture, the PreTranslateMessage chain, tool tips, and the static
+// timers, capture, the PreTranslateMessage chain, tool tips, the closing of a
+// dropped combo list by a press elsewhere (AfxCancelModes), and the static
 // panes of a splitter in a frame.
 //
 // Not tested here: scroll-bar wrappers (no program window scrolls through
@@ -367,6 +368,43 @@ TEST_F(CWndTest, CaptureBelongsToTheObject)
     EXPECT_EQ(CWnd::GetCapture(), &m_wnd);
     ::ReleaseCapture();
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
+// A press elsewhere closes a dropped combo list that has the focus; a press
+// on the combo box, its edit or its list leaves it open.
+TEST_F(CWndTest, APressElsewhereClosesTheDroppedListOfTheFocusedComboBox)
+{
+    m_wnd.ShowWindow(SW_SHOW);
+    HWND hWndCombo = ::CreateWindowA("COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 10, 120, 200,
+                                     m_wnd.m_hWnd, nullptr, nullptr, nullptr);
+    HWND hWndOther = ::CreateWindowA("BUTTON", "Other", WS_CHILD | WS_VISIBLE, 150, 10, 80, 20, m_wnd.m_hWnd,
+                                     nullptr, nullptr, nullptr);
+    ::SendMessageA(hWndCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("One"));
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetComboBoxInfo(hWndCombo, &info));
+    struct Row {
+        const char* lpszCase;
+        HWND hWndRcvr;
+        BOOL bStaysDropped;
+    };
+    const Row rows[] = {
+        {"the combo box", hWndCombo, TRUE},
+        {"its edit", info.hwndItem, TRUE},
+        {"its list", info.hwndList, TRUE},
+        {"another window", hWndOther, FALSE},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        ::SetFocus(hWndCombo);
+        ::SendMessage(hWndCombo, CB_SHOWDROPDOWN, TRUE, 0);
+        ASSERT_TRUE(::SendMessage(hWndCombo, CB_GETDROPPEDSTATE, 0, 0));
+
+        AfxCancelModes(row.hWndRcvr);
+
+        EXPECT_EQ(::SendMessage(hWndCombo, CB_GETDROPPEDSTATE, 0, 0) != 0, row.bStaysDropped);
+        ::SendMessage(hWndCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
 }
 
 namespace {
