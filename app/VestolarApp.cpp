@@ -17,6 +17,7 @@
 #include "AfxOleInit.h"
 #include "COleMessageFilter.h"
 #include "CTKWorkspaceState.h"
+#include "CRegistryReadScope.h"
 
 #include <clocale>
 
@@ -83,6 +84,9 @@ BOOL CVestolarApp::InitInstance()
     m_bWorkspaceModified = false;
 
     SetRegistryKey(kRegistryKey);
+    // Hundreds of values are read on the way to the main window: each
+    // section's key is opened once for all of them.
+    CRegistryReadScope startupRead;
     LoadStdProfileSettings(kRecentFileCount);
     LoadSettings();
     std::setlocale(LC_ALL, "");

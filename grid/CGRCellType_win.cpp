@@ -71,25 +71,30 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
     CPen* pDefaultPen = m_pCtrl ? m_pCtrl->GetGridPen(CGRCtrlCore::kDefaultBorderPen) : nullptr;
     CPen* pCellPen = pCell->GetBorderPen() ? pCell->GetBorderPen() : pDefaultPen;
     CGRKeptObject keptPen(*pDC, OBJ_PEN);
-    auto selectPen = [&](bool bDefault) {
-        CPen* pPen = bDefault ? pDefaultPen : pCellPen;
-        if (pPen)
+    // A pen is selected only for a side that has lines, and only when it is
+    // not the one selected already: most cells draw two sides in one pen.
+    CPen* pSelected = nullptr;
+    auto selectPen = [&](const SideLines& side) {
+        CPen* pPen = side.bDefault ? pDefaultPen : pCellPen;
+        if (side.nCount > 0 && pPen && pPen != pSelected) {
             pDC->SelectObject(pPen);
+            pSelected = pPen;
+        }
     };
     SideLines left = LinesOfSide(nStyle, kBorderLeft, false);
     SideLines top = LinesOfSide(nStyle, kBorderTop, false);
     SideLines right = LinesOfSide(nStyle, kBorderRight, bDefaultBorders);
     SideLines bottom = LinesOfSide(nStyle, kBorderBottom, bDefaultBorders);
-    selectPen(left.bDefault);
+    selectPen(left);
     for (int i = 0; i < left.nCount; ++i)
         DrawLine(pDC, rect.left + i, rect.top, rect.left + i, rect.bottom);
-    selectPen(top.bDefault);
+    selectPen(top);
     for (int i = 0; i < top.nCount; ++i)
         DrawLine(pDC, rect.left, rect.top + i, rect.right, rect.top + i);
-    selectPen(right.bDefault);
+    selectPen(right);
     for (int i = 0; i < right.nCount; ++i)
         DrawLine(pDC, rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
-    selectPen(bottom.bDefault);
+    selectPen(bottom);
     for (int i = 0; i < bottom.nCount; ++i)
         DrawLine(pDC, rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
     pInnerRect->DeflateRect(left.nCount, top.nCount, right.nCount, bottom.nCount);

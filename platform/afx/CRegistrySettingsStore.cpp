@@ -1,5 +1,7 @@
 #include "CRegistrySettingsStore.h"
 
+#include "CRegistryReadScope.h"
+
 #include <cassert>
 #include <cstring>
 
@@ -31,6 +33,23 @@ public:
 private:
     HKEY m_hKey = nullptr;
 };
+
+// Reads a value of the given type from an open key; false when it is missing
+// or of another type.
+bool ReadValue(HKEY hKey, LPCTSTR lpszEntry, DWORD dwType, std::vector<BYTE>& rData)
+{
+    DWORD dwFoundType = 0;
+    DWORD nBytes = 0;
+    if (RegQueryValueExA(hKey, lpszEntry, nullptr, &dwFoundType, nullptr, &nBytes) != ERROR_SUCCESS ||
+        dwFoundType != dwType)
+        return false;
+    std::vector<BYTE> aData(nBytes);
+    if (RegQueryValueExA(hKey, lpszEntry, nullptr, nullptr, aData.data(), &nBytes) != ERROR_SUCCESS)
+        return false;
+    aData.resize(nBytes);
+    rData.swap(aData);
+    return true;
+}
 
 }
 
@@ -75,6 +94,7 @@ BOOL CRegistrySettingsStore::WriteString(LPCTSTR lpszSection, LPCTSTR lpszEntry,
 {
     assert(lpszSection != nullptr);
     if (lpszEntry == nullptr) {
+        CRegistryReadScope::KeyDeleted(SectionKeyPath(lpszSection));
         const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, SectionKeyPath(lpszSection));
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
@@ -99,31 +119,25 @@ CString CRegistrySettingsStore::SectionKeyPath(LPCTSTR lpszSection) const
     return m_strBaseKey + "\\" + lpszSection;
 }
 
-// Reads a value of the given type; false when it is missing or of another type.
+// Reads a value of the given type; false when it is missing or of another
+// type. Within a read scope the section's key stays open for the next value.
 bool CRegistrySettingsStore::QueryValue(LPCTSTR lpszSection, LPCTSTR lpszEntry, DWORD dwType,
                                         std::vector<BYTE>& rData) const
 {
     assert(lpszSection != nullptr && lpszEntry != nullptr);
+    if (CRegistryReadScope::IsOpen()) {
+        HKEY hKey = CRegistryReadScope::SectionKey(SectionKeyPath(lpszSection));
+        return hKey != nullptr && ReadValue(hKey, lpszEntry, dwType, rData);
+    }
     CRegKeyScope key;
-    if (!key.Open(SectionKeyPath(lpszSection), KEY_READ))
-        return false;
-    DWORD dwFoundType = 0;
-    DWORD nBytes = 0;
-    if (RegQueryValueExA(key.Get(), lpszEntry, nullptr, &dwFoundType, nullptr, &nBytes) != ERROR_SUCCESS ||
-        dwFoundType != dwType)
-        return false;
-    std::vector<BYTE> aData(nBytes);
-    if (RegQueryValueExA(key.Get(), lpszEntry, nullptr, nullptr, aData.data(), &nBytes) != ERROR_SUCCESS)
-        return false;
-    aData.resize(nBytes);
-    rData.swap(aData);
-    return true;
+    return key.Open(SectionKeyPath(lpszSection), KEY_READ) && ReadValue(key.Get(), lpszEntry, dwType, rData);
 }
 
 BOOL CRegistrySettingsStore::SetValue(LPCTSTR lpszSection, LPCTSTR lpszEntry, DWORD dwType, const BYTE* pData,
                                       DWORD nBytes)
 {
     assert(lpszSection != nullptr && lpszEntry != nullptr);
+    CRegistryReadScope::KeyWritten();
     CRegKeyScope key;
     return key.Create(SectionKeyPath(lpszSection)) &&
            RegSetValueExA(key.Get(), lpszEntry, 0, dwType, pData, nBytes) == ERROR_SUCCESS;

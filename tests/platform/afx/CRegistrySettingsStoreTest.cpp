@@ -3,6 +3,9 @@
 // that other programs and earlier versions read.
 #include "SettingsStoreBehaviour.h"
 
+#include "platform/afx/CRegistryReadScope.h"
+
+#include <cstring>
 #include <string>
 
 namespace {
@@ -21,6 +24,19 @@ public:
     ~CScratchRegistryStore() override { RegDeleteTreeA(HKEY_CURRENT_USER, kBaseKey); }
 };
 
+// The same store with a read scope open for its whole life, as at the
+// program's start: every behaviour must stay the same.
+class CScratchRegistryStoreInReadScope : public CScratchRegistryStore {
+private:
+    CRegistryReadScope m_scope;
+};
+
+void SetRawString(const std::string& sSubKey, const char* lpszValue, const char* lpszText)
+{
+    RegSetKeyValueA(HKEY_CURRENT_USER, sSubKey.c_str(), lpszValue, REG_SZ, lpszText,
+                    static_cast<DWORD>(std::strlen(lpszText) + 1));
+}
+
 DWORD ValueType(const std::string& sSubKey, const char* lpszValue)
 {
     DWORD dwType = REG_NONE;
@@ -31,6 +47,36 @@ DWORD ValueType(const std::string& sSubKey, const char* lpszValue)
 }
 
 INSTANTIATE_TYPED_TEST_SUITE_P(CRegistrySettingsStore, SettingsStore, ::testing::Types<CScratchRegistryStore>);
+INSTANTIATE_TYPED_TEST_SUITE_P(CRegistrySettingsStoreInReadScope, SettingsStore,
+                               ::testing::Types<CScratchRegistryStoreInReadScope>);
+
+// A read scope keeps the keys it opened and remembers the sections it found
+// missing; what changes under it while it is open must still be read right:
+// a section found missing and then made (with the sections it is nested in),
+// a section deleted and written anew, values set through another key.
+TEST(CRegistrySettingsStore, ReadScopeSeesSectionsMadeAndDeletedWhileOpen)
+{
+    CScratchRegistryStore store;
+    CRegistryReadScope scope;
+    const std::string sOuter = std::string(kBaseKey) + "\\Later";
+    auto expectRead = [&](const char* lpszStep, UINT nInner, const char* lpszOuter) {
+        SCOPED_TRACE(lpszStep);
+        EXPECT_EQ(store.GetInt("later\\inner", "Value", -1), nInner);
+        EXPECT_STREQ(store.GetString("Later", "Outer", "missing"), lpszOuter);
+    };
+    expectRead("before", static_cast<UINT>(-1), "missing");
+
+    store.WriteInt("LATER\\Inner", "Value", 5);
+    SetRawString(sOuter, "Outer", "set beside");
+    expectRead("made", 5u, "set beside");
+
+    store.WriteString("later", nullptr, nullptr);
+    expectRead("deleted", static_cast<UINT>(-1), "missing");
+
+    store.WriteInt("Later\\Inner", "Value", 6);
+    SetRawString(sOuter, "Outer", "again");
+    expectRead("made again", 6u, "again");
+}
 
 TEST(CRegistrySettingsStore, KeepsSectionsAsSubkeysWithTypedValues)
 {
