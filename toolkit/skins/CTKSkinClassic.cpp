@@ -1,0 +1,16 @@
+#include "CTKSkinClassic.h"
+
+#include "CTKTabSkinClassic.h"
+#include "CTKToolbarSkinClassic.h"
+
+CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
+{
+    m_pToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
+    m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
+    m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
+}
+
+int CTKSkinClassic::GetType() const
+{
+    return 0;
+}
