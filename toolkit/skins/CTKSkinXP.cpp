@@ -1,5 +1,6 @@
 #include "CTKSkinXP.h"
 
+#include "CTKStatusbarSkinXP.h"
 #include "CTKSystem.h"
 #include "CTKTabSkinXP.h"
 #include "CTKToolbarSkinXP.h"
@@ -39,6 +40,7 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
     m_pToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
+    m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
 }
 
 // The virtual base is made by the most derived skin, with that skin's name.
