@@ -248,7 +248,7 @@ TEST(CTKSkinXP, DrawTransparentLeavesTheTransparentColourOut)
     CTKTestCanvas image;
     image.m_dc.FillSolidRect(0, 0, 32, 32, RGB(0, 255, 0));
     image.m_dc.FillSolidRect(0, 0, 4, 4, RGB(200, 10, 10));
-    CBitmap* pImage = image.ReleaseBitmap();
+    CBitmap* pImage = image.TakeBitmap();
     CTKTestCanvas target;
     target.m_dc.SetTextColor(RGB(7, 8, 9));
     target.m_dc.SetBkColor(RGB(9, 8, 7));

@@ -3,37 +3,22 @@
 // screen's format, filled with a sentinel colour, for reading the pixels a
 // skin draws.
 
-#include "afxwin.h"
+#include "toolkit/skins/CTKMemoryBitmapDC.h"
 
-class CTKTestCanvas {
+class CTKTestCanvas : public CTKMemoryBitmapDC {
 public:
     static constexpr COLORREF kSentinel = RGB(1, 2, 3);
 
-    CTKTestCanvas(int cx = 32, int cy = 32)
+    explicit CTKTestCanvas(int cx = 32, int cy = 32) : CTKMemoryBitmapDC(CDC::FromHandle(ScreenDC().m_hDC), cx, cy)
     {
-        HDC hScreen = ::GetDC(nullptr);
-        m_dc.Attach(::CreateCompatibleDC(hScreen));
-        m_bitmap.Attach(::CreateCompatibleBitmap(hScreen, cx, cy));
-        ::ReleaseDC(nullptr, hScreen);
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
         m_dc.FillSolidRect(0, 0, cx, cy, kSentinel);
     }
-    CTKTestCanvas(const CTKTestCanvas&) = delete;
-    CTKTestCanvas& operator=(const CTKTestCanvas&) = delete;
-    ~CTKTestCanvas() { ReleaseBitmap(); }
-
-    // The bitmap, no longer selected, to be drawn from elsewhere.
-    CBitmap* ReleaseBitmap()
-    {
-        if (m_pOldBitmap != nullptr)
-            m_dc.SelectObject(m_pOldBitmap);
-        m_pOldBitmap = nullptr;
-        return &m_bitmap;
-    }
-
-    CDC m_dc;
-    CBitmap m_bitmap;
 
 private:
-    CBitmap* m_pOldBitmap = nullptr;
+    // The screen's DC for the time of the constructor.
+    struct ScreenDCTemp {
+        HDC m_hDC = ::GetDC(nullptr);
+        ~ScreenDCTemp() { ::ReleaseDC(nullptr, m_hDC); }
+    };
+    static ScreenDCTemp ScreenDC() { return {}; }
 };
