@@ -22,6 +22,11 @@ void CTKSizeControlBar::SetSizeBarStyle(DWORD dwStyle)
 
 // Docked, the bar keeps its thickness and runs the length of its edge, as
 // the dock bar's row layout gives a bar alone in its row.
+BOOL CTKSizeControlBar::CanExpand() const
+{
+    return FALSE;
+}
+
 CSize CTKSizeControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     if (IsFloating())

@@ -10,6 +10,16 @@
 // Size-bar style flags.
 #define TKSBS_CONTEXTMENU 0x0004     // right-click shows the bar's context menu
 #define TKSBS_RESIZECHILDREN 0x0008  // (dialog bar) the controls follow the bar's size
+#define TKSBS_NOCAPTION 0x0020       // no caption space, caption or caption buttons
+#define TKSBS_NOCLOSEBUTTON 0x0040
+#define TKSBS_NOEXPANDBUTTON 0x0080
+#define TKSBS_NOCAPTIONTEXT 0x0100   // the caption shows no title
+#define TKSBS_SOLIDCAPTION 0x0200    // the caption filled with the caption colour, no grippers
+
+// Caption buttons under a press (m_nPressedButton).
+#define TKSB_PRESSED_NONE (-1)
+#define TKSB_PRESSED_EXPAND (-2)
+#define TKSB_PRESSED_CLOSE (-3)
 
 class CTKSizeControlBar : public CControlBar {
     DECLARE_DYNAMIC(CTKSizeControlBar)
@@ -21,6 +31,9 @@ public:
     void SetSizeBarStyle(DWORD dwStyle);
 
 // Overridables
+    // The bar may grow over the other bars of its row: not while the
+    // framework's dock bars place the bars.
+    virtual BOOL CanExpand() const;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     // The bar's size (cx, cy, its client area) or floating state changed:
@@ -30,6 +43,15 @@ public:
     CSize m_FloatSize;
     CSize m_HorzDockSize;  // cx along the edge, cy across
     CSize m_VertDockSize;  // cx across the edge, cy along
+
+// Caption state the docking-bar skins draw, relative to the window's
+// top-left corner
+    CRect m_rectCaption;
+    CRect m_rectCloseButton;
+    CRect m_rectExpandButton;
+    int m_nPressedButton = TKSB_PRESSED_NONE;
+    BOOL m_bExpanded = FALSE;
+    BOOL m_bActive = FALSE;  // focus is inside the bar
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

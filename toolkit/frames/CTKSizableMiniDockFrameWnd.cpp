@@ -1,0 +1,3 @@
+#include "CTKSizableMiniDockFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CTKSizableMiniDockFrameWnd, CMiniDockFrameWnd)

@@ -1,0 +1,3 @@
+#include "CTKTabSkinClassic.h"
+
+CTKTabSkinClassic::CTKTabSkinClassic() = default;

@@ -1,0 +1,5 @@
+#include "CTKTabSkinXP.h"
+
+CTKTabSkinXP::CTKTabSkinXP(CTKSkinXP* pSkin) : m_pSkin(pSkin)
+{
+}

@@ -1,0 +1,3 @@
+#include "CTKToolbarSkinClassic.h"
+
+CTKToolbarSkinClassic::CTKToolbarSkinClassic() = default;

@@ -1,0 +1,5 @@
+#include "CTKToolbarSkinXP.h"
+
+CTKToolbarSkinXP::CTKToolbarSkinXP(CTKSkinXP* pSkin) : m_pSkin(pSkin)
+{
+}
