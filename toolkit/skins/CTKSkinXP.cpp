@@ -1,5 +1,7 @@
 #include "CTKSkinXP.h"
 
+#include "CTKMemoryBitmapDC.h"
+#include "CTKStatusbarSkinXP.h"
 #include "CTKSystem.h"
 #include "CTKTabSkinXP.h"
 #include "CTKToolbarSkinXP.h"
@@ -39,6 +41,7 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
     m_pToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
+    m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
 }
 
 // The virtual base is made by the most derived skin, with that skin's name.
@@ -148,41 +151,6 @@ COLORREF CTKSkinXP::GetMiniFrameBackgroundColor() const { return GetToolbarBackg
 COLORREF CTKSkinXP::GetDisabledTextColor() const { return SysColor(COLOR_GRAYTEXT); }
 COLORREF CTKSkinXP::GetMenuDisabledColor() const { return GetSeparatorColor(); }
 
-namespace {
-
-// A memory DC with a bitmap of its own selected, both freed at the end of
-// the scope.
-class CMemoryBitmapDC {
-public:
-    CMemoryBitmapDC(CDC* pDC, int cx, int cy)
-    {
-        m_dc.CreateCompatibleDC(pDC);
-        m_bitmap.CreateCompatibleBitmap(pDC, cx, cy);
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-    }
-    ~CMemoryBitmapDC()
-    {
-        if (m_pOldBitmap != nullptr)
-            m_dc.SelectObject(m_pOldBitmap);
-    }
-
-    // The bitmap, no longer selected, to be selected elsewhere.
-    CBitmap* TakeBitmap()
-    {
-        m_dc.SelectObject(m_pOldBitmap);
-        m_pOldBitmap = nullptr;
-        return &m_bitmap;
-    }
-
-    CDC m_dc;
-    CBitmap m_bitmap;
-
-private:
-    CBitmap* m_pOldBitmap = nullptr;
-};
-
-}  // namespace
-
 // The mask method: the bitmap XORed in, the mask ANDed, the bitmap XORed
 // again leaves the target unchanged where the mask is white.
 void CTKSkinXP::DrawTransparent(CBitmap* pBitmap, CDC* pDC, int x, int y, int cx, int cy,
@@ -238,7 +206,7 @@ void CTKSkinXP::DrawFrameButton(CDC* pDC, CRect rect, UINT nState, BOOL bOverlay
 
     const int cx = rect.Width();
     const int cy = rect.Height();
-    CMemoryBitmapDC button(pDC, cx, cy);
+    CTKMemoryBitmapDC button(pDC, cx, cy);
     CRect rectLocal(0, 0, cx, cy);
     if (bInside && !bOverlay) {
         CBrush brush(bCaptured ? GetCheckedHotItemColor() : GetHotItemColor());
@@ -252,7 +220,7 @@ void CTKSkinXP::DrawFrameButton(CDC* pDC, CRect rect, UINT nState, BOOL bOverlay
         return;
     }
 
-    CMemoryBitmapDC glyph(pDC, std::max(cx - 4, 1), std::max(cy - 4, 1));
+    CTKMemoryBitmapDC glyph(pDC, std::max(cx - 4, 1), std::max(cy - 4, 1));
     CRect rectGlyph(-2, -2, cx - 2, cy - 2);
     glyph.m_dc.DrawFrameControl(&rectGlyph, DFC_CAPTION, nState | DFCS_FLAT);
     COLORREF crTransparent = SysColor(COLOR_BTNFACE);
@@ -266,7 +234,7 @@ void CTKSkinXP::DrawFrameButton(CDC* pDC, CRect rect, UINT nState, BOOL bOverlay
         pDC->BitBlt(rect.left, rect.top, cx, cy, &button.m_dc, 0, 0, SRCCOPY);
         return;
     }
-    CMemoryBitmapDC overlay(pDC, cx, cy);
+    CTKMemoryBitmapDC overlay(pDC, cx, cy);
     overlay.m_dc.FillSolidRect(&rectLocal, crOverlay);
     DrawTransparent(button.TakeBitmap(), &overlay.m_dc, 0, 0, cx, cy, RGB(0, 0, 0));
     pDC->BitBlt(rect.left, rect.top, cx, cy, &overlay.m_dc, 0, 0, SRCCOPY);

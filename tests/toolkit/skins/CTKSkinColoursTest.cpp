@@ -3,6 +3,7 @@
 // gradients with and without Msimg32, the gripper dots and the transparent
 // copy.
 
+#include "CTKTestCanvas.h"
 #include "CTKTestSystem.h"
 
 #include "toolkit/skins/CTKSkin2003.h"
@@ -27,28 +28,6 @@ struct SkinColoursTest : ::testing::Test {
         CTKSkin2003 skin;
         return colourOf(skin);
     }
-};
-
-// A memory DC on a 32 x 32 bitmap filled with a sentinel colour.
-struct PixelCanvas {
-    static constexpr COLORREF kSentinel = RGB(1, 2, 3);
-    PixelCanvas()
-    {
-        CDC* pScreen = CDC::FromHandle(::GetDC(nullptr));
-        dc.CreateCompatibleDC(pScreen);
-        bitmap.CreateCompatibleBitmap(pScreen, 32, 32);
-        ::ReleaseDC(nullptr, pScreen->GetSafeHdc());
-        pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, 32, 32, kSentinel);
-    }
-    ~PixelCanvas()
-    {
-        if (pOld != nullptr)
-            dc.SelectObject(pOld);
-    }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* pOld = nullptr;
 };
 
 }  // namespace
@@ -210,17 +189,17 @@ TEST_F(SkinColoursTest, GradientsRunFromTheStartColourWithOrWithoutMsimg32)
         SCOPED_TRACE(bMsimg32 ? "GradientFill" : "line by line");
         system.m_bMsimg32 = bMsimg32;
         CTKSkin2003 skin;
-        PixelCanvas canvas;
-        skin.GradientFillRect(&canvas.dc, CRect(0, 0, 1, 10), RGB(200, 0, 0), RGB(0, 0, 200), 0);
-        EXPECT_EQ(canvas.dc.GetPixel(0, 5), RGB(200, 0, 0)) << "width 1: the start colour only";
-        skin.GradientFillRect(&canvas.dc, CRect(4, 0, 24, 10), RGB(0, 0, 0), RGB(200, 200, 200), 0);
-        EXPECT_EQ(canvas.dc.GetPixel(4, 3), RGB(0, 0, 0));
-        EXPECT_LT(GetRValue(canvas.dc.GetPixel(10, 3)), GetRValue(canvas.dc.GetPixel(20, 3)));
-        EXPECT_EQ(canvas.dc.GetPixel(10, 3), canvas.dc.GetPixel(10, 8)) << "columns are even";
-        EXPECT_EQ(canvas.dc.GetPixel(24, 3), PixelCanvas::kSentinel);
-        skin.GradientFillRect(&canvas.dc, CRect(0, 12, 10, 32), RGB(0, 0, 0), RGB(200, 200, 200), 1);
-        EXPECT_LT(GetRValue(canvas.dc.GetPixel(5, 14)), GetRValue(canvas.dc.GetPixel(5, 28)));
-        EXPECT_EQ(canvas.dc.GetPixel(2, 20), canvas.dc.GetPixel(8, 20)) << "rows are even";
+        CTKTestCanvas canvas;
+        skin.GradientFillRect(&canvas.m_dc, CRect(0, 0, 1, 10), RGB(200, 0, 0), RGB(0, 0, 200), 0);
+        EXPECT_EQ(canvas.m_dc.GetPixel(0, 5), RGB(200, 0, 0)) << "width 1: the start colour only";
+        skin.GradientFillRect(&canvas.m_dc, CRect(4, 0, 24, 10), RGB(0, 0, 0), RGB(200, 200, 200), 0);
+        EXPECT_EQ(canvas.m_dc.GetPixel(4, 3), RGB(0, 0, 0));
+        EXPECT_LT(GetRValue(canvas.m_dc.GetPixel(10, 3)), GetRValue(canvas.m_dc.GetPixel(20, 3)));
+        EXPECT_EQ(canvas.m_dc.GetPixel(10, 3), canvas.m_dc.GetPixel(10, 8)) << "columns are even";
+        EXPECT_EQ(canvas.m_dc.GetPixel(24, 3), CTKTestCanvas::kSentinel);
+        skin.GradientFillRect(&canvas.m_dc, CRect(0, 12, 10, 32), RGB(0, 0, 0), RGB(200, 200, 200), 1);
+        EXPECT_LT(GetRValue(canvas.m_dc.GetPixel(5, 14)), GetRValue(canvas.m_dc.GetPixel(5, 28)));
+        EXPECT_EQ(canvas.m_dc.GetPixel(2, 20), canvas.m_dc.GetPixel(8, 20)) << "rows are even";
     }
 }
 
@@ -230,13 +209,13 @@ TEST_F(SkinColoursTest, CornerGradientStartsAtTheTopLeftColour)
         SCOPED_TRACE(bMsimg32 ? "GradientFill" : "line by line");
         system.m_bMsimg32 = bMsimg32;
         CTKSkin2003 skin;
-        PixelCanvas canvas;
-        skin.GradientFillCorners(&canvas.dc, CRect(0, 0, 20, 10), RGB(0, 0, 0), RGB(0, 200, 0), RGB(200, 0, 0),
+        CTKTestCanvas canvas;
+        skin.GradientFillCorners(&canvas.m_dc, CRect(0, 0, 20, 10), RGB(0, 0, 0), RGB(0, 200, 0), RGB(200, 0, 0),
                                  RGB(200, 200, 0));
-        EXPECT_EQ(canvas.dc.GetPixel(0, 0), RGB(0, 0, 0));
+        EXPECT_EQ(canvas.m_dc.GetPixel(0, 0), RGB(0, 0, 0));
         // Wider than high: without GradientFill it runs top to bottom.
-        EXPECT_GT(GetRValue(canvas.dc.GetPixel(1, 9)), GetRValue(canvas.dc.GetPixel(1, 1)));
-        EXPECT_EQ(canvas.dc.GetPixel(20, 5), PixelCanvas::kSentinel);
+        EXPECT_GT(GetRValue(canvas.m_dc.GetPixel(1, 9)), GetRValue(canvas.m_dc.GetPixel(1, 1)));
+        EXPECT_EQ(canvas.m_dc.GetPixel(20, 5), CTKTestCanvas::kSentinel);
     }
 }
 
@@ -255,28 +234,27 @@ TEST_F(SkinColoursTest, GripperDotsAreTwoLinesOfGripperColourAndAHighlightEveryF
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.bHorizontal ? "horizontal" : "vertical");
-        PixelCanvas canvas;
-        skin.DrawGripperDots(&canvas.dc, CRect(2, 2, 12, 12), row.bHorizontal);
-        EXPECT_EQ(canvas.dc.GetPixel(row.ptLine1.x, row.ptLine1.y), crGripper);
-        EXPECT_EQ(canvas.dc.GetPixel(row.ptLine2.x, row.ptLine2.y), crGripper);
-        EXPECT_EQ(canvas.dc.GetPixel(row.ptLight.x, row.ptLight.y), crLight);
-        EXPECT_EQ(canvas.dc.GetPixel(row.ptNextGroup.x, row.ptNextGroup.y), crGripper);
+        CTKTestCanvas canvas;
+        skin.DrawGripperDots(&canvas.m_dc, CRect(2, 2, 12, 12), row.bHorizontal);
+        EXPECT_EQ(canvas.m_dc.GetPixel(row.ptLine1.x, row.ptLine1.y), crGripper);
+        EXPECT_EQ(canvas.m_dc.GetPixel(row.ptLine2.x, row.ptLine2.y), crGripper);
+        EXPECT_EQ(canvas.m_dc.GetPixel(row.ptLight.x, row.ptLight.y), crLight);
+        EXPECT_EQ(canvas.m_dc.GetPixel(row.ptNextGroup.x, row.ptNextGroup.y), crGripper);
     }
 }
 
 TEST(CTKSkinXP, DrawTransparentLeavesTheTransparentColourOut)
 {
-    PixelCanvas image;
-    image.dc.FillSolidRect(0, 0, 32, 32, RGB(0, 255, 0));
-    image.dc.FillSolidRect(0, 0, 4, 4, RGB(200, 10, 10));
-    image.dc.SelectObject(image.pOld);
-    image.pOld = nullptr;
-    PixelCanvas target;
-    target.dc.SetTextColor(RGB(7, 8, 9));
-    target.dc.SetBkColor(RGB(9, 8, 7));
-    CTKSkinXP::DrawTransparent(&image.bitmap, &target.dc, 8, 8, 8, 8, RGB(0, 255, 0));
-    EXPECT_EQ(target.dc.GetPixel(9, 9), RGB(200, 10, 10));
-    EXPECT_EQ(target.dc.GetPixel(14, 14), PixelCanvas::kSentinel);
-    EXPECT_EQ(target.dc.GetTextColor(), RGB(7, 8, 9));
-    EXPECT_EQ(target.dc.GetBkColor(), RGB(9, 8, 7));
+    CTKTestCanvas image;
+    image.m_dc.FillSolidRect(0, 0, 32, 32, RGB(0, 255, 0));
+    image.m_dc.FillSolidRect(0, 0, 4, 4, RGB(200, 10, 10));
+    CBitmap* pImage = image.TakeBitmap();
+    CTKTestCanvas target;
+    target.m_dc.SetTextColor(RGB(7, 8, 9));
+    target.m_dc.SetBkColor(RGB(9, 8, 7));
+    CTKSkinXP::DrawTransparent(pImage, &target.m_dc, 8, 8, 8, 8, RGB(0, 255, 0));
+    EXPECT_EQ(target.m_dc.GetPixel(9, 9), RGB(200, 10, 10));
+    EXPECT_EQ(target.m_dc.GetPixel(14, 14), CTKTestCanvas::kSentinel);
+    EXPECT_EQ(target.m_dc.GetTextColor(), RGB(7, 8, 9));
+    EXPECT_EQ(target.m_dc.GetBkColor(), RGB(9, 8, 7));
 }

@@ -1,0 +1,178 @@
+// Tests of the status-bar skins on a real status bar in a frame: the lock
+// indicators' colours, the gripper (none in a maximised frame, an even
+// square), the pane frames and the 2003 band.
+
+#include "CTKTestCanvas.h"
+#include "CTKTestSystem.h"
+
+#include "res/resource.h"
+#include "toolkit/frames/CTKStatusBar.h"
+#include "toolkit/skins/CTKSkin2003.h"
+#include "toolkit/skins/CTKStatusbarSkin2003.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+
+struct StatusbarSkinTest : ::testing::Test {
+    CTKTestSystem system;
+    CFrameWnd* pFrame = new CFrameWnd;
+    CTKStatusBar bar;
+    BYTE keysBefore[256] = {};
+
+    void SetUp() override
+    {
+        ::GetKeyboardState(keysBefore);
+        ASSERT_TRUE(pFrame->Create(nullptr, "Status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200)));
+        ASSERT_TRUE(bar.Create(pFrame));
+        bar.SetIndicators(kIndicators, 3);
+        pFrame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        ::SetKeyboardState(keysBefore);
+        pFrame->DestroyWindow();
+    }
+
+    static void SetCapsLock(BOOL bOn)
+    {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_CAPITAL] = bOn ? 1 : 0;
+        ::SetKeyboardState(keys);
+    }
+
+    CRect ClientRect()
+    {
+        CRect rect;
+        bar.GetClientRect(&rect);
+        return rect;
+    }
+
+    static bool RectHasColour(CDC& dc, const CRect& rect, COLORREF cr)
+    {
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                if (dc.GetPixel(x, y) == cr)
+                    return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(StatusbarSkinTest, CapsIndicatorShowsInButtonTextWhileCapsLockIsOnElseDisabled)
+{
+    const COLORREF crText = RGB(0, 0, 0);
+    const COLORREF crDisabled = RGB(128, 128, 128);
+    struct Row {
+        BOOL bCapsLock;
+        COLORREF crShown;
+        COLORREF crNotShown;
+    } rows[] = {{TRUE, crText, crDisabled}, {FALSE, crDisabled, crText}};
+    CTKSkinXP skin;
+    CRect rectCaps;
+    bar.GetItemRect(1, &rectCaps);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.bCapsLock ? "Caps Lock on" : "Caps Lock off");
+        SetCapsLock(row.bCapsLock);
+        CTKTestCanvas canvas(ClientRect().Width(), ClientRect().Height());
+        skin.GetStatusbarSkin()->DrawPanes(&canvas.m_dc, &bar);
+        EXPECT_TRUE(RectHasColour(canvas.m_dc, rectCaps, row.crShown));
+        EXPECT_FALSE(RectHasColour(canvas.m_dc, rectCaps, row.crNotShown));
+    }
+}
+
+TEST_F(StatusbarSkinTest, GripperIsAnEvenSquareAtTheRightEndAndAbsentWhenMaximised)
+{
+    CTKSkinXP xp;
+    CTKSkin2003 skin2003;
+    struct Row {
+        const char* pszLook;
+        CTKStatusbarSkin* pSkin;
+        int cyBar;
+        BOOL bMaximised;
+    } rows[] = {
+        {"XP even", xp.GetStatusbarSkin(), 22, FALSE},
+        {"XP odd", xp.GetStatusbarSkin(), 23, FALSE},
+        {"XP maximised", xp.GetStatusbarSkin(), 22, TRUE},
+        {"2003 odd", skin2003.GetStatusbarSkin(), 23, FALSE},
+        {"2003 maximised", skin2003.GetStatusbarSkin(), 22, TRUE},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszLook);
+        pFrame->ShowWindow(row.bMaximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        CRect rectWindow;
+        bar.GetWindowRect(&rectWindow);
+        const int cyNonClient = rectWindow.Height() - ClientRect().Height();
+        bar.SetWindowPos(nullptr, 0, 0, 300, row.cyBar + cyNonClient, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rectClient = ClientRect();
+        ASSERT_EQ(rectClient.Height(), row.cyBar);
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        row.pSkin->DrawGripper(&canvas.m_dc, &bar);
+        const int nSide = row.cyBar & ~1;
+        const int xLeft = rectClient.right - nSide;
+        if (row.bMaximised) {
+            EXPECT_FALSE(RectHasColour(canvas.m_dc, CRect(xLeft, 0, rectClient.right, nSide), RGB(128, 128, 128)));
+            EXPECT_EQ(canvas.m_dc.GetPixel(rectClient.right - 1, 0), CTKTestCanvas::kSentinel);
+            continue;
+        }
+        EXPECT_EQ(canvas.m_dc.GetPixel(xLeft - 1, 0), CTKTestCanvas::kSentinel);
+        EXPECT_NE(canvas.m_dc.GetPixel(rectClient.right - 1, 0), CTKTestCanvas::kSentinel);
+        EXPECT_NE(canvas.m_dc.GetPixel(rectClient.right - 1, nSide - 1), CTKTestCanvas::kSentinel);
+        if (nSide < row.cyBar)
+            EXPECT_EQ(canvas.m_dc.GetPixel(rectClient.right - 1, nSide), CTKTestCanvas::kSentinel);
+    }
+}
+
+TEST_F(StatusbarSkinTest, PaneFramesAreLightFramesInXpAndEtchedSeparatorsIn2003)
+{
+    system.m_bThemed = TRUE;
+    CTKSkinXP xp;
+    CTKSkin2003 skin2003;
+    CRect rectFirst;
+    bar.GetItemRect(0, &rectFirst);
+    const CRect rectClient = ClientRect();
+    {
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        xp.GetStatusbarSkin()->DrawPaneFrames(&canvas.m_dc, &bar);
+        EXPECT_EQ(canvas.m_dc.GetPixel(rectFirst.left, rectFirst.top + 3), RGB(229, 220, 216));
+        EXPECT_EQ(canvas.m_dc.GetPixel(rectFirst.right - 1, rectFirst.top + 3), RGB(229, 220, 216));
+    }
+    {
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        skin2003.GetStatusbarSkin()->DrawPaneFrames(&canvas.m_dc, &bar);
+        const int yMiddle = rectFirst.CenterPoint().y;
+        EXPECT_EQ(canvas.m_dc.GetPixel(rectFirst.right, yMiddle), skin2003.GetSeparatorColor());
+        EXPECT_EQ(canvas.m_dc.GetPixel(rectFirst.right + 1, yMiddle), RGB(255, 255, 255));
+        EXPECT_EQ(canvas.m_dc.GetPixel(rectFirst.left, yMiddle), CTKTestCanvas::kSentinel);
+    }
+}
+
+TEST_F(StatusbarSkinTest, The2003BandRunsFromTheFirstToTheThirdStatusColour)
+{
+    for (BOOL bThemed : {TRUE, FALSE}) {
+        SCOPED_TRACE(bThemed ? "themed" : "unthemed");
+        system.m_bThemed = bThemed;
+        CTKSkin2003 skin;
+        const CRect rectClient = ClientRect();
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        skin.GetStatusbarSkin()->DrawPanes(&canvas.m_dc, &bar);
+        const int x = 1;
+        EXPECT_EQ(canvas.m_dc.GetPixel(x, 0), skin.GetStatusbarColor1());
+        EXPECT_EQ(canvas.m_dc.GetPixel(x, rectClient.Height() / 2), skin.GetStatusbarColor2());
+        EXPECT_EQ(canvas.m_dc.GetPixel(x, rectClient.bottom - 5), skin.GetStatusbarColor2());
+        EXPECT_EQ(system.m_nThemesOpen, 0);
+    }
+}
+
+TEST_F(StatusbarSkinTest, BarPaintsThroughTheCurrentSkinOrItsOwnClassicSkin)
+{
+    // The test program's application is no skinned application.
+    EXPECT_NE(dynamic_cast<CTKStatusbarSkinClassic*>(bar.GetSkin()), nullptr);
+    EXPECT_EQ(bar.GetSkin(), bar.GetSkin());
+}
