@@ -1,5 +1,6 @@
 #include "CTKTabSkinXP.h"
 
+#include "CTKMemoryBitmapDC.h"
 #include "CTKSkinXP.h"
 #include "CTKSkinnedTabCtrl.h"
 
@@ -88,16 +89,10 @@ void CTKTabSkinXP::PaintTabCtrl(CDC* pDC, CTabCtrl* pTabCtrl)
 {
     CRect rectClient;
     pTabCtrl->GetClientRect(&rectClient);
-    CDC dcPicture;
-    CDC dcItems;
-    dcPicture.CreateCompatibleDC(pDC);
-    dcItems.CreateCompatibleDC(pDC);
-    CBitmap bmpPicture;
-    CBitmap bmpItems;
-    bmpPicture.CreateCompatibleBitmap(pDC, rectClient.Width(), rectClient.Height());
-    bmpItems.CreateCompatibleBitmap(pDC, rectClient.Width(), rectClient.Height());
-    CBitmap* pOldPicture = dcPicture.SelectObject(&bmpPicture);
-    CBitmap* pOldItems = dcItems.SelectObject(&bmpItems);
+    CTKMemoryBitmapDC picture(pDC, rectClient.Width(), rectClient.Height());
+    CTKMemoryBitmapDC items(pDC, rectClient.Width(), rectClient.Height());
+    CDC& dcPicture = picture.m_dc;
+    CDC& dcItems = items.m_dc;
 
     SubclassSpin(pTabCtrl);
     FillTabArea(&dcPicture, &rectClient, pTabCtrl);
@@ -160,8 +155,6 @@ void CTKTabSkinXP::PaintTabCtrl(CDC* pDC, CTabCtrl* pTabCtrl)
     }
 
     pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcPicture, 0, 0, SRCCOPY);
-    dcItems.SelectObject(pOldItems);
-    dcPicture.SelectObject(pOldPicture);
 }
 
 void CTKTabSkinXP::FillTabArea(CDC* pDC, CRect* pRect, CTabCtrl*)
@@ -296,15 +289,10 @@ void CTKTabSkinXP::PaintSpinCtrl(CDC* pDC, CSpinButtonCtrl* pSpinCtrl)
 {
     CRect rectClient;
     pSpinCtrl->GetClientRect(&rectClient);
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(pDC);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(pDC, rectClient.Width(), rectClient.Height());
-    CBitmap* pOldBmp = dcMem.SelectObject(&bmp);
-    FillSpinBackground(&dcMem, rectClient, pSpinCtrl);
-    DrawArrows(&dcMem, pSpinCtrl, rectClient);
-    pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOldBmp);
+    CTKMemoryBitmapDC canvas(pDC, rectClient.Width(), rectClient.Height());
+    FillSpinBackground(&canvas.m_dc, rectClient, pSpinCtrl);
+    DrawArrows(&canvas.m_dc, pSpinCtrl, rectClient);
+    pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &canvas.m_dc, 0, 0, SRCCOPY);
 }
 
 void CTKTabSkinXP::FillSpinBackground(CDC* pDC, const CRect& rect, CSpinButtonCtrl*)

@@ -39,6 +39,17 @@ protected:
     // before the first paint.
     static BOOL BeginCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar);
     static BOOL IsHorizontalBar(CTKCoolToolBar* pBar);
+    // Where a look puts its gripper in rect: shrunk by the look's insets and
+    // moved by its offset (horizontal bar first, vertical second), moved in
+    // further from the bar's edge, nThickness across.
+    struct CGripperShape {
+        CRect rectHorzInsets;
+        CPoint ptHorzOffset;
+        CRect rectVertInsets;
+        CPoint ptVertOffset;
+        int nThickness;
+    };
+    static CRect PlaceGripper(const CRect& rect, CTKCoolToolBar* pBar, const CGripperShape& shape);
     // Whether the frame's active MDI child is maximised with its buttons on the bar.
     static BOOL HasMDIButtons(CTKMenuBar* pMenuBar, CWnd** ppChild);
 };

@@ -19,33 +19,10 @@ CTKToolbarSkin2003::CTKToolbarSkin2003(CTKSkin2003* pSkin) : CTKToolbarSkinXP(pS
 
 void CTKToolbarSkin2003::DrawGripper(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar)
 {
-    const DWORD dwStyle = pBar->GetBarStyle();
-    if (dwStyle & CBRS_FLOATING)
+    if (pBar->GetBarStyle() & CBRS_FLOATING)
         return;
-    const BOOL bDocking = pBar->m_pDockContext != nullptr;
-    CRect rect = *pRect;
-    const BOOL bHorz = IsHorizontalBar(pBar);
-    if (bHorz) {
-        rect.DeflateRect(2, 6, 2, 5);
-        rect.OffsetRect(1, 0);
-        if (bDocking) {
-            rect.left += 2;
-            rect.bottom -= 2;
-        } else if (dwStyle & CBRS_BORDER_BOTTOM) {
-            rect.top -= 2;
-            rect.bottom -= 2;
-        }
-        rect.right = rect.left + 2;
-    } else {
-        rect.DeflateRect(3, 4, 7, 4);
-        rect.OffsetRect(0, 1);
-        if (bDocking)
-            rect.left += 2;
-        else
-            rect.right += 2;
-        rect.bottom = rect.top + 2;
-    }
-    m_pSkin2003->DrawGripperDots(pDC, rect, bHorz);
+    static const CGripperShape kShape = {CRect(2, 6, 2, 5), CPoint(1, 0), CRect(3, 4, 7, 4), CPoint(0, 1), 2};
+    m_pSkin2003->DrawGripperDots(pDC, PlaceGripper(*pRect, pBar, kShape), IsHorizontalBar(pBar));
 }
 
 void CTKToolbarSkin2003::FillMenuBarBand(CTKSkin2003* pSkin, CDC* pDC, const CRect& rect, int x0, int nWidth)

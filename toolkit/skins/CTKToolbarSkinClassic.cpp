@@ -67,39 +67,21 @@ TBBUTTON GetButton(CTKCoolToolBar* pBar, int nIndex)
 
 }  // namespace
 
+// Two 3-D bars side by side along the bar's start.
 void CTKToolbarSkinClassic::DrawGripper(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar)
 {
-    const DWORD dwStyle = pBar->GetBarStyle();
-    if (dwStyle & CBRS_FLOATING)
+    if (pBar->GetBarStyle() & CBRS_FLOATING)
         return;
+    static const CGripperShape kShape = {CRect(1, 1, 1, 1), CPoint(0, 1), CRect(0, 1, 2, 1), CPoint(0, 1),
+                                         kGripperBar};
+    CRect rect = PlaceGripper(*pRect, pBar, kShape);
     const COLORREF clrLight = CTKSystem::Current().GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF clrDark = CTKSystem::Current().GetSysColor(COLOR_BTNSHADOW);
-    const BOOL bDocking = pBar->m_pDockContext != nullptr;
-    CRect rect = *pRect;
-    if (IsHorizontalBar(pBar)) {
-        rect.DeflateRect(1, 1);
-        rect.OffsetRect(0, 1);
-        if (bDocking) {
-            rect.left += 2;
-            rect.bottom -= 2;
-        } else if (dwStyle & CBRS_BORDER_BOTTOM) {
-            rect.top -= 2;
-            rect.bottom -= 2;
-        }
-        rect.right = rect.left + kGripperBar;
-        pDC->Draw3dRect(&rect, clrLight, clrDark);
+    pDC->Draw3dRect(&rect, clrLight, clrDark);
+    if (IsHorizontalBar(pBar))
         rect.OffsetRect(kGripperBar, 0);
-    } else {
-        rect.DeflateRect(0, 1, 2, 1);
-        rect.OffsetRect(0, 1);
-        if (bDocking)
-            rect.left += 2;
-        else
-            rect.right += 2;
-        rect.bottom = rect.top + kGripperBar;
-        pDC->Draw3dRect(&rect, clrLight, clrDark);
+    else
         rect.OffsetRect(0, kGripperBar);
-    }
     pDC->Draw3dRect(&rect, clrLight, clrDark);
 }
 

@@ -1,5 +1,6 @@
 #include "CTKToolbarSkinXP.h"
 
+#include "CTKMemoryBitmapDC.h"
 #include "CTKMenuBar.h"
 #include "CTKSkinXP.h"
 
@@ -65,33 +66,18 @@ BOOL CTKToolbarSkinXP::UseDefaultBackground()
     return FALSE;
 }
 
+// Dotted lines, every second pixel, across the bar's start.
 void CTKToolbarSkinXP::DrawGripper(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar)
 {
-    const DWORD dwStyle = pBar->GetBarStyle();
-    if (dwStyle & CBRS_FLOATING)
+    if (pBar->GetBarStyle() & CBRS_FLOATING)
         return;
-    const BOOL bDocking = pBar->m_pDockContext != nullptr;
-    CRect rect = *pRect;
+    static const CGripperShape kShape = {CRect(2, 6, 2, 5), CPoint(0, 0), CRect(3, 4, 7, 4), CPoint(0, 0), 3};
+    const CRect rect = PlaceGripper(*pRect, pBar, kShape);
     const COLORREF clrGripper = m_pSkin->GetGripperColor();
     if (IsHorizontalBar(pBar)) {
-        rect.DeflateRect(2, 6, 2, 5);
-        if (bDocking) {
-            rect.left += 2;
-            rect.bottom -= 2;
-        } else if (dwStyle & CBRS_BORDER_BOTTOM) {
-            rect.top -= 2;
-            rect.bottom -= 2;
-        }
-        rect.right = rect.left + 3;
         for (int y = rect.top; y <= rect.bottom; y += 2)
             pDC->FillSolidRect(rect.left, y, rect.Width(), 1, clrGripper);
     } else {
-        rect.DeflateRect(3, 4, 7, 4);
-        if (bDocking)
-            rect.left += 2;
-        else
-            rect.right += 2;
-        rect.bottom = rect.top + 3;
         for (int x = rect.left; x <= rect.right; x += 2)
             pDC->FillSolidRect(x, rect.top, 1, rect.Height(), clrGripper);
     }
@@ -153,11 +139,8 @@ void CTKToolbarSkinXP::PaintBar(CDC* pDC, CTKCoolToolBar* pBar)
 {
     CRect rectClient;
     pBar->GetClientRect(&rectClient);
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(pDC);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(pDC, rectClient.Width(), rectClient.Height());
-    CBitmap* pOldBmp = dcMem.SelectObject(&bmp);
+    CTKMemoryBitmapDC canvas(pDC, rectClient.Width(), rectClient.Height());
+    CDC& dcMem = canvas.m_dc;
     DrawBackground(&dcMem, pBar);
 
     const int nCount = static_cast<int>(pBar->SendMessage(TB_BUTTONCOUNT));
@@ -182,7 +165,6 @@ void CTKToolbarSkinXP::PaintBar(CDC* pDC, CTKCoolToolBar* pBar)
     DrawInsertMark(&dcMem, pBar);
 
     pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOldBmp);
 }
 
 // Where a dragged button would go: a 3-pixel strip at the near or far edge

@@ -7,6 +7,7 @@
 // (they need the real cursor), the classic look's turned texts (Windows 5.1
 // only).
 
+#include "CTKTestCanvas.h"
 #include "CTKTestSystem.h"
 
 #include "toolkit/skins/CTKSkin2003.h"
@@ -20,24 +21,9 @@
 
 namespace {
 
-const COLORREF kSentinel = RGB(1, 2, 3);
+const COLORREF kSentinel = CTKTestCanvas::kSentinel;
 
 // A memory DC with a bitmap of the given size, filled with the sentinel.
-struct Canvas {
-    Canvas(int cx, int cy)
-    {
-        CDC* pScreen = CDC::FromHandle(::GetDC(nullptr));
-        dc.CreateCompatibleDC(pScreen);
-        bitmap.CreateCompatibleBitmap(pScreen, cx, cy);
-        ::ReleaseDC(nullptr, pScreen->GetSafeHdc());
-        pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, kSentinel);
-    }
-    ~Canvas() { dc.SelectObject(pOld); }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* pOld = nullptr;
-};
 
 class SkinnedTabTest : public ::testing::Test {
 protected:
@@ -116,19 +102,19 @@ TEST_F(SkinnedTabTest, CrowdedStripPaintsSelectedTabLastAndNothingUnderTheArrows
             tab.SetCurSel(0);
             CRect rectClient;
             tab.GetClientRect(&rectClient);
-            Canvas canvas(rectClient.Width(), rectClient.Height());
-            pTabSkin->PaintTabCtrl(&canvas.dc, &tab);
+            CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+            pTabSkin->PaintTabCtrl(&canvas.m_dc, &tab);
 
             // The selected tab is the face colour in its middle (XP), or its
             // gradient's (2003); its neighbour is painted before it.
             CRect rectSelected;
             tab.GetItemRect(0, &rectSelected);
-            const COLORREF clrSelected = canvas.dc.GetPixel(rectSelected.left + 1, rectSelected.CenterPoint().y);
+            const COLORREF clrSelected = canvas.m_dc.GetPixel(rectSelected.left + 1, rectSelected.CenterPoint().y);
             if (!b2003)
                 EXPECT_EQ(clrSelected, CTKSkinXP::SysColor(COLOR_BTNFACE));
             CRect rectOther;
             tab.GetItemRect(1, &rectOther);
-            EXPECT_NE(canvas.dc.GetPixel(rectOther.left + 1, rectOther.CenterPoint().y), clrSelected);
+            EXPECT_NE(canvas.m_dc.GetPixel(rectOther.left + 1, rectOther.CenterPoint().y), clrSelected);
 
             // With the arrows hidden every tab is copied whole: the two
             // pictures differ under the arrows only.
@@ -137,14 +123,14 @@ TEST_F(SkinnedTabTest, CrowdedStripPaintsSelectedTabLastAndNothingUnderTheArrows
             ::GetWindowRect(hSpin, &rectSpin);
             tab.ScreenToClient(&rectSpin);
             ::ShowWindow(hSpin, SW_HIDE);
-            Canvas whole(rectClient.Width(), rectClient.Height());
-            pTabSkin->PaintTabCtrl(&whole.dc, &tab);
+            CTKTestCanvas whole(rectClient.Width(), rectClient.Height());
+            pTabSkin->PaintTabCtrl(&whole.m_dc, &tab);
             ::ShowWindow(hSpin, SW_SHOW);
             int nDiffUnder = 0;
             int nDiffElsewhere = 0;
             for (int y = rectSpin.top; y < rectSpin.bottom; ++y) {
                 for (int x = 0; x < rectClient.right; ++x) {
-                    const BOOL bDiffers = canvas.dc.GetPixel(x, y) != whole.dc.GetPixel(x, y);
+                    const BOOL bDiffers = canvas.m_dc.GetPixel(x, y) != whole.m_dc.GetPixel(x, y);
                     (x >= rectSpin.left ? nDiffUnder : nDiffElsewhere) += bDiffers ? 1 : 0;
                 }
             }
@@ -191,12 +177,12 @@ TEST_F(SkinnedTabTest, ArrowsAreHollowAtTheEndsOfTheRange)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nPos);
         pSpin->SetPos32(row.nPos);
-        Canvas canvas(rectClient.Width(), rectClient.Height());
-        pTabSkin->PaintSpinCtrl(&canvas.dc, pSpin);
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        pTabSkin->PaintSpinCtrl(&canvas.m_dc, pSpin);
         const CPoint ptLeft = arrowCentre(rectLeft, TRUE);
         const CPoint ptRight = arrowCentre(rectRight, FALSE);
-        EXPECT_EQ(canvas.dc.GetPixel(ptLeft.x, ptLeft.y) == clrArrow, row.bLeftFilled);
-        EXPECT_EQ(canvas.dc.GetPixel(ptRight.x, ptRight.y) == clrArrow, row.bRightFilled);
+        EXPECT_EQ(canvas.m_dc.GetPixel(ptLeft.x, ptLeft.y) == clrArrow, row.bLeftFilled);
+        EXPECT_EQ(canvas.m_dc.GetPixel(ptRight.x, ptRight.y) == clrArrow, row.bRightFilled);
     }
 }
 
@@ -240,11 +226,11 @@ TEST_F(SkinnedTabTest, WorkspaceBorderIsSunkenInClassicAndFlatInXp)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<LPCTSTR>(row.pSkin->GetName()));
-        Canvas canvas(20, 20);
+        CTKTestCanvas canvas(20, 20);
         CRect rect(2, 2, 18, 18);
-        row.pSkin->GetTabSkin()->DrawWorkspaceBorder(&canvas.dc, &rect, &m_parent);
-        EXPECT_EQ(canvas.dc.GetPixel(2, 10), row.clrTopLeft);
-        EXPECT_EQ(canvas.dc.GetPixel(17, 10), row.clrBottomRight);
-        EXPECT_EQ(canvas.dc.GetPixel(10, 10), kSentinel);
+        row.pSkin->GetTabSkin()->DrawWorkspaceBorder(&canvas.m_dc, &rect, &m_parent);
+        EXPECT_EQ(canvas.m_dc.GetPixel(2, 10), row.clrTopLeft);
+        EXPECT_EQ(canvas.m_dc.GetPixel(17, 10), row.clrBottomRight);
+        EXPECT_EQ(canvas.m_dc.GetPixel(10, 10), kSentinel);
     }
 }

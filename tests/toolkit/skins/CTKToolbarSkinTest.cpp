@@ -6,6 +6,7 @@
 // Not tested here: images and their shadows (the bar has no image list),
 // texts (fonts differ), the MDI buttons and the non-client paint.
 
+#include "CTKTestCanvas.h"
 #include "CTKTestSystem.h"
 
 #include "toolkit/frames/CTKCoolToolBar.h"
@@ -19,32 +20,18 @@
 
 namespace {
 
-const COLORREF kSentinel = RGB(1, 2, 3);
+const COLORREF kSentinel = CTKTestCanvas::kSentinel;
 const UINT kFirstID = 100;
 
-struct Canvas {
-    Canvas(int cx, int cy)
-    {
-        CDC* pScreen = CDC::FromHandle(::GetDC(nullptr));
-        dc.CreateCompatibleDC(pScreen);
-        bitmap.CreateCompatibleBitmap(pScreen, cx, cy);
-        ::ReleaseDC(nullptr, pScreen->GetSafeHdc());
-        pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, kSentinel);
-    }
-    ~Canvas() { dc.SelectObject(pOld); }
-    BOOL IsUntouched(int cx, int cy)
-    {
-        for (int y = 0; y < cy; ++y)
-            for (int x = 0; x < cx; ++x)
-                if (dc.GetPixel(x, y) != kSentinel)
-                    return FALSE;
-        return TRUE;
-    }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* pOld = nullptr;
-};
+
+BOOL IsUntouched(CTKTestCanvas& canvas, int cx, int cy)
+{
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            if (canvas.m_dc.GetPixel(x, y) != kSentinel)
+                return FALSE;
+    return TRUE;
+}
 
 class ToolbarSkinTest : public ::testing::Test {
 protected:
@@ -115,10 +102,10 @@ TEST_F(ToolbarSkinTest, FloatingBarHasNoGripperInAnyLookADockedOneHas)
                 SCOPED_TRACE(::testing::Message() << static_cast<LPCTSTR>(pSkin->GetName()) << " side " << dwSide
                                                   << " floating " << bFloating);
                 m_bar.SetBarStyle(dwSide | CBRS_GRIPPER | (bFloating ? CBRS_FLOATING : 0));
-                Canvas canvas(40, 40);
+                CTKTestCanvas canvas(40, 40);
                 CRect rect(0, 0, 40, 40);
-                pSkin->GetToolbarSkin()->DrawGripper(&canvas.dc, &rect, &m_bar);
-                EXPECT_EQ(canvas.IsUntouched(40, 40), bFloating);
+                pSkin->GetToolbarSkin()->DrawGripper(&canvas.m_dc, &rect, &m_bar);
+                EXPECT_EQ(IsUntouched(canvas, 40, 40), bFloating);
             }
         }
     }
@@ -132,15 +119,15 @@ TEST_F(ToolbarSkinTest, ClassicTintsOnlyWithTheColourOptionsThatAreSet)
     CTKToolbarSkin* pSkin = classic.GetToolbarSkin();
     const CRect rect(0, 0, 24, 22);
     {
-        Canvas canvas(24, 22);
+        CTKTestCanvas canvas(24, 22);
         for (const UINT uState : {0u, UINT(CDIS_HOT), UINT(CDIS_CHECKED), UINT(CDIS_SELECTED)}) {
             SCOPED_TRACE(uState);
-            NMTBCUSTOMDRAW draw = ItemRecord(m_bar, canvas.dc, CDDS_ITEMPREPAINT, kFirstID, uState, rect);
+            NMTBCUSTOMDRAW draw = ItemRecord(m_bar, canvas.m_dc, CDDS_ITEMPREPAINT, kFirstID, uState, rect);
             LRESULT lResult = -1;
             pSkin->OnCustomDraw(&draw.nmcd.hdr, &lResult, &m_bar);
             EXPECT_EQ(lResult, CDRF_NOTIFYPOSTPAINT);
             EXPECT_EQ(draw.clrText, kSentinel);
-            EXPECT_TRUE(canvas.IsUntouched(24, 22));
+            EXPECT_TRUE(IsUntouched(canvas, 24, 22));
         }
     }
     m_bar.HotBorderColor = RGB(255, 0, 0);
@@ -163,16 +150,16 @@ TEST_F(ToolbarSkinTest, ClassicTintsOnlyWithTheColourOptionsThatAreSet)
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << std::hex << row.dwComCtl << " state " << row.uState);
         m_system.m_dwComCtlVersion = row.dwComCtl;
-        Canvas canvas(24, 22);
-        NMTBCUSTOMDRAW draw = ItemRecord(m_bar, canvas.dc, CDDS_ITEMPREPAINT, kFirstID, row.uState, rect);
+        CTKTestCanvas canvas(24, 22);
+        NMTBCUSTOMDRAW draw = ItemRecord(m_bar, canvas.m_dc, CDDS_ITEMPREPAINT, kFirstID, row.uState, rect);
         LRESULT lResult = -1;
         pSkin->OnCustomDraw(&draw.nmcd.hdr, &lResult, &m_bar);
         EXPECT_EQ(lResult, row.lResult);
         EXPECT_EQ(draw.clrText, row.clrRecordText);
-        EXPECT_EQ(canvas.dc.GetPixel(0, 10), row.clrEdge);
-        EXPECT_EQ(canvas.dc.GetPixel(12, 10), row.clrInside);
+        EXPECT_EQ(canvas.m_dc.GetPixel(0, 10), row.clrEdge);
+        EXPECT_EQ(canvas.m_dc.GetPixel(12, 10), row.clrInside);
         if (row.dwComCtl < 0x00040047)
-            EXPECT_EQ(canvas.dc.GetTextColor(), RGB(0, 0, 255));
+            EXPECT_EQ(canvas.m_dc.GetTextColor(), RGB(0, 0, 255));
     }
 }
 
@@ -189,8 +176,8 @@ TEST_F(ToolbarSkinTest, OwnerDrawnButtonsShowTheirStates)
         auto* pSkin = static_cast<CTKToolbarSkinXP*>((b2003 ? static_cast<CTKSkinXP&>(skin2003) : xp).GetToolbarSkin());
         CRect rectClient;
         m_bar.GetClientRect(&rectClient);
-        Canvas canvas(rectClient.Width(), rectClient.Height());
-        pSkin->PaintBar(&canvas.dc, &m_bar);
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        pSkin->PaintBar(&canvas.m_dc, &m_bar);
         const COLORREF clrBorder = b2003 ? skin2003.GetHotItemBorderColor() : xp.GetHotItemBorderColor();
         // The 2003 boxes are gradients: their first row holds the start colour.
         struct Row {
@@ -207,12 +194,12 @@ TEST_F(ToolbarSkinTest, OwnerDrawnButtonsShowTheirStates)
             SCOPED_TRACE(row.nIndex);
             const CRect rect = ItemRect(row.nIndex);
             const CPoint ptMiddle = rect.CenterPoint();
-            EXPECT_EQ(canvas.dc.GetPixel(rect.left, ptMiddle.y) == clrBorder, row.bBox);
+            EXPECT_EQ(canvas.m_dc.GetPixel(rect.left, ptMiddle.y) == clrBorder, row.bBox);
             if (row.bBox)
-                EXPECT_EQ(canvas.dc.GetPixel(ptMiddle.x, rect.top + 1), row.clrTop);
+                EXPECT_EQ(canvas.m_dc.GetPixel(ptMiddle.x, rect.top + 1), row.clrTop);
             else
-                EXPECT_EQ(canvas.dc.GetPixel(ptMiddle.x, ptMiddle.y),
-                          canvas.dc.GetPixel(rectClient.right - 1, ptMiddle.y));
+                EXPECT_EQ(canvas.m_dc.GetPixel(ptMiddle.x, ptMiddle.y),
+                          canvas.m_dc.GetPixel(rectClient.right - 1, ptMiddle.y));
         }
     }
 }
@@ -232,10 +219,10 @@ TEST_F(ToolbarSkinTest, XpSeparatorInARowIsDrawnOnlyWhenUpright)
         {CRect(0, 0, 30, 8), CPoint(10, 3)},
     };
     for (const Row& row : rows) {
-        Canvas canvas(30, 22);
+        CTKTestCanvas canvas(30, 22);
         CRect rect = row.rect;
-        pSkin->DrawSeparator(&canvas.dc, &rect, &m_bar);
-        EXPECT_EQ(canvas.dc.GetPixel(row.ptLine.x, row.ptLine.y), clrLine);
+        pSkin->DrawSeparator(&canvas.m_dc, &rect, &m_bar);
+        EXPECT_EQ(canvas.m_dc.GetPixel(row.ptLine.x, row.ptLine.y), clrLine);
     }
     // The bar's separator (index 3) is wider than high: PaintBar leaves it.
     const CRect rectSep = ItemRect(3);
@@ -243,23 +230,23 @@ TEST_F(ToolbarSkinTest, XpSeparatorInARowIsDrawnOnlyWhenUpright)
     if (rectSep.Width() >= rectSep.Height()) {
         CRect rectClient;
         m_bar.GetClientRect(&rectClient);
-        Canvas canvas(rectClient.Width(), rectClient.Height());
-        static_cast<CTKToolbarSkinXP*>(pSkin)->PaintBar(&canvas.dc, &m_bar);
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        static_cast<CTKToolbarSkinXP*>(pSkin)->PaintBar(&canvas.m_dc, &m_bar);
         for (int x = rectSep.left; x < rectSep.right; ++x)
-            EXPECT_NE(canvas.dc.GetPixel(x, (rectSep.top + rectSep.bottom) / 2 - 1), clrLine);
+            EXPECT_NE(canvas.m_dc.GetPixel(x, (rectSep.top + rectSep.bottom) / 2 - 1), clrLine);
     }
 }
 
 TEST_F(ToolbarSkinTest, SelectionFrameIsTwoFramesInXpAndADragRectInClassic)
 {
     CTKSkinXP xp;
-    Canvas canvas(20, 20);
+    CTKTestCanvas canvas(20, 20);
     CRect rect(2, 2, 18, 18);
-    xp.GetToolbarSkin()->DrawSelectionFrame(&canvas.dc, &rect, &m_bar);
+    xp.GetToolbarSkin()->DrawSelectionFrame(&canvas.m_dc, &rect, &m_bar);
     const COLORREF clrText = CTKSkinXP::SysColor(COLOR_BTNTEXT);
-    EXPECT_EQ(canvas.dc.GetPixel(2, 10), clrText);
-    EXPECT_EQ(canvas.dc.GetPixel(3, 10), clrText);
-    EXPECT_EQ(canvas.dc.GetPixel(4, 10), kSentinel);
+    EXPECT_EQ(canvas.m_dc.GetPixel(2, 10), clrText);
+    EXPECT_EQ(canvas.m_dc.GetPixel(3, 10), clrText);
+    EXPECT_EQ(canvas.m_dc.GetPixel(4, 10), kSentinel);
 }
 
 TEST_F(ToolbarSkinTest, DropDownRemembersThePressedButtonUntilItIsDrawn)
@@ -275,7 +262,7 @@ TEST_F(ToolbarSkinTest, DropDownRemembersThePressedButtonUntilItIsDrawn)
     CTKSkinXP xp;
     CRect rectClient;
     m_bar.GetClientRect(&rectClient);
-    Canvas canvas(rectClient.Width(), rectClient.Height());
-    static_cast<CTKToolbarSkinXP*>(xp.GetToolbarSkin())->PaintBar(&canvas.dc, &m_bar);
+    CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+    static_cast<CTKToolbarSkinXP*>(xp.GetToolbarSkin())->PaintBar(&canvas.m_dc, &m_bar);
     EXPECT_EQ(m_bar.m_nDroppedButtonID, -1);
 }
