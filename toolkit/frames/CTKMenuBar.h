@@ -1,0 +1,31 @@
+#pragma once
+// Classes in this file: CTKMenuBar, the menu drawn as a docked cool toolbar:
+// one text button per top-level item of its menu. For now only what the
+// toolbar skins read: the menu's texts, the buttons of a maximised MDI child
+// and the dropped item; no popups, keyboard access or customising yet.
+
+#include "CTKCoolToolBar.h"
+
+class CTKMenuBar : public CTKCoolToolBar {
+    DECLARE_DYNAMIC(CTKMenuBar)
+public:
+    CTKMenuBar() = default;
+
+    // The text of top-level item nIndex, empty when it has none.
+    CString GetMenuItemText(int nIndex) const;
+    // The MDI frame the bar serves, null for another frame.
+    CMDIFrameWnd* GetMDIFrame() const;
+
+    HMENU m_hMenu = nullptr;
+    CWnd* m_pFrameWnd = nullptr;
+    int m_nActiveItem = -1;  // the item whose popup is open
+    // The buttons of a maximised MDI child, window coordinates; empty when absent.
+    CRect m_rectCloseBtn;
+    CRect m_rectRestoreBtn;
+    CRect m_rectMinimizeBtn;
+    int m_nPressedSysBtn = -1;  // kSysBtnClose, kSysBtnRestore or kSysBtnMinimize while held
+
+    static constexpr int kSysBtnClose = -4;
+    static constexpr int kSysBtnRestore = -3;
+    static constexpr int kSysBtnMinimize = -2;
+};
