@@ -1,15 +1,9 @@
 #include "MultiplotLineSamples.h"
 
+#include "MultiplotLineStyle.h"
 #include "res/resource.h"
 
 namespace {
-
-const COLORREF kLineColorTable[CMultiplotLineSamples::kColorCount] = {
-    RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
-    RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
-    RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
-    RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
-};
 
 const UINT kWidthSamples[CMultiplotLineSamples::kValueCount] = {
     IDB_LINE_SOLID_1, IDB_LINE_SOLID_2, IDB_LINE_SOLID_3, IDB_LINE_SOLID_4, IDB_LINE_SOLID_5};
@@ -26,13 +20,13 @@ const UINT* SamplesOf(int nLineType)
 
 COLORREF CMultiplotLineSamples::LineColor(int nIndex)
 {
-    return nIndex >= 0 && nIndex < kColorCount ? kLineColorTable[nIndex] : kLineColorTable[0];
+    return nIndex >= 0 && nIndex < kColorCount ? LineColorTable[nIndex] : LineColorTable[0];
 }
 
 int CMultiplotLineSamples::ColorIndexOf(COLORREF color)
 {
     for (int n = 0; n < kColorCount; ++n) {
-        if (kLineColorTable[n] == color)
+        if (LineColorTable[n] == color)
             return n;
     }
     return -1;
