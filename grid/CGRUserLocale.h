@@ -1,6 +1,8 @@
 #pragma once
-// Classes in this file: CGRNumberLocale, the user's number settings, and
-// CGRUserLocale, where cells read them and format and parse numbers. The
+// Classes in this file: CGRNumberLocale, the user's number settings,
+// CGRMoneyLocale, the user's settings for amounts of money, and
+// CGRUserLocale, where cells and edits read them and format and parse
+// numbers. The
 // user's locale is the default; tests put a fixed locale in its place.
 
 #include "afx.h"
@@ -15,11 +17,25 @@ struct CGRNumberLocale {
     int m_nDigits = 2;         // fractional digits
 };
 
+struct CGRMoneyLocale {
+    CString m_sDecimal = ".";
+    CString m_sThousand = ",";
+    int m_nLeadingZero = 1;
+    int m_nGrouping = 3;        // digits in a group, 0: no grouping
+    int m_nDigits = 2;          // fractional digits
+    CString m_sSymbol = "$";
+    int m_nPositiveOrder = 0;   // 0 "$1.1", 1 "1.1$", 2 "$ 1.1", 3 "1.1 $"
+    int m_nNegativeOrder = 0;   // 0 "($1.1)" … 15 "(1.1 $)"
+};
+
 class CGRUserLocale {
 public:
     virtual ~CGRUserLocale() = default;
 
     virtual CGRNumberLocale GetNumberLocale() const = 0;
+    // The default amount form ("$1,234.50", "($1,234.50)") unless the
+    // locale says otherwise.
+    virtual CGRMoneyLocale GetMoneyLocale() const { return CGRMoneyLocale(); }
     // A plain number text ("-1234.5") in the locale's form, with nDigits
     // decimals and thousands grouped by three; FALSE when it cannot.
     BOOL FormatNumber(LPCTSTR lpszNumber, int nDigits, CString& sResult) const;

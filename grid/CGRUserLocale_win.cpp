@@ -50,6 +50,20 @@ public:
         return locale;
     }
 
+    CGRMoneyLocale GetMoneyLocale() const override
+    {
+        CGRMoneyLocale locale;
+        locale.m_sDecimal = ReadLocaleText(LOCALE_SMONDECIMALSEP, 4);
+        locale.m_sThousand = ReadLocaleText(LOCALE_SMONTHOUSANDSEP, 4);
+        locale.m_nLeadingZero = ReadLocaleNumber(LOCALE_ILZERO);
+        locale.m_nGrouping = atoi(ReadLocaleText(LOCALE_SMONGROUPING, 8));  // "3;0": 3
+        locale.m_nDigits = ReadLocaleNumber(LOCALE_ICURRDIGITS);
+        locale.m_sSymbol = ReadLocaleText(LOCALE_SCURRENCY, 6);
+        locale.m_nPositiveOrder = ReadLocaleNumber(LOCALE_ICURRENCY);
+        locale.m_nNegativeOrder = ReadLocaleNumber(LOCALE_INEGCURR);
+        return locale;
+    }
+
     BOOL ParseDate(LPCTSTR lpszText, double& dDate) const override
     {
         BSTR bstr = MakeBstr(lpszText);

@@ -157,17 +157,22 @@ CString CTKNumericEdit::GetInputData() const
 // typed under the old ones keeps its value.
 BOOL CTKNumericEdit::UpdateFromLocale()
 {
-    CTKNumberFormat before = m_format;
-    CTKNumberFormat user = ReadUserFormat(m_locale);
-    FollowLocale(m_format.m_cGroup, m_locale.m_cGroup, user.m_cGroup);
-    FollowLocale(m_format.m_nGroupLength, m_locale.m_nGroupLength, user.m_nGroupLength);
-    FollowLocale(m_format.m_cDecimal, m_locale.m_cDecimal, user.m_cDecimal);
-    FollowLocale(m_format.m_bLeadingZero, m_locale.m_bLeadingZero, user.m_bLeadingZero);
-    FollowLocale(m_format.m_nFractionalDigits, m_locale.m_nFractionalDigits, user.m_nFractionalDigits);
-    FollowLocale(m_format.m_sNegativePattern, m_locale.m_sNegativePattern, user.m_sNegativePattern);
-    m_locale = user;
-    m_sInput = m_field.FromFormat(m_sInput, before);
+    FollowLocaleFormat(ReadUserFormat(m_locale));
     return TRUE;
+}
+
+void CTKNumericEdit::FollowLocaleFormat(const CTKNumberFormat& newLocale)
+{
+    CTKNumberFormat before = m_format;
+    FollowLocale(m_format.m_cGroup, m_locale.m_cGroup, newLocale.m_cGroup);
+    FollowLocale(m_format.m_nGroupLength, m_locale.m_nGroupLength, newLocale.m_nGroupLength);
+    FollowLocale(m_format.m_cDecimal, m_locale.m_cDecimal, newLocale.m_cDecimal);
+    FollowLocale(m_format.m_bLeadingZero, m_locale.m_bLeadingZero, newLocale.m_bLeadingZero);
+    FollowLocale(m_format.m_nFractionalDigits, m_locale.m_nFractionalDigits, newLocale.m_nFractionalDigits);
+    FollowLocale(m_format.m_sPositivePattern, m_locale.m_sPositivePattern, newLocale.m_sPositivePattern);
+    FollowLocale(m_format.m_sNegativePattern, m_locale.m_sNegativePattern, newLocale.m_sNegativePattern);
+    m_locale = newLocale;
+    m_sInput = m_field.FromFormat(m_sInput, before);
 }
 
 int CTKNumericEdit::NormalizeInput()

@@ -41,6 +41,16 @@ public:
     int InsertAt(int nPos, TCHAR c) override;
     int ReplaceAt(int nPos, TCHAR c) override;
 
+protected:
+    // Both the settings in effect and the locale's start as defaults.
+    explicit CTKNumericEdit(const CTKNumberFormat& defaults) : m_format(defaults), m_locale(defaults) {}
+
+    const CTKNumberFormat& GetFormat() const { return m_format; }
+    const CTKNumberFormat& GetLocaleFormat() const { return m_locale; }
+    // Each setting still at the locale's old value takes the new one; the
+    // field is rewritten in the new separators.
+    void FollowLocaleFormat(const CTKNumberFormat& newLocale);
+
 private:
     BOOL SetPattern(CString& sPattern, LPCTSTR lpszFormat);
     int DeleteAroundSeparator(int nStart, int nEnd, int nSeparator);

@@ -12,8 +12,10 @@
 class CFixedNumberLocale : public CGRUserLocale {
 public:
     CGRNumberLocale GetNumberLocale() const override { return m_numbers; }
+    CGRMoneyLocale GetMoneyLocale() const override { return m_money; }
 
     CGRNumberLocale m_numbers;
+    CGRMoneyLocale m_money;
 };
 
 class EditWindowTest : public ::testing::Test {

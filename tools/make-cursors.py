@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the cursors of a drag inside the measurement tree: res/DropCursor.cur
-(an arrow with a plus: the item under the cursor takes the drop) and
-res/NoDropCursor.cur (an arrow with a barred circle: it does not). 32 x 32,
-monochrome, hot spot at the arrow's tip."""
+"""Writes the program's cursors, 32 x 32 and monochrome: for a drag inside the
+measurement tree res/DropCursor.cur (an arrow with a plus: the item under the
+cursor takes the drop) and res/NoDropCursor.cur (an arrow with a barred
+circle: it does not), hot spot at the arrow's tip; over a link static
+res/LinkCursor.cur (a hand pointing up), hot spot at the finger's tip."""
 import struct
 import sys
 
@@ -43,6 +44,23 @@ def barred_circle(img):
                 img[y][x] = BLACK if r2 >= inner ** 2 or on_bar else WHITE
 
 
+def hand():
+    """A hand pointing up: the index finger from (5, 0), three shorter
+    fingers to its right, the thumb at the left, the palm below; the shape's
+    edge black, its inside white."""
+    parts = ((5, 0, 8, 14), (9, 5, 11, 14), (12, 6, 14, 14), (15, 7, 17, 14), (1, 10, 4, 14), (3, 13, 17, 21))
+    inside = {(x, y) for left, top, right, bottom in parts
+              for y in range(top, bottom + 1) for x in range(left, right + 1)}
+    img = [[None] * SIZE for _ in range(SIZE)]
+    for x, y in inside:
+        neighbours = ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))
+        img[y][x] = WHITE if all(n in inside for n in neighbours) else BLACK
+    for left, top, _, bottom in parts[1:4]:  # the lines between the fingers
+        for y in range(top, bottom - 2):
+            img[y][left] = BLACK
+    return img
+
+
 def rows_to_bits(img, test):
     """Bottom-up rows of 1-bit pixels, leftmost pixel in the high bit."""
     data = b''
@@ -75,3 +93,4 @@ if __name__ == '__main__':
     no_drop = arrow()
     barred_circle(no_drop)
     write(folder + '/NoDropCursor.cur', no_drop)
+    write(folder + '/LinkCursor.cur', hand(), hot_x=6, hot_y=0)
