@@ -36,13 +36,7 @@ LPCTSTR NegativePatternOf(int nOrder)
 CTKNumberFormat ReadMoneyFormat(const CTKNumberFormat& previous, const CGRMoneyLocale& money)
 {
     CTKNumberFormat format = previous;
-    if (!money.m_sDecimal.IsEmpty())
-        format.m_cDecimal = money.m_sDecimal[0];
-    if (!money.m_sThousand.IsEmpty())
-        format.m_cGroup = money.m_sThousand[0];
-    format.m_nGroupLength = money.m_nGrouping;
-    format.m_bLeadingZero = money.m_nLeadingZero != 0;
-    format.m_nFractionalDigits = money.m_nDigits;
+    format.ReadSeparatorsAndDigits(money);
     if (LPCTSTR pszPattern = PositivePatternOf(money.m_nPositiveOrder))
         format.m_sPositivePattern = pszPattern;
     if (LPCTSTR pszPattern = NegativePatternOf(money.m_nNegativeOrder))

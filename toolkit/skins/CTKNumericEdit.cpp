@@ -23,13 +23,7 @@ CTKNumberFormat ReadUserFormat(const CTKNumberFormat& previous)
 {
     CGRNumberLocale user = CGRUserLocale::Current().GetNumberLocale();
     CTKNumberFormat format = previous;
-    if (!user.m_sDecimal.IsEmpty())
-        format.m_cDecimal = user.m_sDecimal[0];
-    if (!user.m_sThousand.IsEmpty())
-        format.m_cGroup = user.m_sThousand[0];
-    format.m_nGroupLength = user.m_nGrouping;
-    format.m_bLeadingZero = user.m_nLeadingZero != 0;
-    format.m_nFractionalDigits = user.m_nDigits;
+    format.ReadSeparatorsAndDigits(user);
     if (LPCTSTR pszPattern = NegativePatternOf(user.m_nNegativeOrder))
         format.m_sNegativePattern = pszPattern;
     return format;
