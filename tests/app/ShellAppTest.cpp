@@ -476,3 +476,48 @@ TEST_F(ShellApp, ACorruptWorkspaceFileGivesItsMessageAndChangesNothingOpen)
 }
 
 } // namespace
+
+namespace {
+
+// Every resource of the program of the kinds a language library replaces,
+// as "kind name".
+std::vector<std::string> ProgramResources(HMODULE hModule)
+{
+    static const LPCSTR kinds[] = {RT_MENU, RT_DIALOG, RT_STRING, RT_ACCELERATOR, RT_BITMAP,
+                                   RT_GROUP_CURSOR, RT_GROUP_ICON, MAKEINTRESOURCEA(241)};
+    struct Found {
+        LPCSTR lpszKind;
+        std::vector<std::string>* pNames;
+    };
+    std::vector<std::string> names;
+    for (LPCSTR lpszKind : kinds) {
+        Found found = {lpszKind, &names};
+        ::EnumResourceNamesA(hModule, lpszKind, [](HMODULE, LPCSTR lpszType, LPSTR lpszName, LONG_PTR lParam) -> BOOL {
+            auto* pFound = reinterpret_cast<Found*>(lParam);
+            std::string sName = IS_INTRESOURCE(lpszName) ? std::to_string(reinterpret_cast<UINT_PTR>(lpszName))
+                                                         : std::string(lpszName);
+            pFound->pNames->push_back(std::to_string(reinterpret_cast<UINT_PTR>(lpszType)) + " " + sName);
+            return TRUE;
+        }, reinterpret_cast<LONG_PTR>(&found));
+    }
+    return names;
+}
+
+}  // namespace
+
+// A language library replaces the program's resources once loaded: a menu,
+// dialog or string it lacked would be missing from the program.
+TEST(LanguageLibraries, CarryEveryResourceOfTheProgram)
+{
+    const std::vector<std::string> program = ProgramResources(::GetModuleHandleA(nullptr));
+    ASSERT_FALSE(program.empty());
+    for (const char* lpszLibrary : {"VestolarGer.dll", "VestolarFra.dll", "VestolarIta.dll"}) {
+        SCOPED_TRACE(lpszLibrary);
+        HMODULE hLibrary = ::LoadLibraryExA(lpszLibrary, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, hLibrary);
+        const std::vector<std::string> library = ProgramResources(hLibrary);
+        for (const std::string& sResource : program)
+            EXPECT_TRUE(std::find(library.begin(), library.end(), sResource) != library.end()) << sResource;
+        ::FreeLibrary(hLibrary);
+    }
+}
