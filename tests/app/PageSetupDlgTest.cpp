@@ -13,20 +13,11 @@
 #include "res/resource.h"
 
 #include "CModalDialogWatch.h"
+#include "support/DialogSpin.h"
 
 #include <functional>
 
 namespace {
-
-void Spin(HWND hDlg, int nSpin, int nDelta)
-{
-    NMUPDOWN change = {};
-    change.hdr.hwndFrom = ::GetDlgItem(hDlg, nSpin);
-    change.hdr.idFrom = static_cast<UINT_PTR>(nSpin);
-    change.hdr.code = UDN_DELTAPOS;
-    change.iDelta = nDelta;
-    ::SendMessage(hDlg, WM_NOTIFY, static_cast<WPARAM>(nSpin), reinterpret_cast<LPARAM>(&change));
-}
 
 int ValueOf(HWND hDlg, int nID)
 {
