@@ -1,7 +1,5 @@
 #include "MultiplotWindowFixture.h"
 
-#include "app/ProjectWindows.h"
-
 CVestolarDoc* CMultiplotWindowTest::MultiplotProject(int nGraphType)
 {
     CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bMultiplot});
@@ -21,14 +19,7 @@ void CMultiplotWindowTest::AddCurves(CVestolarDoc* pDoc, int nCount)
 
 CMultiplotTabView* CMultiplotWindowTest::OpenMultiplot(CVestolarDoc* pDoc)
 {
-    pDoc->ShowView(kMultiplotTableId, TRUE, TRUE);
-    PumpMessages();
-    auto* pView = dynamic_cast<CMultiplotTabView*>(CProjectWindows::FindView(pDoc, kMultiplotTableId));
-    if (pView != nullptr) {
-        pView->GetParentFrame()->ActivateFrame(SW_SHOWMAXIMIZED);
-        PumpMessages();
-    }
-    return pView;
+    return dynamic_cast<CMultiplotTabView*>(OpenTableWindow(pDoc, kMultiplotTableId));
 }
 
 CMeasurementList& CMultiplotWindowTest::Curves(CVestolarDoc* pDoc)
