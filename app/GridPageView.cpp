@@ -64,8 +64,7 @@ void CGridPageView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 void CGridPageView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     const CPageTextValues values = PageTextValues();
-    CPageHeaderFooter(GetSettings().m_PageSetup_Result, values, CPageHeaderFooter::kReportWeight)
-        .Draw(pDC);
+    CPageHeaderFooter(GetPageSetup(), values, GetHeaderWeight()).Draw(pDC);
     PrintGridPage(pDC, pInfo->m_nCurPage);
     CProjectView::OnPrint(pDC, pInfo);
 }
@@ -96,11 +95,22 @@ void CGridPageView::SetEditableHighlight(BOOL bOn) const
         pGrid->SetEditableHighlight(bOn);
 }
 
-// The result page set-up serves reports and result tables; its margins
-// move the grid's pages at once.
+// The result page set-up serves reports and result tables.
+CPageSetup& CGridPageView::GetPageSetup() const
+{
+    return GetSettings().m_PageSetup_Result;
+}
+
+int CGridPageView::GetHeaderWeight() const
+{
+    return CPageHeaderFooter::kReportWeight;
+}
+
+// The window's page set-up without the legend box; its margins move the
+// grid's pages at once.
 void CGridPageView::OnPageSetup()
 {
-    CPageSetup& setup = GetSettings().m_PageSetup_Result;
+    CPageSetup& setup = GetPageSetup();
     if (!CPageSetupDlg::EditPageSetup(setup, false, this))
         return;
     if (CGRCtrl* pGrid = GetPrintedGrid())

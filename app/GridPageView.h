@@ -1,15 +1,18 @@
 #pragma once
 // Classes in this file: CGridPageView, the printing of the windows whose
-// content is one page grid: the test report and the result and correction
-// tables. One printer page per grid page, in the orientation of the window's
-// kind, headed and footed from the result page set-up; editable fields print
-// without their grey. Its page set-up edits the result page set-up.
+// content is one grid printed whole: the test report, the result and
+// correction tables and the multiplot table. One printer page per grid page,
+// in the orientation of the window's kind, headed and footed from the
+// window's page set-up (the result one unless the window says otherwise);
+// editable fields print without their grey. Its page set-up edits that
+// record.
 
 #include "PrintableView.h"
 #include "ProjectView.h"
 
 class CGRCtrl;
 class CPageGrid;
+struct CPageSetup;
 
 class CGridPageView : public CProjectView, public CPrintableView {
     DECLARE_DYNAMIC(CGridPageView)
@@ -30,6 +33,10 @@ protected:
     virtual CPageGrid* GetHighlightedGrid() const = 0;
     // DMORIENT_PORTRAIT or DMORIENT_LANDSCAPE.
     virtual short GetPrintOrientation() const { return DMORIENT_PORTRAIT; }
+    // The page set-up the window prints with and its page set-up edits.
+    virtual CPageSetup& GetPageSetup() const;
+    // The weight of the header and footer font (CPageHeaderFooter).
+    virtual int GetHeaderWeight() const;
     // Prints one grid page on the printer.
     virtual void PrintGridPage(CDC* pDC, UINT nPage);
 

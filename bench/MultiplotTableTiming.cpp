@@ -5,13 +5,11 @@
 //
 // The application is started, the project made and the window driven as the
 // multiplot table's tests do, through the table window's fixture.
-#include "tables/TableWindowFixture.h"
-
 #include "app/ProjectWindows.h"
 #include "multiplot/MultiplotTabGrid.h"
 #include "multiplot/MultiplotTabView.h"
 
-#include "Stopwatch.h"
+#include "TableWindowTiming.h"
 
 #include <cstdio>
 
@@ -20,15 +18,13 @@ namespace {
 const int kCurves = 10;
 const int kRefills = 20;
 const int kTypedValues = 20;
-const char* const kTypedLevels[] = {"55.5", "56.5"};
 
-class CMultiplotTableTiming : public CTableWindowTest {
+class CMultiplotTableTiming : public CTableWindowTiming {
 public:
     // FALSE when the application or the table window did not come up.
     BOOL Start()
     {
-        SetUp();
-        if (HasFatalFailure())
+        if (!StartApplication())
             return FALSE;
         m_pDoc = NewProject({&CReportInfo::m_bMultiplot});
         for (int i = 0; i < kCurves; ++i) {
@@ -41,55 +37,19 @@ public:
         m_pView = dynamic_cast<CMultiplotTabView*>(CProjectWindows::FindView(m_pDoc, kMultiplotTableId));
         return m_pView != nullptr;
     }
-    void Stop() { TearDown(); }
 
-    double MeanRefill()
-    {
-        double dTotal = 0.0;
-        for (int i = 0; i < kRefills; ++i) {
-            CStopwatch watch;
-            m_pView->OnUpdate(nullptr, 0, nullptr);
-            dTotal += watch.Milliseconds();
-            PumpMessages();
-        }
-        return dTotal / kRefills;
-    }
+    double MeanRefill() { return MeanFullUpdate(*m_pView, kRefills); }
 
-    // Each value differs from the one before, so each commit changes the
-    // curve and recalculates.
-    double MeanTypedValue()
-    {
-        CMultiplotTabGrid& grid = *m_pView->m_pGrid;
-        double dTotal = 0.0;
-        for (int i = 0; i < kTypedValues; ++i) {
-            FocusCell(grid, 1, kRow100Hz);
-            Chars(kTypedLevels[i % 2]);
-            CStopwatch watch;
-            KeyDown(VK_TAB);
-            grid.GetCellArea()->UpdateWindow();
-            dTotal += watch.Milliseconds();
-        }
-        return dTotal / kTypedValues;
-    }
+    // The first curve's 100 Hz band.
+    double MeanTypedValue() { return CTableWindowTiming::MeanTypedValue(*m_pView->m_pGrid, 1, kTypedValues); }
 
     bool LastValueCommitted() const
     {
         const NBuildData& rec = m_pDoc->GetProject().GetMeasurementList(kMultiplotTableId)->GetHead();
-        return rec.m_Spectrum.GetSpecLine(kBand100Hz) == 56.5;
+        return rec.m_Spectrum.GetSpecLine(kBand100Hz) == LastTypedLevel(kTypedValues);
     }
-
-protected:
-    void TestBody() override {}
 
 private:
-    static std::vector<std::pair<int, double>> BandLevels(int i)
-    {
-        std::vector<std::pair<int, double>> aBands;
-        for (int nBand = 8; nBand <= 43; ++nBand)
-            aBands.emplace_back(nBand, 70.0 - 0.5 * nBand + 0.1 * i);
-        return aBands;
-    }
-
     CVestolarDoc* m_pDoc = nullptr;
     CMultiplotTabView* m_pView = nullptr;
 };

@@ -9,11 +9,11 @@
 // The application is started, the project made and the window driven as the
 // table window's tests do, through their fixture.
 #include "tables/CountingViewSink.h"
-#include "tables/TableWindowFixture.h"
 
 #include "res/resource.h"
 
 #include "Stopwatch.h"
+#include "TableWindowTiming.h"
 
 #include <cstdio>
 
@@ -27,25 +27,12 @@ const int kTypedValues = 20;
 // The first measurement's level column.
 const int kFirstLevelCol = 4;
 
-// The levels typed in turn at 100 Hz, as typed and as stored.
-struct STypedLevel {
-    const char* lpszTyped;
-    double dStored;
-};
-const STypedLevel kTypedLevels[] = {{"55.5", 55.5}, {"56.5", 56.5}};
-
-const STypedLevel& TypedLevel(int i)
-{
-    return kTypedLevels[i % 2];
-}
-
-class CTableTiming : public CTableWindowTest {
+class CTableTiming : public CTableWindowTiming {
 public:
     // FALSE when the application or the table window did not come up.
     BOOL Start()
     {
-        SetUp();
-        if (HasFatalFailure())
+        if (!StartApplication())
             return FALSE;
         m_pDoc = FieldAirborneProject();
         for (int i = 0; i < kMeasurements; ++i)
@@ -53,42 +40,20 @@ public:
         m_pView = OpenTable(m_pDoc, kTable);
         return m_pView != nullptr;
     }
-    void Stop() { TearDown(); }
 
-    double MeanRebuild()
-    {
-        double dTotal = 0.0;
-        for (int i = 0; i < kRebuilds; ++i) {
-            CStopwatch watch;
-            m_pView->OnUpdate(nullptr, 0, nullptr);
-            dTotal += watch.Milliseconds();
-            PumpMessages();
-        }
-        return dTotal / kRebuilds;
-    }
+    double MeanRebuild() { return MeanFullUpdate(*m_pView, kRebuilds); }
 
-    // Each value differs from the one before, so each commit changes the
-    // measurement and recalculates the averages.
+    // Each commit recalculates the averages too.
     double MeanTypedValue()
     {
-        CTabGrid& grid = *m_pView->m_pGrid;
-        double dTotal = 0.0;
-        for (int i = 0; i < kTypedValues; ++i) {
-            FocusCell(grid, kFirstLevelCol, kRow100Hz);
-            Chars(TypedLevel(i).lpszTyped);
-            CStopwatch watch;
-            KeyDown(VK_TAB);
-            grid.GetCellArea()->UpdateWindow();
-            dTotal += watch.Milliseconds();
-        }
-        return dTotal / kTypedValues;
+        return CTableWindowTiming::MeanTypedValue(*m_pView->m_pGrid, kFirstLevelCol, kTypedValues);
     }
 
     // Whether the last typed value reached the first measurement's record.
     bool LastValueCommitted() const
     {
         const double dStored = RecordAt(m_pDoc, kTable, 1).m_Spectrum.GetSpecLine(kBand100Hz);
-        return dStored == TypedLevel(kTypedValues - 1).dStored;
+        return dStored == LastTypedLevel(kTypedValues);
     }
 
     int ColumnCount() const { return m_pView->m_pGrid->GetColCount(); }
@@ -116,23 +81,12 @@ public:
         return dTime;
     }
 
-protected:
-    void TestBody() override {}
-
 private:
     static CString MeasurementTitle(int i)
     {
         CString sTitle;
         sTitle.Format("Pos %d", i + 1);
         return sTitle;
-    }
-    // Every band of the table with a level.
-    static std::vector<std::pair<int, double>> BandLevels(int i)
-    {
-        std::vector<std::pair<int, double>> aBands;
-        for (int nBand = 8; nBand <= 43; ++nBand)
-            aBands.emplace_back(nBand, 70.0 - 0.5 * nBand + 0.1 * i);
-        return aBands;
     }
 
     CVestolarDoc* m_pDoc = nullptr;

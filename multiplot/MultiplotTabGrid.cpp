@@ -54,30 +54,9 @@ int CMultiplotTabGrid::CurveCount() const
 
 void CMultiplotTabGrid::OnSetup()
 {
-    m_nLastRow = kLastRow;
+    SetUpTableGrid(kLastRow, kLastRow + 1, 2);
+
     CGRCell cell;
-    GetGridDefault(&cell);
-    cell.SetReadOnly(1);
-    cell.SetAlignment(kAlignRight);
-    SetGridDefault(&cell);
-    m_nNoteTypeIndex = AddCellType(&m_noteType);
-    SetDoubleBufferMode(1);
-    SetDefFontIndex(AddFont("Arial", 15, 400));
-    SetMultiSelectMode(1);
-    SetUserSizingMode(0);
-    EnableMenu(1);
-    EnableCellOverlap(0);
-    EnableDefaultBorders(0);
-    SetRowCount(kLastRow + 1, FALSE);
-    SetColCount(2, FALSE);
-
-    const CAppSettings& settings = GetSettings();
-    SetPrintOption(10, 0);
-    SetPrintOption(3, settings.m_PageSetup_MeasTab.m_nLeftMargin);
-    SetPrintOption(4, settings.m_PageSetup_MeasTab.m_nTopMargin);
-    SetPrintOption(5, 0);
-    SetPrintOption(6, 0);
-
     const int nBandFont = AddFont("Arial", 15, 500);
     for (int nBand = kFirstBand; nBand <= kLastBand; ++nBand) {
         const int nRow = CBandRows::RowOfBand(nBand);
@@ -105,6 +84,7 @@ void CMultiplotTabGrid::OnSetup()
     SetCellBorder(0, 0, kBorderLeft | kBorderTop);
     SetCellBorder(0, kHiddenRow, kBorderLeft | kBorderTop);
     SetCellBorder(0, kLastRow, kBorderTop);
+    const CAppSettings& settings = GetSettings();
     SetFreqRange(settings.m_nLowerFreq, settings.m_nUpperFreq);
     CloseLastRow();
 }
@@ -128,7 +108,7 @@ void CMultiplotTabGrid::LayOutCurveColumn(int nCol, const CString& sTitle)
     SetCellText(nCol, 0, sTitle);
     SetCellLabel(nCol, 0, sTitle);
     SetCellAlignment(nCol, 0, kAlignLeft | kAlignVCenter);
-    SetCellCellType(nCol, 0, m_nNoteTypeIndex);
+    SetCellCellType(nCol, 0, NoteTypeIndex());
     CString sNumber;
     sNumber.Format("#%d", nCol);
     SetCellText(nCol, kNumberRow, sNumber);

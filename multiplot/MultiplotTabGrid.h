@@ -53,5 +53,4 @@ private:
     int PasteValueColumn(const CString& sText);
 
     int m_nTitleFont = 0;
-    int m_nNoteTypeIndex = -1;
 };

@@ -2,11 +2,16 @@
 
 #include "MultiplotTabGrid.h"
 
+#include "app/AppSettings.h"
+#include "reports/PageHeaderFooter.h"
+
 #include "res/resource.h"
 
-IMPLEMENT_DYNCREATE(CMultiplotTabView, CProjectView)
+IMPLEMENT_DYNCREATE(CMultiplotTabView, CGridPageView)
 
-BEGIN_MESSAGE_MAP(CMultiplotTabView, CProjectView)
+// Print, print direct and page set-up are the printed windows' own
+// (CGridPageView).
+BEGIN_MESSAGE_MAP(CMultiplotTabView, CGridPageView)
     ON_COMMAND(ID_EDIT_ADD_MEASUREMENT, OnAddMeasurement)
     ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_MEASUREMENT, OnUpdateAddMeasurement)
     ON_COMMAND(ID_EDIT_DELETE_MEASUREMENT, OnDeleteMeasurement)
@@ -29,6 +34,9 @@ constexpr double kMissingLimit = -499.5;
 constexpr int kStatusValid = 1;
 constexpr int kStatusMissing = 4;
 constexpr int kReportHint = 102;
+// The closing column and row print 3 device units thick, a line the
+// printer does not lose.
+constexpr int kPrintedClosingLine = 3;
 } // namespace
 
 CMultiplotTabView::CMultiplotTabView() = default;
@@ -41,7 +49,7 @@ CMultiplotTabView::~CMultiplotTabView()
 BOOL CMultiplotTabView::PreCreateWindow(CREATESTRUCT& cs)
 {
     cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    return CProjectView::PreCreateWindow(cs);
+    return CGridPageView::PreCreateWindow(cs);
 }
 
 BOOL CMultiplotTabView::CreateContent(int nViewKind)
@@ -182,4 +190,48 @@ void CMultiplotTabView::OnUpdateDisable(CCmdUI* pCmdUI)
 void CMultiplotTabView::OnContextMenu(CWnd*, CPoint point)
 {
     ShowContextMenu(IDR_MULTIPLOT_TABLE_CONTEXT_MENU, point);
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+CGRCtrl* CMultiplotTabView::GetPrintedGrid() const
+{
+    return m_pGrid;
+}
+
+// The measurement tables' page set-up, shared with their windows.
+CPageSetup& CMultiplotTabView::GetPageSetup() const
+{
+    return GetSettings().m_PageSetup_MeasTab;
+}
+
+int CMultiplotTabView::GetHeaderWeight() const
+{
+    return CPageHeaderFooter::kTableWeight;
+}
+
+// The closing column and row, hairlines on screen, are thickened before the
+// pages are counted, so that they count in the page's size; afterwards the
+// screen has them as they were, also for a job that did not start.
+void CMultiplotTabView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    if (m_pGrid != nullptr) {
+        const int nLastCol = m_pGrid->GetColCount() - 1;
+        const int nLastRow = m_pGrid->GetRowCount() - 1;
+        m_nScreenLastColWidth = m_pGrid->GetColWidth(nLastCol);
+        m_nScreenLastRowHeight = m_pGrid->GetRowHeight(nLastRow);
+        m_pGrid->SetColWidth(nLastCol, kPrintedClosingLine);
+        m_pGrid->SetRowHeight(nLastRow, kPrintedClosingLine);
+    }
+    CGridPageView::OnBeginPrinting(pDC, pInfo);
+}
+
+void CMultiplotTabView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    CGridPageView::OnEndPrinting(pDC, pInfo);
+    if (m_pGrid != nullptr) {
+        m_pGrid->SetColWidth(m_pGrid->GetColCount() - 1, m_nScreenLastColWidth);
+        m_pGrid->SetRowHeight(m_pGrid->GetRowCount() - 1, m_nScreenLastRowHeight);
+    }
 }

@@ -3,14 +3,16 @@
 // project's table (view kind 127): it hosts the multiplot grid, titles its
 // window, rebuilds or refreshes the grid when the project changes, carries
 // the table commands and writes typed values and titles into the curves.
+// It prints the whole table in landscape with the measurement tables' page
+// set-up (CGridPageView).
 
-#include "app/ProjectView.h"
+#include "app/GridPageView.h"
 
 #include "model/ProjectDoc.h"
 
 class CMultiplotTabGrid;
 
-class CMultiplotTabView : public CProjectView {
+class CMultiplotTabView : public CGridPageView {
     DECLARE_DYNCREATE(CMultiplotTabView)
 public:
     CMultiplotTabView();
@@ -32,6 +34,15 @@ protected:
     CWnd* GetContentWindow() override;
     CTabGrid* GetTableGrid() const override;
 
+// Printing
+    CGRCtrl* GetPrintedGrid() const override;
+    CPageGrid* GetHighlightedGrid() const override { return nullptr; }
+    short GetPrintOrientation() const override { return DMORIENT_LANDSCAPE; }
+    CPageSetup& GetPageSetup() const override;
+    int GetHeaderWeight() const override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
     afx_msg void OnAddMeasurement();
     afx_msg void OnUpdateAddMeasurement(CCmdUI* pCmdUI);
     afx_msg void OnUpdateDisable(CCmdUI* pCmdUI);
@@ -42,4 +53,8 @@ protected:
 private:
     NBuildData* CurveRecord(int nCurve, POSITION& pos);
     void RebuildGrid(CMeasurementList& list);
+
+    // The closing column's width and row's height on screen while a job prints.
+    int m_nScreenLastColWidth = 1;
+    int m_nScreenLastRowHeight = 2;
 };

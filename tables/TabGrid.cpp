@@ -105,7 +105,20 @@ NBuildData* CTabGrid::RecordAt(int nPosition) const
 
 void CTabGrid::OnSetup()
 {
-    m_nLastRow = CBandRows::kLastRow;
+    SetUpTableGrid(CBandRows::kLastRow, CBandRows::kLastRow + 21, 5);
+    m_nLastCol = 3;
+    SetColWidth(4, 1);
+    LayOutFrequencyColumn();
+    LayOutHeadings();
+    LockColumns(kFixedCols);
+    LockRows(kLockedRows);
+    JoinLegendRows();
+    LayOutBorders();
+}
+
+void CTabGrid::SetUpTableGrid(int nLastRow, int nRows, int nCols)
+{
+    m_nLastRow = nLastRow;
     CGRCell cell;
     GetGridDefault(&cell);
     cell.SetReadOnly(1);
@@ -119,10 +132,9 @@ void CTabGrid::OnSetup()
     SetUserSizingMode(0);
     EnableMenu(1);
     EnableCellOverlap(0);
-    SetRowCount(m_nLastRow + 21, FALSE);
-    SetColCount(5, FALSE);
-    m_nLastCol = 3;
-    SetColWidth(4, 1);
+    EnableDefaultBorders(0);
+    SetRowCount(nRows, FALSE);
+    SetColCount(nCols, FALSE);
 
     const CAppSettings& settings = GetSettings();
     SetPrintOption(10, 0);
@@ -130,14 +142,6 @@ void CTabGrid::OnSetup()
     SetPrintOption(4, settings.m_PageSetup_MeasTab.m_nTopMargin);
     SetPrintOption(5, 0);
     SetPrintOption(6, 0);
-    EnableDefaultBorders(0);
-
-    LayOutFrequencyColumn();
-    LayOutHeadings();
-    LockColumns(kFixedCols);
-    LockRows(kLockedRows);
-    JoinLegendRows();
-    LayOutBorders();
 }
 
 void CTabGrid::LayOutFrequencyColumn()

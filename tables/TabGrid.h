@@ -96,6 +96,11 @@ protected:
     bool IsReverberation() const;
     int PositionOfCol(int nCol) const;
     int NoteTypeIndex() const { return m_nNoteType; }
+    // What every table grid starts its set-up with: read-only cells aligned
+    // right, the note cell type, the table font and modes, nRows rows of
+    // which nLastRow is the closing one, nCols columns, and the print
+    // options of the measurement tables' page set-up.
+    void SetUpTableGrid(int nLastRow, int nRows, int nCols);
     void RestartRedrawTimer();
     // The rows of the legend block and the closing row, joined over every
     // column but the closing one.

@@ -1,32 +1,27 @@
 // The page set-up dialog: the margins' spin arrows wrap around, a margin out
-// of range keeps the dialog open, the legend box shows for tables only, OK
-// stores the record and moves the next printed page, Cancel keeps it.
+// of range keeps the dialog open, the legend box shows for the measurement
+// tables only, OK stores the record and moves the next printed page of the
+// report and the multiplot table, Cancel keeps it.
 
 #include "PrintScript.h"
 #include "ShellWindowsFixture.h"
 
+#include "app/AppSettings.h"
 #include "app/PageSetup.h"
 #include "app/PageSetupDlg.h"
 #include "app/ProjectWindows.h"
 #include "app/ReportView.h"
+#include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
 #include "res/resource.h"
 
 #include "CModalDialogWatch.h"
+#include "support/DialogSpin.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
-
-void Spin(HWND hDlg, int nSpin, int nDelta)
-{
-    NMUPDOWN change = {};
-    change.hdr.hwndFrom = ::GetDlgItem(hDlg, nSpin);
-    change.hdr.idFrom = static_cast<UINT_PTR>(nSpin);
-    change.hdr.code = UDN_DELTAPOS;
-    change.iDelta = nDelta;
-    ::SendMessage(hDlg, WM_NOTIFY, static_cast<WPARAM>(nSpin), reinterpret_cast<LPARAM>(&change));
-}
 
 int ValueOf(HWND hDlg, int nID)
 {
@@ -128,41 +123,69 @@ TEST_F(CPageSetupDlgTest, CancelKeepsTheRecord)
     EXPECT_EQ(18, setup.m_nTopMargin);
 }
 
-// The report's Page Setup: OK with a wider left margin moves the printed
-// page's texts right by the difference (10 mm: 39 pixels at 100 dpi).
+// The Page Setup of the report and of the multiplot table, without the
+// legend box: OK with a wider left margin moves the printed page's texts
+// right by the difference (10 mm: 39 pixels at 100 dpi); the legend flag of
+// the tables' record stays as it was.
 TEST_F(CPageSetupDlgTest, OkMovesTheNextPrintedPage)
 {
-    CPrintScript script;
-    CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bField, &CReportInfo::m_bAirborne, &CReportInfo::m_bISO});
-    pDoc->ShowView(kViewKindReport, FALSE, TRUE);
-    PumpMessages();
-    CView* pView = CProjectWindows::FindView(pDoc, kViewKindReport);
-    ASSERT_NE(nullptr, pView);
-    App().m_PageSetup_Result.m_nLeftMargin = 13;
-    App().m_PageSetup_Result.m_sHeaderLeft = "Left";
-    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
-    ASSERT_EQ(1, script.m_printer.GetJobCount());
-    const std::vector<std::string> before = script.PageTexts(0);
-    ASSERT_GT(before.size(), 6u);
-    const std::string sGridText = before[6];
-    const CPoint gridTextBefore = script.TextPosition(0, sGridText.c_str());
-    bool bLegendShown = true;
-    {
-        CModalDialogWatch watch([&](HWND hDlg) {
-            bLegendShown = IsShownInDialog(hDlg, IDC_PAGE_SETUP_PRINT_LEGEND);
-            ::SetDlgItemTextA(hDlg, IDC_PAGE_SETUP_LEFT, "23");
-            Press(hDlg, IDOK);
+    using R = CReportInfo;
+    struct Row {
+        const char* lpszCase;
+        std::vector<bool R::*> flags;
+        int nViewKind;
+        BOOL bTable;
+        CPageSetup CAppSettings::*pSetup;
+    };
+    const Row rows[] = {
+        {"report", {&R::m_bField, &R::m_bAirborne, &R::m_bISO}, kViewKindReport, FALSE,
+         &CAppSettings::m_PageSetup_Result},
+        {"multiplot table", {&R::m_bMultiplot}, kMultiplotTableId, TRUE, &CAppSettings::m_PageSetup_MeasTab},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lpszCase);
+        CPrintScript script;
+        CPageSetup& setup = App().*row.pSetup;
+        setup.m_nLeftMargin = 13;
+        setup.m_sHeaderLeft = "Left";
+        setup.m_bPrintLegend = true;
+        CVestolarDoc* pDoc = NewProject(row.flags);
+        pDoc->ShowView(row.nViewKind, row.bTable, TRUE);
+        PumpMessages();
+        CView* pView = CProjectWindows::FindView(pDoc, row.nViewKind);
+        ASSERT_NE(nullptr, pView);
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+        ASSERT_EQ(1, script.m_printer.GetJobCount());
+        // The first text of the grid after the six parts; a blank would
+        // be found among the parts.
+        const std::vector<std::string> before = script.PageTexts(0);
+        ASSERT_GT(before.size(), 6u);
+        const auto gridText = std::find_if(before.begin() + 6, before.end(), [](const std::string& sText) {
+            return sText.find_first_not_of(' ') != std::string::npos;
         });
-        pView->SendMessage(WM_COMMAND, ID_FILE_PAGE_SETUP);
-    }
-    EXPECT_FALSE(bLegendShown);
-    EXPECT_EQ(23, App().m_PageSetup_Result.m_nLeftMargin);
+        ASSERT_NE(before.end(), gridText);
+        const std::string sGridText = *gridText;
+        const CPoint gridTextBefore = script.TextPosition(0, sGridText.c_str());
+        bool bLegendShown = true;
+        {
+            CModalDialogWatch watch([&](HWND hDlg) {
+                bLegendShown = IsShownInDialog(hDlg, IDC_PAGE_SETUP_PRINT_LEGEND);
+                ::CheckDlgButton(hDlg, IDC_PAGE_SETUP_PRINT_LEGEND, BST_UNCHECKED);
+                ::SetDlgItemTextA(hDlg, IDC_PAGE_SETUP_LEFT, "23");
+                Press(hDlg, IDOK);
+            });
+            pView->SendMessage(WM_COMMAND, ID_FILE_PAGE_SETUP);
+        }
+        EXPECT_FALSE(bLegendShown);
+        EXPECT_EQ(23, setup.m_nLeftMargin);
+        EXPECT_TRUE(setup.m_bPrintLegend);
 
-    script.m_printer.ClearPages();
-    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
-    ASSERT_GE(script.m_printer.GetPageCount(), 1);
-    EXPECT_NEAR(91, script.TextPosition(0, "Left").x, 1);
-    EXPECT_NEAR(39, script.TextPosition(0, sGridText.c_str()).x - gridTextBefore.x, 1);
+        script.m_printer.ClearPages();
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+        ASSERT_GE(script.m_printer.GetPageCount(), 1);
+        EXPECT_NEAR(91, script.TextPosition(0, "Left").x, 1);
+        EXPECT_NEAR(39, script.TextPosition(0, sGridText.c_str()).x - gridTextBefore.x, 1);
+    }
 }
 
 }  // namespace

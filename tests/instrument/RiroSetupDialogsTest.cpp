@@ -12,6 +12,7 @@
 #include "instrument/RiroStartDlg.h"
 #include "afxwin.h"
 #include "res/resource.h"
+#include "support/DialogSpin.h"
 
 #include <commctrl.h>
 
@@ -28,16 +29,6 @@ bool IsSetupDialog(HWND hDlg)
 int ValueOf(HWND hDlg, int nID)
 {
     return static_cast<int>(::GetDlgItemInt(hDlg, nID, nullptr, TRUE));
-}
-
-void Spin(HWND hDlg, int nSpin, int nDelta)
-{
-    NMUPDOWN change = {};
-    change.hdr.hwndFrom = ::GetDlgItem(hDlg, nSpin);
-    change.hdr.idFrom = static_cast<UINT_PTR>(nSpin);
-    change.hdr.code = UDN_DELTAPOS;
-    change.iDelta = nDelta;
-    ::SendMessage(hDlg, WM_NOTIFY, static_cast<WPARAM>(nSpin), reinterpret_cast<LPARAM>(&change));
 }
 
 void LeaveField(HWND hDlg, int nID)

@@ -4,9 +4,8 @@
 // columns pasted and copied curves inserted up to the limit.
 // Not yet tested: the context menu's position.
 
-#include "tests/tables/TableWindowFixture.h"
+#include "MultiplotWindowFixture.h"
 
-#include "app/ProjectWindows.h"
 #include "multiplot/MultiplotTabGrid.h"
 #include "multiplot/MultiplotTabView.h"
 #include "res/resource.h"
@@ -15,39 +14,7 @@ namespace {
 
 constexpr int kRowOfBand14 = 8;
 
-class CMultiplotTableTest : public CTableWindowTest {
-protected:
-    CVestolarDoc* MultiplotProject(int nGraphType)
-    {
-        CVestolarDoc* pDoc = NewProject({&CReportInfo::m_bMultiplot});
-        pDoc->GetProject().m_nMultiplotGraphType = nGraphType;
-        pDoc->GetProject().m_sName = "P";
-        return pDoc;
-    }
-    void AddCurves(CVestolarDoc* pDoc, int nCount)
-    {
-        for (int n = 0; n < nCount; ++n) {
-            CString sTitle;
-            sTitle.Format("C%d", n + 1);
-            AddMeasurement(pDoc, kMultiplotTableId, sTitle, {{kBand100Hz, 50.0 + n}});
-        }
-    }
-    CMultiplotTabView* OpenMultiplot(CVestolarDoc* pDoc)
-    {
-        pDoc->ShowView(kMultiplotTableId, TRUE, TRUE);
-        PumpMessages();
-        auto* pView = dynamic_cast<CMultiplotTabView*>(CProjectWindows::FindView(pDoc, kMultiplotTableId));
-        if (pView != nullptr) {
-            pView->GetParentFrame()->ActivateFrame(SW_SHOWMAXIMIZED);
-            PumpMessages();
-        }
-        return pView;
-    }
-    static CMeasurementList& Curves(CVestolarDoc* pDoc)
-    {
-        return *pDoc->GetProject().GetMeasurementList(kMultiplotTableId);
-    }
-};
+class CMultiplotTableTest : public CMultiplotWindowTest {};
 
 TEST_F(CMultiplotTableTest, ShowsCurvesWithCaptionAndIgnoresOtherHints)
 {

@@ -1,12 +1,13 @@
 // The multiple print dialog and the multiple print of every project's
 // windows: the selection in and out of the dialog, one print dialog for
-// all windows, projects without a chosen window, Cancel, the windows open
-// before, and a machine without any printer.
+// all windows, projects without a chosen window, a multiplot project's
+// table, Cancel, the windows open before, and a machine without any printer.
 
 #include "app/PrintScript.h"
 #include "app/ShellWindowsFixture.h"
 
 #include "app/ProjectWindows.h"
+#include "model/ProjectDoc.h"
 #include "model/ViewKinds.h"
 #include "res/resource.h"
 
@@ -109,6 +110,24 @@ TEST_F(CMultiplePrintTest, PassesOverProjectsWithoutTheChosenWindow)
 
     EXPECT_EQ(1, m_script.m_nDialogs);
     EXPECT_EQ(1, m_script.m_printer.GetJobCount());
+}
+
+// The multiplot table's bit prints the tables of multiplot projects alone,
+// in landscape; a table not open before is closed again.
+TEST_F(CMultiplePrintTest, PrintsTheTableOfAMultiplotProject)
+{
+    CVestolarDoc* pMultiplot = NewProject({&R::m_bMultiplot});
+    CVestolarDoc* pField = FieldProject();
+    Open(pField, 123, TRUE);
+
+    RunMultiplePrint(0x1000);
+
+    EXPECT_EQ(1, m_script.m_nDialogs);
+    EXPECT_EQ(1, m_script.m_printer.GetJobCount());
+    ASSERT_GE(m_script.m_printer.GetPageCount(), 1);
+    EXPECT_EQ(CSize(1169, 827), m_script.m_printer.GetPageSize(0));
+    EXPECT_EQ(nullptr, CProjectWindows::FindView(pMultiplot, kMultiplotTableId));
+    EXPECT_NE(nullptr, FrameOf(pField, 123));
 }
 
 TEST_F(CMultiplePrintTest, CancellingTheFirstPrintDialogStopsAndReopensTheWindows)

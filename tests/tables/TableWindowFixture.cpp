@@ -35,16 +35,21 @@ NBuildData& CTableWindowTest::AddMeasurement(CVestolarDoc* pDoc, int nTableId, c
     return pList->GetTail();
 }
 
-CTabView* CTableWindowTest::OpenTable(CVestolarDoc* pDoc, int nTableId)
+CView* CTableWindowTest::OpenTableWindow(CVestolarDoc* pDoc, int nTableId)
 {
     pDoc->ShowView(nTableId, TRUE, TRUE);
     PumpMessages();
-    auto* pView = dynamic_cast<CTabView*>(CProjectWindows::FindView(pDoc, nTableId));
+    CView* pView = CProjectWindows::FindView(pDoc, nTableId);
     if (pView != nullptr) {
         pView->GetParentFrame()->ActivateFrame(SW_SHOWMAXIMIZED);
         PumpMessages();
     }
     return pView;
+}
+
+CTabView* CTableWindowTest::OpenTable(CVestolarDoc* pDoc, int nTableId)
+{
+    return dynamic_cast<CTabView*>(OpenTableWindow(pDoc, nTableId));
 }
 
 CTabView* CTableWindowTest::OpenSourceRoomOfTwo(CVestolarDoc* pDoc)

@@ -24,6 +24,8 @@ protected:
     // filed into the project.
     NBuildData& AddMeasurement(CVestolarDoc* pDoc, int nTableId, const char* lpszTitle,
                                const std::vector<std::pair<int, double>>& aBands, BYTE nStatus = 1);
+    // The window of a table, maximised; null when it did not open.
+    CView* OpenTableWindow(CVestolarDoc* pDoc, int nTableId);
     CTabView* OpenTable(CVestolarDoc* pDoc, int nTableId);
     // The source-room table with the measurements "A" (60 dB at 100 Hz) and
     // "B" (61 dB).
