@@ -3,13 +3,12 @@
 // copies the screen behind the shadow and darkens it; a repaint takes the
 // shadow's colours from the popup's cache. Both are timed many times, in
 // batches; the mean per paint of all and of the fastest batch are printed.
-#include "Stopwatch.h"
+#include "BatchTiming.h"
 
 #include "toolkit/frames/CTKBitmapMenu.h"
 #include "toolkit/skins/CTKMenuSkinXP.h"
 #include "toolkit/skins/CTKSkinXP.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -49,22 +48,12 @@ void PaintItems(HWND hPopup, CTKMenuSkin* pSkin, CTKBitmapMenu& menu)
 void TimePaint(const char* pszCase, HWND hPopup, CTKMenuSkin* pSkin, CTKBitmapMenu& menu, BOOL bFirst)
 {
     KTPOPUPWND* pPopup = menu.m_popupWnds.Find(hPopup);
-    double dTotalMs = 0.0;
-    double dFastestBatchMs = 0.0;
-    for (int nBatch = 0; nBatch < kBatches; ++nBatch) {
-        CStopwatch stopwatch;
-        for (int i = 0; i < kPaintsPerBatch; ++i) {
-            if (bFirst)
-                pPopup->shadowColors.clear();
-            ::SendMessage(hPopup, WM_NCPAINT, 1, 0);
-            PaintItems(hPopup, pSkin, menu);
-        }
-        const double dBatchMs = stopwatch.Milliseconds();
-        dTotalMs += dBatchMs;
-        dFastestBatchMs = nBatch == 0 ? dBatchMs : std::min(dFastestBatchMs, dBatchMs);
-    }
-    std::printf("%s: %.3f ms per paint (fastest batch %.3f ms)\n", pszCase,
-                dTotalMs / (kBatches * kPaintsPerBatch), dFastestBatchMs / kPaintsPerBatch);
+    PrintBatchTiming(pszCase, kBatches, kPaintsPerBatch, [&] {
+        if (bFirst)
+            pPopup->shadowColors.clear();
+        ::SendMessage(hPopup, WM_NCPAINT, 1, 0);
+        PaintItems(hPopup, pSkin, menu);
+    });
 }
 
 }  // namespace

@@ -52,6 +52,12 @@ protected:
         m_image.nImage = 0;
     }
 
+    CTKImageInfo Image(BOOL bCheckMark) const
+    {
+        CTKImageInfo image = m_image;
+        image.bCheckMark = bCheckMark;
+        return image;
+    }
     CTKMenuSkin* Classic() { return m_classic.GetMenuSkin(); }
     CTKMenuSkin* XP() { return m_xp.GetMenuSkin(); }
     CTKMenuSkin* Skin2003() { return m_2003.GetMenuSkin(); }
@@ -171,8 +177,7 @@ TEST_F(MenuSkinTest, LaysOutImageButtonTextAndShortcut)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszCase);
-        CTKImageInfo image = m_image;
-        image.bCheckMark = row.bCheckMark;
+        const CTKImageInfo image = Image(row.bCheckMark);
         CRect rectButton;
         CRect rectImage;
         CRect rectText;
@@ -432,8 +437,7 @@ TEST_F(MenuSkinTest, ClassicItemFillsRightOfItsButton)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszCase);
         CTKTestCanvas canvas(100, 22);
-        CTKImageInfo image = m_image;
-        image.bCheckMark = row.bCheckMark;
+        const CTKImageInfo image = Image(row.bCheckMark);
         Classic()->DrawBackground(&canvas.m_dc, row.nState, &image, CRect(0, 0, 100, 22), CRect(0, 1, 20, 21),
                                   &m_menu);
         EXPECT_EQ(canvas.m_dc.GetPixel(row.xFirst, 10), row.crFill);
@@ -467,8 +471,7 @@ TEST_F(MenuSkinTest, ButtonsBehindImages)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszCase);
         CTKTestCanvas canvas(30, 30);
-        CTKImageInfo image = m_image;
-        image.bCheckMark = row.bCheckMark;
+        const CTKImageInfo image = Image(row.bCheckMark);
         row.pSkin->DrawButton(&canvas.m_dc, row.nState, &image, CRect(2, 2, 22, 22), &m_menu);
         EXPECT_EQ(CountPixels(canvas, CRect(0, 0, 30, 30), 0).nDrawn > 0, row.bDrawn);
         if (row.crInside != 0) {
@@ -504,8 +507,7 @@ TEST_F(MenuSkinTest, ImagesPerLookAndState)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszCase);
         CTKTestCanvas canvas(40, 30);
-        CTKImageInfo image = m_image;
-        image.bCheckMark = row.bCheckMark;
+        const CTKImageInfo image = Image(row.bCheckMark);
         row.pSkin->DrawImage(&canvas.m_dc, row.nState, &image, CRect(10, 3, 26, 19), &m_menu);
         if (row.ptRedCorner.x < 0) {
             EXPECT_EQ(CountPixels(canvas, CRect(0, 0, 40, 30), 0).nDrawn, 0);
