@@ -2,13 +2,12 @@
 // the whole bar off screen and copies it into a memory bitmap, many times, in
 // batches; the mean time per paint of all and of the fastest batch (the
 // machine's other work weighs least on it) are printed for each look.
-#include "Stopwatch.h"
+#include "BatchTiming.h"
 
 #include "toolkit/frames/CTKCoolToolBar.h"
 #include "toolkit/skins/CTKSkin2003.h"
 #include "toolkit/skins/CTKToolbarSkinXP.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -35,18 +34,7 @@ void AddButtons(CTKCoolToolBar& bar)
 
 void TimeLook(const char* pszLook, CTKToolbarSkinXP* pSkin, CTKCoolToolBar& bar, CDC& dcTarget)
 {
-    double dTotalMs = 0.0;
-    double dFastestBatchMs = 0.0;
-    for (int nBatch = 0; nBatch < kBatches; ++nBatch) {
-        CStopwatch stopwatch;
-        for (int i = 0; i < kPaintsPerBatch; ++i)
-            pSkin->PaintBar(&dcTarget, &bar);
-        const double dBatchMs = stopwatch.Milliseconds();
-        dTotalMs += dBatchMs;
-        dFastestBatchMs = nBatch == 0 ? dBatchMs : std::min(dFastestBatchMs, dBatchMs);
-    }
-    std::printf("%s: %.3f ms per paint (fastest batch %.3f ms)\n", pszLook,
-                dTotalMs / (kBatches * kPaintsPerBatch), dFastestBatchMs / kPaintsPerBatch);
+    PrintBatchTiming(pszLook, kBatches, kPaintsPerBatch, [&] { pSkin->PaintBar(&dcTarget, &bar); });
 }
 
 }  // namespace

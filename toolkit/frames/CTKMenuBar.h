@@ -2,9 +2,11 @@
 // Classes in this file: CTKMenuBar, the menu drawn as a docked cool toolbar:
 // one text button per top-level item of its menu. For now only what the
 // toolbar skins read: the menu's texts, the buttons of a maximised MDI child
-// and the dropped item; no popups, keyboard access or customising yet.
+// and the dropped item, and the menu skin it measures its buttons with; no
+// popups, keyboard access or customising yet.
 
 #include "CTKCoolToolBar.h"
+#include "CTKMenuSkinClassic.h"
 
 class CTKMenuBar : public CTKCoolToolBar {
     DECLARE_DYNAMIC(CTKMenuBar)
@@ -15,6 +17,9 @@ public:
     CString GetMenuItemText(int nIndex) const;
     // The MDI frame the bar serves, null for another frame.
     CMDIFrameWnd* GetMDIFrame() const;
+    // The current skin's menu part; without one, a classic menu skin of the
+    // bar's own.
+    CTKMenuSkin* GetMenuSkin() { return m_pOwnMenuSkin.Get(); }
 
     HMENU m_hMenu = nullptr;
     CWnd* m_pFrameWnd = nullptr;
@@ -28,4 +33,7 @@ public:
     static constexpr int kSysBtnClose = -4;
     static constexpr int kSysBtnRestore = -3;
     static constexpr int kSysBtnMinimize = -2;
+
+private:
+    CTKPartSkinSlot<CTKMenuSkin, CTKMenuSkinClassic> m_pOwnMenuSkin{&CTKSkin::GetMenuSkin};
 };

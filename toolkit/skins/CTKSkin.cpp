@@ -16,13 +16,8 @@ CString CTKSkin::GetName() const
     return m_sName;
 }
 
-// No skin makes menu or shortcut-bar part skins yet: the menus and the
-// shortcut bar then draw with their own classic part skins.
-CTKMenuSkin* CTKSkin::GetMenuSkin() const
-{
-    return nullptr;
-}
-
+// No skin makes shortcut-bar part skins yet: the shortcut bar then draws
+// with its own classic part skin.
 CTKShortcutBarSkin* CTKSkin::GetShortcutBarSkin() const
 {
     return nullptr;

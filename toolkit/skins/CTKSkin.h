@@ -6,6 +6,7 @@
 
 #include "CTKDockbarSkin.h"
 #include "CTKFrameSkin.h"
+#include "CTKMenuSkin.h"
 #include "CTKMiniFrameSkin.h"
 #include "CTKStatusbarSkin.h"
 #include "CTKTabSkin.h"
@@ -13,7 +14,6 @@
 
 #include <memory>
 
-class CTKMenuSkin;
 class CTKShortcutBarSkin;
 
 class CTKSkin {
@@ -29,7 +29,7 @@ public:
     CString GetName() const;
 
     CTKToolbarSkin* GetToolbarSkin() const { return m_pToolbarSkin.get(); }
-    CTKMenuSkin* GetMenuSkin() const;
+    CTKMenuSkin* GetMenuSkin() const { return m_pMenuSkin.get(); }
     CTKDockbarSkin* GetDockbarSkin() const { return m_pDockbarSkin.get(); }
     CTKTabSkin* GetTabSkin() const { return m_pTabSkin.get(); }
     CTKShortcutBarSkin* GetShortcutBarSkin() const;
@@ -39,6 +39,7 @@ public:
 protected:
     std::unique_ptr<CTKToolbarSkin> m_pToolbarSkin;
     std::unique_ptr<CTKToolbarSkin> m_pMenuBarToolbarSkin;  // asked for by no window
+    std::unique_ptr<CTKMenuSkin> m_pMenuSkin;
     std::unique_ptr<CTKDockbarSkin> m_pDockbarSkin;
     std::unique_ptr<CTKTabSkin> m_pTabSkin;
     std::unique_ptr<CTKMiniFrameSkin> m_pMiniFrameSkin;

@@ -1,5 +1,6 @@
 #include "CTKSkin2003.h"
 
+#include "CTKMenuSkin2003.h"
 #include "CTKSizeControlBar.h"
 #include "CTKStatusbarSkin2003.h"
 #include "CTKSystem.h"
@@ -48,6 +49,7 @@ CTKSkin2003::CTKSkin2003() : CTKSkin("Office 2003"), CTKSkinXP(NoPartSkins{})
 {
     m_pToolbarSkin = std::make_unique<CTKToolbarSkin2003>(this);
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
+    m_pMenuSkin = std::make_unique<CTKMenuSkin2003>(this);
     m_pTabSkin = std::make_unique<CTKTabSkin2003>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkin2003>(this);
     m_hMsimg32 = CTKSystem::Current().LoadLibrary("Msimg32.dll");

@@ -1,5 +1,6 @@
 #include "CTKSkinClassic.h"
 
+#include "CTKMenuSkinClassic.h"
 #include "CTKStatusbarSkinClassic.h"
 #include "CTKTabSkinClassic.h"
 #include "CTKToolbarSkinClassic.h"
@@ -8,6 +9,7 @@ CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
 {
     m_pToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
+    m_pMenuSkin = std::make_unique<CTKMenuSkinClassic>();
     m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinClassic>();
 }

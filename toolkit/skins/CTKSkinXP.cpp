@@ -1,6 +1,7 @@
 #include "CTKSkinXP.h"
 
 #include "CTKMemoryBitmapDC.h"
+#include "CTKMenuSkinXP.h"
 #include "CTKStatusbarSkinXP.h"
 #include "CTKSystem.h"
 #include "CTKTabSkinXP.h"
@@ -40,6 +41,7 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
 {
     m_pToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
+    m_pMenuSkin = std::make_unique<CTKMenuSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
 }

@@ -1,6 +1,8 @@
 // Tests of the skinned application: the skins it knows, which one is
 // current, and the part skins each skin gives.
 
+#include "toolkit/skins/CTKMenuSkin2003.h"
+#include "toolkit/skins/CTKMenuSkinClassic.h"
 #include "toolkit/skins/CTKSkin2003.h"
 #include "toolkit/skins/CTKSkinClassic.h"
 #include "toolkit/skins/CTKSkinnedApp.h"
@@ -72,7 +74,10 @@ TEST(CTKSkinnedApp, EachSkinGivesThePartSkinsOfItsLook)
         EXPECT_EQ(dynamic_cast<CTKToolbarSkin2003*>(pToolbar) != nullptr, row.b2003Parts);
         EXPECT_EQ(dynamic_cast<CTKTabSkinClassic*>(pTab) != nullptr, row.bClassicParts);
         EXPECT_EQ(dynamic_cast<CTKTabSkin2003*>(pTab) != nullptr, row.b2003Parts);
-        EXPECT_EQ(row.pSkin->GetMenuSkin(), nullptr);
+        CTKMenuSkin* pMenu = row.pSkin->GetMenuSkin();
+        EXPECT_EQ(dynamic_cast<CTKMenuSkinClassic*>(pMenu) != nullptr, row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKMenuSkinXP*>(pMenu) != nullptr, !row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKMenuSkin2003*>(pMenu) != nullptr, row.b2003Parts);
         EXPECT_EQ(row.pSkin->GetShortcutBarSkin(), nullptr);
     }
     EXPECT_EQ(base.GetType(), 3);
