@@ -2,12 +2,15 @@
 // columns, every cell with a number) under the window system: the cell area
 // draws the whole sheet into a memory bitmap through WM_PRINT, many times,
 // in batches: the mean time per repaint of all and of the fastest batch (the
-// machine's other work weighs least on it) are printed.
+// machine's other work weighs least on it) are printed, with a checksum of
+// the picture, so that a change to the drawing can show it draws the same
+// pixels.
 #include "Stopwatch.h"
 
 #include "grid/CGRCtrl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -19,6 +22,16 @@ const int kRowHeight = 20;
 const int kBatches = 5;
 const int kRepaintsPerBatch = 20;
 const int kRepaints = kBatches * kRepaintsPerBatch;
+
+// FNV-1a over the picture's 32-bit pixels.
+uint32_t PictureChecksum(const void* pBits, int nPixels)
+{
+    const auto* pPixels = static_cast<const uint32_t*>(pBits);
+    uint32_t nHash = 2166136261u;
+    for (int i = 0; i < nPixels; ++i)
+        nHash = (nHash ^ (pPixels[i] & 0xFFFFFF)) * 16777619u;
+    return nHash;
+}
 
 class CBandTable : public CGRCtrl {
 public:
@@ -82,6 +95,8 @@ int main()
         dFastestBatchMs = nBatch == 0 ? dBatchMs : std::min(dFastestBatchMs, dBatchMs);
     }
     int nCellsPerRepaint = table.GetCellArea()->GetCellsDrawn() / kRepaints;
+    ::GdiFlush();
+    const uint32_t nChecksum = PictureChecksum(pBits, area.Width() * area.Height());
 
     ::SelectObject(hMemory, hOld);
     ::DeleteObject(hBitmap);
@@ -89,8 +104,8 @@ int main()
     ::ReleaseDC(nullptr, hScreen);
     parent.DestroyWindow();
     printf("full repaint of %d x %d cells (%d drawn): %.2f ms per repaint over %d repaints, %.2f ms in the fastest "
-           "batch of %d\n",
+           "batch of %d; picture checksum %08x\n",
            kBands, kColumns, nCellsPerRepaint, dTotalMs / kRepaints, kRepaints, dFastestBatchMs / kRepaintsPerBatch,
-           kRepaintsPerBatch);
+           kRepaintsPerBatch, static_cast<unsigned>(nChecksum));
     return nCellsPerRepaint == kBands * kColumns ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include "CGRDibCopy.h"
 #include "CGRGridInfo.h"
 #include "CGRKeptObject.h"
+#include "GridRecordingDC.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ SideLines LinesOfSide(short nStyle, short nThin, bool bDefaultSide)
     if (nStyle & nThin)
         return {1, false};
     return {bDefaultSide ? 1 : 0, true};
+}
+
+// The height of a line of text in the selected font, as a measure of any
+// text in it gives.
+int LineHeight(CDC* pDC)
+{
+    TEXTMETRIC metrics = {};
+    pDC->GetTextMetrics(&metrics);
+    return metrics.tmHeight;
 }
 
 void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
@@ -193,18 +203,27 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     }
     pDC->SetTextColor(crText);
 
-    CSize extent = pDC->GetTextExtent(sText);
     int nMargin = pInfo ? pInfo->m_nTextMargin : 4;
+    // Right-aligned text goes on pixels by its right edge (TA_RIGHT): the
+    // window system lays it out from the same advance widths a measure would
+    // give, so the measure is saved. A recording keeps the text's left edge
+    // as its reference point, as readers of a report's picture expect.
+    const bool bRightEdge = (nAlignment & kAlignRight) && !(nAlignment & kAlignCenter) && !IsRecordingDC(*pDC);
     int x = pRect->left + nMargin + nOffset;
-    if (nAlignment & kAlignCenter)
-        x = pRect->left + (pRect->Width() - extent.cx) / 2;
+    if (bRightEdge)
+        x = pRect->right - nMargin;
+    else if (nAlignment & kAlignCenter)
+        x = pRect->left + (pRect->Width() - pDC->GetTextExtent(sText).cx) / 2;
     else if (nAlignment & kAlignRight)
-        x = pRect->right - nMargin - extent.cx;
+        x = pRect->right - nMargin - pDC->GetTextExtent(sText).cx;
     int y = pRect->top + 1;
-    if (nAlignment & kAlignVCenter)
-        y = pRect->top + (pRect->Height() - extent.cy) / 2;
-    else if (nAlignment & kAlignBottom)
-        y = pRect->bottom - extent.cy - 1;
+    if (nAlignment & (kAlignVCenter | kAlignBottom)) {
+        // A line's height is the font's; an empty text keeps what its
+        // measure gives (a recording still holds its empty text call).
+        const int nTextHeight = sText.IsEmpty() ? pDC->GetTextExtent(sText).cy : LineHeight(pDC);
+        y = (nAlignment & kAlignVCenter) ? pRect->top + (pRect->Height() - nTextHeight) / 2
+                                         : pRect->bottom - nTextHeight - 1;
+    }
     CRect rect = *pRect;
     if (nOffset < 0)
         rect.left -= 1;
@@ -230,6 +249,10 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
         rect.top = y;
         rect.left += 3;
         pDC->DrawText(sText, &rect, DT_NOPREFIX | DT_SINGLELINE | DT_END_ELLIPSIS);
+    } else if (bRightEdge) {
+        const UINT nFormerAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
+        pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
+        pDC->SetTextAlign(nFormerAlign);
     } else {
         pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
     }
