@@ -57,6 +57,46 @@ void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
     pDC->LineTo(x2, y2);
 }
 
+// The lines of a border that share one pen, drawn together when the pen is
+// about to change or the border is done: one call on a context that puts
+// pixels (each line as a move and a line would draw it, its end point left
+// out), a move and a line each in a recording, whose readers see the calls.
+class CBorderLines {
+public:
+    explicit CBorderLines(CDC* pDC) : m_pDC(pDC), m_bRecording(IsRecordingDC(*pDC)) {}
+    CBorderLines(const CBorderLines&) = delete;
+    CBorderLines& operator=(const CBorderLines&) = delete;
+
+    void Add(int x1, int y1, int x2, int y2)
+    {
+        if (m_bRecording) {
+            DrawLine(m_pDC, x1, y1, x2, y2);
+            return;
+        }
+        if (m_nLines == kMaxLines)
+            Draw();
+        m_aPoints[2 * m_nLines] = {x1, y1};
+        m_aPoints[2 * m_nLines + 1] = {x2, y2};
+        ++m_nLines;
+    }
+    void Draw()
+    {
+        if (m_nLines == 0)
+            return;
+        DWORD aPointCounts[kMaxLines];
+        std::fill_n(aPointCounts, m_nLines, 2);
+        ::PolyPolyline(m_pDC->m_hDC, m_aPoints, aPointCounts, m_nLines);
+        m_nLines = 0;
+    }
+
+private:
+    static const int kMaxLines = 12;  // four sides of up to three lines
+    CDC* m_pDC;
+    bool m_bRecording;
+    POINT m_aPoints[2 * kMaxLines] = {};
+    int m_nLines = 0;
+};
+
 }
 
 void CGRCellType::DrawBackground(CDC* pDC, CRect* pRect, COLORREF crBack, int, int, CGRCell*, int, int)
@@ -84,9 +124,11 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
     // A pen is selected only for a side that has lines, and only when it is
     // not the one selected already: most cells draw two sides in one pen.
     CPen* pSelected = nullptr;
+    CBorderLines lines(pDC);
     auto selectPen = [&](const SideLines& side) {
         CPen* pPen = side.bDefault ? pDefaultPen : pCellPen;
         if (side.nCount > 0 && pPen && pPen != pSelected) {
+            lines.Draw();
             pDC->SelectObject(pPen);
             pSelected = pPen;
         }
@@ -97,16 +139,17 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
     SideLines bottom = LinesOfSide(nStyle, kBorderBottom, bDefaultBorders);
     selectPen(left);
     for (int i = 0; i < left.nCount; ++i)
-        DrawLine(pDC, rect.left + i, rect.top, rect.left + i, rect.bottom);
+        lines.Add(rect.left + i, rect.top, rect.left + i, rect.bottom);
     selectPen(top);
     for (int i = 0; i < top.nCount; ++i)
-        DrawLine(pDC, rect.left, rect.top + i, rect.right, rect.top + i);
+        lines.Add(rect.left, rect.top + i, rect.right, rect.top + i);
     selectPen(right);
     for (int i = 0; i < right.nCount; ++i)
-        DrawLine(pDC, rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
+        lines.Add(rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
     selectPen(bottom);
     for (int i = 0; i < bottom.nCount; ++i)
-        DrawLine(pDC, rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
+        lines.Add(rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
+    lines.Draw();
     pInnerRect->DeflateRect(left.nCount, top.nCount, right.nCount, bottom.nCount);
 
     if (b3D && m_pCtrl) {
