@@ -12,6 +12,7 @@
 #include "CGRDibCopy.h"
 #include "CGRGridInfo.h"
 #include "CGRKeptObject.h"
+#include "GridRecordingDC.h"
 
 namespace {
 
@@ -41,11 +42,60 @@ SideLines LinesOfSide(short nStyle, short nThin, bool bDefaultSide)
     return {bDefaultSide ? 1 : 0, true};
 }
 
+// The height of a line of text in the selected font, as a measure of any
+// text in it gives.
+int LineHeight(CDC* pDC)
+{
+    TEXTMETRIC metrics = {};
+    pDC->GetTextMetrics(&metrics);
+    return metrics.tmHeight;
+}
+
 void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
 {
     pDC->MoveTo(x1, y1);
     pDC->LineTo(x2, y2);
 }
+
+// The lines of a border that share one pen, drawn together when the pen is
+// about to change or the border is done: one call on a context that puts
+// pixels (each line as a move and a line would draw it, its end point left
+// out), a move and a line each in a recording, whose readers see the calls.
+class CBorderLines {
+public:
+    explicit CBorderLines(CDC* pDC) : m_pDC(pDC), m_bRecording(IsRecordingDC(*pDC)) {}
+    CBorderLines(const CBorderLines&) = delete;
+    CBorderLines& operator=(const CBorderLines&) = delete;
+
+    void Add(int x1, int y1, int x2, int y2)
+    {
+        if (m_bRecording) {
+            DrawLine(m_pDC, x1, y1, x2, y2);
+            return;
+        }
+        if (m_nLines == kMaxLines)
+            Draw();
+        m_aPoints[2 * m_nLines] = {x1, y1};
+        m_aPoints[2 * m_nLines + 1] = {x2, y2};
+        ++m_nLines;
+    }
+    void Draw()
+    {
+        if (m_nLines == 0)
+            return;
+        DWORD aPointCounts[kMaxLines];
+        std::fill_n(aPointCounts, m_nLines, 2);
+        ::PolyPolyline(m_pDC->m_hDC, m_aPoints, aPointCounts, m_nLines);
+        m_nLines = 0;
+    }
+
+private:
+    static const int kMaxLines = 12;  // four sides of up to three lines
+    CDC* m_pDC;
+    bool m_bRecording;
+    POINT m_aPoints[2 * kMaxLines] = {};
+    int m_nLines = 0;
+};
 
 }
 
@@ -74,9 +124,11 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
     // A pen is selected only for a side that has lines, and only when it is
     // not the one selected already: most cells draw two sides in one pen.
     CPen* pSelected = nullptr;
+    CBorderLines lines(pDC);
     auto selectPen = [&](const SideLines& side) {
         CPen* pPen = side.bDefault ? pDefaultPen : pCellPen;
         if (side.nCount > 0 && pPen && pPen != pSelected) {
+            lines.Draw();
             pDC->SelectObject(pPen);
             pSelected = pPen;
         }
@@ -87,16 +139,17 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
     SideLines bottom = LinesOfSide(nStyle, kBorderBottom, bDefaultBorders);
     selectPen(left);
     for (int i = 0; i < left.nCount; ++i)
-        DrawLine(pDC, rect.left + i, rect.top, rect.left + i, rect.bottom);
+        lines.Add(rect.left + i, rect.top, rect.left + i, rect.bottom);
     selectPen(top);
     for (int i = 0; i < top.nCount; ++i)
-        DrawLine(pDC, rect.left, rect.top + i, rect.right, rect.top + i);
+        lines.Add(rect.left, rect.top + i, rect.right, rect.top + i);
     selectPen(right);
     for (int i = 0; i < right.nCount; ++i)
-        DrawLine(pDC, rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
+        lines.Add(rect.right - 1 - i, rect.top, rect.right - 1 - i, rect.bottom);
     selectPen(bottom);
     for (int i = 0; i < bottom.nCount; ++i)
-        DrawLine(pDC, rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
+        lines.Add(rect.left, rect.bottom - 1 - i, rect.right, rect.bottom - 1 - i);
+    lines.Draw();
     pInnerRect->DeflateRect(left.nCount, top.nCount, right.nCount, bottom.nCount);
 
     if (b3D && m_pCtrl) {
@@ -193,18 +246,27 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     }
     pDC->SetTextColor(crText);
 
-    CSize extent = pDC->GetTextExtent(sText);
     int nMargin = pInfo ? pInfo->m_nTextMargin : 4;
+    // Right-aligned text goes on pixels by its right edge (TA_RIGHT): the
+    // window system lays it out from the same advance widths a measure would
+    // give, so the measure is saved. A recording keeps the text's left edge
+    // as its reference point, as readers of a report's picture expect.
+    const bool bRightEdge = (nAlignment & kAlignRight) && !(nAlignment & kAlignCenter) && !IsRecordingDC(*pDC);
     int x = pRect->left + nMargin + nOffset;
-    if (nAlignment & kAlignCenter)
-        x = pRect->left + (pRect->Width() - extent.cx) / 2;
+    if (bRightEdge)
+        x = pRect->right - nMargin;
+    else if (nAlignment & kAlignCenter)
+        x = pRect->left + (pRect->Width() - pDC->GetTextExtent(sText).cx) / 2;
     else if (nAlignment & kAlignRight)
-        x = pRect->right - nMargin - extent.cx;
+        x = pRect->right - nMargin - pDC->GetTextExtent(sText).cx;
     int y = pRect->top + 1;
-    if (nAlignment & kAlignVCenter)
-        y = pRect->top + (pRect->Height() - extent.cy) / 2;
-    else if (nAlignment & kAlignBottom)
-        y = pRect->bottom - extent.cy - 1;
+    if (nAlignment & (kAlignVCenter | kAlignBottom)) {
+        // A line's height is the font's; an empty text keeps what its
+        // measure gives (a recording still holds its empty text call).
+        const int nTextHeight = sText.IsEmpty() ? pDC->GetTextExtent(sText).cy : LineHeight(pDC);
+        y = (nAlignment & kAlignVCenter) ? pRect->top + (pRect->Height() - nTextHeight) / 2
+                                         : pRect->bottom - nTextHeight - 1;
+    }
     CRect rect = *pRect;
     if (nOffset < 0)
         rect.left -= 1;
@@ -230,6 +292,10 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
         rect.top = y;
         rect.left += 3;
         pDC->DrawText(sText, &rect, DT_NOPREFIX | DT_SINGLELINE | DT_END_ELLIPSIS);
+    } else if (bRightEdge) {
+        const UINT nFormerAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
+        pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
+        pDC->SetTextAlign(nFormerAlign);
     } else {
         pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
     }

@@ -5,6 +5,7 @@
 #include "CGRCtrl.h"
 #include "CGRKeptObject.h"
 #include "CGRLocaleSnapshot.h"
+#include "GridRecordingDC.h"
 
 #include <windowsx.h>
 
@@ -369,8 +370,7 @@ void CGRGrid::DrawCell(CDC* pDC, int nCol, int nRow, CRect rect, CRect& focusRec
         // context given back its former font records the wrong one under
         // Wine: there the context is saved whole.
         std::optional<CScopedSaveDC> savedDC;
-        const DWORD nDCType = ::GetObjectType(pDC->m_hDC);
-        if (pType != m_pCtrl->GetCellType(0) || nDCType == OBJ_ENHMETADC || nDCType == OBJ_METADC)
+        if (pType != m_pCtrl->GetCellType(0) || IsRecordingDC(*pDC))
             savedDC.emplace(*pDC);
         int nSelected = m_pCtrl->IsSelected(nCol, nRow, nullptr) ? 1 : 0;
         pType->OnDraw(pDC, &cellRect, nCol, nRow, &cell, nSelected, bCurrent ? 1 : 0);

@@ -35,16 +35,21 @@ private:
 };
 
 // Reads a value of the given type from an open key; false when it is missing
-// or of another type.
+// or of another type. Most values fit the first buffer and take one query
+// (each a call into the registry's server); a longer one is read again at
+// its size.
 bool ReadValue(HKEY hKey, LPCTSTR lpszEntry, DWORD dwType, std::vector<BYTE>& rData)
 {
+    const DWORD kFirstReadBytes = 256;
+    std::vector<BYTE> aData(kFirstReadBytes);
     DWORD dwFoundType = 0;
-    DWORD nBytes = 0;
-    if (RegQueryValueExA(hKey, lpszEntry, nullptr, &dwFoundType, nullptr, &nBytes) != ERROR_SUCCESS ||
-        dwFoundType != dwType)
-        return false;
-    std::vector<BYTE> aData(nBytes);
-    if (RegQueryValueExA(hKey, lpszEntry, nullptr, nullptr, aData.data(), &nBytes) != ERROR_SUCCESS)
+    DWORD nBytes = kFirstReadBytes;
+    LSTATUS status = RegQueryValueExA(hKey, lpszEntry, nullptr, &dwFoundType, aData.data(), &nBytes);
+    if (status == ERROR_MORE_DATA) {
+        aData.resize(nBytes);
+        status = RegQueryValueExA(hKey, lpszEntry, nullptr, &dwFoundType, aData.data(), &nBytes);
+    }
+    if (status != ERROR_SUCCESS || dwFoundType != dwType)
         return false;
     aData.resize(nBytes);
     rData.swap(aData);

@@ -5,8 +5,10 @@
 
 #include "FvxCodes.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <memory>
 
 namespace
 {
@@ -35,6 +37,25 @@ std::vector<std::string> SplitFields(const std::string& sText)
     return aFields;
 }
 
+// The whole file in one read into a string of its size: an instrument file
+// is a few hundred bytes, and a stream's own buffers (and a copy through a
+// string stream) cost more than reading the text, file after file.
+std::string FileText(const std::string& sPath)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(sPath.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw int(kFvxCannotOpen);
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    std::string sText;
+    char buffer[4096];
+    size_t nRead = 0;
+    while ((nRead = std::fread(buffer, 1, sizeof(buffer), file.get())) > 0)
+        sText.append(buffer, nRead);
+    if (std::ferror(file.get()))
+        throw int(kFvxCannotOpen);
+    return sText;
+}
+
 std::ifstream OpenForReading(const std::string& sPath)
 {
     std::ifstream file(sPath, std::ios::binary);
@@ -61,21 +82,21 @@ void CStatementReader::AppendLine(std::vector<CStatement>& aStatements, int nLin
 std::vector<CStatement> CStatementReader::ReadText(const std::string& sText)
 {
     std::vector<CStatement> aStatements;
-    std::istringstream stream(sText);
-    std::string sLine;
-    for (int nLine = 1; std::getline(stream, sLine); ++nLine)
-        AppendLine(aStatements, nLine, sLine);
+    aStatements.reserve(static_cast<size_t>(std::count(sText.begin(), sText.end(), '\n')) + 1);
+    int nLine = 1;
+    for (size_t nStart = 0; nStart < sText.size(); ++nLine) {
+        size_t nEnd = sText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = sText.size();
+        AppendLine(aStatements, nLine, sText.substr(nStart, nEnd - nStart));
+        nStart = nEnd + 1;
+    }
     return aStatements;
 }
 
 std::vector<CStatement> CStatementReader::ReadFile(const std::string& sPath)
 {
-    std::ifstream file = OpenForReading(sPath);
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad())
-        throw int(kFvxCannotOpen);
-    return ReadText(content.str());
+    return ReadText(FileText(sPath));
 }
 
 std::vector<CStatement> CStatementReader::ReadFirstStatements(const std::string& sPath,

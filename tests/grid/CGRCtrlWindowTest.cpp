@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,46 @@ TEST_F(CGRCtrlWindow, TextIsDrawnAtItsAlignmentInItsCellsFont)
     EXPECT_NE(pPlain->nWeight, kBold);
     EXPECT_EQ(pBold->ptReference.x, 75 + 4);  // left aligned at the margin
     EXPECT_EQ(pBold->ptReference.y, 60 + 1);
+}
+
+// On pixels a right-aligned text is drawn by its right edge, not measured
+// first: it must land on exactly the pixels it did when it was placed at the
+// margin less its measured width, a text wider than its cell cut off at the
+// cell's left side the same way. The reference is drawn over the cell's
+// inside by hand, in the context's own font as the grid (which has no font
+// of its own here), centred in the 19 pixels above the bottom border.
+TEST_F(CGRCtrlWindow, RightAlignedTextTakesThePixelsOfItsMeasuredPlace)
+{
+    const CRect inside(225, 20, 299, 39);  // cell (3,1) less its right and bottom border
+    const char* const aTexts[] = {"text", "12.3", "-0.5 dB", "W", "A text far wider than its cell"};
+    for (const char* lpszText : aTexts) {
+        SCOPED_TRACE(lpszText);
+        m_grid.SetCellText(3, 1, lpszText);
+        CAreaBitmap drawn(Area());
+        Print(drawn);
+
+        CAreaBitmap reference(Area());
+        Print(reference);
+        ::SetBkColor(reference.m_hDC, ::GetSysColor(COLOR_WINDOW));
+        ::ExtTextOutA(reference.m_hDC, 0, 0, ETO_OPAQUE, &inside, "", 0, nullptr);
+        SIZE extent = {};
+        ::GetTextExtentPoint32A(reference.m_hDC, lpszText, static_cast<int>(strlen(lpszText)), &extent);
+        ::SetBkMode(reference.m_hDC, TRANSPARENT);
+        ::SetTextColor(reference.m_hDC, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::ExtTextOutA(reference.m_hDC, inside.right - 4 - extent.cx, inside.top + (inside.Height() - extent.cy) / 2,
+                      ETO_CLIPPED, &inside, lpszText, static_cast<UINT>(strlen(lpszText)), nullptr);
+
+        int nDiffering = 0;
+        for (int y = inside.top - 1; y <= inside.bottom; ++y)
+            for (int x = inside.left - 1; x <= inside.right; ++x)
+                nDiffering += drawn.Pixel(x, y) != reference.Pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(nDiffering, 0);
+        int nInked = 0;
+        for (int y = inside.top; y < inside.bottom; ++y)
+            for (int x = inside.left; x < inside.right; ++x)
+                nInked += drawn.Pixel(x, y) != ::GetSysColor(COLOR_WINDOW) ? 1 : 0;
+        EXPECT_GT(nInked, 0);
+    }
 }
 
 TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)

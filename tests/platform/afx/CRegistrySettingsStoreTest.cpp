@@ -6,7 +6,9 @@
 #include "platform/afx/CRegistryReadScope.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -115,4 +117,32 @@ TEST(CRegistrySettingsStore, ReadsTextsStoredWithoutTerminator)
     RegSetValueExA(hKey, "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
     RegCloseKey(hKey);
     EXPECT_STREQ(store.GetString("Settings", "Raw", "?"), "abc");
+}
+
+// A value is read into a first buffer of a few hundred bytes and read again
+// at its size when it is longer: texts and binary values of every length
+// around that buffer, and far beyond it, read back whole, in a read scope
+// and without one.
+TEST(CRegistrySettingsStore, ReadsValuesOfAnyLengthWhole)
+{
+    const size_t aLengths[] = {0, 1, 254, 255, 256, 257, 511, 4096, 70000};
+    for (bool bInScope : {false, true}) {
+        CScratchRegistryStore store;
+        std::optional<CRegistryReadScope> scope;
+        if (bInScope)
+            scope.emplace();
+        for (size_t nLength : aLengths) {
+            SCOPED_TRACE(std::string(bInScope ? "in a read scope, " : "") + std::to_string(nLength) + " bytes");
+            const std::string sText(nLength, 'v');
+            std::vector<BYTE> aBytes(nLength);
+            for (size_t i = 0; i < nLength; ++i)
+                aBytes[i] = static_cast<BYTE>(i * 7);
+            ASSERT_TRUE(store.WriteString("Lengths", "Text", sText.c_str()));
+            ASSERT_TRUE(store.WriteBinary("Lengths", "Bytes", aBytes.data(), static_cast<UINT>(nLength)));
+            EXPECT_EQ(std::string(store.GetString("Lengths", "Text", "?")), sText);
+            std::vector<BYTE> data(3, 0xCC);
+            EXPECT_TRUE(store.GetBinary("Lengths", "Bytes", data));
+            EXPECT_EQ(data, aBytes);
+        }
+    }
 }
