@@ -1,5 +1,6 @@
 #include "CTKSkin2003.h"
 
+#include "CTKFrameSkin2003.h"
 #include "CTKSizeControlBar.h"
 #include "CTKStatusbarSkin2003.h"
 #include "CTKSystem.h"
@@ -50,6 +51,7 @@ CTKSkin2003::CTKSkin2003() : CTKSkin("Office 2003"), CTKSkinXP(NoPartSkins{})
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkin2003>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkin2003>(this);
+    m_pFrameSkin = std::make_unique<CTKFrameSkin2003>(this);
     m_hMsimg32 = CTKSystem::Current().LoadLibrary("Msimg32.dll");
     m_pfnGradientFill = m_hMsimg32 != nullptr ? CTKSystem::Current().GetProcAddress(m_hMsimg32, "GradientFill")
                                                : nullptr;

@@ -1,5 +1,6 @@
 #include "CTKSkinClassic.h"
 
+#include "CTKFrameSkinClassic.h"
 #include "CTKStatusbarSkinClassic.h"
 #include "CTKTabSkinClassic.h"
 #include "CTKToolbarSkinClassic.h"
@@ -10,6 +11,7 @@ CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
     m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinClassic>();
+    m_pFrameSkin = std::make_unique<CTKFrameSkinClassic>();
 }
 
 int CTKSkinClassic::GetType() const
