@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-// Pane style bits of the toolkit, beside the framework's.
-constexpr UINT kTKPaneProgress = 0x02000000;  // the pane shows a progress control
-constexpr UINT kTKPaneNoBitmap = 0x04000000;  // the pane's bitmap is not drawn
+// A pane style bit of the toolkit, beside the framework's: the pane's bitmap
+// is not drawn.
+constexpr UINT kTKPaneNoBitmap = 0x04000000;
 
 class CTKStatusBar : public CStatusBar {
     DECLARE_DYNAMIC(CTKStatusBar)
@@ -25,7 +25,7 @@ public:
     // Every pane starts without bitmap and font, in the button-text colour.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     // The bar owns what it is given; null removes the pane's bitmap or font.
-    // FALSE for an index that names no pane.
+    // FALSE for an index that names no pane (the caller keeps the bitmap).
     BOOL SetPaneBitmap(int nIndex, HBITMAP hBitmap, int nMode, COLORREF crTransparent);
     BOOL SetPaneFont(int nIndex, const LOGFONT* pLogFont);
     BOOL SetPaneTextColor(int nIndex, COLORREF crText);

@@ -18,17 +18,6 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kHighlight = RGB(10, 36, 106);
 const CRect kButton(10, 10, 26, 26);  // in the window's coordinates
 
-bool ButtonHasColour(CDC& dc, COLORREF cr)
-{
-    for (int y = kButton.top; y < kButton.bottom; ++y) {
-        for (int x = kButton.left; x < kButton.right; ++x) {
-            if (dc.GetPixel(x, y) == cr)
-                return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 TEST(CTKSkinXP, FrameButtonFollowsCursorCaptureOverlayAndActiveFlag)
@@ -76,8 +65,8 @@ TEST(CTKSkinXP, FrameButtonFollowsCursorCaptureOverlayAndActiveFlag)
         EXPECT_EQ(canvas.m_dc.GetPixel(kButton.left, kButton.top), row.crCorner);
         EXPECT_EQ(canvas.m_dc.GetPixel(kButton.left + 1, kButton.top + 1), row.crFill);
         EXPECT_EQ(canvas.m_dc.GetPixel(kButton.left - 1, kButton.top), CTKTestCanvas::kSentinel);
-        EXPECT_TRUE(ButtonHasColour(canvas.m_dc, row.crGlyph));
-        EXPECT_FALSE(ButtonHasColour(canvas.m_dc, row.crNoGlyph));
+        EXPECT_TRUE(canvas.HasColour(kButton, row.crGlyph));
+        EXPECT_FALSE(canvas.HasColour(kButton, row.crNoGlyph));
     }
     wnd.DestroyWindow();
 }

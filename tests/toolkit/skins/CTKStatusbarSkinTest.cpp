@@ -54,17 +54,6 @@ struct StatusbarSkinTest : ::testing::Test {
         bar.GetClientRect(&rect);
         return rect;
     }
-
-    static bool RectHasColour(CDC& dc, const CRect& rect, COLORREF cr)
-    {
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left; x < rect.right; ++x) {
-                if (dc.GetPixel(x, y) == cr)
-                    return true;
-            }
-        }
-        return false;
-    }
 };
 
 }  // namespace
@@ -86,8 +75,8 @@ TEST_F(StatusbarSkinTest, CapsIndicatorShowsInButtonTextWhileCapsLockIsOnElseDis
         SetCapsLock(row.bCapsLock);
         CTKTestCanvas canvas(ClientRect().Width(), ClientRect().Height());
         skin.GetStatusbarSkin()->DrawPanes(&canvas.m_dc, &bar);
-        EXPECT_TRUE(RectHasColour(canvas.m_dc, rectCaps, row.crShown));
-        EXPECT_FALSE(RectHasColour(canvas.m_dc, rectCaps, row.crNotShown));
+        EXPECT_TRUE(canvas.HasColour(rectCaps, row.crShown));
+        EXPECT_FALSE(canvas.HasColour(rectCaps, row.crNotShown));
     }
 }
 
@@ -121,7 +110,7 @@ TEST_F(StatusbarSkinTest, GripperIsAnEvenSquareAtTheRightEndAndAbsentWhenMaximis
         const int nSide = row.cyBar & ~1;
         const int xLeft = rectClient.right - nSide;
         if (row.bMaximised) {
-            EXPECT_FALSE(RectHasColour(canvas.m_dc, CRect(xLeft, 0, rectClient.right, nSide), RGB(128, 128, 128)));
+            EXPECT_FALSE(canvas.HasColour(CRect(xLeft, 0, rectClient.right, nSide), RGB(128, 128, 128)));
             EXPECT_EQ(canvas.m_dc.GetPixel(rectClient.right - 1, 0), CTKTestCanvas::kSentinel);
             continue;
         }
@@ -263,7 +252,9 @@ TEST_F(StatusbarSkinTest, PaneBitmapIsPlacedShrunkOrCutAsItsModeSays)
             EXPECT_EQ(canvas.m_dc.GetPixel(probe.x, probe.y), probe.cr);
         }
     }
-    EXPECT_FALSE(bar.SetPaneBitmap(3, MakePaneBitmap(), 2, kSeeThrough));
+    const HBITMAP hRefused = MakePaneBitmap();
+    EXPECT_FALSE(bar.SetPaneBitmap(3, hRefused, 2, kSeeThrough));
+    ::DeleteObject(hRefused);
 }
 
 TEST_F(StatusbarSkinTest, PaneTextTakesThePanesFontAndColour)
