@@ -2,6 +2,8 @@
 
 #include "CTKSystem.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CTKStatusBar, CStatusBar)
 
 BEGIN_MESSAGE_MAP(CTKStatusBar, CStatusBar)
@@ -11,6 +13,70 @@ END_MESSAGE_MAP()
 
 CTKStatusBar::CTKStatusBar() : m_skin(&CTKSkin::GetStatusbarSkin)
 {
+}
+
+CTKStatusBar::~CTKStatusBar() = default;
+
+BOOL CTKStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
+{
+    const size_t nPanes = static_cast<size_t>(std::max(nIDCount, 0));
+    m_arrBitmaps.clear();
+    m_arrBitmaps.resize(nPanes);
+    m_arrFonts.clear();
+    m_arrFonts.resize(nPanes);
+    m_arrTextColors.assign(nPanes, CTKSystem::Current().GetSysColor(COLOR_BTNTEXT));
+    return CStatusBar::SetIndicators(lpIDArray, nIDCount);
+}
+
+BOOL CTKStatusBar::IsPane(int nIndex) const
+{
+    return nIndex >= 0 && static_cast<size_t>(nIndex) < m_arrTextColors.size();
+}
+
+BOOL CTKStatusBar::SetPaneBitmap(int nIndex, HBITMAP hBitmap, int nMode, COLORREF crTransparent)
+{
+    if (!IsPane(nIndex))
+        return FALSE;
+    m_arrBitmaps[nIndex] = hBitmap != nullptr ? std::make_unique<CTKPaneBitmap>(hBitmap, nMode, crTransparent)
+                                              : nullptr;
+    return TRUE;
+}
+
+BOOL CTKStatusBar::SetPaneFont(int nIndex, const LOGFONT* pLogFont)
+{
+    if (!IsPane(nIndex))
+        return FALSE;
+    std::unique_ptr<CFont> pFont;
+    if (pLogFont != nullptr) {
+        pFont = std::make_unique<CFont>();
+        if (!pFont->CreateFontIndirect(pLogFont))
+            return FALSE;
+    }
+    m_arrFonts[nIndex] = std::move(pFont);
+    return TRUE;
+}
+
+BOOL CTKStatusBar::SetPaneTextColor(int nIndex, COLORREF crText)
+{
+    if (!IsPane(nIndex))
+        return FALSE;
+    m_arrTextColors[nIndex] = crText;
+    return TRUE;
+}
+
+void CTKStatusBar::DrawPaneBitmap(CDC* pDC, int nIndex, UINT nStyle)
+{
+    if ((nStyle & kTKPaneNoBitmap) || !IsPane(nIndex) || !m_arrBitmaps[nIndex])
+        return;
+    CRect rectPane;
+    GetItemRect(nIndex, &rectPane);
+    m_arrBitmaps[nIndex]->Draw(pDC, rectPane);
+}
+
+void CTKStatusBar::DrawPaneBitmaps(CDC* pDC)
+{
+    for (int nIndex = 0; nIndex < static_cast<int>(m_arrBitmaps.size()); ++nIndex)
+        DrawPaneBitmap(pDC, nIndex, GetPaneStyle(nIndex));
 }
 
 void CTKStatusBar::OnPaint()
@@ -33,9 +99,10 @@ void CTKStatusBar::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (GetPaneStyle(nIndex) & SBPS_DISABLED)
         return;
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
-    CFont* pOldFont = pDC->SelectObject(GetFont());
+    const BOOL bPane = IsPane(nIndex);
+    CFont* pOldFont = pDC->SelectObject(bPane && m_arrFonts[nIndex] ? m_arrFonts[nIndex].get() : GetFont());
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(CTKSystem::Current().GetSysColor(COLOR_BTNTEXT));
+    pDC->SetTextColor(bPane ? m_arrTextColors[nIndex] : CTKSystem::Current().GetSysColor(COLOR_BTNTEXT));
     CRect rectText = lpDrawItemStruct->rcItem;
     rectText.left += 2;
     pDC->DrawText(GetPaneText(nIndex), &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

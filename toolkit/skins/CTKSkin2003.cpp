@@ -1,6 +1,7 @@
 #include "CTKSkin2003.h"
 
 #include "CTKMenuSkin2003.h"
+#include "CTKFrameSkin2003.h"
 #include "CTKSizeControlBar.h"
 #include "CTKStatusbarSkin2003.h"
 #include "CTKSystem.h"
@@ -52,6 +53,7 @@ CTKSkin2003::CTKSkin2003() : CTKSkin("Office 2003"), CTKSkinXP(NoPartSkins{})
     m_pMenuSkin = std::make_unique<CTKMenuSkin2003>(this);
     m_pTabSkin = std::make_unique<CTKTabSkin2003>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkin2003>(this);
+    m_pFrameSkin = std::make_unique<CTKFrameSkin2003>(this);
     m_hMsimg32 = CTKSystem::Current().LoadLibrary("Msimg32.dll");
     m_pfnGradientFill = m_hMsimg32 != nullptr ? CTKSystem::Current().GetProcAddress(m_hMsimg32, "GradientFill")
                                                : nullptr;

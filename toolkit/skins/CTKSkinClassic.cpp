@@ -1,6 +1,7 @@
 #include "CTKSkinClassic.h"
 
 #include "CTKMenuSkinClassic.h"
+#include "CTKFrameSkinClassic.h"
 #include "CTKStatusbarSkinClassic.h"
 #include "CTKTabSkinClassic.h"
 #include "CTKToolbarSkinClassic.h"
@@ -12,6 +13,7 @@ CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
     m_pMenuSkin = std::make_unique<CTKMenuSkinClassic>();
     m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinClassic>();
+    m_pFrameSkin = std::make_unique<CTKFrameSkinClassic>();
 }
 
 int CTKSkinClassic::GetType() const

@@ -1,5 +1,6 @@
 #include "CTKSkinXP.h"
 
+#include "CTKFrameSkinXP.h"
 #include "CTKMemoryBitmapDC.h"
 #include "CTKMenuSkinXP.h"
 #include "CTKStatusbarSkinXP.h"
@@ -44,6 +45,7 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
     m_pMenuSkin = std::make_unique<CTKMenuSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
+    m_pFrameSkin = std::make_unique<CTKFrameSkinXP>(this);
 }
 
 // The virtual base is made by the most derived skin, with that skin's name.
@@ -158,6 +160,14 @@ COLORREF CTKSkinXP::GetMenuDisabledColor() const { return GetSeparatorColor(); }
 void CTKSkinXP::DrawTransparent(CBitmap* pBitmap, CDC* pDC, int x, int y, int cx, int cy,
                                 COLORREF crTransparent)
 {
+    DrawTransparentStretched(pBitmap, pDC, CRect(x, y, x + cx, y + cy), CRect(0, 0, cx, cy), crTransparent);
+}
+
+void CTKSkinXP::DrawTransparentStretched(CBitmap* pBitmap, CDC* pDC, const CRect& rectTarget,
+                                         const CRect& rectSource, COLORREF crTransparent)
+{
+    const int cx = rectSource.right;
+    const int cy = rectSource.bottom;
     CDC imageDC;
     imageDC.CreateCompatibleDC(pDC);
     CBitmap* pOldImage = imageDC.SelectObject(pBitmap);
@@ -172,9 +182,17 @@ void CTKSkinXP::DrawTransparent(CBitmap* pBitmap, CDC* pDC, int x, int y, int cx
 
     COLORREF crOldText = pDC->SetTextColor(RGB(0, 0, 0));
     COLORREF crOldBk = pDC->SetBkColor(RGB(255, 255, 255));
-    pDC->BitBlt(x, y, cx, cy, &imageDC, 0, 0, SRCINVERT);
-    pDC->BitBlt(x, y, cx, cy, &maskDC, 0, 0, SRCAND);
-    pDC->BitBlt(x, y, cx, cy, &imageDC, 0, 0, SRCINVERT);
+    // Whole pixels are dropped or repeated, so that the mask and the image
+    // stay in step.
+    const int nOldMode = pDC->SetStretchBltMode(COLORONCOLOR);
+    const auto blit = [&](CDC* pSourceDC, DWORD dwRop) {
+        pDC->StretchBlt(rectTarget.left, rectTarget.top, rectTarget.Width(), rectTarget.Height(), pSourceDC,
+                        rectSource.left, rectSource.top, rectSource.Width(), rectSource.Height(), dwRop);
+    };
+    blit(&imageDC, SRCINVERT);
+    blit(&maskDC, SRCAND);
+    blit(&imageDC, SRCINVERT);
+    pDC->SetStretchBltMode(nOldMode);
     pDC->SetTextColor(crOldText);
     pDC->SetBkColor(crOldBk);
     maskDC.SelectObject(pOldMask);
@@ -198,12 +216,11 @@ void CTKSkinXP::DrawFrameButton(CDC* pDC, CRect rect, UINT nState, BOOL bOverlay
     if (bOverlay)
         bActive = FALSE;
 
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
+    CPoint ptCursor = CTKSystem::Current().GetCursorPos();
     CRect rectWindow;
     pWnd->GetWindowRect(&rectWindow);
     ptCursor.Offset(-rectWindow.left, -rectWindow.top);
-    const BOOL bCaptured = ::GetCapture() != nullptr;
+    const BOOL bCaptured = CTKSystem::Current().GetCapture() != nullptr;
     const BOOL bInside = rect.PtInRect(ptCursor);
 
     const int cx = rect.Width();

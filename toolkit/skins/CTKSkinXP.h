@@ -51,6 +51,9 @@ public:
     // out.
     static void DrawTransparent(CBitmap* pBitmap, CDC* pDC, int x, int y, int cx, int cy,
                                 COLORREF crTransparent);
+    // The same, stretching rectSource of the bitmap over rectTarget of pDC.
+    static void DrawTransparentStretched(CBitmap* pBitmap, CDC* pDC, const CRect& rectTarget,
+                                         const CRect& rectSource, COLORREF crTransparent);
 
 protected:
     // For a derived skin that makes part skins of its own: makes none.

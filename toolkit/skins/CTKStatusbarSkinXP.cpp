@@ -38,6 +38,7 @@ void CTKStatusbarSkinXP::DrawStatusBar(CTKStatusBar* pBar)
     DrawPanes(&dc, pBar);
     DrawPaneFrames(&dc, pBar);
     DrawGripper(&dc, pBar);
+    pBar->DrawPaneBitmaps(&dc);
 }
 
 CRect CTKStatusbarSkinXP::PaneRect(CTKStatusBar* pBar, int nIndex)

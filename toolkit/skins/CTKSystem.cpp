@@ -66,6 +66,18 @@ DWORD CTKSystem::GetComCtlVersion() const
     return s_dwVersion;
 }
 
+POINT CTKSystem::GetCursorPos() const
+{
+    POINT pt = {};
+    ::GetCursorPos(&pt);
+    return pt;
+}
+
+HWND CTKSystem::GetCapture() const
+{
+    return ::GetCapture();
+}
+
 const CTKSystem& CTKSystem::Current()
 {
     return *s_pCurrentSystem;

@@ -1,6 +1,7 @@
 #include "CTKToolbarSkin.h"
 
 #include "CTKMenuBar.h"
+#include "CTKSystem.h"
 
 BOOL CTKToolbarSkin::BeginCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar)
 {
@@ -26,6 +27,17 @@ BOOL CTKToolbarSkin::BeginCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToo
 BOOL CTKToolbarSkin::IsHorizontalBar(CTKCoolToolBar* pBar)
 {
     return (pBar->GetBarStyle() & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;
+}
+
+BOOL CTKToolbarSkin::IsControlHot(CWnd* pWnd)
+{
+    const CPoint ptCursor = CTKSystem::Current().GetCursorPos();
+    CRect rectWindow;
+    pWnd->GetWindowRect(&rectWindow);
+    if (rectWindow.PtInRect(ptCursor))
+        return TRUE;
+    const HWND hFocus = ::GetFocus();
+    return hFocus != nullptr && (hFocus == pWnd->m_hWnd || ::IsChild(pWnd->m_hWnd, hFocus));
 }
 
 // A bar that docks has its gripper 2 pixels further in, clear of the dock

@@ -29,6 +29,13 @@ public:
     virtual void DrawSelectionFrame(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar) = 0;
     // The bar's reflected NM_CUSTOMDRAW.
     virtual void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar) = 0;
+    // The WM_PAINT of a combo box the bar hosts.
+    virtual void OnPaintComboBox(CComboBox* pComboBox) = 0;
+    // A window the bar hosts, offered to the skin; no look does anything with it.
+    virtual void HookHostedWindow(CWnd*) {}
+    virtual void DrawComboBox(CComboBox* pComboBox) = 0;
+    // The border around a control the bar hosts, such as an edit.
+    virtual void DrawControlFrame(CWnd* pWnd) = 0;
     virtual void DrawMDIButtons(CDC* pDC, CTKMenuBar* pMenuBar) = 0;
     // Whether the control erases its own background.
     virtual BOOL UseDefaultBackground() = 0;
@@ -39,6 +46,9 @@ protected:
     // before the first paint.
     static BOOL BeginCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar);
     static BOOL IsHorizontalBar(CTKCoolToolBar* pBar);
+    // Whether a hosted control shows its hot look: the cursor over it, or
+    // the focus in it or in a child of it (the edit of a drop-down combo).
+    static BOOL IsControlHot(CWnd* pWnd);
     // Where a look puts its gripper in rect: shrunk by the look's insets and
     // moved by its offset (horizontal bar first, vertical second), moved in
     // further from the bar's edge, nThickness across.

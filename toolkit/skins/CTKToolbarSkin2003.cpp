@@ -128,3 +128,24 @@ COLORREF CTKToolbarSkin2003::GetDisabledTextColor()
 {
     return m_pSkin2003->GetDisabledTextColor();
 }
+
+// The bar's own gradient, laid over the whole hosting toolbar, so that it
+// runs on behind the control without a seam.
+void CTKToolbarSkin2003::FillControlSurround(CDC* pDC, const CRect& rect, const CPoint& ptOrigin, CWnd* pControl)
+{
+    CWnd* pParent = pControl->GetParent();
+    CRect rectBar = rect;
+    int nDirection = kTopToBottom;
+    if (pParent != nullptr) {
+        pParent->GetWindowRect(&rectBar);
+        rectBar.OffsetRect(-ptOrigin.x, -ptOrigin.y);
+        auto* pBar = dynamic_cast<CTKCoolToolBar*>(pParent);
+        if (pBar != nullptr && !IsHorizontalBar(pBar))
+            nDirection = kLeftToRight;
+    }
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rect);
+    m_pSkin2003->GradientFillRect(pDC, rectBar, m_pSkin2003->GetToolbarLightColor(),
+                                  m_pSkin2003->GetToolbarDarkColor(), nDirection);
+    pDC->RestoreDC(nSaved);
+}

@@ -25,6 +25,7 @@ public:
 protected:
     void FillButtonBox(CDC* pDC, const CRect& rect, ButtonLook look) override;
     COLORREF GetDisabledTextColor() override;
+    void FillControlSurround(CDC* pDC, const CRect& rect, const CPoint& ptOrigin, CWnd* pControl) override;
 
 private:
     // The band as the bar shows it: x0 from the frame's left edge.

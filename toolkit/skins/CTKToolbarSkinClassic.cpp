@@ -262,3 +262,17 @@ BOOL CTKToolbarSkinClassic::UseDefaultBackground()
 {
     return TRUE;
 }
+
+// The combo box paints itself in the system's 3-D look.
+void CTKToolbarSkinClassic::OnPaintComboBox(CComboBox* pComboBox)
+{
+    pComboBox->DefWindowProc(WM_PAINT, 0, 0);
+}
+
+void CTKToolbarSkinClassic::DrawComboBox(CComboBox*)
+{
+}
+
+void CTKToolbarSkinClassic::DrawControlFrame(CWnd*)
+{
+}

@@ -12,6 +12,9 @@ public:
     void DrawSeparator(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar) override;
     void DrawSelectionFrame(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar) override;
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar) override;
+    void OnPaintComboBox(CComboBox* pComboBox) override;
+    void DrawComboBox(CComboBox* pComboBox) override;
+    void DrawControlFrame(CWnd* pWnd) override;
     void DrawMDIButtons(CDC* pDC, CTKMenuBar* pMenuBar) override;
     BOOL UseDefaultBackground() override;
 

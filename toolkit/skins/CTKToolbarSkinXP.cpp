@@ -403,3 +403,84 @@ void CTKToolbarSkinXP::DrawMDIButtons(CDC* pDC, CTKMenuBar* pMenuBar)
                                  pMenuBar);
     }
 }
+
+// The control paints its text and list first; the skin then paints its
+// flat frame and drop button over the control's 3-D ones.
+void CTKToolbarSkinXP::OnPaintComboBox(CComboBox* pComboBox)
+{
+    pComboBox->DefWindowProc(WM_PAINT, 0, 0);
+    CPaintDC dc(pComboBox);
+    DrawComboBox(pComboBox);
+}
+
+void CTKToolbarSkinXP::FillControlSurround(CDC* pDC, const CRect& rect, const CPoint&, CWnd*)
+{
+    pDC->FillSolidRect(&rect, m_pSkin->GetToolbarBackgroundColor());
+}
+
+// The edit field stays as the control drew it; around it the bar's colour,
+// a window-coloured edge, and a flat drop button with a small arrow. While
+// the list is dropped, or the control is under the cursor or has the focus,
+// the field and the button get the hot border and the button the hot fill.
+void CTKToolbarSkinXP::DrawComboBox(CComboBox* pComboBox)
+{
+    CClientDC dc(pComboBox);
+    CRect rectClient;
+    pComboBox->GetClientRect(&rectClient);
+    CRect rectEdit = rectClient;
+    rectEdit.DeflateRect(3, 3, rectClient.Height() - 2, 3);
+    CRect rectButton = rectClient;
+    rectButton.DeflateRect(2, 2, 3, 2);
+    rectButton.left = rectEdit.Width() + 2;
+    dc.ExcludeClipRect(&rectEdit);
+
+    CPoint ptOrigin(0, 0);
+    pComboBox->ClientToScreen(&ptOrigin);
+    FillControlSurround(&dc, rectClient, ptOrigin, pComboBox);
+    const COLORREF clrWindow = CTKSkinXP::SysColor(COLOR_WINDOW);
+    dc.FillSolidRect(CRect(rectEdit.left - 1, rectEdit.top - 1, rectEdit.right, rectEdit.bottom), clrWindow);
+    CBrush brushWindow(clrWindow);
+    dc.FrameRect(CRect(rectButton.left - 1, rectButton.top - 1, rectButton.right, rectButton.bottom), &brushWindow);
+
+    const BOOL bDropped = pComboBox->GetDroppedState();
+    const BOOL bHot = bDropped || IsControlHot(pComboBox);
+    if (bHot) {
+        CBrush brushBorder(m_pSkin->GetHotItemBorderColor());
+        dc.FrameRect(CRect(rectEdit.left - 1, rectEdit.top - 1, rectEdit.right, rectEdit.bottom + 1), &brushBorder);
+        const CRect rectHotButton(rectButton.left, rectButton.top - 1, rectButton.right + 1, rectButton.bottom + 1);
+        // A dropped list looks like a pressed button, a hot control like a hot one.
+        FillButtonBox(&dc, rectHotButton, bDropped ? lookPressedHot : lookHot);
+        dc.FrameRect(&rectHotButton, &brushBorder);
+    }
+    const COLORREF clrArrow = CTKSkinXP::SysColor(bDropped ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    const CPoint ptCentre = rectButton.CenterPoint();
+    dc.FillSolidRect(ptCentre.x - 2, ptCentre.y - 1, 5, 1, clrArrow);
+    dc.FillSolidRect(ptCentre.x - 1, ptCentre.y, 3, 1, clrArrow);
+    dc.FillSolidRect(ptCentre.x, ptCentre.y + 1, 1, 1, clrArrow);
+}
+
+// The non-client edge of a hosted control: the bar's colour, a
+// window-coloured ring inside it and, while the control is hot, the hot
+// border outside.
+void CTKToolbarSkinXP::DrawControlFrame(CWnd* pWnd)
+{
+    CWindowDC dc(pWnd);
+    CRect rectWindow;
+    pWnd->GetWindowRect(&rectWindow);
+    CRect rectClient;
+    pWnd->GetClientRect(&rectClient);
+    pWnd->ClientToScreen(&rectClient);
+    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
+    const CRect rectFrame(0, 0, rectWindow.Width(), rectWindow.Height());
+    dc.ExcludeClipRect(&rectClient);
+
+    FillControlSurround(&dc, rectFrame, rectWindow.TopLeft(), pWnd);
+    CRect rectRing = rectFrame;
+    rectRing.DeflateRect(1, 1);
+    CBrush brushWindow(CTKSkinXP::SysColor(COLOR_WINDOW));
+    dc.FrameRect(&rectRing, &brushWindow);
+    if (IsControlHot(pWnd)) {
+        CBrush brushBorder(m_pSkin->GetHotItemBorderColor());
+        dc.FrameRect(&rectFrame, &brushBorder);
+    }
+}

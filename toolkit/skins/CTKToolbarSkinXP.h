@@ -17,6 +17,9 @@ public:
     void DrawSeparator(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar) override;
     void DrawSelectionFrame(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar) override;
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult, CTKCoolToolBar* pBar) override;
+    void OnPaintComboBox(CComboBox* pComboBox) override;
+    void DrawComboBox(CComboBox* pComboBox) override;
+    void DrawControlFrame(CWnd* pWnd) override;
     void DrawMDIButtons(CDC* pDC, CTKMenuBar* pMenuBar) override;
     BOOL UseDefaultBackground() override;
 
@@ -35,6 +38,9 @@ protected:
     // The box of a hot, checked or pressed-and-hot button.
     virtual void FillButtonBox(CDC* pDC, const CRect& rect, ButtonLook look);
     virtual COLORREF GetDisabledTextColor();
+    // What lies around a hosted control: rect of pDC, whose origin is at
+    // ptOrigin on the screen.
+    virtual void FillControlSurround(CDC* pDC, const CRect& rect, const CPoint& ptOrigin, CWnd* pControl);
 
     CTKSkinXP* m_pSkin;
 

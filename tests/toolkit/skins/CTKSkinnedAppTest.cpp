@@ -1,8 +1,10 @@
 // Tests of the skinned application: the skins it knows, which one is
-// current, and the part skins each skin gives.
+// current, the part skins each skin gives, and what a change of skin lays
+// out and repaints.
 
 #include "toolkit/skins/CTKMenuSkin2003.h"
 #include "toolkit/skins/CTKMenuSkinClassic.h"
+#include "toolkit/frames/CTKSizableMiniDockFrameWnd.h"
 #include "toolkit/skins/CTKSkin2003.h"
 #include "toolkit/skins/CTKSkinClassic.h"
 #include "toolkit/skins/CTKSkinnedApp.h"
@@ -13,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -81,4 +85,112 @@ TEST(CTKSkinnedApp, EachSkinGivesThePartSkinsOfItsLook)
         EXPECT_EQ(row.pSkin->GetShortcutBarSkin(), nullptr);
     }
     EXPECT_EQ(base.GetType(), 3);
+}
+
+namespace {
+
+// The messages each window of the thread is sent, by window and message.
+class CLayoutMessageLog {
+public:
+    CLayoutMessageLog()
+    {
+        s_pLog = this;
+        m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, Record, nullptr, ::GetCurrentThreadId());
+    }
+    ~CLayoutMessageLog()
+    {
+        ::UnhookWindowsHookEx(m_hHook);
+        s_pLog = nullptr;
+    }
+
+    bool Got(HWND hWnd, UINT nMessage) const { return m_messages.count({hWnd, nMessage}) != 0; }
+
+private:
+    static LRESULT CALLBACK Record(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && s_pLog != nullptr)
+            s_pLog->m_messages.insert({pMsg->hwnd, pMsg->message});
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    static CLayoutMessageLog* s_pLog;
+    HHOOK m_hHook = nullptr;
+    std::set<std::pair<HWND, UINT>> m_messages;
+};
+
+CLayoutMessageLog* CLayoutMessageLog::s_pLog = nullptr;
+
+CFrameWnd* MakeFrame(const char* pszTitle, const CRect& rect)
+{
+    auto* pFrame = new CFrameWnd;
+    pFrame->Create(nullptr, pszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect);
+    return pFrame;
+}
+
+CWnd* MakeFloatingFrame(CFrameWnd* pOwner, const CRect& rect)
+{
+    auto* pFloat = new CTKSizableMiniDockFrameWnd;
+    pFloat->Create(pOwner, CBRS_ALIGN_TOP);
+    pFloat->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return pFloat;
+}
+
+}  // namespace
+
+TEST(CTKSkinnedApp, SwitchLaysOutAndRepaintsTheMainWindowItsChildrenAndFloatingFramesOnly)
+{
+    CTKSkinnedApp app;
+    CFrameWnd* pMain = MakeFrame("Main", CRect(0, 0, 300, 200));
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, AfxDefaultWndClass(COLOR_WINDOW), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 80),
+                               pMain, 1));
+    CWnd maximised;
+    ASSERT_TRUE(maximised.CreateEx(0, AfxDefaultWndClass(COLOR_WINDOW), "", WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                   CRect(110, 0, 210, 80), pMain, 2));
+    maximised.ModifyStyle(0, WS_MAXIMIZE);
+    CWnd* pFloating = MakeFloatingFrame(pMain, CRect(320, 0, 440, 80));
+    CFrameWnd* pOther = MakeFrame("Other", CRect(0, 300, 200, 400));
+    CWnd* pOthersFloating = MakeFloatingFrame(pOther, CRect(320, 300, 440, 380));
+    app.m_pMainWnd = pMain;
+
+    struct Window {
+        const char* pszName;
+        CWnd* pWnd;
+        bool bSized;
+        bool bRepainted;
+    } windows[] = {
+        {"main window", pMain, true, true},
+        {"child", &child, true, true},
+        {"maximised child", &maximised, false, true},
+        {"main window's floating frame", pFloating, true, true},
+        {"another top-level window", pOther, false, false},
+        {"another window's floating frame", pOthersFloating, false, false},
+    };
+    struct Switch {
+        const char* pszSkin;
+        bool bRedraws;
+    } switches[] = {{"Office 2003", true}, {"Classic", true}, {"office xp", false}};
+    for (const Switch& to : switches) {
+        SCOPED_TRACE(to.pszSkin);
+        for (const Window& window : windows)
+            window.pWnd->UpdateWindow();
+        CLayoutMessageLog log;
+        app.SetCurrentSkin(to.pszSkin);
+        for (const Window& window : windows) {
+            SCOPED_TRACE(window.pszName);
+            const HWND hWnd = window.pWnd->m_hWnd;
+            EXPECT_EQ(log.Got(hWnd, WM_SIZE), to.bRedraws && window.bSized);
+            EXPECT_EQ(log.Got(hWnd, WM_NCCALCSIZE), to.bRedraws && window.bRepainted);
+            EXPECT_EQ(log.Got(hWnd, WM_PAINT), to.bRedraws && window.bRepainted);
+        }
+    }
+    app.m_pMainWnd = nullptr;
+    pOthersFloating->DestroyWindow();
+    pFloating->DestroyWindow();
+    pOther->DestroyWindow();
+    child.DestroyWindow();
+    maximised.DestroyWindow();
+    pMain->DestroyWindow();
 }

@@ -1,6 +1,7 @@
 // Tests of the status-bar skins on a real status bar in a frame: the lock
 // indicators' colours, the gripper (none in a maximised frame, an even
-// square), the pane frames and the 2003 band.
+// square), the pane frames, the 2003 band, and the panes' bitmaps, fonts
+// and text colours.
 
 #include "CTKTestCanvas.h"
 #include "CTKTestSystem.h"
@@ -11,6 +12,9 @@
 #include "toolkit/skins/CTKStatusbarSkin2003.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -50,17 +54,6 @@ struct StatusbarSkinTest : ::testing::Test {
         bar.GetClientRect(&rect);
         return rect;
     }
-
-    static bool RectHasColour(CDC& dc, const CRect& rect, COLORREF cr)
-    {
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left; x < rect.right; ++x) {
-                if (dc.GetPixel(x, y) == cr)
-                    return true;
-            }
-        }
-        return false;
-    }
 };
 
 }  // namespace
@@ -82,8 +75,8 @@ TEST_F(StatusbarSkinTest, CapsIndicatorShowsInButtonTextWhileCapsLockIsOnElseDis
         SetCapsLock(row.bCapsLock);
         CTKTestCanvas canvas(ClientRect().Width(), ClientRect().Height());
         skin.GetStatusbarSkin()->DrawPanes(&canvas.m_dc, &bar);
-        EXPECT_TRUE(RectHasColour(canvas.m_dc, rectCaps, row.crShown));
-        EXPECT_FALSE(RectHasColour(canvas.m_dc, rectCaps, row.crNotShown));
+        EXPECT_TRUE(canvas.HasColour(rectCaps, row.crShown));
+        EXPECT_FALSE(canvas.HasColour(rectCaps, row.crNotShown));
     }
 }
 
@@ -117,7 +110,7 @@ TEST_F(StatusbarSkinTest, GripperIsAnEvenSquareAtTheRightEndAndAbsentWhenMaximis
         const int nSide = row.cyBar & ~1;
         const int xLeft = rectClient.right - nSide;
         if (row.bMaximised) {
-            EXPECT_FALSE(RectHasColour(canvas.m_dc, CRect(xLeft, 0, rectClient.right, nSide), RGB(128, 128, 128)));
+            EXPECT_FALSE(canvas.HasColour(CRect(xLeft, 0, rectClient.right, nSide), RGB(128, 128, 128)));
             EXPECT_EQ(canvas.m_dc.GetPixel(rectClient.right - 1, 0), CTKTestCanvas::kSentinel);
             continue;
         }
@@ -175,4 +168,122 @@ TEST_F(StatusbarSkinTest, BarPaintsThroughTheCurrentSkinOrItsOwnClassicSkin)
     // The test program's application is no skinned application.
     EXPECT_NE(dynamic_cast<CTKStatusbarSkinClassic*>(bar.GetSkin()), nullptr);
     EXPECT_EQ(bar.GetSkin(), bar.GetSkin());
+}
+
+namespace {
+
+const COLORREF kSentinel = CTKTestCanvas::kSentinel;
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kSeeThrough = RGB(0, 255, 0);
+
+// 40 x 80: red above, blue below, its first four columns see-through.
+HBITMAP MakePaneBitmap()
+{
+    CTKTestCanvas canvas(40, 80);
+    canvas.m_dc.FillSolidRect(0, 0, 40, 40, kRed);
+    canvas.m_dc.FillSolidRect(0, 40, 40, 40, kBlue);
+    canvas.m_dc.FillSolidRect(0, 0, 4, 80, kSeeThrough);
+    return static_cast<HBITMAP>(canvas.TakeBitmap()->Detach());
+}
+
+// The rows of rect that hold a pixel of cr: top and bottom + 1.
+std::pair<int, int> RowsWithColour(CDC& dc, const CRect& rect, COLORREF cr)
+{
+    int yTop = rect.bottom;
+    int yBottom = rect.top;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            if (dc.GetPixel(x, y) == cr) {
+                yTop = std::min(yTop, y);
+                yBottom = y + 1;
+            }
+        }
+    }
+    return {yTop, yBottom};
+}
+
+}  // namespace
+
+TEST_F(StatusbarSkinTest, PaneBitmapIsPlacedShrunkOrCutAsItsModeSays)
+{
+    CRect rectPane;
+    bar.GetItemRect(0, &rectPane);
+    ASSERT_GT(rectPane.Width(), 120);
+    ASSERT_LT(rectPane.Height(), 40);
+    const int yTop = rectPane.top + 1;
+    const int yBottom = rectPane.bottom - 2;
+    const int xCentre = rectPane.CenterPoint().x;
+    struct Probe {
+        int x;
+        int y;
+        COLORREF cr;
+    };
+    struct Row {
+        const char* pszCase;
+        int nMode;
+        UINT nStyle;
+        Probe probes[3];
+    } rows[] = {
+        {"left, shrunk", 2, 0, {{rectPane.left + 20, yTop, kRed}, {rectPane.left + 20, yBottom, kBlue},
+                                {rectPane.left + 1, yTop, kSentinel}}},
+        {"left, cut", 5, 0, {{rectPane.left + 20, yTop, kRed}, {rectPane.left + 20, yBottom, kRed},
+                             {rectPane.left + 45, yBottom, kSentinel}}},
+        {"centred", 3, 0, {{xCentre, yBottom, kBlue}, {rectPane.left + 20, yBottom, kSentinel},
+                           {xCentre - 19, yTop, kSentinel}}},
+        {"right, cut", 7, 0, {{rectPane.right - 2, yBottom, kRed}, {rectPane.right - 45, yBottom, kSentinel},
+                              {rectPane.right - 39, yTop, kSentinel}}},
+        {"stretched", 1, 0, {{rectPane.right - 2, rectPane.top, kRed}, {rectPane.right - 2, rectPane.bottom - 1, kBlue},
+                             {rectPane.left + 1, yTop, kSentinel}}},
+        {"unknown mode as left", 9, 0, {{rectPane.left + 20, yBottom, kBlue}, {rectPane.left + 45, yTop, kSentinel},
+                                        {rectPane.left + 1, yTop, kSentinel}}},
+        {"not drawn", 2, kTKPaneNoBitmap, {{rectPane.left + 20, yTop, kSentinel},
+                                           {rectPane.left + 20, yBottom, kSentinel},
+                                           {rectPane.left + 1, yTop, kSentinel}}},
+    };
+    const CRect rectClient = ClientRect();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        ASSERT_TRUE(bar.SetPaneBitmap(0, MakePaneBitmap(), row.nMode, kSeeThrough));
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        bar.DrawPaneBitmap(&canvas.m_dc, 0, row.nStyle);
+        for (const Probe& probe : row.probes) {
+            SCOPED_TRACE(testing::Message() << "at " << probe.x << ", " << probe.y);
+            EXPECT_EQ(canvas.m_dc.GetPixel(probe.x, probe.y), probe.cr);
+        }
+    }
+    const HBITMAP hRefused = MakePaneBitmap();
+    EXPECT_FALSE(bar.SetPaneBitmap(3, hRefused, 2, kSeeThrough));
+    ::DeleteObject(hRefused);
+}
+
+TEST_F(StatusbarSkinTest, PaneTextTakesThePanesFontAndColour)
+{
+    CTKSkinXP skin;
+    bar.SetPaneText(0, "Ready");
+    CRect rectPane;
+    bar.GetItemRect(0, &rectPane);
+    const CRect rectClient = ClientRect();
+    auto textRows = [&](COLORREF cr) {
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        skin.GetStatusbarSkin()->DrawPanes(&canvas.m_dc, &bar);
+        return RowsWithColour(canvas.m_dc, rectPane, cr);
+    };
+    const auto rowsBlack = textRows(RGB(0, 0, 0));
+    EXPECT_LT(rowsBlack.first, rowsBlack.second);
+
+    ASSERT_TRUE(bar.SetPaneTextColor(0, kRed));
+    const auto rowsRed = textRows(kRed);
+    EXPECT_EQ(rowsRed, rowsBlack);
+
+    LOGFONT logFont = {};
+    bar.GetFont()->GetLogFont(&logFont);
+    logFont.lfHeight = -(rectPane.Height() - 2);
+    ASSERT_TRUE(bar.SetPaneFont(0, &logFont));
+    const auto rowsLarge = textRows(kRed);
+    EXPECT_GT(rowsLarge.second - rowsLarge.first, rowsRed.second - rowsRed.first);
+
+    ASSERT_TRUE(bar.SetPaneFont(0, nullptr));
+    EXPECT_EQ(textRows(kRed), rowsRed);
+    EXPECT_FALSE(bar.SetPaneTextColor(-1, kRed));
 }

@@ -14,6 +14,18 @@ public:
         m_dc.FillSolidRect(0, 0, cx, cy, kSentinel);
     }
 
+    // Whether a pixel of rect has the colour cr.
+    bool HasColour(const CRect& rect, COLORREF cr)
+    {
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                if (m_dc.GetPixel(x, y) == cr)
+                    return true;
+            }
+        }
+        return false;
+    }
+
 private:
     // The screen's DC for the time of the constructor.
     struct ScreenDCTemp {

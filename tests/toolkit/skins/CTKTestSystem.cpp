@@ -108,3 +108,13 @@ DWORD CTKTestSystem::GetComCtlVersion() const
 {
     return m_dwComCtlVersion;
 }
+
+POINT CTKTestSystem::GetCursorPos() const
+{
+    return m_ptCursor ? *m_ptCursor : CTKSystem::GetCursorPos();
+}
+
+HWND CTKTestSystem::GetCapture() const
+{
+    return m_hCapture ? *m_hCapture : CTKSystem::GetCapture();
+}

@@ -1,13 +1,15 @@
 #pragma once
 // Classes in this file: CTKTestSystem, a system for the skins' tests with
 // pinned colours (the B8 set: W white, H RGB(10,36,106), F RGB(212,208,200),
-// S grey 128), a theme switched on or off with pinned theme colours, and
-// Msimg32 present or not. It counts the theme data opened and closed. While
+// S grey 128), a theme switched on or off with pinned theme colours,
+// Msimg32 present or not, and, where a test pins them, the cursor and the
+// mouse capture. It counts the theme data opened and closed. While
 // it lives it stands in for the real system.
 
 #include "toolkit/skins/CTKSystem.h"
 
 #include <map>
+#include <optional>
 
 class CTKTestSystem : public CTKSystem {
 public:
@@ -20,6 +22,8 @@ public:
     void FreeLibrary(HMODULE hModule) const override;
     CTKWindowsVersion GetWindowsVersion() const override;
     DWORD GetComCtlVersion() const override;
+    POINT GetCursorPos() const override;
+    HWND GetCapture() const override;
 
     std::map<int, COLORREF> m_mapColors;
     BOOL m_bUxTheme = TRUE;    // the library is there
@@ -30,6 +34,9 @@ public:
     CTKWindowsVersion m_version{6, 1, FALSE};
     DWORD m_dwComCtlVersion = 0x00060000;
     mutable int m_nThemesOpen = 0;  // opened and not yet closed
+    // Where the skins see the cursor and the capture; empty: the real ones.
+    std::optional<POINT> m_ptCursor;
+    std::optional<HWND> m_hCapture;
 
     static CTKTestSystem* s_pCurrent;
 
