@@ -1,5 +1,7 @@
 #include "CTKSkin2003.h"
 
+#include "CTKDockbarSkin2003.h"
+#include "CTKMiniFrameSkinXP.h"
 #include "CTKSizeControlBar.h"
 #include "CTKStatusbarSkin2003.h"
 #include "CTKSystem.h"
@@ -50,6 +52,8 @@ CTKSkin2003::CTKSkin2003() : CTKSkin("Office 2003"), CTKSkinXP(NoPartSkins{})
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkin2003>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkin2003>(this);
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkin2003>(this);
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinXP>(this);
     m_hMsimg32 = CTKSystem::Current().LoadLibrary("Msimg32.dll");
     m_pfnGradientFill = m_hMsimg32 != nullptr ? CTKSystem::Current().GetProcAddress(m_hMsimg32, "GradientFill")
                                                : nullptr;

@@ -1,5 +1,7 @@
 #include "CTKSkinClassic.h"
 
+#include "CTKDockbarSkinClassic.h"
+#include "CTKMiniFrameSkinClassic.h"
 #include "CTKStatusbarSkinClassic.h"
 #include "CTKTabSkinClassic.h"
 #include "CTKToolbarSkinClassic.h"
@@ -10,6 +12,8 @@ CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinClassic>();
     m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinClassic>();
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkinClassic>();
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinClassic>();
 }
 
 int CTKSkinClassic::GetType() const

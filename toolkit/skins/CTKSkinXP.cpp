@@ -1,5 +1,7 @@
 #include "CTKSkinXP.h"
 
+#include "CTKDockbarSkinXP.h"
+#include "CTKMiniFrameSkinXP.h"
 #include "CTKMemoryBitmapDC.h"
 #include "CTKStatusbarSkinXP.h"
 #include "CTKSystem.h"
@@ -42,6 +44,8 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
     m_pMenuBarToolbarSkin = std::make_unique<CTKToolbarSkinXP>(this);
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkinXP>(this);
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinXP>(this);
 }
 
 // The virtual base is made by the most derived skin, with that skin's name.
