@@ -5,6 +5,7 @@ IMPLEMENT_DYNCREATE(CTKSizableMiniDockFrameWnd, CMiniDockFrameWnd)
 BEGIN_MESSAGE_MAP(CTKSizableMiniDockFrameWnd, CMiniDockFrameWnd)
     ON_WM_NCPAINT()
     ON_WM_NCACTIVATE()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_NCMOUSEMOVE()
     ON_MESSAGE(WM_NCMOUSELEAVE, OnNcMouseLeave)
     ON_WM_NCLBUTTONDOWN()
@@ -39,6 +40,16 @@ void CTKSizableMiniDockFrameWnd::OnNcPaint()
 BOOL CTKSizableMiniDockFrameWnd::OnNcActivate(BOOL bActive)
 {
     return GetMiniFrameSkin()->OnNcActivate(bActive, this);
+}
+
+// The framework turns the caption active or inactive with the main frame's
+// by the system's own drawing; the skin then paints its look over it again.
+LRESULT CTKSizableMiniDockFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CMiniDockFrameWnd::OnFloatStatus(wParam, lParam);
+    if (lResult)
+        GetMiniFrameSkin()->DrawNonClient(this);
+    return lResult;
 }
 
 // The close button's hot look follows the mouse, and goes when the mouse

@@ -28,6 +28,7 @@ public:
 protected:
     afx_msg void OnNcPaint();
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg LRESULT OnNcMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);

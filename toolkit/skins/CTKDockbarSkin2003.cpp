@@ -4,6 +4,7 @@
 #include "CTKSizeDockBar.h"
 #include "CTKSkin2003.h"
 #include "CTKToolbarSkin2003.h"
+#include "CTKWindowGeometry.h"
 
 #include <algorithm>
 
@@ -33,7 +34,7 @@ void CTKDockbarSkin2003::LayoutCaption(CTKSizeControlBar* pBar)
 {
     pBar->m_rectCloseButton.SetRectEmpty();
     pBar->m_rectExpandButton.SetRectEmpty();
-    CRect rectCaption = WindowRect(pBar);
+    CRect rectCaption = CTKWindowGeometry::WindowRect(pBar);
     if (!HasCaption(pBar)) {
         rectCaption.DeflateRect(5, 5);
         pBar->m_rectCaption = rectCaption;
@@ -117,30 +118,13 @@ COLORREF CTKDockbarSkin2003::GetSplitterLineColor() const
     return m_pSkin2003->GetDockbarSeparatorColor();
 }
 
-// Every dock bar of a frame starts the band at the frame's left edge and
-// runs it at least a screen wide, so the bands of the menu bar, the
-// toolbars and the dock bars continue one another.
-void CTKDockbarSkin2003::FillBand(CDC* pDC, const CRect& rect, CTKSizeDockBar* pDockBar, int xWindowInDC)
-{
-    CRect rectWindow;
-    pDockBar->GetWindowRect(&rectWindow);
-    CRect rectFrame = rectWindow;
-    if (CWnd* pFrame = pDockBar->GetParentFrame())
-        pFrame->GetWindowRect(&rectFrame);
-    const int nWidth = std::max(::GetSystemMetrics(SM_CXSCREEN), rectFrame.Width());
-    CTKToolbarSkin2003::FillMenuBarBand(m_pSkin2003, pDC, rect, rectFrame.left - rectWindow.left + xWindowInDC,
-                                        nWidth);
-}
-
+// The dock bars continue the band of the frame's menu bar and toolbars.
 void CTKDockbarSkin2003::FillDockBar(CDC* pDC, CTKSizeDockBar* pDockBar)
 {
     CRect rectClient;
     pDockBar->GetClientRect(&rectClient);
-    CRect rectWindow;
-    pDockBar->GetWindowRect(&rectWindow);
-    CPoint ptClient(0, 0);
-    pDockBar->ClientToScreen(&ptClient);
-    FillBand(pDC, rectClient, pDockBar, rectWindow.left - ptClient.x);
+    const int xWindowInClient = -CTKWindowGeometry::ClientRectInWindow(pDockBar).left;
+    CTKToolbarSkin2003::FillFrameBand(m_pSkin2003, pDC, rectClient, pDockBar, xWindowInClient);
 }
 
 // A dock bar that holds a sizable bar shows the dock-bar colour around it;
@@ -150,5 +134,5 @@ void CTKDockbarSkin2003::FillDockBarNonClient(CDC* pDC, const CRect& rectWindow,
     if (pDockBar->GetOtherSizeBar(nullptr) != nullptr)
         pDC->FillSolidRect(&rectWindow, m_pSkin2003->GetDockbarBackgroundColor());
     else
-        FillBand(pDC, rectWindow, pDockBar, 0);
+        CTKToolbarSkin2003::FillFrameBand(m_pSkin2003, pDC, rectWindow, pDockBar, 0);
 }

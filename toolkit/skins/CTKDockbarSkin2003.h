@@ -24,10 +24,6 @@ protected:
     void FillDockBarNonClient(CDC* pDC, const CRect& rectWindow, CTKSizeDockBar* pDockBar) override;
 
 private:
-    // The menu bar's band in rect of pDC, laid out from the left edge of
-    // the dock bar's frame; xWindowInDC is where the dock bar's window
-    // begins in pDC.
-    void FillBand(CDC* pDC, const CRect& rect, CTKSizeDockBar* pDockBar, int xWindowInDC);
     // The caption less the caption buttons, for the title.
     static CRect TitleSpace(CTKSizeControlBar* pBar, int nSpacing);
 

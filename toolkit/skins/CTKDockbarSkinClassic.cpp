@@ -5,6 +5,7 @@
 #include "CTKSizeDockBar.h"
 #include "CTKSplitterRect.h"
 #include "CTKSystem.h"
+#include "CTKWindowGeometry.h"
 
 #include <algorithm>
 
@@ -69,14 +70,6 @@ BOOL CTKDockbarSkinClassic::IsSolidCaption(CTKSizeControlBar* pBar)
     return (pBar->GetSizeBarStyle() & TKSBS_SOLIDCAPTION) != 0;
 }
 
-CRect CTKDockbarSkinClassic::WindowRect(CTKSizeControlBar* pBar)
-{
-    CRect rect;
-    pBar->GetWindowRect(&rect);
-    rect.OffsetRect(-rect.left, -rect.top);
-    return rect;
-}
-
 COLORREF CTKDockbarSkinClassic::SysColor(int nIndex)
 {
     return CTKSystem::Current().GetSysColor(nIndex);
@@ -117,7 +110,7 @@ void CTKDockbarSkinClassic::ShortenCaption(CRect& rectCaption, BOOL bVertical, i
 
 void CTKDockbarSkinClassic::LayoutCaption(CTKSizeControlBar* pBar)
 {
-    CRect rectCaption = WindowRect(pBar);
+    CRect rectCaption = CTKWindowGeometry::WindowRect(pBar);
     rectCaption.DeflateRect(kBorder, kBorder);
     pBar->m_rectCloseButton.SetRectEmpty();
     pBar->m_rectExpandButton.SetRectEmpty();

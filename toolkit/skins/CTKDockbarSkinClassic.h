@@ -30,7 +30,6 @@ protected:
     static BOOL HasCaption(CTKSizeControlBar* pBar);
     static BOOL IsVerticalStrip(CTKSizeControlBar* pBar);
     static BOOL IsSolidCaption(CTKSizeControlBar* pBar);
-    static CRect WindowRect(CTKSizeControlBar* pBar);
     static COLORREF SysColor(int nIndex);
     // The client rectangle less 5 on each side and nCaption more on the
     // caption side of a bar that has one.

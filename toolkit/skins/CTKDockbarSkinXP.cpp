@@ -5,6 +5,7 @@
 #include "CTKSkinXP.h"
 #include "CTKSplitterRect.h"
 #include "CScopedSaveDC.h"
+#include "CTKWindowGeometry.h"
 
 #include <algorithm>
 
@@ -130,16 +131,9 @@ void CTKDockbarSkinXP::DrawDockBarBorder(CTKSizeDockBar* pDockBar)
 
 void CTKDockbarSkinXP::PaintDockBarBorder(CDC* pDC, CTKSizeDockBar* pDockBar)
 {
-    CRect rectWindow;
-    pDockBar->GetWindowRect(&rectWindow);
-    CRect rectClient;
-    pDockBar->GetClientRect(&rectClient);
-    pDockBar->ClientToScreen(&rectClient);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
     CScopedSaveDC saved(*pDC);
-    pDC->ExcludeClipRect(&rectClient);
-    FillDockBarNonClient(pDC, rectWindow, pDockBar);
+    pDC->ExcludeClipRect(CTKWindowGeometry::ClientRectInWindow(pDockBar));
+    FillDockBarNonClient(pDC, CTKWindowGeometry::WindowRect(pDockBar), pDockBar);
 }
 
 COLORREF CTKDockbarSkinXP::GetFrameColor()

@@ -3,30 +3,11 @@
 #include "CTKMemoryBitmapDC.h"
 #include "CTKSizableMiniDockFrameWnd.h"
 #include "CTKSkinXP.h"
+#include "CTKWindowGeometry.h"
 
 namespace {
 
 const int kBorder = 2;
-
-CRect WindowRectOf(CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    rect.OffsetRect(-rect.left, -rect.top);
-    return rect;
-}
-
-// The client rectangle relative to the window's top-left corner.
-CRect ClientRectInWindow(CWnd* pWnd)
-{
-    CRect rectWindow;
-    pWnd->GetWindowRect(&rectWindow);
-    CRect rectClient;
-    pWnd->GetClientRect(&rectClient);
-    pWnd->ClientToScreen(&rectClient);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    return rectClient;
-}
 
 }  // namespace
 
@@ -37,8 +18,9 @@ CTKMiniFrameSkinXP::CTKMiniFrameSkinXP(CTKSkinXP* pSkin) : m_pSkin(pSkin)
 
 CRect CTKMiniFrameSkinXP::CaptionRect(CWnd* pFrame)
 {
-    const CRect rectWindow = WindowRectOf(pFrame);
-    return CRect(kBorder + 1, kBorder + 1, rectWindow.right - kBorder - 1, ClientRectInWindow(pFrame).top - 2);
+    const CRect rectWindow = CTKWindowGeometry::WindowRect(pFrame);
+    return CRect(kBorder + 1, kBorder + 1, rectWindow.right - kBorder - 1,
+                 CTKWindowGeometry::ClientRectInWindow(pFrame).top - 2);
 }
 
 CRect CTKMiniFrameSkinXP::CloseButtonRect(CWnd* pFrame)
@@ -78,10 +60,10 @@ BOOL CTKMiniFrameSkinXP::DrawCloseButton(CTKSizableMiniDockFrameWnd* pFrame)
 
 void CTKMiniFrameSkinXP::PaintNonClient(CDC* pDC, CTKSizableMiniDockFrameWnd* pFrame)
 {
-    const CRect rectWindow = WindowRectOf(pFrame);
+    const CRect rectWindow = CTKWindowGeometry::WindowRect(pFrame);
     const COLORREF crBorder = m_pSkin->GetMiniFrameBorderColor();
     const int nSaved = pDC->SaveDC();
-    pDC->ExcludeClipRect(ClientRectInWindow(pFrame));
+    pDC->ExcludeClipRect(CTKWindowGeometry::ClientRectInWindow(pFrame));
     pDC->FillSolidRect(&rectWindow, crBorder);
     CRect rectInner = rectWindow;
     rectInner.DeflateRect(kBorder, kBorder);

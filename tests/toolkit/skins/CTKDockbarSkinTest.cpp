@@ -255,6 +255,24 @@ TEST_F(DockbarSkinTest, GrippersRunFromAfterTheTitleToTheCaptionsEnd)
     }
 }
 
+TEST_F(DockbarSkinTest, Office2003CaptionIsAGradientWithDotsInsideItsMargins)
+{
+    system.m_bThemed = TRUE;
+    Style(CBRS_ALIGN_LEFT, 0);
+    CTKDockbarSkin* pSkin = SkinOf(Look::Office2003);
+    CTKTestCanvas canvas(200, 100);
+    pSkin->LayoutCaption(&bar);
+    pSkin->DrawCaption(&canvas.m_dc, &bar);
+    // Caption (0, 2, 200, 26): light at its top row, the dots from 6 along
+    // and 3 across, pairs of dot columns 4 apart; nothing below it.
+    EXPECT_EQ(canvas.m_dc.GetPixel(1, 2), skin2003.GetCaptionLightColor());
+    for (int x : {146, 147})
+        EXPECT_EQ(canvas.m_dc.GetPixel(x, 5), skin2003.GetGripperColor()) << x;
+    EXPECT_NE(canvas.m_dc.GetPixel(145, 5), skin2003.GetGripperColor());
+    EXPECT_NE(canvas.m_dc.GetPixel(146, 4), skin2003.GetGripperColor());
+    EXPECT_EQ(canvas.m_dc.GetPixel(100, 26), CTKTestCanvas::kSentinel);
+}
+
 TEST_F(DockbarSkinTest, ExpandButtonShowsTheExpandedGlyphOfItsLookAndGreyWhenTheBarCannotExpand)
 {
     struct Row {

@@ -1,6 +1,9 @@
 // Tests of the skinned application: the skins it knows, which one is
 // current, and the part skins each skin gives.
 
+#include "toolkit/skins/CTKDockbarSkin2003.h"
+#include "toolkit/skins/CTKMiniFrameSkinClassic.h"
+#include "toolkit/skins/CTKMiniFrameSkinXP.h"
 #include "toolkit/skins/CTKSkin2003.h"
 #include "toolkit/skins/CTKSkinClassic.h"
 #include "toolkit/skins/CTKSkinnedApp.h"
@@ -72,6 +75,13 @@ TEST(CTKSkinnedApp, EachSkinGivesThePartSkinsOfItsLook)
         EXPECT_EQ(dynamic_cast<CTKToolbarSkin2003*>(pToolbar) != nullptr, row.b2003Parts);
         EXPECT_EQ(dynamic_cast<CTKTabSkinClassic*>(pTab) != nullptr, row.bClassicParts);
         EXPECT_EQ(dynamic_cast<CTKTabSkin2003*>(pTab) != nullptr, row.b2003Parts);
+        CTKDockbarSkin* pDockbar = row.pSkin->GetDockbarSkin();
+        CTKMiniFrameSkin* pMiniFrame = row.pSkin->GetMiniFrameSkin();
+        EXPECT_NE(dynamic_cast<CTKDockbarSkinClassic*>(pDockbar), nullptr);
+        EXPECT_EQ(dynamic_cast<CTKDockbarSkinXP*>(pDockbar) != nullptr, !row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKDockbarSkin2003*>(pDockbar) != nullptr, row.b2003Parts);
+        EXPECT_EQ(dynamic_cast<CTKMiniFrameSkinClassic*>(pMiniFrame) != nullptr, row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKMiniFrameSkinXP*>(pMiniFrame) != nullptr, !row.bClassicParts);
         EXPECT_EQ(row.pSkin->GetMenuSkin(), nullptr);
         EXPECT_EQ(row.pSkin->GetShortcutBarSkin(), nullptr);
     }
