@@ -1,8 +1,15 @@
 #include "CTKSizeDockBar.h"
 
-IMPLEMENT_DYNAMIC(CTKSizeDockBar, CControlBar)
+#include "CTKSizeControlBar.h"
 
-// A dock bar has no items of its own; its bars update themselves.
-void CTKSizeDockBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
+IMPLEMENT_DYNAMIC(CTKSizeDockBar, CDockBar)
+
+CTKSizeControlBar* CTKSizeDockBar::GetOtherSizeBar(CControlBar* pBar) const
 {
+    for (int i = 0; i < m_arrBars.GetSize(); ++i) {
+        CControlBar* pDocked = GetDockedControlBar(i);
+        if (pDocked != nullptr && pDocked != pBar && pDocked->IsKindOf(RUNTIME_CLASS(CTKSizeControlBar)))
+            return static_cast<CTKSizeControlBar*>(pDocked);
+    }
+    return nullptr;
 }

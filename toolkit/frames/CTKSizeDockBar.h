@@ -1,15 +1,18 @@
 #pragma once
 // Classes in this file: CTKSizeDockBar, the dock bar that lays out sizable
-// bars in rows along a frame's edge. Stand-in: a type for the menu-bar
-// frame's template argument; no window of it is made, the frame's fixed
-// docking places the bars.
+// bars in rows along a frame's edge. Stand-in: the framework's dock bar
+// under the toolkit's name, with the query the docking-bar skins ask; no
+// window of it is made yet, the frame's fixed docking places the bars.
 
 #include "afxwin.h"
 
-class CTKSizeDockBar : public CControlBar {
+class CTKSizeControlBar;
+
+class CTKSizeDockBar : public CDockBar {
     DECLARE_DYNAMIC(CTKSizeDockBar)
 public:
     CTKSizeDockBar() = default;
 
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The first docked sizable bar other than pBar, or null.
+    CTKSizeControlBar* GetOtherSizeBar(CControlBar* pBar) const;
 };

@@ -2,6 +2,8 @@
 
 #include "CTKMenuSkin2003.h"
 #include "CTKFrameSkin2003.h"
+#include "CTKDockbarSkin2003.h"
+#include "CTKMiniFrameSkinXP.h"
 #include "CTKSizeControlBar.h"
 #include "CTKStatusbarSkin2003.h"
 #include "CTKSystem.h"
@@ -54,6 +56,8 @@ CTKSkin2003::CTKSkin2003() : CTKSkin("Office 2003"), CTKSkinXP(NoPartSkins{})
     m_pTabSkin = std::make_unique<CTKTabSkin2003>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkin2003>(this);
     m_pFrameSkin = std::make_unique<CTKFrameSkin2003>(this);
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkin2003>(this);
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinXP>(this);
     m_hMsimg32 = CTKSystem::Current().LoadLibrary("Msimg32.dll");
     m_pfnGradientFill = m_hMsimg32 != nullptr ? CTKSystem::Current().GetProcAddress(m_hMsimg32, "GradientFill")
                                                : nullptr;

@@ -2,6 +2,8 @@
 
 #include "CTKMenuSkinClassic.h"
 #include "CTKFrameSkinClassic.h"
+#include "CTKDockbarSkinClassic.h"
+#include "CTKMiniFrameSkinClassic.h"
 #include "CTKStatusbarSkinClassic.h"
 #include "CTKTabSkinClassic.h"
 #include "CTKToolbarSkinClassic.h"
@@ -14,6 +16,8 @@ CTKSkinClassic::CTKSkinClassic() : CTKSkin("Classic")
     m_pTabSkin = std::make_unique<CTKTabSkinClassic>();
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinClassic>();
     m_pFrameSkin = std::make_unique<CTKFrameSkinClassic>();
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkinClassic>();
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinClassic>();
 }
 
 int CTKSkinClassic::GetType() const

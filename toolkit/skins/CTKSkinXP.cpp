@@ -1,6 +1,8 @@
 #include "CTKSkinXP.h"
 
 #include "CTKFrameSkinXP.h"
+#include "CTKDockbarSkinXP.h"
+#include "CTKMiniFrameSkinXP.h"
 #include "CTKMemoryBitmapDC.h"
 #include "CTKMenuSkinXP.h"
 #include "CTKStatusbarSkinXP.h"
@@ -46,6 +48,8 @@ CTKSkinXP::CTKSkinXP() : CTKSkin("Office XP")
     m_pTabSkin = std::make_unique<CTKTabSkinXP>(this);
     m_pStatusbarSkin = std::make_unique<CTKStatusbarSkinXP>(this);
     m_pFrameSkin = std::make_unique<CTKFrameSkinXP>(this);
+    m_pDockbarSkin = std::make_unique<CTKDockbarSkinXP>(this);
+    m_pMiniFrameSkin = std::make_unique<CTKMiniFrameSkinXP>(this);
 }
 
 // The virtual base is made by the most derived skin, with that skin's name.

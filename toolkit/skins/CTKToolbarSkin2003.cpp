@@ -35,16 +35,21 @@ void CTKToolbarSkin2003::FillMenuBarBand(CTKSkin2003* pSkin, CDC* pDC, const CRe
 
 // Every bar of a frame starts its band at the frame's left edge and runs it
 // at least a screen wide, so bars side by side continue one band.
-void CTKToolbarSkin2003::FillBarBand(CDC* pDC, const CRect& rect, int xBarInWindow, CTKCoolToolBar* pBar)
+void CTKToolbarSkin2003::FillFrameBand(CTKSkin2003* pSkin, CDC* pDC, const CRect& rect, CWnd* pWnd,
+                                       int xWindowInDC)
 {
-    CRect rectBar;
-    pBar->GetWindowRect(&rectBar);
-    CRect rectFrame = rectBar;
-    if (CWnd* pFrame = pBar->GetParentFrame())
+    CRect rectWindow;
+    pWnd->GetWindowRect(&rectWindow);
+    CRect rectFrame = rectWindow;
+    if (CWnd* pFrame = pWnd->GetParentFrame())
         pFrame->GetWindowRect(&rectFrame);
     const int nWidth = std::max(::GetSystemMetrics(SM_CXSCREEN), rectFrame.Width());
-    const int x0 = rectFrame.left - rectBar.left - 2 + xBarInWindow;
-    FillMenuBarBand(m_pSkin2003, pDC, rect, x0, nWidth);
+    FillMenuBarBand(pSkin, pDC, rect, rectFrame.left - rectWindow.left + xWindowInDC, nWidth);
+}
+
+void CTKToolbarSkin2003::FillBarBand(CDC* pDC, const CRect& rect, int xBarInWindow, CTKCoolToolBar* pBar)
+{
+    FillFrameBand(m_pSkin2003, pDC, rect, pBar, xBarInWindow - 2);
 }
 
 void CTKToolbarSkin2003::DrawNonClientArea(CDC* pDC, CRect* pRect, CTKCoolToolBar* pBar)

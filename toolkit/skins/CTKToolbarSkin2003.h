@@ -21,6 +21,10 @@ public:
     // (the frame's left edge in the DC's coordinates) a gradient from the dark
     // to the light menu-bar colour up to the middle of nWidth, light after it.
     static void FillMenuBarBand(CTKSkin2003* pSkin, CDC* pDC, const CRect& rect, int x0, int nWidth);
+    // The band as pWnd, a window docked in a frame, shows it: laid out from
+    // the frame's left edge over at least the screen's width; xWindowInDC is
+    // where pWnd's window begins in the DC.
+    static void FillFrameBand(CTKSkin2003* pSkin, CDC* pDC, const CRect& rect, CWnd* pWnd, int xWindowInDC);
 
 protected:
     void FillButtonBox(CDC* pDC, const CRect& rect, ButtonLook look) override;

@@ -5,6 +5,9 @@
 #include "toolkit/skins/CTKMenuSkin2003.h"
 #include "toolkit/skins/CTKMenuSkinClassic.h"
 #include "toolkit/frames/CTKSizableMiniDockFrameWnd.h"
+#include "toolkit/skins/CTKDockbarSkin2003.h"
+#include "toolkit/skins/CTKMiniFrameSkinClassic.h"
+#include "toolkit/skins/CTKMiniFrameSkinXP.h"
 #include "toolkit/skins/CTKSkin2003.h"
 #include "toolkit/skins/CTKSkinClassic.h"
 #include "toolkit/skins/CTKSkinnedApp.h"
@@ -82,6 +85,13 @@ TEST(CTKSkinnedApp, EachSkinGivesThePartSkinsOfItsLook)
         EXPECT_EQ(dynamic_cast<CTKMenuSkinClassic*>(pMenu) != nullptr, row.bClassicParts);
         EXPECT_EQ(dynamic_cast<CTKMenuSkinXP*>(pMenu) != nullptr, !row.bClassicParts);
         EXPECT_EQ(dynamic_cast<CTKMenuSkin2003*>(pMenu) != nullptr, row.b2003Parts);
+        CTKDockbarSkin* pDockbar = row.pSkin->GetDockbarSkin();
+        CTKMiniFrameSkin* pMiniFrame = row.pSkin->GetMiniFrameSkin();
+        EXPECT_NE(dynamic_cast<CTKDockbarSkinClassic*>(pDockbar), nullptr);
+        EXPECT_EQ(dynamic_cast<CTKDockbarSkinXP*>(pDockbar) != nullptr, !row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKDockbarSkin2003*>(pDockbar) != nullptr, row.b2003Parts);
+        EXPECT_EQ(dynamic_cast<CTKMiniFrameSkinClassic*>(pMiniFrame) != nullptr, row.bClassicParts);
+        EXPECT_EQ(dynamic_cast<CTKMiniFrameSkinXP*>(pMiniFrame) != nullptr, !row.bClassicParts);
         EXPECT_EQ(row.pSkin->GetShortcutBarSkin(), nullptr);
     }
     EXPECT_EQ(base.GetType(), 3);
