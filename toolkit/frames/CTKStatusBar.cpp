@@ -93,6 +93,38 @@ BOOL CTKStatusBar::OnEraseBkgnd(CDC*)
     return TRUE;
 }
 
+// New parts lose the control's texts: the parts are set and moved off the
+// gripper before the texts are shown.
+void CTKStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
+{
+    CStatusBar::UpdateAllPanes(bUpdateRects, FALSE);
+    if (bUpdateRects)
+        KeepPanesOffTheGripper();
+    CStatusBar::UpdateAllPanes(FALSE, bUpdateText);
+}
+
+// The stretching pane gives up the gripper's width, so the key indicators
+// at the right stay readable.
+void CTKStatusBar::KeepPanesOffTheGripper()
+{
+    const int cxGripper = m_hWnd != nullptr ? GetSkin()->GetGripperWidth(this) : 0;
+    const int nParts = static_cast<int>(SendMessage(SB_GETPARTS, 0, 0));
+    if (cxGripper <= 0 || nParts <= 0)
+        return;
+    std::vector<int> rightEdges(static_cast<size_t>(nParts));
+    SendMessage(SB_GETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(rightEdges.data()));
+    int nStretch = 0;
+    while (nStretch < nParts && (GetPaneStyle(nStretch) & SBPS_STRETCH) == 0)
+        ++nStretch;
+    if (nStretch == nParts)
+        return;
+    const int cxStretch = rightEdges[nStretch] - (nStretch > 0 ? rightEdges[nStretch - 1] : 0);
+    const int cxGiven = std::min(cxGripper, std::max(0, cxStretch));
+    for (int i = nStretch; i < nParts; ++i)
+        rightEdges[i] -= cxGiven;
+    SendMessage(SB_SETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(rightEdges.data()));
+}
+
 void CTKStatusBar::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     const int nIndex = static_cast<int>(lpDrawItemStruct->itemID);

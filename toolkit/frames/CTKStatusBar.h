@@ -36,6 +36,8 @@ public:
 
     // The common control's own paint of the bar.
     void PaintByControl() { Default(); }
+    // The panes end before the gripper the skin draws.
+    void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText) override;
     // A pane's text at 2 pixels from the left, centred vertically.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     CTKStatusbarSkin* GetSkin() { return m_skin.Get(); }
@@ -48,6 +50,7 @@ protected:
 
 private:
     BOOL IsPane(int nIndex) const;
+    void KeepPanesOffTheGripper();
 
     CTKPartSkinSlot<CTKStatusbarSkin, CTKStatusbarSkinClassic> m_skin;
     std::vector<std::unique_ptr<CTKPaneBitmap>> m_arrBitmaps;

@@ -14,4 +14,7 @@ public:
     virtual void DrawPanes(CDC* pDC, CTKStatusBar* pBar) = 0;
     virtual void DrawPaneFrames(CDC* pDC, CTKStatusBar* pBar) = 0;
     virtual void DrawGripper(CDC* pDC, CTKStatusBar* pBar) = 0;
+    // The width the gripper this skin draws takes at the bar's right end;
+    // 0 where the control draws its own (it keeps its panes off it).
+    virtual int GetGripperWidth(CTKStatusBar* pBar) = 0;
 };

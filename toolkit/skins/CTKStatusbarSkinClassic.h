@@ -10,4 +10,5 @@ public:
     void DrawPanes(CDC* pDC, CTKStatusBar* pBar) override;
     void DrawPaneFrames(CDC* pDC, CTKStatusBar* pBar) override;
     void DrawGripper(CDC* pDC, CTKStatusBar* pBar) override;
+    int GetGripperWidth(CTKStatusBar*) override { return 0; }
 };

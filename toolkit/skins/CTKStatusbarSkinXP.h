@@ -17,6 +17,7 @@ public:
     void DrawPanes(CDC* pDC, CTKStatusBar* pBar) override;
     void DrawPaneFrames(CDC* pDC, CTKStatusBar* pBar) override;
     void DrawGripper(CDC* pDC, CTKStatusBar* pBar) override;
+    int GetGripperWidth(CTKStatusBar* pBar) override { return GripperSquare(pBar).Width(); }
 
 protected:
     virtual void FillBackground(CDC* pDC, const CRect& rect);

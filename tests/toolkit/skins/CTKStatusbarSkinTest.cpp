@@ -9,11 +9,13 @@
 #include "res/resource.h"
 #include "toolkit/frames/CTKStatusBar.h"
 #include "toolkit/skins/CTKSkin2003.h"
+#include "toolkit/skins/CTKSkinnedApp.h"
 #include "toolkit/skins/CTKStatusbarSkin2003.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace {
@@ -160,6 +162,28 @@ TEST_F(StatusbarSkinTest, The2003BandRunsFromTheFirstToTheThirdStatusColour)
         EXPECT_EQ(canvas.m_dc.GetPixel(x, rectClient.Height() / 2), skin.GetStatusbarColor2());
         EXPECT_EQ(canvas.m_dc.GetPixel(x, rectClient.bottom - 5), skin.GetStatusbarColor2());
         EXPECT_EQ(system.m_nThemesOpen, 0);
+    }
+}
+
+// The XP and 2003 looks draw the gripper themselves: the stretching pane
+// gives up its width, so the indicators at the right end stay whole.
+TEST_F(StatusbarSkinTest, PanesEndBeforeTheGripperTheSkinDraws)
+{
+    CTKSkinnedApp app;
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    int cxIndicator = 0;
+    for (const char* pszLook : {"Classic", "Office XP", "Office 2003"}) {
+        SCOPED_TRACE(pszLook);
+        ASSERT_TRUE(app.SetCurrentSkin(pszLook));
+        bar.UpdateAllPanes(TRUE, TRUE);
+        CRect rectLast;
+        bar.GetItemRect(2, &rectLast);
+        if (cxIndicator == 0)
+            cxIndicator = rectLast.Width();
+        const int cxGripper = bar.GetSkin()->GetGripperWidth(&bar);
+        EXPECT_EQ(cxGripper, std::string(pszLook) == "Classic" ? 0 : ClientRect().Height() & ~1);
+        EXPECT_LE(rectLast.right, ClientRect().right - cxGripper);
+        EXPECT_EQ(rectLast.Width(), cxIndicator);
     }
 }
 
