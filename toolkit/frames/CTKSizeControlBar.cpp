@@ -45,6 +45,11 @@ void CTKSizeControlBar::OnSizedOrDocked(int, int, BOOL, int)
 {
 }
 
+void CTKSizeControlBar::CalcGrabOffset(CPoint point)
+{
+    m_sizeGrabOffset = CSize(point.x, point.y);
+}
+
 void CTKSizeControlBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
     CControlBar::OnWindowPosChanged(lpwndpos);

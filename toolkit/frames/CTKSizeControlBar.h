@@ -40,9 +40,22 @@ public:
     // nFlags 1 the size, 2 the floating state.
     virtual void OnSizedOrDocked(int cx, int cy, BOOL bFloating, int nFlags);
 
+    // The cursor's place inside the floating frame when an immediate drag
+    // floats the bar, from a point in client coordinates: the width share
+    // kept between 5 and the floating width less 20.
+    void CalcGrabOffset(CPoint point);
+
     CSize m_FloatSize;
     CSize m_HorzDockSize;  // cx along the edge, cy across
     CSize m_VertDockSize;  // cx across the edge, cy along
+    CSize m_sizeSavedDock;  // docked size kept while another bar of the row is expanded
+    DWORD m_dwSavedDockStyle = 0;  // dock style kept while "Allow docking" is off
+    BOOL m_bDragging = FALSE;  // an immediate drag of the bar runs
+    BOOL m_bDragPending = FALSE;  // the caption was pressed: an immediate drag may start
+    int m_nSavedTabIndex = -1;  // tab the bar had in its dock bar when hidden
+    CSize m_sizeGrabOffset;
+    BOOL m_bHighlight = FALSE;
+    CPoint m_ptDown;
 
 // Caption state the docking-bar skins draw, relative to the window's
 // top-left corner

@@ -1,0 +1,5 @@
+#include "CTKDragDockContext.h"
+
+CTKDragDockContext::CTKDragDockContext(CControlBar* pBar) : CDockContext(pBar)
+{
+}
