@@ -3,6 +3,7 @@
 #include "CTKMemoryBitmapDC.h"
 #include "CTKSizableMiniDockFrameWnd.h"
 #include "CTKSkinXP.h"
+#include "CTKSystem.h"
 #include "CTKWindowGeometry.h"
 
 namespace {
@@ -105,8 +106,7 @@ void CTKMiniFrameSkinXP::PaintCloseButton(CDC* pDC, CTKSizableMiniDockFrameWnd* 
         return;
     CRect rectWindow;
     pFrame->GetWindowRect(&rectWindow);
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
+    CPoint ptCursor = CTKSystem::Current().GetCursorPos();
     ptCursor.Offset(-rectWindow.left, -rectWindow.top);
     CRect rectHot = rectButton;
     rectHot.DeflateRect(0, 0, 1, 1);

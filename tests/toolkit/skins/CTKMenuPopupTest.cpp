@@ -90,6 +90,7 @@ protected:
                                     nullptr, nullptr, ::GetModuleHandle(nullptr), nullptr);
         ASSERT_NE(m_hSolid, nullptr);
         ::UpdateWindow(m_hSolid);
+        ASSERT_TRUE(WaitUntilTheScreenShowsTheSolidWindow());
         CTKBitmapMenu::SetTrackedMenu(&m_menu);
         s_pSkin = XP();
         s_previousMessages.clear();
@@ -104,6 +105,25 @@ protected:
     }
 
     CTKMenuSkinXP* XP() { return static_cast<CTKMenuSkinXP*>(m_xp.GetMenuSkin()); }
+
+    // The shadows darken what the screen holds behind the popup; on a busy
+    // machine the display takes a while to show the freshly painted window.
+    static BOOL WaitUntilTheScreenShowsTheSolidWindow()
+    {
+        const CPoint ptProbe(kPopupAt.x + kPopupSize.cx, kPopupAt.y + kPopupSize.cy);
+        for (int i = 0; i < 250; ++i) {
+            HDC hScreen = ::GetDC(nullptr);
+            const COLORREF cr = ::GetPixel(hScreen, ptProbe.x, ptProbe.y);
+            ::ReleaseDC(nullptr, hScreen);
+            if (cr == kSolid)
+                return TRUE;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG msg;
+            while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessage(&msg);
+        }
+        return FALSE;
+    }
 
     // A hidden popup over the solid window, of kPopupSize and its shadow.
     HWND CreatePopup()
@@ -341,7 +361,6 @@ TEST_F(MenuPopupTest, JoinWindowFramesTheButtonOpenTowardsTheMenu)
         {CTKShadowedItemWnd::sideAbove, FALSE, TRUE, TRUE, TRUE},
         {0, FALSE, FALSE, FALSE, FALSE},
     };
-    HDC hScreen = ::GetDC(nullptr);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nSide);
         CTKShadowedItemWnd wnd(nullptr, 0, row.nSide);
@@ -350,14 +369,15 @@ TEST_F(MenuPopupTest, JoinWindowFramesTheButtonOpenTowardsTheMenu)
         ::UpdateWindow(m_hSolid);
         wnd.Invalidate(FALSE);
         XP()->DrawButtonJoinWindow(&wnd);
-        ::GdiFlush();
-        EXPECT_EQ(::GetPixel(hScreen, 230, 200) == kShadowLine, row.bTop);
-        EXPECT_EQ(::GetPixel(hScreen, 230, 225) == kShadowLine, row.bBottom);
-        EXPECT_EQ(::GetPixel(hScreen, 200, 210) == kShadowLine, row.bLeft);
-        EXPECT_EQ(::GetPixel(hScreen, 255, 210) == kShadowLine, row.bRight);
+        // Read from the window's own surface: the screen of a busy display
+        // may not show the lines yet.
+        CWindowDC dc(&wnd);
+        EXPECT_EQ(dc.GetPixel(30, 0) == kShadowLine, row.bTop);
+        EXPECT_EQ(dc.GetPixel(30, 25) == kShadowLine, row.bBottom);
+        EXPECT_EQ(dc.GetPixel(0, 10) == kShadowLine, row.bLeft);
+        EXPECT_EQ(dc.GetPixel(55, 10) == kShadowLine, row.bRight);
         wnd.DestroyWindow();
     }
-    ::ReleaseDC(nullptr, hScreen);
 }
 
 TEST_F(MenuPopupTest, WithoutASkinnedApplicationMenusShareOneClassicSkin)

@@ -34,7 +34,6 @@ struct MiniFrameSkinTest : ::testing::Test {
         ASSERT_TRUE(pMiniFrame->Create(pFrame, CBRS_ALIGN_TOP));
         pMiniFrame->SetWindowText("Floating");
         pMiniFrame->SetWindowPos(nullptr, 100, 100, 200, 120, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        ::SetCursorPos(0, 0);
     }
     void TearDown() override
     {
@@ -50,24 +49,6 @@ struct MiniFrameSkinTest : ::testing::Test {
         CRect rect;
         pMiniFrame->GetWindowRect(&rect);
         return rect.Size();
-    }
-
-    // Wine answers the new position at once, then for a moment the one the
-    // display still reports, then the new one again: wait until the
-    // display has it too (a tenth of a second at most in Wine).
-    static void MoveCursor(CPoint pt)
-    {
-        ::SetCursorPos(pt.x, pt.y);
-        int nSettled = 0;
-        for (int i = 0; i < 100 && nSettled < 8; ++i) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            MSG msg;
-            while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessage(&msg);
-            CPoint ptNow;
-            ::GetCursorPos(&ptNow);
-            nSettled = ptNow == pt ? nSettled + 1 : 0;
-        }
     }
 
     static void SetLeftButton(BOOL bDown)
@@ -159,7 +140,7 @@ TEST_F(MiniFrameSkinTest, XPCloseButtonIsPlainHotOrPressed)
     const CSize size = WindowSize();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pszCase);
-        MoveCursor(row.ptCursor);
+        system.m_ptCursor = row.ptCursor;
         SetLeftButton(row.bLeftButton);
         CTKTestCanvas canvas(size.cx, size.cy);
         Skin()->PaintCloseButton(&canvas.m_dc, pMiniFrame);
