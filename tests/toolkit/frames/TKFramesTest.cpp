@@ -70,8 +70,10 @@ TEST_F(TKFramesTest, MainWindowShowsOneToolbarTheStatusBarAndTheTreeBarOnTheLeft
     EXPECT_FALSE(m_pFrame->m_wndWordToolBar.IsWindowVisible());
     EXPECT_EQ(rectToolBar, CRect(0, 0, rectClient.right, rectToolBar.bottom));
     EXPECT_EQ(rectStatus, CRect(0, rectStatus.top, rectClient.right, rectClient.bottom));
-    EXPECT_EQ(rectTree, CRect(0, rectToolBar.bottom, m_pFrame->m_wndTreeBar.m_sizeTemplate.cx, rectStatus.top));
-    EXPECT_EQ(MDIClientRect(), CRect(rectTree.right, rectToolBar.bottom, rectClient.right, rectStatus.top));
+    // A sizable bar's row begins a border (2 pixels) before its dock bar;
+    // the splitter towards the inside shows 7 pixels.
+    EXPECT_EQ(rectTree, CRect(0, rectToolBar.bottom - 2, m_pFrame->m_wndTreeBar.m_sizeTemplate.cx, rectStatus.top));
+    EXPECT_EQ(MDIClientRect(), CRect(rectTree.right + 7, rectToolBar.bottom, rectClient.right, rectStatus.top));
     EXPECT_EQ(m_pFrame->GetControlBar(ID_VIEW_TOOLBAR), &m_pFrame->m_wndToolBar);
 }
 
@@ -90,7 +92,7 @@ TEST_F(TKFramesTest, SwappedToolbarsTakeTheTopAfterUpdateSizes)
     CRect rectWord = RectInFrame(word);
     EXPECT_EQ(rectWord, CRect(0, 0, rectClient.right, rectWord.bottom));
     EXPECT_GT(rectWord.Height(), 0);
-    EXPECT_EQ(RectInFrame(m_pFrame->m_wndTreeBar).top, rectWord.bottom);
+    EXPECT_EQ(RectInFrame(m_pFrame->m_wndTreeBar).top, rectWord.bottom - 2);
     EXPECT_EQ(MDIClientRect().top, rectWord.bottom);
 }
 
