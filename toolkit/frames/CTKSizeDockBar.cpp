@@ -332,7 +332,9 @@ int CTKSizeDockBar::LayoutSizeRow(int nStart, int nAvailable, int nAcross, BOOL 
                         nBetweenType, i);
             nAlong += kSplitter;
         }
-        if (!bFirst && nAlong >= nAvailable - nBorder) {
+        // A bar dragged down to no length stays in its row: it takes no
+        // room, and its splitter brings it back.
+        if (!bFirst && nAlong >= nAvailable - nBorder && GetLength(pBar) > 0) {
             m_arrBars.InsertAt(i, static_cast<void*>(nullptr));
             if (IsSizeBar(pPrevious) && IsSizeBar(pBar) && m_arrSplitters.size() > nFirstSplitter)
                 m_arrSplitters.pop_back();
@@ -411,11 +413,11 @@ CSize CTKSizeDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         // frame's inside edge.
         nAcross += bHorzDock ? kSplitter : kSplitter - 1;
     }
-    const int nAlong = bStretch ? 32767 : nAvailable;
     for (auto& pSplitter : m_arrSplitters) {
         if (pSplitter->m_nType == nRowType)
-            (bHorzDock ? pSplitter->m_rect.right : pSplitter->m_rect.bottom) = nAlong;
+            (bHorzDock ? pSplitter->m_rect.right : pSplitter->m_rect.bottom) = nAvailable;
     }
+    const int nAlong = bStretch ? 32767 : nAvailable;
     CSize size = bHorzDock ? CSize(nAlong, nAcross) : CSize(nAcross, nAlong);
     size.cy += GetTabHeight();
     return size;
