@@ -103,19 +103,13 @@ void CTKDragDockContext::StartDrag(CPoint pt)
     ShowPrompt(AFX_IDS_IDLEMESSAGE);
 }
 
-// The docking outlines follow the cursor across their dock bar only.
+// The full-length outlines follow the cursor across their dock bar only.
 void CTKDragDockContext::Move(CPoint pt)
 {
     const CSize offset = pt - m_ptLast;
-    m_rectDragHorz.OffsetRect(offset);
-    m_rectDragVert.OffsetRect(offset);
-    m_rectFrameDragHorz.OffsetRect(offset);
-    m_rectFrameDragVert.OffsetRect(offset);
     m_rectDockHorz.OffsetRect(0, offset.cy);
     m_rectDockVert.OffsetRect(offset.cx, 0);
-    m_ptLast = pt;
-    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
-    DrawFocusRect();
+    CDockContext::Move(pt);
 }
 
 // The full-length outline finds the edge; the bar-sized one must touch it
@@ -154,33 +148,12 @@ DWORD CTKDragDockContext::CanDock()
     return 0;
 }
 
-// Over a dock bar the drop outline, thin and white (a pixel smaller each
-// side in the new shell look); elsewhere the floating frame in halftone.
-void CTKDragDockContext::DrawFocusRect(BOOL bRemoveRect)
+// A pixel inside the drop outline, as the new shell look draws it.
+CRect CTKDragDockContext::GetDockingOutline() const
 {
-    if (m_pDC == nullptr)
-        return;
-    CRect rect;
-    CSize size;
-    BOOL bDither = FALSE;
-    if (!bRemoveRect) {
-        if (m_dwOverDockStyle != 0) {
-            rect = m_rectDrop;
-            rect.DeflateRect(1, 1);
-            size = CSize(1, 1);
-        } else {
-            rect = m_rectFrameDragHorz;
-            size = CSize(::GetSystemMetrics(SM_CXFRAME) - 1, ::GetSystemMetrics(SM_CYFRAME) - 1);
-            bDither = TRUE;
-        }
-    }
-    CBrush brushWhite;
-    brushWhite.CreateStockObject(WHITE_BRUSH);
-    m_pDC->DrawDragRect(&rect, size, m_rectLast.IsRectEmpty() ? nullptr : &m_rectLast, m_sizeLast,
-                        bDither ? nullptr : &brushWhite, m_bDitherLast ? nullptr : &brushWhite);
-    m_rectLast = rect;
-    m_sizeLast = size;
-    m_bDitherLast = bDither;
+    CRect rect(m_rectDrop);
+    rect.DeflateRect(1, 1);
+    return rect;
 }
 
 void CTKDragDockContext::EndDrag()

@@ -23,7 +23,7 @@ public:
 protected:
     void Move(CPoint pt) override;
     DWORD CanDock() override;
-    void DrawFocusRect(BOOL bRemoveRect = FALSE) override;
+    CRect GetDockingOutline() const override;
     void EndDrag() override;
 
     void InitRects(CPoint pt);

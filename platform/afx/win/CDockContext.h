@@ -65,7 +65,9 @@ protected:
     void Stretch(CPoint pt);
     void EndResize();
     void CancelLoop();
-    virtual void DrawFocusRect(BOOL bRemoveRect = FALSE);
+    void DrawFocusRect(BOOL bRemoveRect = FALSE);
+    // The outline drawn over a dock bar (screen).
+    virtual CRect GetDockingOutline() const;
     virtual DWORD CanDock();
     CDockBar* GetDockBar(DWORD dwOverDockStyle);
     BOOL IsHorzOutline() const;

@@ -9,9 +9,7 @@
 // Not tested: dragging a tab off the strip (it hands the bar to the bar's
 // own immediate drag), the splitter cursors (they follow the real cursor).
 
-#include "CTKTestMainFrame.h"
-#include "TKFramesTestResources.h"
-#include "TestSupport.h"
+#include "TKFramesTest.h"
 
 #include "toolkit/frames/CTKDragDockContext.h"
 #include "toolkit/frames/CTKSizeControlBar.h"
@@ -33,29 +31,20 @@ struct PostedStep {
 
 }  // namespace
 
-class CTKSizeDockBarTest : public ::testing::Test {
+class CTKSizeDockBarTest : public TKFramesTest {
 protected:
     void SetUp() override
     {
-        m_pApp = std::make_unique<CWinApp>("Toolkit Test");
-        static char szNoArguments[] = "";
-        ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
-        m_pFrame = new CTKTestMainFrame;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_TKMAIN));
-        m_pApp->m_pMainWnd = m_pFrame;
+        TKFramesTest::SetUp();
         SetClientSize(CSize(800, 600));
-        m_pFrame->ShowWindow(SW_SHOW);
         m_pFrame->ShowControlBar(&m_pFrame->m_wndToolBar, FALSE, FALSE);
         PumpMessages();
     }
 
     void TearDown() override
     {
-        if (m_pApp->m_pMainWnd != nullptr)
-            m_pApp->m_pMainWnd->DestroyWindow();
-        PumpMessages(FALSE);
+        TKFramesTest::TearDown();
         m_bars.clear();
-        m_pApp.reset();
     }
 
     void SetClientSize(CSize size)
@@ -112,14 +101,6 @@ protected:
         return row;
     }
 
-    CRect RectIn(CWnd& wnd, CWnd& wndArea)
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
-        wndArea.ScreenToClient(&rect);
-        return rect;
-    }
-
     CPoint CentreOf(CWnd& wnd)
     {
         CRect rect;
@@ -146,8 +127,6 @@ protected:
         RunWithPosted(bar, steps, [&] { context.StartDrag(ptFrom); });
     }
 
-    std::unique_ptr<CWinApp> m_pApp;
-    CTKTestMainFrame* m_pFrame = nullptr;
     std::vector<std::unique_ptr<CTKTestTreeBar>> m_bars;
 };
 
