@@ -1063,3 +1063,6 @@
 #define IDS_TK_LINK_UNKNOWN_ERROR 26644
 #define IDC_TK_LINK_CURSOR 28020
 // ---- end of the toolkit's link statics ----
+// ---- toolkit, sizable dock bars and their drag (toolkit/frames/) ----
+#define IDS_TK_PREVENT_DOCKING 26430
+// ---- end of the toolkit's sizable dock bars ----

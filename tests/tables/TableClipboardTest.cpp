@@ -105,6 +105,11 @@ TEST_F(CTableClipboardTest, CopiesMeasurementsIntoAnotherProjectsTableOnce)
     AddTimedMeasurement(pSource, 122, "C", 3);
     CTabView* pSourceView = OpenTable(pSource, 122);
     ASSERT_NE(nullptr, pSourceView);
+    // The third measurement's heading lies past the table's right edge
+    // while the tree bar and its splitter take the left of the frame.
+    auto* pMainFrame = static_cast<CFrameWnd*>(AfxGetMainWnd());
+    pMainFrame->ShowControlBar(pMainFrame->GetControlBar(ID_VIEW_EXPLORER_BAR), FALSE, FALSE);
+    PumpMessages();
     SelectMeasurements(pSourceView, {1, 3});
     CopyIn(pSourceView);
     EXPECT_GE(ClipboardText(pSourceView).Find("\tS\tN"), 0);

@@ -271,6 +271,11 @@ BOOL CDockContext::IsHorzOutline() const
     return (m_dwOverDockStyle & CBRS_ORIENT_HORZ) != 0;
 }
 
+CRect CDockContext::GetDockingOutline() const
+{
+    return IsHorzOutline() ? m_rectDragHorz : m_rectDragVert;
+}
+
 // Over a dock bar a thin white outline of the docked bar; elsewhere the
 // halftone frame of a floating frame. The last outline is erased by
 // drawing it again (inverting).
@@ -283,7 +288,7 @@ void CDockContext::DrawFocusRect(BOOL bRemoveRect)
     BOOL bDither = FALSE;
     if (!bRemoveRect) {
         if (m_dwOverDockStyle != 0) {
-            rect = IsHorzOutline() ? m_rectDragHorz : m_rectDragVert;
+            rect = GetDockingOutline();
             size = CSize(1, 1);
         } else {
             rect = m_rectFrameDragHorz;

@@ -56,15 +56,19 @@ public:
 
 protected:
     void InitLoop();
+    // The loop of a drag or a sizing; a derived context changes the steps
+    // below that it calls.
     BOOL Track();
-    void Move(CPoint pt);
+    virtual void Move(CPoint pt);
     void OnKey(int nChar, BOOL bDown);
-    void EndDrag();
+    virtual void EndDrag();
     void Stretch(CPoint pt);
     void EndResize();
     void CancelLoop();
     void DrawFocusRect(BOOL bRemoveRect = FALSE);
-    DWORD CanDock();
+    // The outline drawn over a dock bar (screen).
+    virtual CRect GetDockingOutline() const;
+    virtual DWORD CanDock();
     CDockBar* GetDockBar(DWORD dwOverDockStyle);
     BOOL IsHorzOutline() const;
     static void KeepPointInside(CRect& rect, CPoint pt);

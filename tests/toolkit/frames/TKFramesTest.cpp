@@ -6,58 +6,8 @@
 //
 // Not tested: the context menu's tracking (a modal menu loop).
 
-#include "CTKTestMainFrame.h"
+#include "TKFramesTest.h"
 #include "TKFramesTestResources.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
-namespace {
-
-// Docked bars lie in the frame's dock bars: their places are measured in
-// the client area of the frame (or the window named).
-CRect RectIn(CWnd& wnd, CWnd& wndArea)
-{
-    CRect rect;
-    wnd.GetWindowRect(&rect);
-    wndArea.ScreenToClient(&rect);
-    return rect;
-}
-
-}  // namespace
-
-class TKFramesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_pApp = std::make_unique<CWinApp>("Toolkit Test");
-        static char szNoArguments[] = "";
-        ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
-        m_pFrame = new CTKTestMainFrame;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_TKMAIN));
-        m_pApp->m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pFrame->ShowWindow(SW_SHOW);
-        PumpMessages();
-    }
-
-    void TearDown() override
-    {
-        if (m_pApp->m_pMainWnd != nullptr)
-            m_pApp->m_pMainWnd->DestroyWindow();
-        PumpMessages(FALSE);
-        m_pApp.reset();
-    }
-
-    CRect RectInFrame(CWnd& wnd) { return RectIn(wnd, *m_pFrame); }
-    CRect MDIClientRect() { return RectInFrame(*CWnd::FromHandle(m_pFrame->m_hWndMDIClient)); }
-
-    std::unique_ptr<CWinApp> m_pApp;
-    CTKTestMainFrame* m_pFrame = nullptr;
-};
 
 TEST_F(TKFramesTest, MainWindowShowsOneToolbarTheStatusBarAndTheTreeBarOnTheLeft)
 {
@@ -70,8 +20,10 @@ TEST_F(TKFramesTest, MainWindowShowsOneToolbarTheStatusBarAndTheTreeBarOnTheLeft
     EXPECT_FALSE(m_pFrame->m_wndWordToolBar.IsWindowVisible());
     EXPECT_EQ(rectToolBar, CRect(0, 0, rectClient.right, rectToolBar.bottom));
     EXPECT_EQ(rectStatus, CRect(0, rectStatus.top, rectClient.right, rectClient.bottom));
-    EXPECT_EQ(rectTree, CRect(0, rectToolBar.bottom, m_pFrame->m_wndTreeBar.m_sizeTemplate.cx, rectStatus.top));
-    EXPECT_EQ(MDIClientRect(), CRect(rectTree.right, rectToolBar.bottom, rectClient.right, rectStatus.top));
+    // A sizable bar's row begins a border (2 pixels) before its dock bar;
+    // the splitter towards the inside shows 7 pixels.
+    EXPECT_EQ(rectTree, CRect(0, rectToolBar.bottom - 2, m_pFrame->m_wndTreeBar.m_sizeTemplate.cx, rectStatus.top));
+    EXPECT_EQ(MDIClientRect(), CRect(rectTree.right + 7, rectToolBar.bottom, rectClient.right, rectStatus.top));
     EXPECT_EQ(m_pFrame->GetControlBar(ID_VIEW_TOOLBAR), &m_pFrame->m_wndToolBar);
 }
 
@@ -90,7 +42,7 @@ TEST_F(TKFramesTest, SwappedToolbarsTakeTheTopAfterUpdateSizes)
     CRect rectWord = RectInFrame(word);
     EXPECT_EQ(rectWord, CRect(0, 0, rectClient.right, rectWord.bottom));
     EXPECT_GT(rectWord.Height(), 0);
-    EXPECT_EQ(RectInFrame(m_pFrame->m_wndTreeBar).top, rectWord.bottom);
+    EXPECT_EQ(RectInFrame(m_pFrame->m_wndTreeBar).top, rectWord.bottom - 2);
     EXPECT_EQ(MDIClientRect().top, rectWord.bottom);
 }
 
