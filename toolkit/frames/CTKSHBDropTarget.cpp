@@ -13,6 +13,19 @@ CTKDropParams ParamsOf(CWnd* pWnd, COleDataObject* pDataObject, CPoint point)
     return params;
 }
 
+// Tells pWnd of a move of the drag (an enter or a move over it); TRUE with
+// its effect where it answered.
+BOOL AskOfMove(UINT nMessage, CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point,
+               DROPEFFECT& effect)
+{
+    CTKDropParams params = ParamsOf(pWnd, pDataObject, point);
+    params.dwKeyState = dwKeyState;
+    if (!params.SendTo(pWnd, nMessage))
+        return FALSE;
+    effect = params.dwResult;
+    return TRUE;
+}
+
 }  // namespace
 
 // A new drag starts without a scroll in progress, so its first step near an
@@ -21,20 +34,18 @@ DROPEFFECT CTKSHBDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject
 {
     m_pDragData = pDataObject;
     m_autoScroll.Stop();
-    CTKDropParams params = ParamsOf(pWnd, pDataObject, point);
-    params.dwKeyState = dwKeyState;
-    if (params.SendTo(pWnd, kTKDropMsgDragEnter))
-        return params.dwResult;
+    DROPEFFECT effect = DROPEFFECT_NONE;
+    if (AskOfMove(kTKDropMsgDragEnter, pWnd, pDataObject, dwKeyState, point, effect))
+        return effect;
     return COleDropTarget::OnDragEnter(pWnd, pDataObject, dwKeyState, point);
 }
 
 DROPEFFECT CTKSHBDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
     m_pDragData = pDataObject;
-    CTKDropParams params = ParamsOf(pWnd, pDataObject, point);
-    params.dwKeyState = dwKeyState;
-    if (params.SendTo(pWnd, kTKDropMsgDragOver))
-        return params.dwResult;
+    DROPEFFECT effect = DROPEFFECT_NONE;
+    if (AskOfMove(kTKDropMsgDragOver, pWnd, pDataObject, dwKeyState, point, effect))
+        return effect;
     return COleDropTarget::OnDragOver(pWnd, pDataObject, dwKeyState, point);
 }
 

@@ -49,6 +49,18 @@ protected:
         ASSERT_TRUE(CTKSkinnedTabCtrl::GetSpinCtrl(&tab)->SubclassWindow(hSpin));
     }
 
+    // The arrows' buttons in the spin control's client area, as the skin
+    // places them.
+    static void ArrowButtons(CTKSkinnedSpinCtrl* pSpin, CRect& rectLeft, CRect& rectRight)
+    {
+        CRect rect;
+        pSpin->GetClientRect(&rect);
+        rect.DeflateRect(2, 2, 2, 0);
+        const int w = rect.Width();
+        rectLeft.SetRect(rect.left, rect.top, rect.left + w / 2 - 1, rect.bottom);
+        rectRight.SetRect(w / 2, rect.top, (w & ~1) - 1, rect.bottom);
+    }
+
     CTKTestSystem m_system;
     CWnd m_parent;
 };
@@ -160,11 +172,9 @@ TEST_F(SkinnedTabTest, ArrowsAreHollowAtTheEndsOfTheRange)
     pSpin->GetClientRect(&rectClient);
 
     // The centre of each arrow: as the skin places them.
-    CRect rect = rectClient;
-    rect.DeflateRect(2, 2, 2, 0);
-    const int w = rect.Width();
-    const CRect rectLeft(rect.left, rect.top, rect.left + w / 2 - 1, rect.bottom);
-    const CRect rectRight(w / 2, rect.top, (w & ~1) - 1, rect.bottom);
+    CRect rectLeft;
+    CRect rectRight;
+    ArrowButtons(pSpin, rectLeft, rectRight);
     auto arrowCentre = [](const CRect& btn, BOOL bLeft) {
         const int cx = btn.left + (btn.Width() - 4) / 2;
         const int cy = btn.top + (btn.Height() - 8) / 2;
@@ -201,10 +211,9 @@ TEST_F(SkinnedTabTest, ArrowUnderTheCursorGetsAFrame)
     pSpin->SetPos32(1);
     CRect rectClient;
     pSpin->GetClientRect(&rectClient);
-    CRect rect = rectClient;
-    rect.DeflateRect(2, 2, 2, 0);
-    const int w = rect.Width();
-    CRect rectHot(w / 2, rect.top, (w & ~1) - 1, rect.bottom);  // the right arrow's button
+    CRect rectLeft;
+    CRect rectHot;  // the right arrow's
+    ArrowButtons(pSpin, rectLeft, rectHot);
     rectHot.DeflateRect(1, 1);
     const std::set<COLORREF> edges = {RGB(255, 255, 255), RGB(0, 0, 0)};
     for (const BOOL bOver : {TRUE, FALSE}) {
