@@ -3,13 +3,12 @@
 // the band, six panes with the lock indicators, the etched separators and
 // the gripper, drawn into a memory bitmap many times, in batches: the mean
 // time per paint of all and of the fastest batch are printed.
-#include "Stopwatch.h"
+#include "BatchTiming.h"
 
 #include "res/resource.h"
 #include "toolkit/frames/CTKStatusBar.h"
 #include "toolkit/skins/CTKSkin2003.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -52,20 +51,10 @@ int main()
     HGDIOBJ hOld = ::SelectObject(memoryDC.GetSafeHdc(), hBitmap);
 
     PaintOnce(pSkin, &memoryDC, &bar);
-    double dTotal = 0;
-    double dFastest = 1e30;
-    for (int nBatch = 0; nBatch < kBatches; ++nBatch) {
-        CStopwatch watch;
-        for (int i = 0; i < kPaintsPerBatch; ++i)
-            PaintOnce(pSkin, &memoryDC, &bar);
-        double dMs = watch.Milliseconds();
-        dTotal += dMs;
-        dFastest = std::min(dFastest, dMs);
-    }
+    const BOOL bThemed = skin.GetMenuBarDarkColor() != CTKSkinXP::SysColor(COLOR_BTNFACE);
+    std::printf("2003 status bar, themed: %s\n", bThemed ? "yes" : "no");
+    PrintBatchTiming("Office 2003", kBatches, kPaintsPerBatch, [&] { PaintOnce(pSkin, &memoryDC, &bar); });
     ::SelectObject(memoryDC.GetSafeHdc(), hOld);
     ::DeleteObject(hBitmap);
-    std::printf("2003 status bar paint (themed: %s): %.3f ms mean, %.3f ms in the fastest batch\n",
-                skin.GetMenuBarDarkColor() != CTKSkinXP::SysColor(COLOR_BTNFACE) ? "yes" : "no",
-                dTotal / (kBatches * kPaintsPerBatch), dFastest / kPaintsPerBatch);
     return 0;
 }

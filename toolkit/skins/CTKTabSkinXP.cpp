@@ -3,6 +3,7 @@
 #include "CTKMemoryBitmapDC.h"
 #include "CTKSkinXP.h"
 #include "CTKSkinnedTabCtrl.h"
+#include "CTKSystem.h"
 
 #include <algorithm>
 
@@ -340,8 +341,7 @@ void CTKTabSkinXP::DrawArrows(CDC* pDC, CSpinButtonCtrl* pSpinCtrl, const CRect&
     }
     pDC->SelectObject(pOldPen);
 
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
+    CPoint ptCursor = CTKSystem::Current().GetCursorPos();
     pSpinCtrl->ScreenToClient(&ptCursor);
     const CRect* pHot = rectRight.PtInRect(ptCursor) && bRightLive  ? &rectRight
                         : rectLeft.PtInRect(ptCursor) && bLeftLive ? &rectLeft

@@ -85,3 +85,22 @@ void CDragAutoScroll::Advance(CWnd* pWnd, WORD wDirection, DWORD dwNow)
     m_dwLastStep = dwNow;
     m_dwWait = static_cast<DWORD>(nScrollInterval);
 }
+
+// The feedback is taken away (a leave) when scrolling starts and given back
+// (an enter) when the point comes back inside.
+DROPEFFECT CDragAutoScroll::Step(COleDropTarget* pTarget, CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                 CPoint point)
+{
+    const WORD wDirection = DirectionAt(pWnd, point);
+    if (wDirection == kNoScroll) {
+        if (IsScrolling()) {
+            Stop();
+            pTarget->OnDragEnter(pWnd, pDataObject, dwKeyState, point);
+        }
+        return DROPEFFECT_NONE;
+    }
+    if (!IsScrolling())
+        pTarget->OnDragLeave(pWnd);
+    Advance(pWnd, wDirection, ::GetTickCount());
+    return EffectFor(dwKeyState);
+}

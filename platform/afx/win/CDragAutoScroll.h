@@ -30,6 +30,12 @@ public:
     // sends WM_HSCROLL and WM_VSCROLL when a step is due.
     void Advance(CWnd* pWnd, WORD wDirection, DWORD dwNow);
     void Stop() { m_wDirection = kNoScroll; }
+    // One move of a drag over pWnd, which scrolls itself: near an edge where
+    // a bar can move, pTarget's drop feedback goes when scrolling starts and
+    // the answer is scroll with the keys' effect; elsewhere a scroll in
+    // progress ends, the feedback comes back and the answer is none.
+    DROPEFFECT Step(COleDropTarget* pTarget, CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                    CPoint point);
 
 private:
     WORD m_wDirection = kNoScroll;

@@ -98,8 +98,7 @@ void COleDropTarget::OnDragLeave(CWnd* pWnd)
 
 // A view that answers DROPEFFECT_SCROLL alone (its default) is scrolled by
 // its scroll bars while the point lies within the scroll inset of its
-// edges. Its drop feedback is taken away (a leave) when scrolling starts and
-// given back (an enter) when the point comes back inside.
+// edges, in place of its drop feedback.
 DROPEFFECT COleDropTarget::OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point)
 {
     CView* pView = AsView(pWnd);
@@ -108,18 +107,7 @@ DROPEFFECT COleDropTarget::OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint poi
     const DROPEFFECT answer = pView->OnDragScroll(dwKeyState, point);
     if (answer != DROPEFFECT_SCROLL)
         return answer;
-    const WORD wDirection = CDragAutoScroll::DirectionAt(pWnd, point);
-    if (wDirection == CDragAutoScroll::kNoScroll) {
-        if (g_dragScroll.IsScrolling()) {
-            g_dragScroll.Stop();
-            OnDragEnter(pWnd, &m_dataObject, dwKeyState, point);
-        }
-        return DROPEFFECT_NONE;
-    }
-    if (!g_dragScroll.IsScrolling())
-        OnDragLeave(pWnd);
-    g_dragScroll.Advance(pWnd, wDirection, ::GetTickCount());
-    return CDragAutoScroll::EffectFor(dwKeyState);
+    return g_dragScroll.Step(this, pWnd, &m_dataObject, dwKeyState, point);
 }
 
 // --- IDropTarget --------------------------------------------------------------

@@ -1,10 +1,11 @@
 // Tests of the skinned tab and spin controls and the tab part skins: the
 // scroll arrows' shared mouse hook, the XP and 2003 tab strip with more tabs
-// than fit, the arrows' hollow and filled looks, the tab border rule of
+// than fit, the arrows' hollow and filled looks, the frame of the arrow under
+// the cursor, the tab border rule of
 // AdjustClientRect and the workspace border. Colours and theme are pinned.
 //
-// Not tested here: the hover frame and the repaint on leaving the arrows
-// (they need the real cursor), the classic look's turned texts (Windows 5.1
+// Not tested here: the repaint on leaving the arrows (it needs the real
+// cursor), the sunken frame while the button is down, the classic look's turned texts (Windows 5.1
 // only).
 
 #include "CTKTestCanvas.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -45,6 +47,18 @@ protected:
         ASSERT_NE(hSpin, nullptr);
         ASSERT_TRUE(::IsWindowVisible(hSpin));
         ASSERT_TRUE(CTKSkinnedTabCtrl::GetSpinCtrl(&tab)->SubclassWindow(hSpin));
+    }
+
+    // The arrows' buttons in the spin control's client area, as the skin
+    // places them.
+    static void ArrowButtons(CTKSkinnedSpinCtrl* pSpin, CRect& rectLeft, CRect& rectRight)
+    {
+        CRect rect;
+        pSpin->GetClientRect(&rect);
+        rect.DeflateRect(2, 2, 2, 0);
+        const int w = rect.Width();
+        rectLeft.SetRect(rect.left, rect.top, rect.left + w / 2 - 1, rect.bottom);
+        rectRight.SetRect(w / 2, rect.top, (w & ~1) - 1, rect.bottom);
     }
 
     CTKTestSystem m_system;
@@ -158,11 +172,9 @@ TEST_F(SkinnedTabTest, ArrowsAreHollowAtTheEndsOfTheRange)
     pSpin->GetClientRect(&rectClient);
 
     // The centre of each arrow: as the skin places them.
-    CRect rect = rectClient;
-    rect.DeflateRect(2, 2, 2, 0);
-    const int w = rect.Width();
-    const CRect rectLeft(rect.left, rect.top, rect.left + w / 2 - 1, rect.bottom);
-    const CRect rectRight(w / 2, rect.top, (w & ~1) - 1, rect.bottom);
+    CRect rectLeft;
+    CRect rectRight;
+    ArrowButtons(pSpin, rectLeft, rectRight);
     auto arrowCentre = [](const CRect& btn, BOOL bLeft) {
         const int cx = btn.left + (btn.Width() - 4) / 2;
         const int cy = btn.top + (btn.Height() - 8) / 2;
@@ -183,6 +195,37 @@ TEST_F(SkinnedTabTest, ArrowsAreHollowAtTheEndsOfTheRange)
         const CPoint ptRight = arrowCentre(rectRight, FALSE);
         EXPECT_EQ(canvas.m_dc.GetPixel(ptLeft.x, ptLeft.y) == clrArrow, row.bLeftFilled);
         EXPECT_EQ(canvas.m_dc.GetPixel(ptRight.x, ptRight.y) == clrArrow, row.bRightFilled);
+    }
+}
+
+// The arrow under the cursor (as the skins' system gives it) gets a frame of
+// white and black edges one pixel inside its button; away from the arrows
+// neither corner of that frame is drawn.
+TEST_F(SkinnedTabTest, ArrowUnderTheCursorGetsAFrame)
+{
+    CTKSkinXP skin;
+    auto* pTabSkin = static_cast<CTKTabSkinXP*>(skin.GetTabSkin());
+    CTKSkinnedTabCtrl tab;
+    MakeCrowded(tab, 1, 0);
+    CTKSkinnedSpinCtrl* pSpin = CTKSkinnedTabCtrl::GetSpinCtrl(&tab);
+    pSpin->SetPos32(1);
+    CRect rectClient;
+    pSpin->GetClientRect(&rectClient);
+    CRect rectLeft;
+    CRect rectHot;  // the right arrow's
+    ArrowButtons(pSpin, rectLeft, rectHot);
+    rectHot.DeflateRect(1, 1);
+    const std::set<COLORREF> edges = {RGB(255, 255, 255), RGB(0, 0, 0)};
+    for (const BOOL bOver : {TRUE, FALSE}) {
+        SCOPED_TRACE(bOver ? "over the right arrow" : "away");
+        CPoint ptCursor = bOver ? rectHot.CenterPoint() : CPoint(-500, -500);
+        pSpin->ClientToScreen(&ptCursor);
+        m_system.m_ptCursor = POINT{ptCursor.x, ptCursor.y};
+        CTKTestCanvas canvas(rectClient.Width(), rectClient.Height());
+        pTabSkin->PaintSpinCtrl(&canvas.m_dc, pSpin);
+        const std::set<COLORREF> corners = {canvas.m_dc.GetPixel(rectHot.left, rectHot.top),
+                                            canvas.m_dc.GetPixel(rectHot.right - 1, rectHot.bottom - 1)};
+        EXPECT_EQ(corners == edges, bOver);
     }
 }
 
