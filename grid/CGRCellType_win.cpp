@@ -10,6 +10,7 @@
 #include "CGRCtrlCore.h"
 #include "CGRDataSource.h"
 #include "CGRDibCopy.h"
+#include "CGRDrawPass.h"
 #include "CGRGridInfo.h"
 #include "CGRKeptObject.h"
 #include "GridRecordingDC.h"
@@ -43,12 +44,24 @@ SideLines LinesOfSide(short nStyle, short nThin, bool bDefaultSide)
 }
 
 // The height of a line of text in the selected font, as a measure of any
-// text in it gives.
-int LineHeight(CDC* pDC)
+// text in it gives; a drawing pass has it from its first cell in the font.
+int LineHeight(CDC* pDC, CGRDrawPass* pPass)
 {
+    if (pPass)
+        return pPass->LineHeight();
     TEXTMETRIC metrics = {};
     pDC->GetTextMetrics(&metrics);
     return metrics.tmHeight;
+}
+
+// Through the drawing pass when there is one: it selects only a pen that is
+// not selected already.
+void SelectPen(CDC* pDC, CGRDrawPass* pPass, CPen* pPen)
+{
+    if (pPass)
+        pPass->SelectPen(pPen);
+    else
+        pDC->SelectObject(pPen);
 }
 
 void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
@@ -63,7 +76,8 @@ void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2)
 // out), a move and a line each in a recording, whose readers see the calls.
 class CBorderLines {
 public:
-    explicit CBorderLines(CDC* pDC) : m_pDC(pDC), m_bRecording(IsRecordingDC(*pDC)) {}
+    // A drawing pass is never over a recording.
+    CBorderLines(CDC* pDC, const CGRDrawPass* pPass) : m_pDC(pDC), m_bRecording(!pPass && IsRecordingDC(*pDC)) {}
     CBorderLines(const CBorderLines&) = delete;
     CBorderLines& operator=(const CBorderLines&) = delete;
 
@@ -99,8 +113,13 @@ private:
 
 }
 
+// In a drawing pass the background mode is transparent from its start.
 void CGRCellType::DrawBackground(CDC* pDC, CRect* pRect, COLORREF crBack, int, int, CGRCell*, int, int)
 {
+    if (CGRDrawPass* pPass = CGRDrawPass::Current(*pDC)) {
+        pPass->Fill(*pRect, crBack);
+        return;
+    }
     pDC->FillSolidRect(pRect, crBack);
     pDC->SetBkMode(TRANSPARENT);
 }
@@ -120,16 +139,21 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
         return;
     CPen* pDefaultPen = m_pCtrl ? m_pCtrl->GetGridPen(CGRCtrlCore::kDefaultBorderPen) : nullptr;
     CPen* pCellPen = pCell->GetBorderPen() ? pCell->GetBorderPen() : pDefaultPen;
-    CGRKeptObject keptPen(*pDC, OBJ_PEN);
+    // A drawing pass keeps the last pen for the next cell, which most
+    // likely draws in it too; without one the context gets its pen back.
+    CGRDrawPass* pPass = CGRDrawPass::Current(*pDC);
+    std::optional<CGRKeptObject> keptPen;
+    if (!pPass)
+        keptPen.emplace(*pDC, OBJ_PEN);
     // A pen is selected only for a side that has lines, and only when it is
     // not the one selected already: most cells draw two sides in one pen.
     CPen* pSelected = nullptr;
-    CBorderLines lines(pDC);
+    CBorderLines lines(pDC, pPass);
     auto selectPen = [&](const SideLines& side) {
         CPen* pPen = side.bDefault ? pDefaultPen : pCellPen;
         if (side.nCount > 0 && pPen && pPen != pSelected) {
             lines.Draw();
-            pDC->SelectObject(pPen);
+            SelectPen(pDC, pPass, pPen);
             pSelected = pPen;
         }
     };
@@ -162,11 +186,11 @@ void CGRCellType::DrawBorder(CDC* pDC, CRect* pRect, CRect* pInnerRect, CGRCell*
         CRect ring = *pInnerRect;
         for (int i = 0; i < nWidth; ++i) {
             if (pTopLeft)
-                pDC->SelectObject(pTopLeft);
+                SelectPen(pDC, pPass, pTopLeft);
             DrawLine(pDC, ring.left, ring.bottom - 1, ring.left, ring.top);
             DrawLine(pDC, ring.left, ring.top, ring.right, ring.top);
             if (pBottomRight)
-                pDC->SelectObject(pBottomRight);
+                SelectPen(pDC, pPass, pBottomRight);
             DrawLine(pDC, ring.right - 1, ring.top, ring.right - 1, ring.bottom);
             DrawLine(pDC, ring.left, ring.bottom - 1, ring.right, ring.bottom - 1);
             ring.DeflateRect(1, 1);
@@ -223,10 +247,14 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     LPCTSTR lpszText = (m_nShowLabel || (lStyle & kStyleLabel)) ? pCell->GetLabel() : pCell->GetText();
     CString sText = lpszText ? lpszText : "";
     short nAlignment = pCell->GetAlignment();
-    // Background mode and colours are set for every cell; only the font is
-    // put back, for the cells after this one.
+    // In a drawing pass the pass keeps font, colours and alignment for the
+    // cells after this one. Without one, background mode and colours are set
+    // for every cell and only the font is put back.
+    CGRDrawPass* pPass = CGRDrawPass::Current(*pDC);
     std::optional<CGRKeptObject> keptFont;
-    if (pCell->GetFont()) {
+    if (pPass) {
+        pPass->SelectFont(pCell->GetFont());
+    } else if (pCell->GetFont()) {
         keptFont.emplace(*pDC, OBJ_FONT);
         pDC->SelectObject(pCell->GetFont());
     }
@@ -244,14 +272,18 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
         bitmapRect.left += nOffset;
         nOffset += DrawBitmap(pDC, pCell->GetBitmap(), &bitmapRect, crBack);
     }
-    pDC->SetTextColor(crText);
+    if (pPass)
+        pPass->SetTextColor(crText);
+    else
+        pDC->SetTextColor(crText);
 
     int nMargin = pInfo ? pInfo->m_nTextMargin : 4;
     // Right-aligned text goes on pixels by its right edge (TA_RIGHT): the
     // window system lays it out from the same advance widths a measure would
     // give, so the measure is saved. A recording keeps the text's left edge
     // as its reference point, as readers of a report's picture expect.
-    const bool bRightEdge = (nAlignment & kAlignRight) && !(nAlignment & kAlignCenter) && !IsRecordingDC(*pDC);
+    const bool bRightEdge =
+        (nAlignment & kAlignRight) && !(nAlignment & kAlignCenter) && (pPass || !IsRecordingDC(*pDC));
     int x = pRect->left + nMargin + nOffset;
     if (bRightEdge)
         x = pRect->right - nMargin;
@@ -263,13 +295,15 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
     if (nAlignment & (kAlignVCenter | kAlignBottom)) {
         // A line's height is the font's; an empty text keeps what its
         // measure gives (a recording still holds its empty text call).
-        const int nTextHeight = sText.IsEmpty() ? pDC->GetTextExtent(sText).cy : LineHeight(pDC);
+        const int nTextHeight = sText.IsEmpty() ? pDC->GetTextExtent(sText).cy : LineHeight(pDC, pPass);
         y = (nAlignment & kAlignVCenter) ? pRect->top + (pRect->Height() - nTextHeight) / 2
                                          : pRect->bottom - nTextHeight - 1;
     }
     CRect rect = *pRect;
     if (nOffset < 0)
         rect.left -= 1;
+    if (pPass)
+        pPass->SetTextAlign(bRightEdge ? TA_RIGHT | TA_TOP : pPass->GetFormerTextAlign());
 
     if (lStyle & kStyleWordWrap) {
         UINT nFormat = DT_NOPREFIX | DT_WORDBREAK;
@@ -292,7 +326,7 @@ void CGRCellType::DrawText(CDC* pDC, CRect* pRect, int nOffset, int nCol, int nR
         rect.top = y;
         rect.left += 3;
         pDC->DrawText(sText, &rect, DT_NOPREFIX | DT_SINGLELINE | DT_END_ELLIPSIS);
-    } else if (bRightEdge) {
+    } else if (bRightEdge && !pPass) {
         const UINT nFormerAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
         pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, sText, nullptr);
         pDC->SetTextAlign(nFormerAlign);

@@ -3,8 +3,10 @@
 #include "CGRAxis.h"
 #include "CGRCellTip.h"
 #include "CGRCtrl.h"
+#include "CGRDrawPass.h"
 #include "CGRKeptObject.h"
 #include "CGRLocaleSnapshot.h"
+#include "CGRSysColorsSnapshot.h"
 #include "GridRecordingDC.h"
 
 #include <windowsx.h>
@@ -275,12 +277,14 @@ void CGRGrid::AddUncoveredStrips(int nShiftX, int nShiftY)
 // area is full; what no cell covers gets the cell area's background. With a
 // memory DC the cells go there and reach the screen in one copy; the focus
 // frame is drawn on the screen. The number cells of the pass share one read
-// of the user's number settings.
+// of the user's number settings and of the system colours; on a context that puts pixels they share
+// its attributes through a CGRDrawPass, which puts them back after the cells.
 void CGRGrid::DrawCells(CDC* pScreenDC, CDC* pMemDC)
 {
     CGRGridInfo& info = *m_pCtrl->GetGridInfo();
     CDC* pDC = pMemDC ? pMemDC : pScreenDC;
     CGRLocaleSnapshot numberSettings;
+    CGRSysColorsSnapshot systemColors;
     CScopedSaveDC savedScreen(*pScreenDC);
     if (info.m_pDefFont) {
         pScreenDC->SelectObject(info.m_pDefFont);
@@ -288,6 +292,9 @@ void CGRGrid::DrawCells(CDC* pScreenDC, CDC* pMemDC)
             pMemDC->SelectObject(info.m_pDefFont);
     }
     m_pCtrl->OnScreenDCSetup(pScreenDC, pMemDC, kSectionCellArea);
+    std::optional<CGRDrawPass> pass;
+    if (!IsRecordingDC(*pDC))
+        pass.emplace(*pDC);
     info.m_nRightCol = info.m_nNumberCols;
     info.m_nBottomRow = info.m_nNumberRows;
     CRect focusRect(0, 0, 0, 0);
@@ -336,6 +343,7 @@ void CGRGrid::DrawCells(CDC* pScreenDC, CDC* pMemDC)
         }
     }
     m_redraw.Clear();
+    pass.reset();
     if (!bAreaFull && info.m_nBottomRow == info.m_nNumberRows)
         nEmptyY = y;
     if (info.m_nNumberCols == 0)
@@ -365,13 +373,18 @@ void CGRGrid::DrawCell(CDC* pDC, int nCol, int nRow, CRect rect, CRect& focusRec
     CRect cellRect = rect;
     CGRCellType* pType = m_pCtrl->GetCellType(cell.GetCellType());
     {
-        // The grid's own cell type puts back what it selects; a type of the
-        // program's may leave anything in the context, and a metafile
-        // context given back its former font records the wrong one under
+        // The grid's own cell type puts back what it selects, or leaves it to
+        // the drawing pass; a type of the program's may leave anything in the
+        // context, and draws with the pass suspended; a metafile context (no
+        // pass) given back its former font records the wrong one under
         // Wine: there the context is saved whole.
+        const bool bNormalType = pType == m_pCtrl->GetCellType(0);
         std::optional<CScopedSaveDC> savedDC;
-        if (pType != m_pCtrl->GetCellType(0) || IsRecordingDC(*pDC))
+        if (!bNormalType || !CGRDrawPass::Current(*pDC))
             savedDC.emplace(*pDC);
+        std::optional<CGRDrawPass::CSuspended> suspended;
+        if (!bNormalType)
+            suspended.emplace();
         int nSelected = m_pCtrl->IsSelected(nCol, nRow, nullptr) ? 1 : 0;
         pType->OnDraw(pDC, &cellRect, nCol, nRow, &cell, nSelected, bCurrent ? 1 : 0);
         DrawLockLines(pDC, nCol, nRow, rect);

@@ -7,10 +7,12 @@
 // sheet switching.
 #include "grid/CGRCtrl.h"
 
+#include "GdiCallCounter.h"
 #include "GridWindowFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -179,6 +181,73 @@ TEST_F(CGRCtrlWindow, RightAlignedTextTakesThePixelsOfItsMeasuredPlace)
                 nInked += drawn.Pixel(x, y) != ::GetSysColor(COLOR_WINDOW) ? 1 : 0;
         EXPECT_GT(nInked, 0);
     }
+}
+
+// The drawing pass keeps pen, font, colours and alignment set from cell to
+// cell; each cell drawn on its own, with nothing kept, must give the same
+// pixels. The fixture's frames, fonts, right-aligned and run-on texts are
+// joined by a shaded column with a differently coloured, a right-aligned
+// and a selected cell in it. Joined cells, drawn over their range by the
+// pass, are left out.
+TEST_F(CGRCtrlWindow, DrawingPassPaintsWhatEachCellDrawnAloneDoes)
+{
+    const COLORREF crShade = RGB(220, 220, 220);
+    for (int nRow = 0; nRow < 14; ++nRow)
+        m_grid.SetCellBackColor(0, nRow, crShade);
+    m_grid.SetCellBackColor(0, 5, kGreen);
+    m_grid.SetCellText(0, 9, "12.5");
+    m_grid.SetCellAlignment(0, 9, kAlignRight | kAlignVCenter);
+    m_grid.SelectRange(0, 11, 1, 11);
+    CAreaBitmap drawn(Area());
+    Print(drawn);
+
+    CAreaBitmap reference(Area());
+    CDC dc;
+    dc.Attach(reference.m_hDC);
+    const auto isJoined = [](int nCol, int nRow) { return nCol >= 4 && nCol <= 5 && nRow >= 4 && nRow <= 5; };
+    const int nCols = 6, nRows = 14;
+    for (int nRow = 0; nRow < nRows; ++nRow)
+        for (int nCol = 0; nCol < nCols; ++nCol) {
+            CGRCell cell;
+            m_grid.GetCellIndirect(nCol, nRow, &cell);
+            CRect rect(nCol * 75, nRow * 20, nCol * 75 + 75, nRow * 20 + 20);
+            const int nCurrent = nCol == m_grid.GetCurrentCol() && nRow == m_grid.GetCurrentRow() ? 1 : 0;
+            const int nSelected = m_grid.IsSelected(nCol, nRow, nullptr) ? 1 : 0;
+            if (!isJoined(nCol, nRow))
+                m_grid.GetCellType(cell.GetCellType())->OnDraw(&dc, &rect, nCol, nRow, &cell, nSelected, nCurrent);
+        }
+    dc.Detach();
+
+    for (int nRow = 0; nRow < nRows; ++nRow)
+        for (int nCol = 0; nCol < nCols; ++nCol) {
+            if (isJoined(nCol, nRow))
+                continue;
+            int nDiffering = 0;
+            for (int y = nRow * 20; y < nRow * 20 + 20; ++y)
+                for (int x = nCol * 75; x < std::min<int>(nCol * 75 + 75, drawn.m_rect.right); ++x)
+                    nDiffering += drawn.Pixel(x, y) != reference.Pixel(x, y) ? 1 : 0;
+            EXPECT_EQ(nDiffering, 0) << "cell " << nCol << "," << nRow;
+        }
+}
+
+// A repaint sets the context's attributes once, not for every cell: a cell
+// costs its fill, its border lines and its text, and a colour when the
+// background changes. (Set for every cell, they came to 16 calls a cell.)
+TEST_F(CGRCtrlWindow, RepaintCallsTheDrawingLibraryAFewTimesPerCell)
+{
+    for (int nRow = 0; nRow < 14; ++nRow)
+        for (int nCol = 0; nCol < 6; ++nCol)
+            m_grid.SetCellText(nCol, nRow, "1.0");
+    CAreaBitmap bitmap(Area());
+    Print(bitmap);
+    Area()->ResetCellsDrawn();
+    CGdiCallCounter counter;
+    ASSERT_GT(counter.Functions(), 0u);
+    Print(bitmap);
+    const uint64_t nCalls = counter.Total();
+    const int nCells = Area()->GetCellsDrawn();
+    ASSERT_GT(nCells, 60);
+    EXPECT_LE(nCalls, 4u * nCells);
 }
 
 TEST_F(CGRCtrlWindow, LeftAlignedTextRunsOnIntoEmptyCellsToTheRight)
