@@ -1063,3 +1063,11 @@
 #define IDS_TK_LINK_UNKNOWN_ERROR 26644
 #define IDC_TK_LINK_CURSOR 28020
 // ---- end of the toolkit's link statics ----
+// ---- toolkit, cool toolbar (toolkit/frames/) ----
+#define IDS_TK_TB_DELETE 26585
+#define IDS_TK_TB_BUTTON_APPEARANCE 26586
+#define IDS_TK_TB_IMAGE_ONLY 26587
+#define IDS_TK_TB_IMAGE_AND_TEXT 26588
+#define IDS_TK_TB_SEPARATOR_BEFORE 26589
+#define IDS_TK_TB_SEPARATOR_AFTER 26590
+// ---- end of the toolkit's cool toolbar ----
