@@ -94,6 +94,14 @@ CString TextOfType(UINT nID, int nTextType)
     }
 }
 
+// The room the small icon takes at the bar's start.
+CSize IconSpace(HICON hIcon, BOOL bHorz)
+{
+    if (hIcon == nullptr)
+        return CSize(0, 0);
+    return bHorz ? CSize(::GetSystemMetrics(SM_CXSMICON) + 2, 0) : CSize(0, ::GetSystemMetrics(SM_CYSMICON) + 2);
+}
+
 // The new index of a button after an edit of the control; -1: it is gone.
 using CIndexMap = std::function<int(int)>;
 
@@ -640,12 +648,9 @@ void CTKCoolToolBar::MoveHostedWindows(const std::map<int, CRect>& before)
 void CTKCoolToolBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
     CMFCToolBar::CalcInsideRect(rect, bHorz);
-    if (m_hIcon == nullptr)
-        return;
-    if (bHorz)
-        rect.left += ::GetSystemMetrics(SM_CXSMICON) + 2;
-    else
-        rect.top += ::GetSystemMetrics(SM_CYSMICON) + 2;
+    const CSize sizeIcon = IconSpace(m_hIcon, bHorz);
+    rect.left += sizeIcon.cx;
+    rect.top += sizeIcon.cy;
 }
 
 // In a rebar the control measures itself; a flat one then sits 2 pixels off
@@ -661,11 +666,9 @@ void CTKCoolToolBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncs
     const BOOL bHorz = IsHorizontalBar();
     if (GetStyle() & TBSTYLE_FLAT)
         rect.OffsetRect(bHorz ? 0 : 2, bHorz ? 2 : 0);
-    CRect rectIcon;
-    rectIcon.SetRectEmpty();
-    CTKCoolToolBar::CalcInsideRect(rectIcon, bHorz);
-    rect.left += rectIcon.left;
-    rect.top += rectIcon.top;
+    const CSize sizeIcon = IconSpace(m_hIcon, bHorz);
+    rect.left += sizeIcon.cx;
+    rect.top += sizeIcon.cy;
 }
 
 void CTKCoolToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

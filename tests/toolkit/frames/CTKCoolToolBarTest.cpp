@@ -167,6 +167,8 @@ protected:
     }
     void TearDown() override
     {
+        if (m_pApp->m_pMainWnd != nullptr)
+            m_pApp->m_pMainWnd->DestroyWindow();
         m_parent.DestroyWindow();
         CTKCustomButtonRegistry::Clear();
         PumpMessages(FALSE);
@@ -494,36 +496,15 @@ TEST_F(CoolToolBarTest, CommandUpdateSetsEnableAndCheckStates)
 
 // The frame's main window allows the body move: a press off the buttons
 // takes the mouse, and a move floats the bar at the point less the offset.
-class CoolToolBarBodyMoveTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_pApp = std::make_unique<CWinApp>("Toolkit Test");
-        static char szNoArguments[] = "";
-        ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
-        m_pFrame = new CBodyMoveFrame;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_TKMAIN));
-        m_pApp->m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pFrame->ShowWindow(SW_SHOW);
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pApp->m_pMainWnd != nullptr)
-            m_pApp->m_pMainWnd->DestroyWindow();
-        PumpMessages(FALSE);
-        m_pApp.reset();
-    }
-
-    CTKTestSystem m_system;
-    std::unique_ptr<CWinApp> m_pApp;
-    CBodyMoveFrame* m_pFrame = nullptr;
-};
-
-TEST_F(CoolToolBarBodyMoveTest, DraggingTheBodyFloatsTheBarAtThePoint)
+TEST_F(CoolToolBarTest, DraggingTheBodyFloatsTheBarAtThePoint)
 {
-    CTKCoolToolBar& bar = m_pFrame->m_wndToolBar;
+    auto* pFrame = new CBodyMoveFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TKMAIN));
+    m_pApp->m_pMainWnd = pFrame;
+    pFrame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->ShowWindow(SW_SHOW);
+    PumpMessages();
+    CTKCoolToolBar& bar = pFrame->m_wndToolBar;
     ASSERT_FALSE(bar.IsFloating());
     const CPoint ptDown(300, 5);
     ASSERT_LT(bar.SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&ptDown)), 0);
