@@ -1066,3 +1066,11 @@
 // ---- toolkit, sizable dock bars and their drag (toolkit/frames/) ----
 #define IDS_TK_PREVENT_DOCKING 26430
 // ---- end of the toolkit's sizable dock bars ----
+// ---- toolkit, cool toolbar (toolkit/frames/) ----
+#define IDS_TK_TB_DELETE 26585
+#define IDS_TK_TB_BUTTON_APPEARANCE 26586
+#define IDS_TK_TB_IMAGE_ONLY 26587
+#define IDS_TK_TB_IMAGE_AND_TEXT 26588
+#define IDS_TK_TB_SEPARATOR_BEFORE 26589
+#define IDS_TK_TB_SEPARATOR_AFTER 26590
+// ---- end of the toolkit's cool toolbar ----

@@ -319,7 +319,7 @@ int CToolBar::WrapToolBar(CButtonLayouts& buttons, int nWidth) const
     for (size_t i = 0; i < buttons.size(); ++i) {
         CButtonLayout& button = buttons[i];
         button.bWrap = FALSE;
-        if (!button.bSeparator && x > 0 && x + button.cx > nWidth) {
+        if (!button.bSeparator && !button.bKeepWithPrevious && x > 0 && x + button.cx > nWidth) {
             buttons[i - 1].bWrap = TRUE;
             ++nRows;
             x = 0;
@@ -355,14 +355,17 @@ void CToolBar::SizeToolBar(CButtonLayouts& buttons, int nLength, BOOL bVert) con
 CToolBar::CButtonLayouts CToolBar::GetButtonLayouts() const
 {
     CButtonLayouts buttons;
-    for (int i = 0; i < m_nCount; ++i) {
-        TBBUTTON button = {};
-        ::SendMessage(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
-        const BOOL bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
-        buttons.push_back({bSeparator, bSeparator ? button.iBitmap : m_sizeButton.cx,
-                           (button.fsState & TBSTATE_WRAP) != 0});
-    }
+    for (int i = 0; i < m_nCount; ++i)
+        buttons.push_back(GetButtonLayout(i));
     return buttons;
+}
+
+CToolBar::CButtonLayout CToolBar::GetButtonLayout(int nIndex) const
+{
+    TBBUTTON button = {};
+    ::SendMessage(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button));
+    const BOOL bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
+    return {bSeparator, bSeparator ? button.iBitmap : m_sizeButton.cx, (button.fsState & TBSTATE_WRAP) != 0};
 }
 
 void CToolBar::SetButtonWraps(const CButtonLayouts& buttons)

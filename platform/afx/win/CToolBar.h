@@ -59,6 +59,7 @@ protected:
         BOOL bSeparator;
         int cx;
         BOOL bWrap;  // the row ends after it
+        BOOL bKeepWithPrevious = FALSE;  // no row may end just before it
     };
     using CButtonLayouts = std::vector<CButtonLayout>;
 
@@ -76,6 +77,9 @@ protected:
     virtual void SizeToolBar(CButtonLayouts& buttons, int nLength, BOOL bVert) const;
 
     CButtonLayouts GetButtonLayouts() const;
+    // What the layout takes of button nIndex; bars with buttons of other
+    // widths or rows that must not break somewhere say so here.
+    virtual CButtonLayout GetButtonLayout(int nIndex) const;
     void SetButtonWraps(const CButtonLayouts& buttons);
     // The borders' share of the bar's size.
     CSize GetBorderSize(BOOL bHorz) const;

@@ -8,3 +8,12 @@
 #define IDC_TKTREE 1002
 #define ID_VIEW_TREEBAR 32771
 #define ID_TK_COMMAND 41101
+
+// Commands of the cool toolbar tests: a string with prompt and tip, one with
+// a prompt only, one without a string, a menu item with a shortcut, and the
+// command whose button hosts a window.
+#define ID_TK_TEXT_BOTH 41110
+#define ID_TK_TEXT_PROMPT 41111
+#define ID_TK_TEXT_NONE 41112
+#define ID_TK_MENU_SHORTCUT 41113
+#define ID_TK_HOSTED 41114
