@@ -8,3 +8,8 @@
 #define IDC_TKTREE 1002
 #define ID_VIEW_TREEBAR 32771
 #define ID_TK_COMMAND 41101
+
+// The sizable bars' tests
+#define IDD_TKSCALEBAR 10600     // a dialog bar whose controls follow its size
+#define IDC_TKSCALE_EDIT 10601
+#define IDC_TKSCALE_COMBO 10602
