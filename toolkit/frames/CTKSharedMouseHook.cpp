@@ -34,3 +34,15 @@ LRESULT CTKSharedMouseHook::OnHook(int nCode, WPARAM wParam, LPARAM lParam)
     }
     return ::CallNextHookEx(m_hHook, nCode, wParam, lParam);
 }
+
+CWnd* CTKSharedMouseHook::FindWindowOfClass(HWND hWnd, CRuntimeClass* pClass)
+{
+    for (; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(pClass))
+            return pWnd;
+        if (::GetWindowLong(hWnd, GWL_STYLE) & WS_POPUP)
+            break;
+    }
+    return nullptr;
+}

@@ -26,6 +26,10 @@ public:
 
     LRESULT OnHook(int nCode, WPARAM wParam, LPARAM lParam);
 
+    // The window of the class that hWnd is or lies in, within its top-level
+    // window; null if none.
+    static CWnd* FindWindowOfClass(HWND hWnd, CRuntimeClass* pClass);
+
 private:
     HOOKPROC m_pfnHook;
     MoveHandler m_pfnOnMove;

@@ -37,14 +37,8 @@ LRESULT CALLBACK FrameMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 // The floating frame a window is, or lies in.
 CTKSizableMiniDockFrameWnd* FrameOf(HWND hWnd)
 {
-    for (; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CTKSizableMiniDockFrameWnd)))
-            return static_cast<CTKSizableMiniDockFrameWnd*>(pWnd);
-        if (::GetWindowLong(hWnd, GWL_STYLE) & WS_POPUP)
-            break;
-    }
-    return nullptr;
+    return static_cast<CTKSizableMiniDockFrameWnd*>(
+        CTKSharedMouseHook::FindWindowOfClass(hWnd, RUNTIME_CLASS(CTKSizableMiniDockFrameWnd)));
 }
 
 void RedrawCloseButtonOfFrameLeft(HWND hWndLeft, HWND hWndNow)

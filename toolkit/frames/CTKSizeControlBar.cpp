@@ -49,14 +49,8 @@ LRESULT CALLBACK SizeBarMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 // The size bar a window is, or lies in.
 CTKSizeControlBar* SizeBarOf(HWND hWnd)
 {
-    for (; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CTKSizeControlBar)))
-            return static_cast<CTKSizeControlBar*>(pWnd);
-        if (::GetWindowLong(hWnd, GWL_STYLE) & WS_POPUP)
-            break;
-    }
-    return nullptr;
+    return static_cast<CTKSizeControlBar*>(
+        CTKSharedMouseHook::FindWindowOfClass(hWnd, RUNTIME_CLASS(CTKSizeControlBar)));
 }
 
 void RedrawButtonsOfBarLeft(HWND hWndLeft, HWND hWndNow)

@@ -1,14 +1,13 @@
 // Tests of the floating frame of sizable bars on the test main frame: the
 // floating tree bar's reduced system menu and kept floating size, the move
-// frame of a plain toolbar, the cursors per edge, closing, and the shared
-// mouse hook.
+// frame of a plain toolbar, the cursors per edge and closing (the shared
+// mouse hook: CTKSizeControlBarTest.cpp).
 //
 // Not tested: the system menu's and the system sizing's tracking (modal
 // loops).
 
-#include "SizeBarTestFixture.h"
+#include "TKFrameTestFixture.h"
 
-#include "toolkit/frames/CTKSharedMouseHook.h"
 #include "toolkit/frames/CTKSizableMiniDockFrameWnd.h"
 
 #include <string>
@@ -48,7 +47,7 @@ CSize ClientSize(CWnd& wnd)
 
 }  // namespace
 
-class SizableFrameTest : public SizeBarTest {
+class SizableFrameTest : public TKFrameTestFixture {
 protected:
     // The frame a bar floats in at (300, 200).
     CTKSizableMiniDockFrameWnd* Float(CControlBar& bar)
@@ -157,21 +156,4 @@ TEST_F(SizableFrameTest, ClosingTheFrameOfABarThatClosingDeletesDeletesTheBar)
     pFloat->SendMessage(WM_CLOSE);
     EXPECT_FALSE(::IsWindow(hFloat));
     EXPECT_EQ(CTKSizeControlBar::GetBarList(), nullptr);  // the bar left the list as it was deleted
-}
-
-TEST_F(SizableFrameTest, MouseHookStaysUntilTheLastFloatingFrameIsDestroyed)
-{
-    const CTKSharedMouseHook& hook = CTKSizableMiniDockFrameWnd::GetMouseHook();
-    const int nBefore = hook.GetWindowCount();
-    auto* pFirst = new CTKSizableMiniDockFrameWnd;
-    auto* pSecond = new CTKSizableMiniDockFrameWnd;
-    ASSERT_TRUE(pFirst->Create(m_pFrame, CBRS_ALIGN_TOP));
-    ASSERT_TRUE(pSecond->Create(m_pFrame, CBRS_ALIGN_TOP));
-    EXPECT_EQ(hook.GetWindowCount(), nBefore + 2);
-
-    pFirst->DestroyWindow();
-    EXPECT_TRUE(hook.IsInstalled());
-    pSecond->DestroyWindow();
-    EXPECT_EQ(hook.GetWindowCount(), nBefore);
-    EXPECT_EQ(hook.IsInstalled(), nBefore > 0);
 }

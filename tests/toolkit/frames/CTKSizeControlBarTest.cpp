@@ -6,12 +6,13 @@
 // Not tested: the context menu's tracking (a modal menu loop); rows, tabs
 // and expansion (the size dock bars' work).
 
-#include "SizeBarTestFixture.h"
+#include "TKFrameTestFixture.h"
 
 #include "toolkit/frames/CTKSharedMouseHook.h"
 #include "toolkit/frames/CTKSizableMiniDockFrameWnd.h"
 #include "toolkit/frames/CTKSizeDialogBar.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,8 @@ std::vector<std::string> ContextMenuOf(CTKSizeControlBar& bar)
 }
 
 }  // namespace
+
+class SizeBarTest : public TKFrameTestFixture {};
 
 TEST_F(SizeBarTest, DefaultRectangleIsTheLowerRightHalfWidthQuarterHeightOfTheParent)
 {
@@ -267,21 +270,37 @@ TEST_F(SizeBarTest, FocusInsideTheBarMakesItActive)
     EXPECT_TRUE(::GetFocus() == bar.m_hWnd || ::IsChild(bar.m_hWnd, ::GetFocus()));
 }
 
-TEST_F(SizeBarTest, MouseHookStaysUntilTheLastSizeBarIsDestroyed)
+TEST_F(SizeBarTest, MouseHooksStayUntilTheLastWindowOfTheirKindIsDestroyed)
 {
-    const CTKSharedMouseHook& hook = CTKSizeControlBar::GetMouseHook();
-    const int nBefore = hook.GetWindowCount();
-    auto pFirst = std::make_unique<CTKSizeControlBar>();
-    auto pSecond = std::make_unique<CTKSizeControlBar>();
-    ASSERT_TRUE(pFirst->Create(m_pFrame, "First", 2, WS_CHILD, CRect(0, 0, 100, 100)));
-    ASSERT_TRUE(pSecond->Create(m_pFrame, "Second", 3, WS_CHILD, CRect(0, 0, 100, 100)));
-    EXPECT_EQ(hook.GetWindowCount(), nBefore + 2);
+    struct Row {
+        const char* pszKind;
+        const CTKSharedMouseHook& hook;
+        std::function<CWnd*()> make;  // a window that deletes itself with its window
+    } rows[] = {{"size bars", CTKSizeControlBar::GetMouseHook(),
+                 [this]() {
+                     auto* pBar = new CTKSizeControlBar;
+                     pBar->m_bAutoDelete = TRUE;
+                     pBar->Create(m_pFrame, "Bar", 2, WS_CHILD, CRect(0, 0, 100, 100));
+                     return pBar;
+                 }},
+                {"floating frames", CTKSizableMiniDockFrameWnd::GetMouseHook(), [this]() {
+                     auto* pFloat = new CTKSizableMiniDockFrameWnd;
+                     pFloat->Create(m_pFrame, CBRS_ALIGN_TOP);
+                     return pFloat;
+                 }}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszKind);
+        const int nBefore = row.hook.GetWindowCount();
+        CWnd* pFirst = row.make();
+        CWnd* pSecond = row.make();
+        EXPECT_EQ(row.hook.GetWindowCount(), nBefore + 2);
 
-    pFirst->DestroyWindow();
-    EXPECT_TRUE(hook.IsInstalled());
-    pSecond->DestroyWindow();
-    EXPECT_EQ(hook.GetWindowCount(), nBefore);
-    EXPECT_EQ(hook.IsInstalled(), nBefore > 0);
+        pFirst->DestroyWindow();
+        EXPECT_TRUE(row.hook.IsInstalled());
+        pSecond->DestroyWindow();
+        EXPECT_EQ(row.hook.GetWindowCount(), nBefore);
+        EXPECT_EQ(row.hook.IsInstalled(), nBefore > 0);
+    }
 }
 
 TEST_F(SizeBarTest, DestroyBarsOfFrameDestroysTheFramesListedBarsAndEmptiesTheList)

@@ -1,6 +1,6 @@
 #pragma once
-// The fixture of the sizable bars' and floating frames' tests: the test
-// main frame at 700 × 500 with its tree bar docked on the left.
+// The fixture of the toolkit frame tests: the test
+// main frame at 700 × 500 with its bars, the tree bar docked on the left.
 
 #include "CTKDragTestFrame.h"
 #include "TKFramesTestResources.h"
@@ -10,11 +10,11 @@
 
 #include <memory>
 
-class SizeBarTest : public ::testing::Test {
+class TKFrameTestFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_pApp = std::make_unique<CWinApp>("Size Bar Test");
+        m_pApp = std::make_unique<CWinApp>("Toolkit Test");
         static char szNoArguments[] = "";
         ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), szNoArguments, SW_SHOWNORMAL));
         m_pFrame = new CTKDragTestFrame;
