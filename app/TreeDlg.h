@@ -76,7 +76,9 @@ public:
     int PasteProjectDescription();
 
     // Set while the tree has the focus (or its label edit has it): the
-    // frame and the documents send the tree's commands here first.
+    // frame and the documents send the tree's commands here first. It hides
+    // the sizable bar's own flag of that name, which only gives the caption
+    // its active look (CTKSizeControlBar::m_bActive): the two stay apart.
     bool m_bActive = false;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;

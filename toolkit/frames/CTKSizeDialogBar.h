@@ -1,11 +1,13 @@
 #pragma once
 // Classes in this file: CTKSizeDialogBar, a sizable bar filled with a dialog
-// template. Stand-in: the bar's window is the dialog itself (so its data
-// exchange and its controls' notifications are the bar's), docked on the
-// edge of its style at the template's thickness; the controls do not yet
-// follow the bar's size (TKSBS_RESIZECHILDREN is kept, not acted on).
+// template: the bar's window is the dialog itself (so its data exchange and
+// its controls' notifications are the bar's). With TKSBS_RESIZECHILDREN the
+// template's controls are scaled with the bar; a drop-down combo box keeps
+// its height.
 
 #include "CTKSizeControlBar.h"
+
+#include <vector>
 
 class CTKSizeDialogBar : public CTKSizeControlBar {
     DECLARE_DYNAMIC(CTKSizeDialogBar)
@@ -21,11 +23,26 @@ public:
 
     // The bar's dialog is initialised: its controls exist.
     virtual BOOL OnInitDialog();
+    void OnSizedOrDocked(int cx, int cy, BOOL bFloating, int nFlags) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
-    CSize m_sizeTemplate;
+    CSize m_sizeTemplate;  // the dialog's client size right after creation
 
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // A child's place in the template's client area; a negative bottom is
+    // the height a drop-down combo box keeps.
+    struct CChildPlace {
+        CRect rect;
+        HWND hWnd;
+    };
+
+    void RecordChildLayout();
+
+    // The first entry is the client area, without a window.
+    std::vector<CChildPlace> m_aChildLayout;
 };

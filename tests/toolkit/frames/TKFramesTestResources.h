@@ -17,3 +17,7 @@
 #define ID_TK_TEXT_NONE 41112
 #define ID_TK_MENU_SHORTCUT 41113
 #define ID_TK_HOSTED 41114
+// The sizable bars' tests
+#define IDD_TKSCALEBAR 10600     // a dialog bar whose controls follow its size
+#define IDC_TKSCALE_EDIT 10601
+#define IDC_TKSCALE_COMBO 10602
