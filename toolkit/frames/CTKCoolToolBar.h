@@ -11,7 +11,6 @@
 #include "afxwin.h"
 
 #include "CMFCToolBar.h"
-#include "COleDropSource.h"
 #include "CTKPartSkinSlot.h"
 #include "CTKSHBDropSource.h"
 #include "CTKSHBDropTarget.h"
